@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "controls.h"
+
+#include "artwork.h"
+#include "twips.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+ClickableImage::ClickableImage(QWidget *parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignCenter);
+    // Keyboard users reach holes with Tab and press them with Space or Enter.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(QString());
+}
+
+void ClickableImage::setTag(const QString &tag)
+{
+    m_tag = tag;
+    updateSpokenName();
+}
+
+void ClickableImage::setPicture(const QPixmap &picture, const QString &name)
+{
+    setPixmap(picture);
+    m_hasPicture = true;
+    m_pictureName = name;
+}
+
+void ClickableImage::clearPicture()
+{
+    clear();
+    m_hasPicture = false;
+    m_pictureName.clear();
+}
+
+void ClickableImage::updateSpokenName()
+{
+    if (!m_spokenNames.isEmpty())
+        setAccessibleName(m_spokenNames.value(m_tag));
+}
+
+void ClickableImage::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void ClickableImage::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+namespace Controls {
+
+QLabel *label(QWidget *parent, const QString &text, double left, double top, double width, double height,
+              const QFont &font)
+{
+    auto *l = new QLabel(text, parent);
+    l->setGeometry(Twips::rect(left, top, width, height));
+    l->setFont(font);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QPushButton *button(QWidget *parent, const QString &caption, double left, double top, double width,
+                    double height, const QFont &font)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setGeometry(Twips::rect(left, top, width, height));
+    b->setFont(font);
+    b->setFocusPolicy(Qt::StrongFocus);
+    return b;
+}
+
+QPushButton *pictureButton(QWidget *parent, const QString &picture, const QString &spokenName, double left,
+                           double top, double width, double height)
+{
+    auto *b = new QPushButton(parent);
+    const QRect r = Twips::rect(left, top, width, height);
+    b->setGeometry(r);
+    // The picture fills the button face inside its raised edge.
+    const QSize face = r.size() - QSize(6, 6) * std::max(1.0, Twips::scale());
+    b->setIcon(QIcon(Artwork::pixmap(picture, face)));
+    b->setIconSize(face);
+    b->setAccessibleName(spokenName);
+    b->setFocusPolicy(Qt::StrongFocus);
+    return b;
+}
+
+QLabel *picture(QWidget *parent, const QString &picture, const QString &spokenName, double left, double top,
+                double width, double height)
+{
+    auto *l = new QLabel(parent);
+    const QRect r = Twips::rect(left, top, width, height);
+    l->setGeometry(r);
+    l->setPixmap(Artwork::pixmap(picture, r.size()));
+    l->setAccessibleName(spokenName);
+    return l;
+}
+
+} // namespace Controls

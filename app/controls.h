@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLabel>
+#include <QMap>
+#include <QPixmap>
+#include <QPushButton>
+#include <QString>
+
+// A control array: several controls of one kind under one name, told apart by an index. Asking for
+// an index that has no control gives nullptr; handlers act by index and ignore those they do not know.
+template <typename T>
+class ControlArray {
+public:
+    void insert(int index, T *control) { m_controls.insert(index, control); }
+    T *operator()(int index) const { return m_controls.value(index, nullptr); }
+    bool contains(int index) const { return m_controls.contains(index); }
+    QList<int> indexes() const { return m_controls.keys(); }
+    qsizetype size() const { return m_controls.size(); }
+
+private:
+    QMap<int, T *> m_controls;
+};
+
+// An image control that reports clicks and carries a text tag: the tag is the whole state of a
+// burrow place, and click handlers decide by the tag alone. A hole "shows a picture" by taking a
+// copy of one from its screen's picture store.
+class ClickableImage : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickableImage(QWidget *parent = nullptr);
+
+    QString tag() const { return m_tag; }
+    void setTag(const QString &tag);
+
+    // name: which stored picture this is ("burrow", "rabbit", ...), so tests can tell what shows.
+    void setPicture(const QPixmap &picture, const QString &name);
+    void clearPicture();
+    bool hasPicture() const { return m_hasPicture; }
+    QString pictureName() const { return m_pictureName; }
+
+    // The spoken name follows the hole's state; screens give each tag its words.
+    void setSpokenNames(const QMap<QString, QString> &byTag) { m_spokenNames = byTag; updateSpokenName(); }
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void updateSpokenName();
+
+    QString m_tag;
+    QString m_pictureName;
+    bool m_hasPicture = false;
+    QMap<QString, QString> m_spokenNames;
+};
+
+// Builders for the lesson's standard controls. Geometry is in twips within the parent's client area.
+namespace Controls {
+
+QLabel *label(QWidget *parent, const QString &text, double left, double top, double width, double height,
+              const QFont &font);
+QPushButton *button(QWidget *parent, const QString &caption, double left, double top, double width,
+                    double height, const QFont &font);
+// A button that shows one of the lesson's pictures and no caption; spokenName is what a screen
+// reader says for it.
+QPushButton *pictureButton(QWidget *parent, const QString &picture, const QString &spokenName, double left,
+                           double top, double width, double height);
+// An image that stretches one of the lesson's pictures to its size.
+QLabel *picture(QWidget *parent, const QString &picture, const QString &spokenName, double left, double top,
+                double width, double height);
+
+} // namespace Controls

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "infoscreen.h"
+
+#include "artwork.h"
+#include "lesson.h"
+#include "twips.h"
+
+#include <QLabel>
+
+InfoScreen::InfoScreen(Lesson &lesson, ScreenId id, OnLoad onLoad)
+    : LessonScreen(lesson, id, grey()), m_onLoad(onLoad)
+{
+    if (onLoad == OnLoad::ResetLesson)
+        setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32))));
+}
+
+void InfoScreen::load()
+{
+    LessonScreen::load();
+    if (m_onLoad == OnLoad::ResetLesson) {
+        m_lesson.state.ResetCounts();
+        m_lesson.state.FillQuestions();
+    }
+}
+
+QLabel *InfoScreen::addTitle(int index, const QString &text, double points, double left, double top,
+                             double width, double height)
+{
+    QLabel *title = addInfoText(index, text, left, top, width, height);
+    title->setFont(Twips::font(Twips::Face::Arial, points));
+    title->setWordWrap(false);
+    return title;
+}

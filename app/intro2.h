@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "infoscreen.h"
+
+// The plan: ten rabbits on the island, counted every year; first a prediction.
+class Intro2 : public InfoScreen {
+    Q_OBJECT
+public:
+    explicit Intro2(Lesson &lesson);
+
+protected:
+    void cmd_button_Click(int index) override;
+};

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "lapinar1.h"
+#include "random.h"
+#include "screenchain.h"
+
+// One run of the lesson: the shared state, the one random generator and the chain of screens.
+// The program makes one; every test makes its own, so each starts from a fresh lesson.
+struct Lesson {
+    Lesson();
+    ~Lesson();
+    Lesson(const Lesson &) = delete;
+    Lesson &operator=(const Lesson &) = delete;
+
+    LAPINAR1 state;
+    Random random;
+    ScreenChain chain;
+};

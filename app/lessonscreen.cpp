@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lessonscreen.h"
+
+#include "lesson.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+LessonScreen::LessonScreen(Lesson &lesson, ScreenId id, const QColor &background)
+    : LessonWindow(Qt::Window), m_lesson(lesson), m_id(id)
+{
+    setBackground(background);
+    setWindowTitle(QStringLiteral("Lapinar"));
+}
+
+void LessonScreen::load() { CenterScreen(WidthTwips, HeightTwips); }
+
+QPushButton *LessonScreen::addCommandButton(int index, const QString &caption, double left, double top,
+                                            double width, double height)
+{
+    auto *button =
+        Controls::button(client(), caption, left, top, width, height, Twips::font(Twips::Face::MSSansSerif, 9.75));
+    cmd_button.insert(index, button);
+    connect(button, &QPushButton::clicked, this, [this, index] { cmd_button_Click(index); });
+    return button;
+}
+
+QPushButton *LessonScreen::addStopButton(int index, double left, double top)
+{
+    auto *button = Controls::pictureButton(client(), QStringLiteral("stop"), tr("Quit"), left, top, 1215, 615);
+    cmd_button.insert(index, button);
+    connect(button, &QPushButton::clicked, this, [this, index] { cmd_button_Click(index); });
+    return button;
+}
+
+QPushButton *LessonScreen::addQuestionButton(int n, double left, double top, Corner corner)
+{
+    const QString name = QStringLiteral("Question %1").arg(n);
+    QButton = Controls::pictureButton(client(), QStringLiteral("question"), name, left, top, 1005, 1005);
+    QButton->setToolTip(name);
+    connect(QButton, &QPushButton::clicked, this,
+            [this, n, corner] { m_lesson.chain.showQuestion(this, n, QButton, corner); });
+    return QButton;
+}
+
+QLabel *LessonScreen::addInfoText(int index, const QString &text, double left, double top, double width,
+                                  double height)
+{
+    auto *label = Controls::label(client(), text, left, top, width, height, Twips::font(Twips::Face::MSSansSerif, 18));
+    InfoText.insert(index, label);
+    return label;
+}
+
+QLabel *LessonScreen::addInfoPic(int index, const QString &picture, const QString &spokenName, double left,
+                                 double top, double width, double height)
+{
+    auto *label = Controls::picture(client(), picture, spokenName, left, top, width, height);
+    InfoPic.insert(index, label);
+    return label;
+}

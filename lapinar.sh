@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Lapinar's two everyday commands, each doing all of its own set-up on Debian 12 or Ubuntu:
+#   ./lapinar.sh start   install what is missing, build, start the lesson
+#   ./lapinar.sh test    install what is missing, build, run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+# What the lesson needs to build and run (and, for the tests, what they use beside it).
+packages=(cmake g++ ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6
+          fonts-liberation)
+test_packages=()
+
+install_missing() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+build() { # build-folder extra-cmake-arguments...
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" --parallel
+}
+
+case "${1:-}" in
+start)
+    install_missing "${packages[@]}"
+    build build
+    exec build/lapinar
+    ;;
+test)
+    install_missing "${packages[@]}" "${test_packages[@]}"
+    build build
+    cd build
+    ctest --output-on-failure --parallel 2
+    ;;
+*)
+    sed -n '3,5p' "$0"
+    exit 2
+    ;;
+esac

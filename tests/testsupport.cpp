@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "testsupport.h"
+
+#include "dialogs.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+
+TestLesson::TestLesson()
+{
+    addLessonScreens(lesson);
+    lesson.chain.setProgramEnd([this] { ended = true; });
+}
+
+TestLesson::~TestLesson() = default;
+
+LessonScreen *TestLesson::showing() const
+{
+    const auto screens = lesson.chain.visibleScreens();
+    return screens.size() == 1 ? screens.first() : nullptr;
+}
+
+QString screenName(ScreenId id)
+{
+    static const char *const names[] = {"Intro1",    "Intro2",     "Prediction", "Intro3", "Island",
+                                        "GraphForm", "Conclusion", "Extend",     "Foxes",  "Finish"};
+    return QString::fromLatin1(names[int(id)]);
+}
+
+namespace {
+
+QStringList visibleScreenNames(TestLesson &t)
+{
+    QStringList names;
+    for (LessonScreen *s : t.lesson.chain.visibleScreens())
+        names << screenName(s->id());
+    return names;
+}
+
+// Records and closes the modal window showing now; false if there is none.
+bool handleModal(TestLesson &t, const QString &answer, ModalSeen &seen)
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible())
+        return false;
+    seen.visibleScreens = visibleScreenNames(t);
+    if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        seen.kind = QStringLiteral("message box");
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = int(box->icon());
+        for (QAbstractButton *b : box->buttons())
+            seen.buttons << b->text().remove(QLatin1Char('&'));
+        if (box->defaultButton())
+            seen.defaultButton = box->defaultButton()->text().remove(QLatin1Char('&'));
+        QAbstractButton *press = nullptr;
+        for (QAbstractButton *b : box->buttons()) {
+            const QString caption = b->text().remove(QLatin1Char('&'));
+            if (answer.isEmpty() ? (caption == QLatin1String("OK") || caption == QLatin1String("No"))
+                                 : caption == answer)
+                press = b;
+        }
+        if (!press)
+            press = box->escapeButton() ? box->escapeButton() : box->buttons().value(0);
+        press->click();
+        return true;
+    }
+    if (auto *reminder = qobject_cast<ReminderDialog *>(modal)) {
+        seen.kind = QStringLiteral("reminder");
+        seen.text = reminder->text()->text();
+        reminder->okButton()->click();
+        return true;
+    }
+    if (auto *question = qobject_cast<QuestionDialog *>(modal)) {
+        seen.kind = QStringLiteral("question");
+        seen.title = question->QuestionTitle->text();
+        seen.text = question->QuestionText->text();
+        question->CloseButton->click();
+        return true;
+    }
+    modal->hide();
+    seen.kind = QStringLiteral("other");
+    return true;
+}
+
+} // namespace
+
+ModalSeen answerModal(TestLesson &t, const std::function<void()> &action, const QString &answer)
+{
+    ModalSeen seen;
+    bool done = false;
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!done && handleModal(t, answer, seen))
+            done = true;
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return seen;
+}
+
+QList<ModalSeen> answerAllModals(TestLesson &t, const std::function<void()> &action)
+{
+    QList<ModalSeen> all;
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        ModalSeen seen;
+        if (handleModal(t, QString(), seen))
+            all.append(seen);
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return all;
+}

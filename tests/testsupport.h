@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "lesson.h"
+#include "lessonscreen.h"
+#include "screens.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+// A fresh lesson with every screen known to its chain, and a program end that only notes the end.
+struct TestLesson {
+    TestLesson();
+    ~TestLesson();
+
+    LessonScreen *screen(ScreenId id) { return lesson.chain.screen(id); }
+    template <typename T>
+    T *screenAs(ScreenId id)
+    {
+        return static_cast<T *>(lesson.chain.screen(id));
+    }
+    // The one lesson screen showing, or nullptr when there is none or more than one.
+    LessonScreen *showing() const;
+
+    Lesson lesson;
+    bool ended = false;
+};
+
+// What a modal window said, and what was pressed to close it.
+struct ModalSeen {
+    QString kind;  // "message box", "reminder", "question" or "" when none appeared
+    QString title; // the message box's title, or the question dialog's title label
+    QString text;
+    QStringList buttons; // message box buttons, in their order
+    int icon = -1;       // QMessageBox::Icon of a message box
+    QString defaultButton;
+    QStringList visibleScreens; // the lesson screens showing while it was open
+};
+
+// Runs action (typically a click that opens a modal window) and, once the first modal window is
+// showing, records what it shows and closes it by pressing the button whose text is answer ("" for
+// the window's usual close: OK, Close or No). Returns what was seen; kind is empty if nothing opened.
+ModalSeen answerModal(TestLesson &t, const std::function<void()> &action, const QString &answer = QString());
+
+// Every modal window opened while action runs is closed with its usual button; returns each one seen.
+QList<ModalSeen> answerAllModals(TestLesson &t, const std::function<void()> &action);
+
+QString screenName(ScreenId id);
