@@ -22,8 +22,23 @@ QPushButton *LessonScreen::addCommandButton(int index, const QString &caption, d
     auto *button =
         Controls::button(client(), caption, left, top, width, height, Twips::font(Twips::Face::MSSansSerif, 9.75));
     cmd_button.insert(index, button);
+    setCaption(index, caption);
     connect(button, &QPushButton::clicked, this, [this, index] { cmd_button_Click(index); });
     return button;
+}
+
+void LessonScreen::setCaption(int index, const QString &caption)
+{
+    QPushButton *button = cmd_button(index);
+    if (!button)
+        return;
+    button->setText(caption);
+    if (caption == QLatin1String(">>"))
+        button->setAccessibleName(tr("Next screen"));
+    else if (caption == QLatin1String("<<"))
+        button->setAccessibleName(tr("Previous screen"));
+    else
+        button->setAccessibleName(QString());
 }
 
 QPushButton *LessonScreen::addStopButton(int index, double left, double top)

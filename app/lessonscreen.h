@@ -39,6 +39,9 @@ protected:
     // A text navigation button (MS Sans Serif 9.75 pt unless told otherwise).
     QPushButton *addCommandButton(int index, const QString &caption, double left, double top,
                                   double width = 1215, double height = 615);
+    // Sets a navigation button's caption; "<<" and ">>" are spoken as "Previous screen" and
+    // "Next screen", every other caption as it reads.
+    void setCaption(int index, const QString &caption);
     // The stop-sign button, which asks whether to quit.
     QPushButton *addStopButton(int index, double left, double top);
     // The square question button that opens worksheet question n beside itself.

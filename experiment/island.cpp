@@ -16,8 +16,8 @@ void Island::activate() { ShowYear(); }
 void Island::ShowYear()
 {
     const int year = m_lesson.state.CurrentYear;
-    cmd_button(0)->setText(year == 10 ? QStringLiteral(">>") : QStringLiteral("Next year"));
-    cmd_button(1)->setText(year == 1 ? QStringLiteral("<<") : QStringLiteral("Last year"));
+    setCaption(0, year == 10 ? QStringLiteral(">>") : QStringLiteral("Next year"));
+    setCaption(1, year == 1 ? QStringLiteral("<<") : QStringLiteral("Last year"));
 }
 
 void Island::cmd_button_Click(int index)

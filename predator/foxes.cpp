@@ -19,8 +19,8 @@ void Foxes::activate() { ShowYear(); }
 void Foxes::ShowYear()
 {
     const int year = m_lesson.state.CurrentYear;
-    cmd_button(0)->setText(year == 10 ? QStringLiteral(">>") : QStringLiteral("Next year"));
-    cmd_button(1)->setText(year == 0 ? QStringLiteral("<<") : QStringLiteral("Last year"));
+    setCaption(0, year == 10 ? QStringLiteral(">>") : QStringLiteral("Next year"));
+    setCaption(1, year == 0 ? QStringLiteral("<<") : QStringLiteral("Last year"));
 }
 
 void Foxes::cmd_button_Click(int index)
