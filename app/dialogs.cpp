@@ -75,7 +75,7 @@ QuestionDialog::QuestionDialog()
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::hide);
 
     // No load step: the dialog keeps its laid-out client area and each opening places it.
-    setFixedSize(outerSizeFor(Twips::size(ClientWidthTwips, ClientHeightTwips)));
+    setOuterSize(outerSizeFor(Twips::size(ClientWidthTwips, ClientHeightTwips)));
 }
 
 void QuestionDialog::keyPressEvent(QKeyEvent *event)

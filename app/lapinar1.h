@@ -13,6 +13,7 @@ struct LAPINAR1 {
     struct Question {
         QString Title;
         QString Text;
+        bool operator==(const Question &) const = default;
     };
     struct Year {
         qint16 Rabbits = 0;

@@ -36,13 +36,21 @@ void LessonWindow::setBackground(const QColor &colour)
 
 void LessonWindow::CenterScreen(double widthTwips, double heightTwips)
 {
-    setFixedSize(Twips::size(widthTwips, heightTwips));
+    setOuterSize(Twips::size(widthTwips, heightTwips));
     QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect area = display ? display->geometry() : QRect(0, 0, 640, 480);
     // The sizes read back are those really made; the halves fall on whole pixels downwards.
     const int top = area.top() + int(std::floor((area.height() - height()) / 2.0));
     const int left = area.left() + int(std::floor((area.width() - width()) / 2.0));
     move(left, top);
+}
+
+void LessonWindow::setOuterSize(const QSize &size)
+{
+    setFixedSize(size);
+    // A hidden window gets its resize event only when first shown; the controls need their place now.
+    const int frame = framePx();
+    m_client->setGeometry(frame, frame, width() - 2 * frame, height() - 2 * frame);
 }
 
 void LessonWindow::resizeEvent(QResizeEvent *event)

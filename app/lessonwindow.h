@@ -22,6 +22,9 @@ public:
     // was really made.
     void CenterScreen(double widthTwips, double heightTwips);
 
+    // Fixes the window's outer size in pixels and fits the client area inside the frame.
+    void setOuterSize(const QSize &size);
+
     // The client area's outer size for a window whose client area is given (in pixels).
     static QSize outerSizeFor(const QSize &clientSize);
 

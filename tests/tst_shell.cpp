@@ -1,20 +1,298 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The lesson shell: start-up state, the moves between screens, quitting and the resetting loads.
 #include "testsupport.h"
 
+#include <QLabel>
+#include <QMessageBox>
 #include <QtTest>
 
 class ShellTest : public QObject {
     Q_OBJECT
 private slots:
-    void startsOnIntro1();
+    void startUpStateBeforeAnyClick();
+    void fillQuestionsWritesTheWorksheetTable();
+    void everyMoveOfTheChain_data();
+    void everyMoveOfTheChain();
+    void unknownButtonIndexesDoNothing();
+    void quitAnsweredNoChangesNothing();
+    void quitAnsweredYesEndsTheProgram();
+    void quitIsOfferedOnlyByTheStopSigns();
+    void firstShowingOfExtendAndFinishClearsCounts();
+    void windowsAreFramelessCentredAndCannotBeClosed();
+    void informationScreensShowTheirTexts();
 };
 
-void ShellTest::startsOnIntro1()
+void ShellTest::startUpStateBeforeAnyClick()
+{
+    TestLesson t;
+    t.lesson.state.Counted[0] = 7; // entry 0 is never touched by the reset
+    t.lesson.state.Counted[4] = 9;
+    t.lesson.state.GraphVisited = true;
+    t.lesson.chain.start();
+
+    const LAPINAR1 &s = t.lesson.state;
+    QVERIFY(t.showing());
+    QCOMPARE(t.showing()->id(), ScreenId::Intro1);
+    QCOMPARE(s.CurrentYear, qint16(0));
+    QCOMPARE(s.GraphVisited, false);
+    for (int year = 1; year <= 10; ++year)
+        QCOMPARE(s.Counted[year], qint16(0));
+    QCOMPARE(s.Counted[0], qint16(7));
+    QCOMPARE(s.NewLine.size(), 2);
+    QCOMPARE(s.NewLine.at(0).unicode(), char16_t(10));
+    QCOMPARE(s.NewLine.at(1).unicode(), char16_t(13));
+    QCOMPARE(s.Questions[1].Title, QStringLiteral("1 - Populations"));
+    // Only the first screen exists; the others are made when first referred to.
+    for (int i = 1; i < ScreenCount; ++i)
+        QVERIFY(!t.lesson.chain.created(ScreenId(i)));
+    QVERIFY(!t.lesson.chain.reminderCreated());
+    QVERIFY(!t.lesson.chain.questionCreated());
+}
+
+void ShellTest::fillQuestionsWritesTheWorksheetTable()
+{
+    LAPINAR1 s;
+    s.Questions[9].Title = QStringLiteral("left over");
+    s.FillQuestions();
+    const QStringList titles = {"1 - Populations",         "2 - The experiment", "3 - Predicting the result",
+                                "4 - Counting the rabbits", "5 - Presenting your results", "6 - Conclusion",
+                                "7 - Extension",            "8 - Making your conclusion"};
+    for (int n = 1; n <= 8; ++n) {
+        QCOMPARE(s.Questions[n].Title, titles[n - 1]);
+        QVERIFY(s.Questions[n].Text.endsWith(QLatin1Char('.')) || s.Questions[n].Text.endsWith(QLatin1Char('?')));
+    }
+    QCOMPARE(s.Questions[4].Text, QStringLiteral("How can you estimate the rabbit numbers instead of trying to count "
+                                                 "them all. It is something to do with the rabbit holes."));
+    QCOMPARE(s.Questions[8].Text, QStringLiteral("Put the data into your own table and draw a graph showing the "
+                                                 "rabbit and the fox numbers. Why did the populations change?"));
+    QVERIFY(s.Questions[9].Title.isEmpty() && s.Questions[9].Text.isEmpty());
+    QVERIFY(s.Questions[10].Title.isEmpty() && s.Questions[10].Text.isEmpty());
+    const auto before = s.Questions;
+    s.FillQuestions();
+    QVERIFY(before == s.Questions);
+}
+
+void ShellTest::everyMoveOfTheChain_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("yearBefore");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("reminder");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("yearAfter");
+
+    const auto row = [](const char *name, ScreenId from, int yearBefore, int button, const char *reminder,
+                        ScreenId to, int yearAfter) {
+        QTest::newRow(name) << int(from) << yearBefore << button << QString::fromLatin1(reminder) << int(to)
+                            << yearAfter;
+    };
+    const int any = 5;
+    row("Intro1 >>", ScreenId::Intro1, any, 0,
+        "Remember that each screen has a question on your worksheet. Have you answered the first one?",
+        ScreenId::Intro2, any);
+    row("Intro2 Prediction", ScreenId::Intro2, any, 0, "", ScreenId::Prediction, any);
+    row("Intro2 <<", ScreenId::Intro2, any, 1, "", ScreenId::Intro1, any);
+    row("Prediction <<", ScreenId::Prediction, any, 1, "", ScreenId::Intro2, any);
+    row("Intro3 >>", ScreenId::Intro3, any, 0, "", ScreenId::Island, 1);
+    row("Intro3 <<", ScreenId::Intro3, any, 1, "", ScreenId::Prediction, any);
+    row("Island >> on the last visit", ScreenId::Island, 10, 0, "", ScreenId::GraphForm, 11);
+    row("Island << on the first visit", ScreenId::Island, 1, 1, "", ScreenId::Intro3, 0);
+    row("GraphForm >>", ScreenId::GraphForm, any, 0, "", ScreenId::Conclusion, any);
+    row("GraphForm <<", ScreenId::GraphForm, 3, 1, "", ScreenId::Island, 10);
+    row("Conclusion Extension", ScreenId::Conclusion, any, 0, "", ScreenId::Extend, any);
+    row("Conclusion <<", ScreenId::Conclusion, any, 1, "", ScreenId::GraphForm, any);
+    row("Extend >>", ScreenId::Extend, any, 0, "", ScreenId::Foxes, 0);
+    row("Extend <<", ScreenId::Extend, any, 1, "", ScreenId::Conclusion, any);
+    row("Foxes >> in the last year", ScreenId::Foxes, 10, 0, "", ScreenId::Finish, 11);
+    row("Foxes << in the first year", ScreenId::Foxes, 0, 1, "", ScreenId::Extend, -1);
+    row("Finish <<", ScreenId::Finish, any, 0, "", ScreenId::Foxes, 10);
+}
+
+void ShellTest::everyMoveOfTheChain()
+{
+    QFETCH(int, from);
+    QFETCH(int, yearBefore);
+    QFETCH(int, button);
+    QFETCH(QString, reminder);
+    QFETCH(int, to);
+    QFETCH(int, yearAfter);
+
+    TestLesson t;
+    t.lesson.chain.start();
+    t.lesson.state.CurrentYear = qint16(yearBefore);
+    LessonScreen *source = t.screen(ScreenId(from));
+    if (source != t.showing())
+        t.lesson.chain.move(t.showing(), ScreenId(from));
+    QCOMPARE(t.showing(), source);
+    // The island and fox screens lay out the year they are shown with; start from the one wanted.
+    t.lesson.state.CurrentYear = qint16(yearBefore);
+    if (ScreenId(from) == ScreenId::Island || ScreenId(from) == ScreenId::Foxes)
+        source->activate();
+
+    // While the target activates, the screen the move started from must still be showing.
+    QStringList showingAtActivation;
+    connect(&t.lesson.chain, &ScreenChain::screenActivated, this, [&](ScreenId id) {
+        if (id == ScreenId(to))
+            for (LessonScreen *s : t.lesson.chain.visibleScreens())
+                showingAtActivation << screenName(s->id());
+    });
+
+    const ModalSeen seen = answerModal(t, [&] { source->cmdButton(button)->click(); });
+    if (reminder.isEmpty()) {
+        QCOMPARE(seen.kind, QString());
+    } else {
+        QCOMPARE(seen.kind, QStringLiteral("reminder"));
+        QCOMPARE(seen.text, reminder);
+        // Nothing moved while the reminder was open.
+        QCOMPARE(seen.visibleScreens, QStringList{screenName(ScreenId(from))});
+    }
+    QVERIFY(t.showing());
+    QCOMPARE(screenName(t.showing()->id()), screenName(ScreenId(to)));
+    QVERIFY(showingAtActivation.contains(screenName(ScreenId(from))));
+    QVERIFY(showingAtActivation.contains(screenName(ScreenId(to))));
+    QCOMPARE(int(t.lesson.state.CurrentYear), yearAfter);
+}
+
+void ShellTest::unknownButtonIndexesDoNothing()
 {
     TestLesson t;
     t.lesson.chain.start();
-    QVERIFY(t.showing());
-    QCOMPARE(t.showing()->id(), ScreenId::Intro1);
+    LessonScreen *intro1 = t.showing();
+    QVERIFY(!intro1->cmdButton(2));
+    QVERIFY(!intro1->cmdButton(-1));
+    QCOMPARE(t.showing(), intro1);
+}
+
+void ShellTest::quitAnsweredNoChangesNothing()
+{
+    for (ScreenId id : {ScreenId::Intro1, ScreenId::Conclusion, ScreenId::Finish}) {
+        TestLesson t;
+        t.lesson.chain.start();
+        if (id != ScreenId::Intro1)
+            t.lesson.chain.move(t.showing(), id);
+        t.lesson.state.Counted[3] = 12;
+        t.lesson.state.CurrentYear = 4;
+        LessonScreen *screen = t.showing();
+        const int stop = id == ScreenId::Conclusion ? 2 : 1;
+
+        const ModalSeen seen = answerModal(t, [&] { screen->cmdButton(stop)->click(); }, QStringLiteral("No"));
+        QCOMPARE(seen.kind, QStringLiteral("message box"));
+        QCOMPARE(seen.text, QStringLiteral("Do you really want to leave Lapinar?"));
+        QCOMPARE(seen.title, QStringLiteral("Lapinar"));
+        QCOMPARE(seen.icon, int(QMessageBox::Critical));
+        QCOMPARE(seen.buttons.size(), 2);
+        QVERIFY(seen.buttons.contains(QStringLiteral("Yes")) && seen.buttons.contains(QStringLiteral("No")));
+        QCOMPARE(seen.defaultButton, QStringLiteral("No"));
+
+        QVERIFY(!t.ended);
+        QCOMPARE(t.showing(), screen);
+        QCOMPARE(t.lesson.state.Counted[3], qint16(12));
+        QCOMPARE(t.lesson.state.CurrentYear, qint16(4));
+    }
+}
+
+void ShellTest::quitAnsweredYesEndsTheProgram()
+{
+    TestLesson t;
+    t.lesson.chain.start();
+    answerModal(t, [&] { t.showing()->cmdButton(1)->click(); }, QStringLiteral("Yes"));
+    QVERIFY(t.ended);
+}
+
+void ShellTest::quitIsOfferedOnlyByTheStopSigns()
+{
+    // Every stop sign is a picture button with no caption, spoken as "Quit".
+    TestLesson t;
+    const QList<std::pair<ScreenId, int>> stops = {
+        {ScreenId::Intro1, 1}, {ScreenId::Conclusion, 2}, {ScreenId::Finish, 1}};
+    for (auto [id, index] : stops) {
+        QPushButton *stop = t.screen(id)->cmdButton(index);
+        QVERIFY(stop);
+        QVERIFY(stop->text().isEmpty());
+        QVERIFY(!stop->icon().isNull());
+        QCOMPARE(stop->accessibleName(), QStringLiteral("Quit"));
+    }
+}
+
+void ShellTest::firstShowingOfExtendAndFinishClearsCounts()
+{
+    for (ScreenId resetting : {ScreenId::Extend, ScreenId::Finish}) {
+        TestLesson t;
+        t.lesson.chain.start();
+        auto fill = [&] {
+            for (int y = 0; y <= 10; ++y)
+                t.lesson.state.Counted[y] = qint16(y + 20);
+            t.lesson.state.GraphVisited = true;
+        };
+        fill();
+        t.lesson.chain.move(t.showing(), resetting);
+        for (int y = 1; y <= 10; ++y)
+            QCOMPARE(t.lesson.state.Counted[y], qint16(0));
+        QCOMPARE(t.lesson.state.Counted[0], qint16(20));
+        QVERIFY(!t.lesson.state.GraphVisited);
+
+        // A second showing loads nothing again, so nothing is cleared.
+        t.lesson.chain.move(t.showing(), ScreenId::Intro1);
+        fill();
+        t.lesson.chain.move(t.showing(), resetting);
+        QCOMPARE(t.lesson.state.Counted[5], qint16(25));
+        QVERIFY(t.lesson.state.GraphVisited);
+        QCOMPARE(t.lesson.state.Questions[7].Title, QStringLiteral("7 - Extension"));
+    }
+}
+
+void ShellTest::windowsAreFramelessCentredAndCannotBeClosed()
+{
+    TestLesson t;
+    t.lesson.chain.start();
+    const QRect display = QGuiApplication::primaryScreen()->geometry();
+    for (int i = 0; i < ScreenCount; ++i) {
+        LessonScreen *screen = t.screen(ScreenId(i));
+        QVERIFY(screen->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(screen->size(), QSize(646, 486));
+        QCOMPARE(screen->client()->geometry(), QRect(3, 3, 640, 480));
+        QCOMPARE(screen->pos(), QPoint(display.left() + int(std::floor((display.width() - 646) / 2.0)),
+                                       display.top() + int(std::floor((display.height() - 486) / 2.0))));
+    }
+    // On a display of the lesson's own size the client area starts at the display's corner.
+    if (display.size() == QSize(640, 480))
+        QCOMPARE(t.screen(ScreenId::Island)->client()->mapToGlobal(QPoint(0, 0)), QPoint(0, 0));
+
+    LessonScreen *intro1 = t.showing();
+    QVERIFY(!intro1->close());
+    QVERIFY(intro1->isVisible());
+}
+
+void ShellTest::informationScreensShowTheirTexts()
+{
+    TestLesson t;
+    auto texts = [&](ScreenId id) {
+        QStringList all;
+        for (QLabel *label : t.screen(id)->findChildren<QLabel *>())
+            if (!label->text().isEmpty())
+                all << label->text();
+        return all;
+    };
+    QVERIFY(texts(ScreenId::Intro1).contains(QStringLiteral("Your job is to find out about rabbit populations.")));
+    QVERIFY(texts(ScreenId::Intro2).contains(QStringLiteral("First, you need to predict what you think will happen.")));
+    QVERIFY(texts(ScreenId::Extend).contains(QStringLiteral("Foxes and Lapinar")));
+    QVERIFY(texts(ScreenId::Finish).contains(
+        QStringLiteral("Click on the question button to find out what you need to do.")));
+    QCOMPARE(texts(ScreenId::Finish).size(), 3);
+
+    // Every text fits its label: no wrapped line runs out of the bottom.
+    for (ScreenId id : {ScreenId::Intro1, ScreenId::Intro2, ScreenId::Extend, ScreenId::Finish}) {
+        for (QLabel *label : t.screen(id)->findChildren<QLabel *>()) {
+            if (label->text().isEmpty())
+                continue;
+            const int needed = label->wordWrap() ? label->heightForWidth(label->width())
+                                                 : label->fontMetrics().height();
+            QVERIFY2(needed <= label->height() + 2, qPrintable(screenName(id) + ": " + label->text()));
+            if (!label->wordWrap())
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                         qPrintable(label->text()));
+        }
+    }
 }
 
 QTEST_MAIN(ShellTest)

@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The reminder and question dialogs: texts, sizes, places, keys, and what is activated after them.
+// This program also runs on a display larger than the lesson (see CMakeLists.txt).
+#include "dialogs.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// Runs a click that opens the question dialog, and records the dialog's texts and geometry.
+struct QuestionSeen {
+    QString title, text;
+    QRect geometry;
+};
+
+QuestionSeen openQuestion(TestLesson &t, LessonScreen *screen, const std::function<void(QuestionDialog &)> &close)
+{
+    QuestionSeen seen;
+    QTimer::singleShot(0, [&] {
+        QuestionDialog &dialog = t.lesson.chain.questionDialog();
+        seen.title = dialog.QuestionTitle->text();
+        seen.text = dialog.QuestionText->text();
+        seen.geometry = dialog.frameGeometry();
+        close(dialog);
+    });
+    screen->questionButton()->click();
+    return seen;
+}
+
+void pressClose(QuestionDialog &dialog) { dialog.CloseButton->click(); }
+
+// Counts the activations of one screen.
+int countActivations(TestLesson &t, ScreenId id, const std::function<void()> &action)
+{
+    int count = 0;
+    auto connection = QObject::connect(&t.lesson.chain, &ScreenChain::screenActivated,
+                                       [&](ScreenId activated) { count += activated == id; });
+    action();
+    QObject::disconnect(connection);
+    return count;
+}
+
+} // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void reminderIsCentredAndShowsOnlyTheLatestText();
+    void questionDialogLayout();
+    void questionDialogSitsByItsButton_data();
+    void questionDialogSitsByItsButton();
+    void questionDialogPlacedTheSameEachTime();
+    void questionDialogClosesWithEnterEscAndAltC_data();
+    void questionDialogClosesWithEnterEscAndAltC();
+    void screenBeneathIsActivatedAfterDialogsButNotMessageBoxes();
+};
+
+void DialogsTest::reminderIsCentredAndShowsOnlyTheLatestText()
+{
+    TestLesson t;
+    t.lesson.chain.start();
+    LessonScreen *intro1 = t.showing();
+    QVERIFY(!t.lesson.chain.reminderCreated());
+
+    QRect geometry;
+    QString text, textColour;
+    QTimer::singleShot(0, [&] {
+        ReminderDialog &r = t.lesson.chain.reminderDialog();
+        geometry = r.frameGeometry();
+        text = r.text()->text();
+        textColour = r.text()->palette().color(QPalette::WindowText).name();
+        r.okButton()->click();
+    });
+    t.lesson.chain.showReminder(intro1, QStringLiteral("First reminder, quite a long one that needs wrapping."));
+    QCOMPARE(text, QStringLiteral("First reminder, quite a long one that needs wrapping."));
+    QCOMPARE(textColour, QStringLiteral("#0000ff"));
+    const QRect display = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(geometry.size(), QSize(400, 200));
+    QCOMPARE(geometry.topLeft(), display.topLeft() + QPoint((display.width() - 400) / 2, (display.height() - 200) / 2));
+
+    const ModalSeen second = answerModal(t, [&] { t.lesson.chain.showReminder(intro1, QStringLiteral("Short.")); });
+    QCOMPARE(second.kind, QStringLiteral("reminder"));
+    QCOMPARE(second.text, QStringLiteral("Short."));
+    QVERIFY(!t.lesson.chain.reminderDialog().isVisible());
+    QCOMPARE(t.lesson.chain.reminderDialog().okButton()->text(), QStringLiteral("OK"));
+}
+
+void DialogsTest::questionDialogLayout()
+{
+    TestLesson t;
+    QuestionDialog &d = t.lesson.chain.questionDialog();
+    QCOMPARE(d.size(), QSize(318, 292)); // 4680 x 4290 twips inside a 45-twip frame
+    QCOMPARE(d.client()->size(), QSize(312, 286));
+    QCOMPARE(d.QuestionTitle->geometry(), QRect(16, 16, 281, 33));
+    QCOMPARE(d.QuestionTitle->text(), QStringLiteral("Question 1"));
+    QCOMPARE(d.QuestionText->geometry(), QRect(40, 88, 233, 121));
+    QCOMPARE(d.CloseButton->geometry(), QRect(104, 240, 97, 33));
+    QCOMPARE(d.CloseButton->text(), QStringLiteral("&Close"));
+    QCOMPARE(d.client()->palette().color(QPalette::Window), QColor(224, 224, 224));
+    QCOMPARE(d.QuestionText->font().pixelSize(), 18); // 13.5 pt at 96 dpi
+    QVERIFY(d.windowFlags().testFlag(Qt::FramelessWindowHint));
+}
+
+void DialogsTest::questionDialogSitsByItsButton_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<int>("question");
+    QTest::addColumn<int>("corner");
+    QTest::newRow("Intro1") << int(ScreenId::Intro1) << 1 << int(Corner::TopRight);
+    QTest::newRow("Intro2") << int(ScreenId::Intro2) << 2 << int(Corner::BottomLeft);
+    QTest::newRow("Prediction") << int(ScreenId::Prediction) << 3 << int(Corner::BottomRight);
+    QTest::newRow("Intro3") << int(ScreenId::Intro3) << 4 << int(Corner::BottomLeft);
+    QTest::newRow("GraphForm") << int(ScreenId::GraphForm) << 5 << int(Corner::BottomRight);
+    QTest::newRow("Conclusion") << int(ScreenId::Conclusion) << 6 << int(Corner::BottomRight);
+    QTest::newRow("Extend") << int(ScreenId::Extend) << 7 << int(Corner::TopRight);
+    QTest::newRow("Finish") << int(ScreenId::Finish) << 8 << int(Corner::TopRight);
+}
+
+void DialogsTest::questionDialogSitsByItsButton()
+{
+    QFETCH(int, screen);
+    QFETCH(int, question);
+    QFETCH(int, corner);
+
+    TestLesson t;
+    t.lesson.chain.start();
+    t.lesson.chain.move(t.showing(), ScreenId(screen));
+    LessonScreen *s = t.showing();
+    QPushButton *button = s->questionButton();
+    QCOMPARE(button->size(), QSize(67, 67));
+    QCOMPARE(button->toolTip(), QStringLiteral("Question %1").arg(question));
+    QCOMPARE(button->accessibleName(), QStringLiteral("Question %1").arg(question));
+
+    const QuestionSeen seen = openQuestion(t, s, pressClose);
+    QCOMPARE(seen.title, t.lesson.state.Questions[question].Title);
+    QCOMPARE(seen.text, t.lesson.state.Questions[question].Text);
+    QVERIFY(!seen.title.isEmpty());
+
+    const QRect b(button->mapToGlobal(QPoint(0, 0)), button->size());
+    QCOMPARE(seen.geometry.size(), QSize(318, 292));
+    switch (Corner(corner)) {
+    case Corner::TopRight:
+        QCOMPARE(seen.geometry.top(), b.top());
+        QCOMPARE(seen.geometry.right(), b.right());
+        break;
+    case Corner::BottomLeft:
+        QCOMPARE(seen.geometry.bottom(), b.bottom());
+        QCOMPARE(seen.geometry.left(), b.left());
+        break;
+    case Corner::BottomRight:
+        QCOMPARE(seen.geometry.bottom(), b.bottom());
+        QCOMPARE(seen.geometry.right(), b.right());
+        break;
+    }
+    // On a display of the lesson's size this is exactly where the button lies in its screen.
+    if (QGuiApplication::primaryScreen()->geometry().size() == QSize(640, 480) && screen == int(ScreenId::Intro1))
+        QCOMPARE(seen.geometry.topLeft(), QPoint(504 + 67 - 318, 24));
+}
+
+void DialogsTest::questionDialogPlacedTheSameEachTime()
+{
+    TestLesson t;
+    t.lesson.chain.start();
+    const QuestionSeen first = openQuestion(t, t.showing(), pressClose);
+    const QuestionSeen again = openQuestion(t, t.showing(), pressClose);
+    QCOMPARE(again.geometry, first.geometry);
+
+    t.lesson.chain.move(t.showing(), ScreenId::Intro2);
+    const QuestionSeen other = openQuestion(t, t.showing(), pressClose);
+    QVERIFY(other.geometry.topLeft() != first.geometry.topLeft());
+    QCOMPARE(other.title, QStringLiteral("2 - The experiment"));
+    QCOMPARE(other.text, QStringLiteral("Write down one way that you could make the survey fair."));
+}
+
+void DialogsTest::questionDialogClosesWithEnterEscAndAltC_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::newRow("Alt+C") << int(Qt::Key_C) << int(Qt::AltModifier);
+}
+
+void DialogsTest::questionDialogClosesWithEnterEscAndAltC()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    TestLesson t;
+    t.lesson.chain.start();
+    bool closedByKey = false;
+    // If the key fails to close it, a later timer closes it so the test ends; the flag tells.
+    const QuestionSeen seen = openQuestion(t, t.showing(), [&](QuestionDialog &d) {
+        // Through the window system, as a real key press comes, so that shortcuts are seen too.
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QTest::keyClick(d.windowHandle(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        closedByKey = !d.isVisible();
+        if (!closedByKey)
+            QTimer::singleShot(0, &d, &QWidget::hide);
+    });
+    QCOMPARE(seen.title, QStringLiteral("1 - Populations"));
+    QVERIFY(closedByKey);
+}
+
+void DialogsTest::screenBeneathIsActivatedAfterDialogsButNotMessageBoxes()
+{
+    TestLesson t;
+    t.lesson.chain.start();
+    t.lesson.chain.move(t.showing(), ScreenId::Conclusion);
+    LessonScreen *conclusion = t.showing();
+
+    QCOMPARE(countActivations(t, ScreenId::Conclusion, [&] { openQuestion(t, conclusion, pressClose); }), 1);
+    QCOMPARE(countActivations(t, ScreenId::Conclusion,
+                              [&] { answerModal(t, [&] { t.lesson.chain.showReminder(conclusion, "Note."); }); }),
+             1);
+    QCOMPARE(countActivations(t, ScreenId::Conclusion,
+                              [&] { answerModal(t, [&] { t.lesson.chain.information(conclusion, "Note."); }); }),
+             0);
+    QCOMPARE(countActivations(t, ScreenId::Conclusion,
+                              [&] { answerModal(t, [&] { conclusion->cmdButton(2)->click(); }, "No"); }),
+             0);
+    QCOMPARE(t.showing(), conclusion);
+}
+
+QTEST_MAIN(DialogsTest)
+#include "tst_dialogs.moc"
