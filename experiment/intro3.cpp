@@ -2,20 +2,70 @@
 #include "intro3.h"
 
 #include "lesson.h"
+#include "popupholes.h"
 
 #include <QPushButton>
 
-Intro3::Intro3(Lesson &lesson) : LessonScreen(lesson, ScreenId::Intro3, grey())
+namespace {
+const QList<int> PracticeBurrows = {0, 1, 2};
+}
+
+Intro3::Intro3(Lesson &lesson)
+    : LessonScreen(lesson, ScreenId::Intro3, grey()), m_game(lesson.random, PopupGame::Rules::Practice, 0, 3)
 {
+    addInfoText(3, QStringLiteral("The trouble with counting rabbits is that they move about and hide."), 840, 960,
+                5055, 1335);
+    addInfoText(4,
+                QStringLiteral("If you see a rabbit, click on it as fast as you can. This will mark it and so you "
+                               "won't count it twice."),
+                720, 2760, 8175, 975);
+    addInfoText(5, QStringLiteral("Have a practice and then it will be time to go and put the rabbits on the island."),
+                720, 4080, 8535, 855);
+    addInfoPic(1, QStringLiteral("practice_rabbit"), tr("A rabbit hopping towards its burrow"), 6360, 360, 2415, 2055);
+
+    // Made after the texts, so that a burrow lying over the edge of a text still takes the click.
+    const QPointF places[3] = {{5280, 600}, {5040, 5280}, {1440, 5760}};
+    for (int index = 0; index < 3; ++index) {
+        ClickableImage *place = PopupHoles::addHole(client(), places[index].x(), places[index].y());
+        Hole.insert(index, place);
+        connect(place, &ClickableImage::clicked, this, [this, index] { Hole_Click(index); });
+    }
+    PopupHoles::addPictureStores(Rabbit, client(), {QPointF(120, 0), QPointF(120, 1080), QPointF(960, 120)});
+    m_game.setHoleChanged([this](int index) { PopupHoles::show(Hole(index), m_game.hole(index), Rabbit); });
+    m_game.layOut(PracticeBurrows, 0);
+
     addQuestionButton(4, 3000, 5520, Corner::BottomLeft);
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);
     addCommandButton(0, QStringLiteral(">>"), 7560, 5880)->setToolTip(QStringLiteral("Start experiment"));
+    setTabOrder(cmd_button(1), cmd_button(0));
+    setTabOrder(cmd_button(0), QButton);
+
+    Popup.setInterval(1500);
+    connect(&Popup, &QTimer::timeout, this, &Intro3::popupTick);
 }
+
+void Intro3::load()
+{
+    LessonScreen::load();
+    // Never switched off: it keeps running while the pupil is elsewhere.
+    Popup.start();
+}
+
+void Intro3::activate()
+{
+    m_lesson.random.seedFromClock();
+    if (!Popup.isActive())
+        Popup.start();
+    m_game.allDown();
+}
+
+void Intro3::popupTick() { m_game.tick(); }
 
 void Intro3::cmd_button_Click(int index)
 {
     switch (index) {
     case 0:
+        // The experiment always starts again at calendar year 0.
         m_lesson.state.CurrentYear = 1;
         m_lesson.chain.move(this, ScreenId::Island);
         break;
@@ -25,4 +75,10 @@ void Intro3::cmd_button_Click(int index)
     default:
         break;
     }
+}
+
+void Intro3::Hole_Click(int index)
+{
+    if (m_game.click(index) == PopupGame::Click::Missed)
+        m_lesson.chain.information(this, QStringLiteral("You missed. Better luck next time."));
 }

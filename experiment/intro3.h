@@ -2,13 +2,37 @@
 #pragma once
 
 #include "lessonscreen.h"
+#include "popupgame.h"
 
-// The practice screen: why counting rabbits is hard, and three burrows to practise on.
+#include <QTimer>
+
+// The practice screen: why counting rabbits is hard, and three burrows to practise clicking on.
+// Nothing is counted here; a hit only marks the rabbit.
 class Intro3 : public LessonScreen {
     Q_OBJECT
 public:
     explicit Intro3(Lesson &lesson);
 
+    void load() override;
+    // Every showing, and after the question dialog closes: seeds the generator, makes sure the
+    // timer runs and puts all three burrows back down, so a rabbit left showing is gone.
+    void activate() override;
+
+    // One beat of the pop-up timer (every 1500 ms).
+    void popupTick();
+
+    ClickableImage *hole(int index) const { return Hole(index); }
+    const PopupGame &game() const { return m_game; }
+    const QTimer &popupTimer() const { return Popup; }
+
 protected:
     void cmd_button_Click(int index) override;
+
+private:
+    void Hole_Click(int index);
+
+    ControlArray<ClickableImage> Hole;
+    ControlArray<QLabel> Rabbit;
+    QTimer Popup;
+    PopupGame m_game;
 };

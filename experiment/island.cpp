@@ -1,42 +1,151 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "island.h"
 
+#include "islandyear.h"
 #include "lesson.h"
+#include "popupholes.h"
+#include "twips.h"
 
 #include <QPushButton>
+#include <algorithm>
 
-Island::Island(Lesson &lesson) : LessonScreen(lesson, ScreenId::Island, QColor(0, 128, 0))
+namespace {
+const QString LeaveFirstVisit =
+    QStringLiteral("Make sure that you write down the number of lapinar in the table on your worksheet.");
+const QString TooManyToCount =
+    QStringLiteral("There are getting to be too many rabbits to count. There are around 4 rabbits living in each "
+                   "burrow. Use this fact to estimate them.");
+} // namespace
+
+Island::Island(Lesson &lesson)
+    : LessonScreen(lesson, ScreenId::Island, QColor(0, 128, 0)),
+      m_game(lesson.random, PopupGame::Rules::Island, 1, IslandYear::HoleCount)
 {
+    for (int i = 0; i < 2; ++i) {
+        QLabel *page = Controls::picture(client(), QStringLiteral("calendar"), QString(), 600 + 840 * i, 360, 675, 690);
+        CalendarPic.insert(i, page);
+        auto *caption = new QLabel(QStringLiteral("10"), page);
+        caption->setGeometry(Twips::rect(45, 165, 555, i == 0 ? 525 : 405));
+        caption->setFont(Twips::font(Twips::Face::MSSansSerif, i == 0 ? 8.25 : 18));
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        caption->setTextFormat(Qt::PlainText);
+        caption->setAccessibleName(i == 0 ? tr("Year") : tr("Rabbits counted"));
+        Calendar.insert(i, caption);
+    }
+
+    for (int index = 1; index <= IslandYear::HoleCount; ++index) {
+        const QPoint cell = IslandYear::gridCell(index);
+        ClickableImage *place = PopupHoles::addHole(client(), 600 + 840 * cell.x(), 360 + 960 * cell.y());
+        Hole.insert(index, place);
+        connect(place, &ClickableImage::clicked, this, [this, index] { Hole_Click(index); });
+    }
+    PopupHoles::addPictureStores(Rabbit, client(), {QPointF(8880, 3960), QPointF(8880, 1440), QPointF(8880, 2280)});
+    m_game.setHoleChanged([this](int index) { PopupHoles::show(Hole(index), m_game.hole(index), Rabbit); });
+
+    // ShowYear sets both captions before the pupil sees them.
     addCommandButton(1, QStringLiteral("<<"), 6600, 6240, 1215, 495);
     addCommandButton(0, QStringLiteral("Next year"), 8040, 6240, 1215, 495);
+
+    Popup.setInterval(1500);
+    connect(&Popup, &QTimer::timeout, this, &Island::popupTick);
+}
+
+void Island::load()
+{
+    LessonScreen::load();
+    m_lesson.random.seedFromClock();
+    FillYearTable();
+    // From here to the end of the lesson, hidden or not, whatever dialog is open.
+    Popup.start();
 }
 
 void Island::activate() { ShowYear(); }
 
+void Island::FillYearTable() { IslandYear::FillYearTable(m_lesson.state); }
+
 void Island::ShowYear()
 {
-    const int year = m_lesson.state.CurrentYear;
-    setCaption(0, year == 10 ? QStringLiteral(">>") : QStringLiteral("Next year"));
-    setCaption(1, year == 1 ? QStringLiteral("<<") : QStringLiteral("Last year"));
+    LAPINAR1 &state = m_lesson.state;
+    if (state.GraphVisited) {
+        state.CurrentYear = IslandYear::LastYear;
+        state.GraphVisited = false;
+    }
+    const int year = state.CurrentYear;
+    // Only the moves into the island set the year, and they keep it within the ten visits.
+    const auto entry = std::size_t(std::clamp(year, IslandYear::FirstYear, IslandYear::LastYear));
+    const int rabbits = state.YearTable[entry].Rabbits;
+
+    Calendar(0)->setText(IslandYear::calendarCaption(year, state.NewLine));
+    Calendar(1)->setText(QStringLiteral("0"));
+    setCaption(0, IslandYear::forwardCaption(year));
+    setCaption(1, IslandYear::backCaption(year));
+
+    m_game.layOut(IslandYear::drawBurrows(m_lesson.random, IslandYear::burrowCount(rabbits)), rabbits);
+
+    // Switched on without restarting, so the first rabbit of the visit comes within one beat.
+    if (!Popup.isActive())
+        Popup.start();
 }
+
+void Island::RecordCount()
+{
+    LAPINAR1 &state = m_lesson.state;
+    const int year = state.CurrentYear;
+    if (year < IslandYear::FirstYear || year > IslandYear::LastYear)
+        return;
+    qint16 &counted = state.Counted[std::size_t(year)];
+    if (m_game.yearCount() > counted)
+        counted = qint16(m_game.yearCount());
+}
+
+void Island::popupTick() { m_game.tick(); }
 
 void Island::cmd_button_Click(int index)
 {
-    auto &year = m_lesson.state.CurrentYear;
+    qint16 &year = m_lesson.state.CurrentYear;
     switch (index) {
     case 0:
-        if (++year == 11)
+        RecordCount();
+        if (year == IslandYear::FirstYear)
+            m_lesson.chain.showReminder(this, LeaveFirstVisit);
+        ++year;
+        if (year > IslandYear::LastYear)
             m_lesson.chain.move(this, ScreenId::GraphForm);
         else
             ShowYear();
         break;
     case 1:
-        if (--year == 0)
+        RecordCount();
+        --year;
+        if (year < IslandYear::FirstYear)
             m_lesson.chain.move(this, ScreenId::Intro3);
         else
             ShowYear();
         break;
     default:
+        break;
+    }
+}
+
+void Island::Hole_Click(int index)
+{
+    if (!IslandYear::isCountingYear(m_lesson.state.CurrentYear)) {
+        // Closing the reminder activates the island again, which lays the same year out anew.
+        m_lesson.chain.showReminder(this, TooManyToCount);
+        return;
+    }
+    switch (m_game.click(index)) {
+    case PopupGame::Click::Counted:
+        Calendar(1)->setText(QString::number(m_game.yearCount()));
+        break;
+    case PopupGame::Click::AlreadyCounted:
+        m_lesson.chain.information(this, QStringLiteral("You have already counted this rabbit."));
+        break;
+    case PopupGame::Click::Missed:
+        m_lesson.chain.information(this, QStringLiteral("You missed. Better luck next time."));
+        break;
+    case PopupGame::Click::Marked:
+    case PopupGame::Click::AlreadyMarked:
         break;
     }
 }

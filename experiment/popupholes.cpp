@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "popupholes.h"
+
+#include "artwork.h"
+#include "twips.h"
+
+namespace PopupHoles {
+
+namespace {
+const char *const StoreNames[3] = {"burrow", "rabbit_up", "rabbit_marked"};
+}
+
+void addPictureStores(ControlArray<QLabel> &Rabbit, QWidget *parent, const std::array<QPointF, 3> &topLefts)
+{
+    for (int i = 0; i < 3; ++i) {
+        QLabel *store = Controls::picture(parent, QString::fromLatin1(StoreNames[i]), QString(), topLefts[i].x(),
+                                          topLefts[i].y(), HoleWidth, HoleHeight);
+        store->hide();
+        Rabbit.insert(i, store);
+    }
+}
+
+ClickableImage *addHole(QWidget *parent, double left, double top)
+{
+    auto *hole = new ClickableImage(parent);
+    hole->setGeometry(Twips::rect(left, top, HoleWidth, HoleHeight));
+    return hole;
+}
+
+void show(ClickableImage *hole, const PopupGame::Hole &state, const ControlArray<QLabel> &Rabbit)
+{
+    if (!hole)
+        return;
+    // A practice rabbit that was hit keeps the tag "up" but wears the mark, and is spoken as marked.
+    const bool marked = state.look == PopupGame::Look::MarkedRabbit;
+    hole->setSpokenNames({{PopupGame::Down, QStringLiteral("burrow")},
+                          {PopupGame::Up, marked ? QStringLiteral("counted rabbit") : QStringLiteral("rabbit")},
+                          {PopupGame::MarkedTag, QStringLiteral("counted rabbit")}});
+    hole->setTag(state.tag);
+    const int store = state.look == PopupGame::Look::Burrow   ? 0
+                      : state.look == PopupGame::Look::Rabbit ? 1
+                      : marked                                ? 2
+                                                              : -1;
+    if (store < 0 || !Rabbit(store))
+        hole->clearPicture();
+    else
+        hole->setPicture(Rabbit(store)->pixmap(), QString::fromLatin1(StoreNames[store]));
+}
+
+} // namespace PopupHoles
