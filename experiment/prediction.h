@@ -3,12 +3,65 @@
 
 #include "lessonscreen.h"
 
-// The pupil rings one of five predictions before the experiment.
+#include <QLabel>
+
+// The text of one prediction. The pupil chooses it with a click, or reaches it with Tab and
+// chooses it with Space or Enter; a screen reader reads it as the text it shows.
+class PredictionLabel : public QLabel {
+    Q_OBJECT
+public:
+    PredictionLabel(const QString &text, QWidget *parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // A click is a press and a release both on the text, as with a button: a pupil who presses
+    // and then slides away has not chosen.
+    bool m_pressed = false;
+};
+
+// The pupil predicts what will happen to the ten rabbits by ringing one of five predictions before
+// the experiment. The choice is shown only by which area shows the ring; the forward button stays
+// disabled until there is one. Both stay as they are while the screen is hidden, since the screen
+// is loaded once and then only shown and hidden.
 class Prediction : public LessonScreen {
     Q_OBJECT
 public:
+    static constexpr int PredictionCount = 5;
+
     explicit Prediction(Lesson &lesson);
 
+    void load() override;
+
+    // Removes the ring from whichever area shows it.
+    void ClearRings();
+
+    // The area that shows the ring, or -1 while nothing has been chosen.
+    int ringedIndex() const;
+    // The area of prediction i (the ring is its picture) and the prediction's text in it.
+    QLabel *predictText(int index) const { return PredictText(index); }
+    PredictionLabel *predictionText(int index) const { return PredictionText(index); }
+    // Where the ring picture is kept; it is never shown itself.
+    QLabel *ringStore() const { return Ring; }
+
 protected:
+    // The navigation buttons: 0 ">>" forward to the practice, 1 "<<" back.
     void cmd_button_Click(int index) override;
+
+private:
+    void PredictionText_Click(int index);
+    // The ring to show in an area: the stored picture, or the same ring drawn afresh where the
+    // area's size differs from the store's, so it stays sharp.
+    QPixmap ringFor(const QSize &areaSize) const;
+
+    ControlArray<QLabel> PredictText;
+    ControlArray<PredictionLabel> PredictionText;
+    QLabel *Ring = nullptr;
 };
