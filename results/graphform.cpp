@@ -1,25 +1,221 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphform.h"
 
+#include "cellnumber.h"
 #include "lesson.h"
+#include "resultsgraph.h"
+#include "twips.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QFont tableFont() { return Twips::font(Twips::Face::MSSansSerif, 9.75); }
+
+// A rule of the table: a black line one twip-pixel thick.
+QWidget *rule(QWidget *parent, double left, double top, double width, double height)
+{
+    auto *line = new QWidget(parent);
+    line->setGeometry(Twips::rect(left, top, width, height));
+    line->setAutoFillBackground(true);
+    QPalette p = line->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    line->setPalette(p);
+    return line;
+}
+
+// A label of the table: centred, window text on the window background, as a text box has.
+QLabel *tableLabel(QWidget *parent, const QString &text, double left, double top, double width, double height)
+{
+    QLabel *label = Controls::label(parent, text, left, top, width, height, tableFont());
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(false);
+    label->setAutoFillBackground(true);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, p.color(QPalette::Base));
+    p.setColor(QPalette::WindowText, p.color(QPalette::Text));
+    label->setPalette(p);
+    return label;
+}
+
+double rowTop(int row) { return 975 + 360 * (row - 1); }
+
+} // namespace
 
 GraphForm::GraphForm(Lesson &lesson) : LessonScreen(lesson, ScreenId::GraphForm, QColor(255, 255, 224))
 {
+    m_graph = new ResultsGraph(client());
+    m_graph->setGeometry(Twips::rect(480, 360, 5655, 4095));
+    buildTable();
+    buildButtons();
+    setTabOrder();
+}
+
+void GraphForm::buildTable()
+{
+    Shape1 = new QWidget(client());
+    Shape1->setGeometry(Twips::rect(6570, 360, 2565, 4215));
+    Shape1->setAutoFillBackground(true);
+    QPalette white = Shape1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Shape1->setPalette(white);
+
+    const double thin = 15;
+    Line1 = rule(client(), 7785, 375, thin, 4560 - 375);
+    for (int k = 0; k < Rows; ++k)
+        Line2.insert(k, rule(client(), 6570, 915 + 360 * k, 9090 - 6570, thin));
+
+    Label1.insert(0, tableLabel(client(), QStringLiteral("Year"), 6735, 495, 975, 255));
+    Label1.insert(1, tableLabel(client(), QStringLiteral("Rabbits"), 7950, 495, 975, 255));
+
+    for (int row = 1; row <= Rows; ++row) {
+        const QString year = row == 1 ? QStringLiteral("Start") : QString::number(row - 1);
+        XVal.insert(row, tableLabel(client(), year, 6825, rowTop(row), 780, 255));
+
+        auto *cell = new QLineEdit(client());
+        cell->setGeometry(Twips::rect(8310, rowTop(row), row == 1 ? 480 : 475, 240));
+        cell->setFont(tableFont());
+        // The cell is only 16 pixels high; a flat one-pixel border leaves room for the digits.
+        cell->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #808080; padding: 0px 1px; "
+                                           "background: white; color: black; }"));
+        cell->setAccessibleName(tr("Rabbits in year %1").arg(row - 1));
+        cell->installEventFilter(this);
+        YVal.insert(row, cell);
+    }
+}
+
+void GraphForm::buildButtons()
+{
+    struct ActionSpec {
+        int index;
+        const char *caption;
+        double left, top, width, height;
+    };
+    static constexpr ActionSpec actions[] = {
+        {DrawGraph, "Draw graph", 465, 4575, 1935, 495},   {CopyGraph, "Copy graph", 2400, 4575, 1920, 495},
+        {JoinPoints, "Join points", 4320, 4575, 1815, 495}, {ClearTableAction, "Clear table", 6555, 4575, 2580, 495},
+        {Title, "Title", 480, 6000, 975, 480},
+    };
+    for (const ActionSpec &a : actions) {
+        QPushButton *button = Controls::button(client(), QString::fromLatin1(a.caption), a.left, a.top, a.width,
+                                               a.height, tableFont());
+        Action_Button.insert(a.index, button);
+        connect(button, &QPushButton::clicked, this, [this, index = a.index] { Action_Button_Click(index); });
+    }
+
+    TitleText = new QLineEdit(client());
+    TitleText->setGeometry(Twips::rect(1560, 6000, 2895, 495));
+    TitleText->setFont(Twips::font(Twips::Face::MSSansSerif, 13.5));
+    TitleText->setAccessibleName(tr("Graph title"));
+    TitleText->installEventFilter(this);
+
     addQuestionButton(5, 4800, 5520, Corner::BottomRight);
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);
     addCommandButton(0, QStringLiteral(">>"), 7560, 5880);
 }
 
+void GraphForm::setTabOrder()
+{
+    // The cells come first, so Tab from the table reaches the buttons in the lesson's order.
+    QList<QWidget *> order;
+    for (int row = 1; row <= Rows; ++row)
+        order << YVal(row);
+    order << cmd_button(0) << Action_Button(DrawGraph) << cmd_button(1) << Action_Button(CopyGraph)
+          << Action_Button(Title) << Action_Button(ClearTableAction) << Action_Button(JoinPoints) << TitleText
+          << QButton << m_graph;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
 void GraphForm::load()
 {
     LessonScreen::load();
+    SetupGraph();
+}
+
+void GraphForm::SetupGraph()
+{
     m_lesson.state.GraphVisited = true;
+    m_graph->setScales({0, 9, 9, QStringLiteral("Year")}, {0, 100, 10, QStringLiteral("Number of rabbits")});
+    m_graph->setJoined(false);
+    Action_Button(JoinPoints)->setText(QStringLiteral("Join points"));
+}
+
+void GraphForm::activate()
+{
+    focusCell(1);
+    Action_Button_Click(DrawGraph);
+}
+
+void GraphForm::focusCell(int row)
+{
+    QLineEdit *cell = YVal(row);
+    cell->setFocus(Qt::OtherFocusReason);
+    cell->end(false);
+}
+
+void GraphForm::Action_Button_Click(int index)
+{
+    switch (index) {
+    case DrawGraph:
+        drawGraph();
+        break;
+    case CopyGraph:
+        m_graph->copyToClipboard();
+        break;
+    case Title:
+        applyTitle();
+        break;
+    case ClearTableAction:
+        ClearTable();
+        break;
+    case JoinPoints:
+        toggleJoin();
+        break;
+    default:
+        break;
+    }
+    // Only the focus moves; the caret stays where the pupil left it in the first cell.
+    YVal(1)->setFocus(Qt::OtherFocusReason);
+}
+
+void GraphForm::drawGraph()
+{
+    QList<QPointF> points;
+    for (int row = 1; row <= Rows; ++row)
+        points.append(QPointF(row - 1, CellNumber::read(YVal(row)->text())));
+    m_graph->setPoints(points);
+}
+
+void GraphForm::toggleJoin()
+{
+    const bool join = !m_graph->joined();
+    m_graph->setJoined(join);
+    Action_Button(JoinPoints)->setText(join ? QStringLiteral("Plot points") : QStringLiteral("Join points"));
+}
+
+void GraphForm::applyTitle() { m_graph->setTitle(TitleText->text()); }
+
+void GraphForm::ClearTable()
+{
+    for (int row = 1; row <= Rows; ++row)
+        YVal(row)->clear();
+}
+
+void GraphForm::SaveCounts()
+{
+    for (int row = 1; row <= Rows; ++row)
+        m_lesson.state.Counted[std::size_t(row)] = CellNumber::count(YVal(row)->text());
 }
 
 void GraphForm::cmd_button_Click(int index)
 {
     switch (index) {
     case 0:
+        SaveCounts();
         m_lesson.chain.move(this, ScreenId::Conclusion);
         break;
     case 1:
@@ -28,5 +224,46 @@ void GraphForm::cmd_button_Click(int index)
         break;
     default:
         break;
+    }
+}
+
+bool GraphForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (watched == TitleText) {
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                applyTitle();
+                return true;
+            }
+            return false;
+        }
+        for (int row = 1; row <= Rows; ++row)
+            if (watched == YVal(row))
+                return YVal_Key(row, key);
+    }
+    return LessonScreen::eventFilter(watched, event);
+}
+
+bool GraphForm::YVal_Key(int row, QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (row < Rows)
+            focusCell(row + 1);
+        else
+            Action_Button(DrawGraph)->setFocus(Qt::OtherFocusReason);
+        return true;
+    case Qt::Key_Up:
+        if (row > 1)
+            focusCell(row - 1);
+        return true;
+    case Qt::Key_Down:
+        if (row < Rows)
+            focusCell(row + 1);
+        return true;
+    default:
+        return false;
     }
 }

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "resultsgraph.h"
+
+#include "twips.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QGraphicsLayout>
+#include <QGuiApplication>
+#include <QLegend>
+#include <QLineSeries>
+#include <QLocale>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+const QColor Ink(0x1f, 0x4e, 0x9c);
+
+// The drawing code works in floats; values far outside the plot are brought within a range it
+// handles safely. A point that far out is off the plot either way, and the line still leaves the
+// plot in the right direction.
+QPointF drawable(const QPointF &p)
+{
+    constexpr double limit = 1e6;
+    return {std::clamp(p.x(), -limit, limit), std::clamp(p.y(), -limit, limit)};
+}
+
+void setUpAxis(QValueAxis *axis, const ResultsGraph::Scale &scale)
+{
+    axis->setRange(scale.minimum, scale.maximum);
+    axis->setTickCount(scale.divisions + 1);
+    axis->setTitleText(scale.title);
+}
+
+ResultsGraph::Scale scaleOf(const QValueAxis *axis)
+{
+    return {axis->min(), axis->max(), axis->tickCount() - 1, axis->titleText()};
+}
+
+} // namespace
+
+ResultsGraph::ResultsGraph(QWidget *parent)
+    : QWidget(parent), m_view(new QChartView(this)), m_chart(new QChart), m_markers(new QScatterSeries),
+      m_line(new QLineSeries), m_x(new QValueAxis), m_y(new QValueAxis)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+
+    m_view->setChart(m_chart);
+    m_view->setRenderHint(QPainter::Antialiasing);
+    m_view->setFrameShape(QFrame::Box);
+    m_view->setFocusPolicy(Qt::TabFocus);
+    m_view->setAccessibleName(tr("Graph of the number of rabbits"));
+    setFocusProxy(m_view);
+
+    m_chart->legend()->hide();
+    m_chart->setBackgroundRoundness(0);
+    m_chart->setMargins(QMargins(Twips::px(60), Twips::px(30), Twips::px(120), Twips::px(30)));
+    m_chart->layout()->setContentsMargins(0, 0, 0, 0);
+    m_chart->setTitleFont(Twips::font(Twips::Face::Arial, 12, true));
+
+    const QFont axisTitle = Twips::font(Twips::Face::Arial, 9, true);
+    const QFont axisLabels = Twips::font(Twips::Face::Arial, 8);
+    for (QValueAxis *axis : {m_x, m_y}) {
+        axis->setTitleFont(axisTitle);
+        axis->setLabelsFont(axisLabels);
+        axis->setLabelFormat(QStringLiteral("%.0f"));
+        axis->setGridLineColor(QColor(0xd8, 0xd8, 0xd8));
+    }
+    m_chart->addAxis(m_x, Qt::AlignBottom);
+    m_chart->addAxis(m_y, Qt::AlignLeft);
+
+    // The line lies under the markers, so each point shows whole whether joined or not.
+    QPen pen(Ink);
+    pen.setWidthF(std::max(1.0, Twips::px(30) * 1.0));
+    m_line->setPen(pen);
+    m_line->setVisible(false);
+    m_markers->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    m_markers->setMarkerSize(Twips::px(120));
+    m_markers->setColor(Ink);
+    m_markers->setBorderColor(Qt::white);
+    for (QXYSeries *series : std::initializer_list<QXYSeries *>{m_line, m_markers}) {
+        m_chart->addSeries(series);
+        series->attachAxis(m_x);
+        series->attachAxis(m_y);
+    }
+    describe();
+}
+
+ResultsGraph::~ResultsGraph() = default;
+
+void ResultsGraph::setScales(const Scale &x, const Scale &y)
+{
+    setUpAxis(m_x, x);
+    setUpAxis(m_y, y);
+}
+
+ResultsGraph::Scale ResultsGraph::xScale() const { return scaleOf(m_x); }
+ResultsGraph::Scale ResultsGraph::yScale() const { return scaleOf(m_y); }
+
+void ResultsGraph::setPoints(const QList<QPointF> &points)
+{
+    QList<QPointF> shown;
+    shown.reserve(points.size());
+    for (const QPointF &p : points)
+        shown.append(drawable(p));
+    m_markers->replace(shown);
+    m_line->replace(shown);
+    describe();
+}
+
+QList<QPointF> ResultsGraph::points() const { return m_markers->points(); }
+
+void ResultsGraph::setJoined(bool joined)
+{
+    m_line->setVisible(joined);
+    describe();
+}
+
+bool ResultsGraph::joined() const { return m_line->isVisible(); }
+
+void ResultsGraph::setTitle(const QString &title)
+{
+    m_chart->setTitle(title);
+    describe();
+}
+
+QString ResultsGraph::title() const { return m_chart->title(); }
+
+QImage ResultsGraph::image() const { return m_view->grab().toImage(); }
+
+void ResultsGraph::copyToClipboard() const { QGuiApplication::clipboard()->setImage(image()); }
+
+// A screen reader user hears the points, since the picture itself says nothing to them.
+void ResultsGraph::describe()
+{
+    const QLocale c = QLocale::c();
+    QStringList parts;
+    if (!title().isEmpty())
+        parts << tr("Title: %1.").arg(title());
+    QStringList values;
+    for (const QPointF &p : m_markers->points())
+        values << tr("year %1: %2").arg(c.toString(p.x(), 'g', 6), c.toString(p.y(), 'g', 6));
+    parts << (values.isEmpty() ? tr("No points.") : tr("Rabbits in %1.").arg(values.join(QStringLiteral(", "))));
+    parts << (joined() ? tr("The points are joined by a line.") : tr("The points are not joined."));
+    m_view->setAccessibleDescription(parts.join(QLatin1Char(' ')));
+}

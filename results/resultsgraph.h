@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QPointF>
+#include <QString>
+#include <QWidget>
+
+class QChart;
+class QChartView;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+// The results graph: one series of points on an XY chart with fixed scales, shown as markers with
+// or without a line joining them in order, under a title, and copied to the clipboard as the
+// picture that shows. The results screen uses only these operations, so the chart library behind
+// them (Qt Charts today) can be swapped without touching the screen.
+class ResultsGraph : public QWidget {
+    Q_OBJECT
+public:
+    // One axis: its fixed range, how many equal divisions it shows, and its title.
+    struct Scale {
+        double minimum = 0;
+        double maximum = 1;
+        int divisions = 1;
+        QString title;
+        bool operator==(const Scale &) const = default;
+    };
+
+    explicit ResultsGraph(QWidget *parent = nullptr);
+    ~ResultsGraph() override;
+
+    // Fixes both scales; no data changes them afterwards.
+    void setScales(const Scale &x, const Scale &y);
+    // The scales as the chart really has them.
+    Scale xScale() const;
+    Scale yScale() const;
+
+    // The points, in the order the joining line takes them. Every point shows as a marker; points
+    // outside the scales fall outside the plot and are not drawn there.
+    void setPoints(const QList<QPointF> &points);
+    QList<QPointF> points() const;
+
+    void setJoined(bool joined);
+    bool joined() const;
+
+    void setTitle(const QString &title);
+    QString title() const;
+
+    // The graph as it shows now, and the same picture put on the system clipboard.
+    QImage image() const;
+    void copyToClipboard() const;
+
+private:
+    void describe();
+
+    QChartView *m_view;
+    QChart *m_chart;
+    QScatterSeries *m_markers;
+    QLineSeries *m_line;
+    QValueAxis *m_x;
+    QValueAxis *m_y;
+};
