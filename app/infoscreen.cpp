@@ -29,5 +29,9 @@ QLabel *InfoScreen::addTitle(int index, const QString &text, double points, doub
     QLabel *title = addInfoText(index, text, left, top, width, height);
     title->setFont(Twips::font(Twips::Face::Arial, points));
     title->setWordWrap(false);
+    // A big title's line is taller than its label; sitting it on the label's bottom keeps every
+    // letter whole, descenders included, as the lesson's titles have always shown.
+    if (title->fontMetrics().height() > title->height())
+        title->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     return title;
 }

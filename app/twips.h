@@ -15,6 +15,10 @@ double scale();
 // Set once at start-up, before the first window is made.
 void setScale(double scale);
 
+// The lesson-wide scale for a display whose available area is given in pixels: a lesson screen,
+// frame included, as large as fits with a margin, never below 1 (so exactly 1 on 640 x 480).
+double scaleToFit(const QSize &available);
+
 int px(double twips);
 QRect rect(double left, double top, double width, double height);
 QSize size(double width, double height);

@@ -280,17 +280,23 @@ void ShellTest::informationScreensShowTheirTexts()
         QStringLiteral("Click on the question button to find out what you need to do.")));
     QCOMPARE(texts(ScreenId::Finish).size(), 3);
 
-    // Every text fits its label: no wrapped line runs out of the bottom.
+    // Every text fits its label: no wrapped line runs out of the bottom, and a single line's ink
+    // lies inside the label wherever its alignment puts the line.
     for (ScreenId id : {ScreenId::Intro1, ScreenId::Intro2, ScreenId::Extend, ScreenId::Finish}) {
         for (QLabel *label : t.screen(id)->findChildren<QLabel *>()) {
             if (label->text().isEmpty())
                 continue;
-            const int needed = label->wordWrap() ? label->heightForWidth(label->width())
-                                                 : label->fontMetrics().height();
-            QVERIFY2(needed <= label->height() + 2, qPrintable(screenName(id) + ": " + label->text()));
-            if (!label->wordWrap())
-                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
-                         qPrintable(label->text()));
+            const QFontMetrics metrics = label->fontMetrics();
+            if (label->wordWrap()) {
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                         qPrintable(screenName(id) + ": " + label->text()));
+                continue;
+            }
+            const int baseline = label->alignment().testFlag(Qt::AlignBottom) ? label->height() - metrics.descent()
+                                                                              : metrics.ascent();
+            const QRect ink = metrics.tightBoundingRect(label->text()).translated(0, baseline);
+            QVERIFY2(ink.top() >= 0 && ink.bottom() < label->height(), qPrintable(label->text()));
+            QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
         }
     }
 }

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The lesson scaled to fit larger displays: one scale, through the one twips conversion.
+#include "dialogs.h"
+#include "testsupport.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QtTest>
+
+class ScaleTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { Twips::setScale(1.0); }
+    void scaleChosenForTheDisplay_data();
+    void scaleChosenForTheDisplay();
+    void controlsAndFontsFollowTheScale_data();
+    void controlsAndFontsFollowTheScale();
+    void picturesAreRenderedAtTheirScaledSize();
+};
+
+void ScaleTest::scaleChosenForTheDisplay_data()
+{
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("640x480 keeps the original geometry") << QSize(640, 480) << 1.0;
+    QTest::newRow("smaller than the lesson") << QSize(320, 200) << 1.0;
+    QTest::newRow("1366x768 less a panel") << QSize(1366, 740) << 740 * 0.95 / 486;
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << 1080 * 0.95 / 486;
+    QTest::newRow("wide but short") << QSize(3840, 600) << 600 * 0.95 / 486;
+    QTest::newRow("tall but narrow") << QSize(800, 2000) << 800 * 0.95 / 646;
+}
+
+void ScaleTest::scaleChosenForTheDisplay()
+{
+    QFETCH(QSize, available);
+    QFETCH(double, scale);
+    const double chosen = Twips::scaleToFit(available);
+    QCOMPARE(chosen, scale);
+    // The whole screen, frame included, fits the available area.
+    Twips::setScale(chosen);
+    if (chosen > 1.0) {
+        QVERIFY(Twips::px(9690) <= available.width());
+        QVERIFY(Twips::px(7290) <= available.height());
+    }
+}
+
+void ScaleTest::controlsAndFontsFollowTheScale_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<QRect>("infoText");   // Intro1's InfoText(0): 600, 1800, 7695 x 495 twips
+    QTest::addColumn<QRect>("nextButton"); // Intro1's ">>": 7560, 5880, 1215 x 615 twips
+    QTest::addColumn<QSize>("screenSize");
+    QTest::addColumn<QSize>("questionSize");
+    QTest::addColumn<int>("textPixels"); // 18 pt
+    QTest::addColumn<int>("titlePixels"); // 48.75 pt
+    QTest::newRow("1") << 1.0 << QRect(40, 120, 513, 33) << QRect(504, 392, 81, 41) << QSize(646, 486)
+                       << QSize(318, 292) << 24 << 65;
+    QTest::newRow("2") << 2.0 << QRect(80, 240, 1026, 66) << QRect(1008, 784, 162, 82) << QSize(1292, 972)
+                       << QSize(636, 584) << 48 << 130;
+    QTest::newRow("1.5") << 1.5 << QRect(60, 180, 770, 50) << QRect(756, 588, 122, 62) << QSize(969, 729)
+                         << QSize(478, 439) << 36 << 98;
+}
+
+void ScaleTest::controlsAndFontsFollowTheScale()
+{
+    QFETCH(double, scale);
+    QFETCH(QRect, infoText);
+    QFETCH(QRect, nextButton);
+    QFETCH(QSize, screenSize);
+    QFETCH(QSize, questionSize);
+    QFETCH(int, textPixels);
+    QFETCH(int, titlePixels);
+
+    Twips::setScale(scale);
+    TestLesson t;
+    t.lesson.chain.start();
+    LessonScreen *intro1 = t.showing();
+    QCOMPARE(intro1->size(), screenSize);
+
+    QLabel *text = nullptr;
+    QLabel *title = nullptr;
+    for (QLabel *label : intro1->findChildren<QLabel *>()) {
+        if (label->text() == QLatin1String("You are a scientist in charge of an island."))
+            text = label;
+        if (label->text() == QLatin1String("Lapinar"))
+            title = label;
+    }
+    QVERIFY(text && title);
+    QCOMPARE(text->geometry(), infoText);
+    QCOMPARE(text->font().pixelSize(), textPixels);
+    QCOMPARE(title->font().pixelSize(), titlePixels);
+    QCOMPARE(intro1->cmdButton(0)->geometry(), nextButton);
+    QCOMPARE(t.lesson.chain.questionDialog().size(), questionSize);
+
+    // Texts still fit their labels at this scale.
+    QVERIFY(text->fontMetrics().horizontalAdvance(text->text()) <= text->width());
+}
+
+void ScaleTest::picturesAreRenderedAtTheirScaledSize()
+{
+    for (double scale : {1.0, 1.5, 2.0}) {
+        Twips::setScale(scale);
+        TestLesson t;
+        t.lesson.chain.start();
+        LessonScreen *intro1 = t.showing();
+        bool sawPicture = false;
+        for (QLabel *label : intro1->findChildren<QLabel *>()) {
+            const QPixmap picture = label->pixmap();
+            if (picture.isNull())
+                continue;
+            sawPicture = true;
+            // One picture pixel per display pixel: drawn anew from the SVG, never stretched.
+            QCOMPARE(picture.deviceIndependentSize().toSize(), label->size());
+            QCOMPARE(picture.size(), label->size() * picture.devicePixelRatio());
+        }
+        QVERIFY(sawPicture);
+        QPushButton *question = intro1->questionButton();
+        QCOMPARE(question->iconSize().width(), question->width() - int(6 * scale));
+    }
+}
+
+QTEST_MAIN(ScaleTest)
+#include "tst_scale.moc"
