@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the built lesson into a scratch folder and builds its Debian package, then checks what a
+# school technician gets: the program, desktop entry, icons and AppStream metadata in their usual
+# places, both validators content, and a package that names the Debian packages the lesson needs.
+set -euo pipefail
+build=$(realpath "$1")
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+cmake --install "$build" --prefix "$scratch/usr" >/dev/null
+share=$scratch/usr/share
+for f in usr/bin/lapinar \
+         usr/share/applications/org.lapinar.Lapinar.desktop \
+         usr/share/metainfo/org.lapinar.Lapinar.metainfo.xml \
+         usr/share/icons/hicolor/scalable/apps/org.lapinar.Lapinar.svg; do
+    [ -s "$scratch/$f" ] || fail "missing $f"
+done
+[ -x "$scratch/usr/bin/lapinar" ] || fail "the program is not executable"
+
+# Each PNG icon is a PNG of its folder's size (width and height read from the IHDR chunk).
+for size in 16 22 24 32 48 64 128 256; do
+    png=$share/icons/hicolor/${size}x${size}/apps/org.lapinar.Lapinar.png
+    [ -s "$png" ] || fail "missing ${size}x${size} icon"
+    [ "$(head -c 8 "$png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "$png is not a PNG"
+    width=$((16#$(od -An -tx1 -j16 -N4 "$png" | tr -d ' \n')))
+    height=$((16#$(od -An -tx1 -j20 -N4 "$png" | tr -d ' \n')))
+    [ "$width" = "$size" ] && [ "$height" = "$size" ] || fail "$png is ${width}x${height}"
+done
+
+desktop-file-validate "$share/applications/org.lapinar.Lapinar.desktop" || fail "desktop entry"
+grep -q '^Categories=Education;Science;' "$share/applications/org.lapinar.Lapinar.desktop" || fail "categories"
+appstreamcli validate --no-net "$share/metainfo/org.lapinar.Lapinar.metainfo.xml" || fail "AppStream metadata"
+
+(cd "$build" && cpack -G DEB -B "$scratch/package" >/dev/null) || fail "cpack"
+deb=$(ls "$scratch"/package/lapinar_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 libqt6svg6 fonts-liberation libstdc++6; do
+    grep -q "\b$p\b" <<<"$depends" || fail "the package does not depend on $p"
+done
+contents=$(dpkg-deb -c "$deb")
+grep -q '\./usr/bin/lapinar$' <<<"$contents" || fail "the package lacks the program"
+grep -q 'usr/share/applications/org.lapinar.Lapinar.desktop' <<<"$contents" || fail "the package lacks the desktop entry"
+echo "install tree, validators and package all as expected"
