@@ -6,6 +6,7 @@
 #include "resultsgraph.h"
 #include "twips.h"
 
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,12 +57,16 @@ GraphForm::GraphForm(Lesson &lesson) : LessonScreen(lesson, ScreenId::GraphForm,
 
 void GraphForm::buildTable()
 {
-    Shape1 = new QWidget(client());
-    Shape1->setGeometry(Twips::rect(6570, 360, 2565, 4215));
-    Shape1->setAutoFillBackground(true);
-    QPalette white = Shape1->palette();
+    auto *shape = new QFrame(client());
+    shape->setGeometry(Twips::rect(6570, 360, 2565, 4215));
+    shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shape->setLineWidth(std::max(1, Twips::px(15)));
+    shape->setAutoFillBackground(true);
+    QPalette white = shape->palette();
     white.setColor(QPalette::Window, Qt::white);
-    Shape1->setPalette(white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    shape->setPalette(white);
+    Shape1 = shape;
 
     const double thin = 15;
     Line1 = rule(client(), 7785, 375, thin, 4560 - 375);

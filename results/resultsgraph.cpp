@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QGraphicsEllipseItem>
 #include <QGraphicsLayout>
 #include <QGuiApplication>
 #include <QLegend>
@@ -44,7 +45,7 @@ ResultsGraph::Scale scaleOf(const QValueAxis *axis)
 } // namespace
 
 ResultsGraph::ResultsGraph(QWidget *parent)
-    : QWidget(parent), m_view(new QChartView(this)), m_chart(new QChart), m_markers(new QScatterSeries),
+    : QWidget(parent), m_view(new QChartView(this)), m_chart(new QChart), m_points(new QScatterSeries),
       m_line(new QLineSeries), m_x(new QValueAxis), m_y(new QValueAxis)
 {
     auto *layout = new QVBoxLayout(this);
@@ -60,7 +61,7 @@ ResultsGraph::ResultsGraph(QWidget *parent)
 
     m_chart->legend()->hide();
     m_chart->setBackgroundRoundness(0);
-    m_chart->setMargins(QMargins(Twips::px(60), Twips::px(30), Twips::px(120), Twips::px(30)));
+    m_chart->setMargins(QMargins(Twips::px(60), Twips::px(90), Twips::px(120), Twips::px(30)));
     m_chart->layout()->setContentsMargins(0, 0, 0, 0);
     m_chart->setTitleFont(Twips::font(Twips::Face::Arial, 12, true));
 
@@ -80,15 +81,14 @@ ResultsGraph::ResultsGraph(QWidget *parent)
     pen.setWidthF(std::max(1.0, Twips::px(30) * 1.0));
     m_line->setPen(pen);
     m_line->setVisible(false);
-    m_markers->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-    m_markers->setMarkerSize(Twips::px(120));
-    m_markers->setColor(Ink);
-    m_markers->setBorderColor(Qt::white);
-    for (QXYSeries *series : std::initializer_list<QXYSeries *>{m_line, m_markers}) {
+    m_points->setColor(Qt::transparent);
+    m_points->setBorderColor(Qt::transparent);
+    for (QXYSeries *series : std::initializer_list<QXYSeries *>{m_line, m_points}) {
         m_chart->addSeries(series);
         series->attachAxis(m_x);
         series->attachAxis(m_y);
     }
+    connect(m_chart, &QChart::plotAreaChanged, this, &ResultsGraph::placeMarkers);
     describe();
 }
 
@@ -109,12 +109,42 @@ void ResultsGraph::setPoints(const QList<QPointF> &points)
     shown.reserve(points.size());
     for (const QPointF &p : points)
         shown.append(drawable(p));
-    m_markers->replace(shown);
+    m_points->replace(shown);
     m_line->replace(shown);
+    while (m_markers.size() < shown.size()) {
+        const double size = Twips::px(120);
+        auto *marker = new QGraphicsEllipseItem(-size / 2, -size / 2, size, size, m_chart);
+        marker->setBrush(Ink);
+        marker->setPen(QPen(Qt::white, 1));
+        marker->setZValue(1000);
+        m_markers.append(marker);
+    }
+    while (m_markers.size() > shown.size())
+        delete m_markers.takeLast();
+    placeMarkers();
     describe();
 }
 
-QList<QPointF> ResultsGraph::points() const { return m_markers->points(); }
+QList<QPointF> ResultsGraph::points() const { return m_points->points(); }
+
+int ResultsGraph::markersShown() const
+{
+    return int(std::count_if(m_markers.cbegin(), m_markers.cend(),
+                             [](const QGraphicsEllipseItem *m) { return m->isVisible(); }));
+}
+
+// A marker whose point lies outside the scales is not shown: it would sit over the axes or the
+// title. The line, clipped to the plot, still leaves the plot towards it.
+void ResultsGraph::placeMarkers()
+{
+    const QRectF plot = m_chart->plotArea().adjusted(-0.5, -0.5, 0.5, 0.5);
+    const QList<QPointF> points = m_points->points();
+    for (qsizetype i = 0; i < m_markers.size() && i < points.size(); ++i) {
+        const QPointF at = m_chart->mapToPosition(points[i], m_points);
+        m_markers[i]->setPos(at);
+        m_markers[i]->setVisible(plot.contains(at));
+    }
+}
 
 void ResultsGraph::setJoined(bool joined)
 {
@@ -144,7 +174,7 @@ void ResultsGraph::describe()
     if (!title().isEmpty())
         parts << tr("Title: %1.").arg(title());
     QStringList values;
-    for (const QPointF &p : m_markers->points())
+    for (const QPointF &p : m_points->points())
         values << tr("year %1: %2").arg(c.toString(p.x(), 'g', 6), c.toString(p.y(), 'g', 6));
     parts << (values.isEmpty() ? tr("No points.") : tr("Rabbits in %1.").arg(values.join(QStringLiteral(", "))));
     parts << (joined() ? tr("The points are joined by a line.") : tr("The points are not joined."));

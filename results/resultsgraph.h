@@ -9,6 +9,7 @@
 
 class QChart;
 class QChartView;
+class QGraphicsEllipseItem;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
@@ -42,6 +43,8 @@ public:
     // outside the scales fall outside the plot and are not drawn there.
     void setPoints(const QList<QPointF> &points);
     QList<QPointF> points() const;
+    // How many markers show inside the plot now.
+    int markersShown() const;
 
     void setJoined(bool joined);
     bool joined() const;
@@ -55,10 +58,14 @@ public:
 
 private:
     void describe();
+    void placeMarkers();
 
     QChartView *m_view;
     QChart *m_chart;
-    QScatterSeries *m_markers;
+    // Holds the points and places them; its own markers are not drawn, since the chart clips them
+    // at the plot's edges and a point at 0 rabbits or in the last year would show only half.
+    QScatterSeries *m_points;
+    QList<QGraphicsEllipseItem *> m_markers;
     QLineSeries *m_line;
     QValueAxis *m_x;
     QValueAxis *m_y;
