@@ -3,9 +3,12 @@
 
 #include <QTime>
 
-Random::Random() : m_engine(0) {}
+Random::Random()
+    : m_clock([] { return std::uint64_t(QTime::currentTime().msecsSinceStartOfDay() / 1000); }), m_engine(0)
+{
+}
 
-void Random::seedFromClock() { seed(std::uint64_t(QTime::currentTime().msecsSinceStartOfDay() / 1000)); }
+void Random::seedFromClock() { seed(m_clock()); }
 
 void Random::seed(std::uint64_t seed) { m_engine.seed(seed); }
 

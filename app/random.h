@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <cstdint>
+#include <functional>
 #include <random>
 
 // The lesson's one random generator. fraction() is uniform in [0, 1) and never 1.0, so
@@ -25,7 +26,11 @@ public:
     void script(const QList<double> &fractions);
     qsizetype scriptedLeft() const { return m_script.size(); }
 
+    // Where seedFromClock() reads the time; a test that must replay exactly gives its own clock.
+    void setClock(std::function<std::uint64_t()> secondsSinceMidnight) { m_clock = std::move(secondsSinceMidnight); }
+
 private:
+    std::function<std::uint64_t()> m_clock;
     std::mt19937_64 m_engine;
     QList<double> m_script;
 };
