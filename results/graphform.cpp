@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <limits>
 
 namespace {
 
@@ -86,6 +87,8 @@ void GraphForm::buildTable()
         // The cell is only 16 pixels high; a flat one-pixel border leaves room for the digits.
         cell->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #808080; padding: 0px 1px; "
                                            "background: white; color: black; }"));
+        // A cell keeps whatever the pupil types, however long.
+        cell->setMaxLength(std::numeric_limits<int>::max());
         cell->setAccessibleName(tr("Rabbits in year %1").arg(row - 1));
         cell->installEventFilter(this);
         YVal.insert(row, cell);
@@ -114,6 +117,7 @@ void GraphForm::buildButtons()
     TitleText = new QLineEdit(client());
     TitleText->setGeometry(Twips::rect(1560, 6000, 2895, 495));
     TitleText->setFont(Twips::font(Twips::Face::MSSansSerif, 13.5));
+    TitleText->setMaxLength(std::numeric_limits<int>::max());
     TitleText->setAccessibleName(tr("Graph title"));
     TitleText->installEventFilter(this);
 

@@ -1,0 +1,465 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "conclusion.h"
+#include "graphform.h"
+#include "resultsgraph.h"
+#include "testsupport.h"
+#include "twips.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QtTest>
+
+// The results screen: the table, its keys, the graph drawn from it, and the moves on and back.
+class GraphFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstShowingHasTenSeparatePointsAtZero();
+    void cellsAndTitleHaveSpokenNames();
+    void drawGraphPlotsTheNumbersReadFromTheCells();
+    void numbersBeyondTheScaleLeaveItFixed();
+    void joinTogglesLineAndCaption();
+    void titleComesFromTitleTextByButtonOrEnter();
+    void copyGraphPutsAnImageOnTheClipboard();
+    void keysInValueCells_data();
+    void keysInValueCells();
+    void enterInLastCellThenEnterDrawsGraph();
+    void otherKeysEditTheCell();
+    void everyActionButtonEndsInFirstCell_data();
+    void everyActionButtonEndsInFirstCell();
+    void activationFocusesFirstCellAndRedraws();
+    void clearTableEmptiesCellsOnly();
+    void forwardSavesTableAndShowsConclusion_data();
+    void forwardSavesTableAndShowsConclusion();
+    void backSetsLastYearAndKeepsCounts();
+    void setupRunsOnceAndStateSurvivesVisits();
+    void anyTextInAnyCellKeepsLessonUsable();
+};
+
+namespace {
+
+// The results screen showing, as the chain shows it after the island's last visit.
+GraphForm *showResults(TestLesson &t)
+{
+    t.lesson.state.FillQuestions();
+    t.lesson.chain.show(ScreenId::GraphForm);
+    auto *g = t.screenAs<GraphForm>(ScreenId::GraphForm);
+    // The chart lays itself out on the event loop.
+    QCoreApplication::processEvents();
+    return g;
+}
+
+void fill(GraphForm *g, const QStringList &texts)
+{
+    for (int row = 1; row <= GraphForm::Rows; ++row)
+        g->valueCell(row)->setText(texts.value(row - 1));
+}
+
+QList<QPointF> pointsAt(const QList<double> &ys)
+{
+    QList<QPointF> points;
+    for (qsizetype i = 0; i < ys.size(); ++i)
+        points.append(QPointF(double(i), ys[i]));
+    return points;
+}
+
+// The row of the value cell that has the focus within the screen, or 0.
+int focusedRow(GraphForm *g)
+{
+    for (int row = 1; row <= GraphForm::Rows; ++row)
+        if (g->focusWidget() == g->valueCell(row))
+            return row;
+    return 0;
+}
+
+} // namespace
+
+void GraphFormTest::firstShowingHasTenSeparatePointsAtZero()
+{
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    QVERIFY(g->isVisible());
+    ResultsGraph *graph = g->graph();
+    QCOMPARE(graph->points(), pointsAt(QList<double>(10, 0.0)));
+    QCOMPARE(graph->markersShown(), 10);
+    QVERIFY(!graph->joined());
+    QCOMPARE(graph->title(), QString());
+    QCOMPARE(g->actionButton(4)->text(), QStringLiteral("Join points"));
+    QCOMPARE(graph->xScale(), (ResultsGraph::Scale{0, 9, 9, QStringLiteral("Year")}));
+    QCOMPARE(graph->yScale(), (ResultsGraph::Scale{0, 100, 10, QStringLiteral("Number of rabbits")}));
+    QVERIFY(t.lesson.state.GraphVisited);
+}
+
+void GraphFormTest::cellsAndTitleHaveSpokenNames()
+{
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    const QStringList years{"Start", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    for (int row = 1; row <= GraphForm::Rows; ++row) {
+        QCOMPARE(g->valueCell(row)->accessibleName(), QStringLiteral("Rabbits in year %1").arg(row - 1));
+        // The year label beside the cell reads as the spoken year says.
+        const QPoint beside(Twips::px(6825 + 780 / 2), g->valueCell(row)->geometry().center().y());
+        auto *label = qobject_cast<QLabel *>(g->client()->childAt(beside));
+        QVERIFY2(label, qPrintable(QString::number(row)));
+        QCOMPARE(label->text(), years[row - 1]);
+    }
+    QCOMPARE(g->titleText()->accessibleName(), QStringLiteral("Graph title"));
+    QCOMPARE(g->cmdButton(0)->accessibleName(), QStringLiteral("Next screen"));
+    QCOMPARE(g->cmdButton(1)->accessibleName(), QStringLiteral("Previous screen"));
+}
+
+void GraphFormTest::drawGraphPlotsTheNumbersReadFromTheCells()
+{
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    fill(g, {"12.5", " 7", "1 2", "12abc", "1,000", "-3", "abc", "", "13.5", "99"});
+    g->actionButton(0)->click();
+    QCOMPARE(g->graph()->points(), pointsAt({12.5, 7, 12, 12, 1, -3, 0, 0, 13.5, 99}));
+    // The point below the scale is not drawn over the axis.
+    QCOMPARE(g->graph()->markersShown(), 9);
+    // The chart says the same to a screen reader.
+    QWidget *chart = g->graph()->focusProxy();
+    QCOMPARE(chart->accessibleName(), QStringLiteral("Graph of the number of rabbits"));
+    QVERIFY2(chart->accessibleDescription().contains(QStringLiteral("year 0: 12.5, year 1: 7,")),
+             qPrintable(chart->accessibleDescription()));
+    QVERIFY(chart->accessibleDescription().contains(QStringLiteral("year 9: 99.")));
+}
+
+void GraphFormTest::numbersBeyondTheScaleLeaveItFixed()
+{
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    const ResultsGraph::Scale x = g->graph()->xScale();
+    const ResultsGraph::Scale y = g->graph()->yScale();
+    fill(g, {"150", "100", "0", "1e999", "-1e999", "", "", "", "", "9999999"});
+    g->actionButton(0)->click();
+    QCOMPARE(g->graph()->points().at(0), QPointF(0, 150));
+    QCOMPARE(g->graph()->points().at(1), QPointF(1, 100));
+    for (const QPointF &p : g->graph()->points())
+        QVERIFY(std::isfinite(p.y()));
+    QCOMPARE(g->graph()->xScale(), x);
+    QCOMPARE(g->graph()->yScale(), y);
+    // 100 and 0 sit on the edges of the plot and show whole; 150 and the huge ones do not show.
+    QCOMPARE(g->graph()->markersShown(), 6);
+}
+
+void GraphFormTest::joinTogglesLineAndCaption()
+{
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    fill(g, {"10", "14", "20"});
+    g->actionButton(0)->click();
+    const QList<QPointF> points = g->graph()->points();
+    QPushButton *join = g->actionButton(4);
+
+    join->click();
+    QVERIFY(g->graph()->joined());
+    QCOMPARE(join->text(), QStringLiteral("Plot points"));
+    QCOMPARE(g->graph()->points(), points);
+    QCOMPARE(g->graph()->markersShown(), 10);
+    QVERIFY(g->graph()->focusProxy()->accessibleDescription().contains(QStringLiteral("joined by a line")));
+
+    join->click();
+    QVERIFY(!g->graph()->joined());
+    QCOMPARE(join->text(), QStringLiteral("Join points"));
+    QCOMPARE(g->graph()->points(), points);
+    QCOMPARE(g->graph()->markersShown(), 10);
+}
+
+void GraphFormTest::titleComesFromTitleTextByButtonOrEnter()
+{
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    QLineEdit *title = g->titleText();
+
+    QTest::keyClicks(title, QStringLiteral("My rabbits"));
+    QCOMPARE(g->graph()->title(), QString());
+    g->actionButton(2)->click();
+    QCOMPARE(g->graph()->title(), QStringLiteral("My rabbits"));
+    QCOMPARE(g->focusWidget(), g->valueCell(1));
+
+    title->setFocus();
+    QTest::keyClicks(title, QStringLiteral(" 2026"));
+    QTest::keyClick(title, Qt::Key_Return);
+    QCOMPARE(g->graph()->title(), QStringLiteral("My rabbits 2026"));
+    QCOMPARE(title->text(), QStringLiteral("My rabbits 2026"));
+    QCOMPARE(g->focusWidget(), title);
+    QVERIFY(t.showing() == g);
+
+    title->clear();
+    QTest::keyClick(title, Qt::Key_Enter);
+    QCOMPARE(g->graph()->title(), QString());
+}
+
+void GraphFormTest::copyGraphPutsAnImageOnTheClipboard()
+{
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("not a picture"));
+    fill(g, {"10", "50", "90"});
+    g->actionButton(0)->click();
+    g->titleText()->setText(QStringLiteral("Copied"));
+    g->actionButton(2)->click();
+
+    g->actionButton(1)->click();
+    QVERIFY(clipboard->mimeData()->hasImage());
+    const QImage copied = clipboard->image();
+    QVERIFY(!copied.isNull());
+    // The graph as it shows, not something else of the same size.
+    QCOMPARE(copied.size(), g->graph()->image().size());
+    QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), g->graph()->image().convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(g->focusWidget(), g->valueCell(1));
+}
+
+void GraphFormTest::keysInValueCells_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("toRow");
+    for (int row = 1; row <= 9; ++row)
+        QTest::addRow("Enter in %d", row) << row << int(Qt::Key_Return) << 0 << row + 1;
+    QTest::newRow("keypad Enter") << 4 << int(Qt::Key_Enter) << 0 << 5;
+    QTest::newRow("Shift+Enter still walks down") << 2 << int(Qt::Key_Return) << int(Qt::ShiftModifier) << 3;
+    for (int row = 2; row <= 10; ++row)
+        QTest::addRow("Up in %d", row) << row << int(Qt::Key_Up) << 0 << row - 1;
+    for (int row = 1; row <= 9; ++row)
+        QTest::addRow("Down in %d", row) << row << int(Qt::Key_Down) << 0 << row + 1;
+    QTest::newRow("Ctrl+Down still moves") << 5 << int(Qt::Key_Down) << int(Qt::ControlModifier) << 6;
+    QTest::newRow("Up in 1 stays") << 1 << int(Qt::Key_Up) << 0 << 1;
+    QTest::newRow("Down in 10 stays") << 10 << int(Qt::Key_Down) << 0 << 10;
+}
+
+void GraphFormTest::keysInValueCells()
+{
+    QFETCH(int, row);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, toRow);
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    for (int r = 1; r <= GraphForm::Rows; ++r) {
+        g->valueCell(r)->setText(QStringLiteral("%1%1").arg(r));
+        g->valueCell(r)->setCursorPosition(0);
+    }
+    QLineEdit *from = g->valueCell(row);
+    from->setFocus();
+    from->setCursorPosition(1);
+    QTest::keyClick(from, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    QCOMPARE(focusedRow(g), toRow);
+    QLineEdit *to = g->valueCell(toRow);
+    if (toRow != row)
+        QCOMPARE(to->cursorPosition(), int(to->text().size()));
+    else
+        QCOMPARE(to->cursorPosition(), 1);
+    // Nothing was typed into any cell.
+    for (int r = 1; r <= GraphForm::Rows; ++r)
+        QCOMPARE(g->valueCell(r)->text(), QStringLiteral("%1%1").arg(r));
+}
+
+void GraphFormTest::enterInLastCellThenEnterDrawsGraph()
+{
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    QLineEdit *last = g->valueCell(10);
+    last->setFocus();
+    QTest::keyClicks(last, QStringLiteral("46"));
+    QTest::keyClick(last, Qt::Key_Return);
+    QCOMPARE(last->text(), QStringLiteral("46"));
+    QCOMPARE(g->focusWidget(), g->actionButton(0));
+    // The graph is not drawn yet: the Enter only moved the focus.
+    QCOMPARE(g->graph()->points().at(9).y(), 0.0);
+
+    QTest::keyClick(g->actionButton(0), Qt::Key_Return);
+    QCOMPARE(g->graph()->points().at(9).y(), 46.0);
+    QCOMPARE(g->focusWidget(), g->valueCell(1));
+}
+
+void GraphFormTest::otherKeysEditTheCell()
+{
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    QLineEdit *cell = g->valueCell(3);
+    cell->setFocus();
+    QTest::keyClicks(cell, QStringLiteral("1x2 .-e"));
+    QTest::keyClick(cell, Qt::Key_Left);
+    QTest::keyClick(cell, Qt::Key_Backspace);
+    QCOMPARE(cell->text(), QStringLiteral("1x2 .e"));
+    QCOMPARE(focusedRow(g), 3);
+}
+
+void GraphFormTest::everyActionButtonEndsInFirstCell_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::newRow("Draw graph") << 0;
+    QTest::newRow("Copy graph") << 1;
+    QTest::newRow("Title") << 2;
+    QTest::newRow("Clear table") << 3;
+    QTest::newRow("Join points") << 4;
+}
+
+void GraphFormTest::everyActionButtonEndsInFirstCell()
+{
+    QFETCH(int, index);
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    g->valueCell(1)->setText(QStringLiteral("123"));
+    g->valueCell(1)->setCursorPosition(1);
+    g->actionButton(index)->setFocus();
+    g->actionButton(index)->click();
+    QCOMPARE(g->focusWidget(), g->valueCell(1));
+    // The caret stays where the pupil left it (Clear table empties the cell, so it is at 0 there).
+    QCOMPARE(g->valueCell(1)->cursorPosition(), index == 3 ? 0 : 1);
+}
+
+void GraphFormTest::activationFocusesFirstCellAndRedraws()
+{
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    fill(g, {"10", "14", "20", "42", "78", "30", "32", "30", "38", "46"});
+    g->valueCell(1)->setCursorPosition(0);
+    g->valueCell(6)->setFocus();
+    QCOMPARE(g->graph()->points().at(0).y(), 0.0);
+
+    // The question dialog closing over the screen activates it again.
+    const ModalSeen seen = answerModal(t, [&] { g->questionButton()->click(); });
+    QCOMPARE(seen.kind, QStringLiteral("question"));
+    QCOMPARE(seen.title, QStringLiteral("5 - Presenting your results"));
+    QCOMPARE(g->graph()->points(), pointsAt({10, 14, 20, 42, 78, 30, 32, 30, 38, 46}));
+    QCOMPARE(g->focusWidget(), g->valueCell(1));
+    QCOMPARE(g->valueCell(1)->cursorPosition(), 2);
+}
+
+void GraphFormTest::clearTableEmptiesCellsOnly()
+{
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    t.lesson.state.Counted[3] = 42;
+    fill(g, {"10", "14", "20"});
+    g->actionButton(0)->click();
+    g->titleText()->setText(QStringLiteral("Kept"));
+
+    g->actionButton(3)->click();
+    for (int row = 1; row <= GraphForm::Rows; ++row)
+        QCOMPARE(g->valueCell(row)->text(), QString());
+    QCOMPARE(g->graph()->points().mid(0, 3), pointsAt({10, 14, 20}));
+    QCOMPARE(t.lesson.state.Counted[3], qint16(42));
+    QCOMPARE(g->titleText()->text(), QStringLiteral("Kept"));
+
+    g->actionButton(0)->click();
+    QCOMPARE(g->graph()->points(), pointsAt(QList<double>(10, 0.0)));
+}
+
+void GraphFormTest::forwardSavesTableAndShowsConclusion_data()
+{
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<QList<int>>("counted");
+    QTest::newRow("empty table overwrites the island's counts") << QStringList() << QList<int>(10, 0);
+    QTest::newRow("half to even") << QStringList{"12.5", "13.5", "0.5", "-0.5", "2.5", "3.5", "-2.5", "1.49", "", "7"}
+                                  << QList<int>{12, 14, 0, 0, 2, 4, -2, 1, 0, 7};
+    QTest::newRow("leading number") << QStringList{"12abc", "abc", "1 2", "1,000", "1e2", "-3", "+4", ".", " 9 ", "x1"}
+                                    << QList<int>{12, 0, 12, 1, 100, -3, 4, 0, 9, 0};
+    QTest::newRow("beyond 16 bits stays at the ends of the range")
+        << QStringList{"32767", "32768", "65536", "-32768", "-32769", "1e999", "-1e999", "99999.5", "-65536", "0"}
+        << QList<int>{32767, 32767, 32767, -32768, -32768, 32767, -32768, 32767, -32768, 0};
+}
+
+void GraphFormTest::forwardSavesTableAndShowsConclusion()
+{
+    QFETCH(QStringList, cells);
+    QFETCH(QList<int>, counted);
+    TestLesson t;
+    t.lesson.state.Counted.fill(5);
+    GraphForm *g = showResults(t);
+    fill(g, cells);
+    g->cmdButton(0)->click();
+    QList<int> saved;
+    for (int year = 1; year <= 10; ++year)
+        saved << t.lesson.state.Counted[std::size_t(year)];
+    QCOMPARE(saved, counted);
+    QCOMPARE(t.lesson.state.Counted[0], qint16(5));
+    QVERIFY(t.showing());
+    QCOMPARE(t.showing()->id(), ScreenId::Conclusion);
+    // The table keeps exactly what the pupil typed.
+    for (int row = 1; row <= GraphForm::Rows; ++row)
+        QCOMPARE(g->valueCell(row)->text(), cells.value(row - 1));
+}
+
+void GraphFormTest::backSetsLastYearAndKeepsCounts()
+{
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    t.lesson.state.CurrentYear = 3;
+    t.lesson.state.Counted[2] = 17;
+    fill(g, {"1", "2", "3"});
+    g->cmdButton(1)->click();
+    QCOMPARE(t.lesson.state.CurrentYear, qint16(10));
+    QVERIFY(t.showing());
+    QCOMPARE(t.showing()->id(), ScreenId::Island);
+    QCOMPARE(t.lesson.state.Counted[2], qint16(17));
+    QCOMPARE(g->valueCell(2)->text(), QStringLiteral("2"));
+}
+
+void GraphFormTest::setupRunsOnceAndStateSurvivesVisits()
+{
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    fill(g, {"10", "20"});
+    g->actionButton(4)->click();
+    g->titleText()->setText(QStringLiteral("Year by year"));
+    g->actionButton(2)->click();
+    t.lesson.state.GraphVisited = false;
+
+    g->cmdButton(0)->click();
+    auto *conclusion = t.showing();
+    QCOMPARE(conclusion->id(), ScreenId::Conclusion);
+    conclusion->cmdButton(1)->click();
+    QCOMPARE(t.showing(), g);
+
+    // Set up only when the screen was made: the flag stays as the island left it.
+    QVERIFY(!t.lesson.state.GraphVisited);
+    QVERIFY(g->graph()->joined());
+    QCOMPARE(g->actionButton(4)->text(), QStringLiteral("Plot points"));
+    QCOMPARE(g->graph()->title(), QStringLiteral("Year by year"));
+    QCOMPARE(g->graph()->points().mid(0, 2), pointsAt({10, 20}));
+}
+
+void GraphFormTest::anyTextInAnyCellKeepsLessonUsable()
+{
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    const QStringList cells{QString(300000, u'9'),
+                            QStringLiteral("1e") + QString(100000, u'9'),
+                            QString(200000, u' ') + "5",
+                            QString(QChar(0)) + QChar(0xD800) + QChar(0xDFFF) + QChar(0x202E) + "12",
+                            QStringLiteral("-") + QString(5000, u'9'),
+                            QStringLiteral("0.") + QString(100000, u'0') + "1",
+                            QStringLiteral("NaN"),
+                            QStringLiteral("inf"),
+                            QStringLiteral("32767.5"),
+                            QStringLiteral("32767")};
+    fill(g, cells);
+    g->actionButton(0)->click();
+    for (const QPointF &p : g->graph()->points())
+        QVERIFY(std::isfinite(p.y()));
+    g->actionButton(4)->click();
+    g->actionButton(1)->click();
+    QVERIFY(!QGuiApplication::clipboard()->image().isNull());
+
+    g->cmdButton(0)->click();
+    const auto &c = t.lesson.state.Counted;
+    QCOMPARE((QList<int>{c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10]}),
+             (QList<int>{32767, 32767, 5, 0, -32768, 0, 0, 0, 32767, 32767}));
+    QCOMPARE(t.showing()->id(), ScreenId::Conclusion);
+    QCOMPARE(static_cast<Conclusion *>(t.showing())->summary(),
+             QStringLiteral("You have now counted a lot more than the rabbits that were on the island."));
+    // Nothing the pupil typed was lost.
+    for (int row = 1; row <= GraphForm::Rows; ++row)
+        QCOMPARE(g->valueCell(row)->text(), cells[row - 1]);
+}
+
+QTEST_MAIN(GraphFormTest)
+#include "tst_graphform.moc"
