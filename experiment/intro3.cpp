@@ -6,7 +6,8 @@
 
 #include <QPushButton>
 
-namespace {
+namespace
+{
 const QList<int> PracticeBurrows = {0, 1, 2};
 }
 
@@ -59,7 +60,10 @@ void Intro3::activate()
     m_game.allDown();
 }
 
-void Intro3::popupTick() { m_game.tick(); }
+void Intro3::popupTick()
+{
+    m_game.tick();
+}
 
 void Intro3::cmd_button_Click(int index)
 {

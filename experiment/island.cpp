@@ -9,7 +9,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-namespace {
+namespace
+{
 const QString LeaveFirstVisit =
     QStringLiteral("Make sure that you write down the number of lapinar in the table on your worksheet.");
 const QString TooManyToCount =
@@ -59,9 +60,15 @@ void Island::load()
     Popup.start();
 }
 
-void Island::activate() { ShowYear(); }
+void Island::activate()
+{
+    ShowYear();
+}
 
-void Island::FillYearTable() { IslandYear::FillYearTable(m_lesson.state); }
+void Island::FillYearTable()
+{
+    IslandYear::FillYearTable(m_lesson.state);
+}
 
 void Island::ShowYear()
 {
@@ -98,7 +105,10 @@ void Island::RecordCount()
         counted = qint16(m_game.yearCount());
 }
 
-void Island::popupTick() { m_game.tick(); }
+void Island::popupTick()
+{
+    m_game.tick();
+}
 
 void Island::cmd_button_Click(int index)
 {

@@ -8,13 +8,18 @@
 #include <algorithm>
 #include <array>
 
-namespace IslandYear {
+namespace IslandYear
+{
 
-namespace {
+namespace
+{
 constexpr std::array<qint16, 11> Rabbits = {0, 10, 14, 20, 42, 78, 30, 32, 30, 38, 46};
 }
 
-int rabbits(int year) { return year >= FirstYear && year <= LastYear ? Rabbits[std::size_t(year)] : 0; }
+int rabbits(int year)
+{
+    return year >= FirstYear && year <= LastYear ? Rabbits[std::size_t(year)] : 0;
+}
 
 void FillYearTable(LAPINAR1 &state)
 {
@@ -22,7 +27,10 @@ void FillYearTable(LAPINAR1 &state)
         state.YearTable[std::size_t(year)].Rabbits = Rabbits[std::size_t(year)];
 }
 
-int burrowCount(int rabbits) { return std::clamp(rabbits / 3, 0, HoleCount); }
+int burrowCount(int rabbits)
+{
+    return std::clamp(rabbits / 3, 0, HoleCount);
+}
 
 QList<int> drawBurrows(Random &random, int count)
 {
@@ -39,16 +47,25 @@ QList<int> drawBurrows(Random &random, int count)
     return holes;
 }
 
-bool isCountingYear(int year) { return year <= LastCountingYear; }
+bool isCountingYear(int year)
+{
+    return year <= LastCountingYear;
+}
 
 QString calendarCaption(int year, const QString &newLine)
 {
     return QStringLiteral("Year") + newLine + QString::number(year - 1);
 }
 
-QString forwardCaption(int year) { return year >= LastYear ? QStringLiteral(">>") : QStringLiteral("Next year"); }
+QString forwardCaption(int year)
+{
+    return year >= LastYear ? QStringLiteral(">>") : QStringLiteral("Next year");
+}
 
-QString backCaption(int year) { return year <= FirstYear ? QStringLiteral("<<") : QStringLiteral("Last year"); }
+QString backCaption(int year)
+{
+    return year <= FirstYear ? QStringLiteral("<<") : QStringLiteral("Last year");
+}
 
 QPoint gridCell(int index)
 {
