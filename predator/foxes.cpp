@@ -1,40 +1,176 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "foxes.h"
 
+#include "artwork.h"
+#include "controls.h"
 #include "lesson.h"
 #include "twips.h"
 
+#include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr double HoleWidth = 645;
+constexpr double HoleHeight = 675;
+constexpr double HoleSpacing = 720;
+
+// What a screen reader says for a place; a marked place says which animal was counted.
+QMap<QString, QString> spokenNames(const QString &marked = QString())
+{
+    QMap<QString, QString> names{{FoxYear::RabbitTag, QObject::tr("rabbit")}, {FoxYear::FoxTag, QObject::tr("fox")}};
+    if (!marked.isEmpty())
+        names.insert(FoxYear::MarkedTag, marked);
+    return names;
+}
+
+} // namespace
+
+void PictureStore::insert(int index, const QString &artwork, const QSize &size)
+{
+    m_pictures.insert(index, StoredPicture{Artwork::pixmap(artwork, size), artwork});
+}
 
 Foxes::Foxes(Lesson &lesson) : LessonScreen(lesson, ScreenId::Foxes, QColor(0, 128, 0))
 {
+    // The year page and the count page, each a label on a calendar sheet.
+    const struct {
+        double left;
+        double labelHeight;
+        double points;
+        QString spoken;
+    } pages[] = {{360, 525, 8.25, tr("Year")}, {1200, 405, 18, tr("Rabbits counted")}};
+    for (int i = 0; i < 2; ++i) {
+        QLabel *page = Controls::picture(client(), QStringLiteral("calendar"), pages[i].spoken, pages[i].left, 360,
+                                         675, 690);
+        CalendarPic.insert(i, page);
+        QLabel *label = Controls::label(page, QString(), 45, 165, 555, pages[i].labelHeight,
+                                        Twips::font(Twips::Face::MSSansSerif, pages[i].points));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setWordWrap(false);
+        Calendar.insert(i, label);
+    }
+
+    // The burrow places row by row, so that Tab walks them in reading order. The first, third and
+    // fifth rows start 240 twips further right; the first row leaves its first two columns to the
+    // calendar pages, and the last row stops short of the buttons.
+    addHoleRow({0, 3, 4, 5, 6, 7, 8, 19, 9, 72}, 600, 2, 360);
+    addHoleRow({18, 17, 16, 15, 14, 13, 12, 11, 29, 28, 10, 73}, 360, 0, 1320);
+    addHoleRow({67, 66, 2, 27, 26, 25, 24, 23, 22, 21, 20, 74}, 600, 0, 2280);
+    addHoleRow({39, 38, 37, 36, 35, 34, 33, 32, 31, 68, 30, 75}, 360, 0, 3240);
+    addHoleRow({69, 49, 48, 47, 46, 45, 44, 43, 42, 41, 40, 76}, 600, 0, 4200);
+    addHoleRow({59, 58, 57, 56, 55, 54, 53, 52, 51, 70, 50, 77}, 360, 0, 5160);
+    addHoleRow({65, 64, 63, 62, 61, 60, 1, 71}, 360, 0, 6120);
+
     addCommandButton(1, QStringLiteral("<<"), 6480, 6240, 1215, 495)
         ->setFont(Twips::font(Twips::Face::MSSansSerif, 8.25));
     addCommandButton(0, QStringLiteral("Next year"), 7920, 6240, 1215, 495)
         ->setFont(Twips::font(Twips::Face::MSSansSerif, 8.25));
+
+    // The pictures the holes copy: a rabbit, a counted rabbit, a fox and a counted fox, each at the
+    // size of its store.
+    Rabbit.insert(1, QStringLiteral("rabbit_up"), Twips::size(645, 675));
+    Rabbit.insert(2, QStringLiteral("rabbit_marked"), Twips::size(645, 675));
+    Fox.insert(1, QStringLiteral("fox_up"), Twips::size(615, 645));
+    Fox.insert(2, QStringLiteral("fox_marked"), Twips::size(615, 645));
+}
+
+void Foxes::addHoleRow(const QList<int> &indexes, double rowLeft, int firstColumn, double top)
+{
+    for (int k = 0; k < indexes.size(); ++k) {
+        const int index = indexes[k];
+        auto *place = new ClickableImage(client());
+        place->setGeometry(Twips::rect(rowLeft + HoleSpacing * (firstColumn + k), top, HoleWidth, HoleHeight));
+        place->setSpokenNames(spokenNames());
+        connect(place, &ClickableImage::clicked, this, [this, index] { Hole_Click(index); });
+        Hole.insert(index, place);
+    }
+}
+
+void Foxes::load()
+{
+    LessonScreen::load();
+    FoxFigures::FillYearTable(m_lesson.state);
 }
 
 void Foxes::activate() { ShowYear(); }
 
 void Foxes::ShowYear()
 {
-    const int year = m_lesson.state.CurrentYear;
-    setCaption(0, year == 10 ? QStringLiteral(">>") : QStringLiteral("Next year"));
-    setCaption(1, year == 0 ? QStringLiteral("<<") : QStringLiteral("Last year"));
+    // Every way onto this screen sets the year first; should anything else show it, lay out the
+    // nearest year the experiment has rather than read outside the year table.
+    qint16 &y = m_lesson.state.CurrentYear;
+    y = qint16(std::clamp(int(y), FoxFigures::FirstYear, FoxFigures::LastYear));
+    const LAPINAR1::Year &figures = m_lesson.state.YearTable[y];
+    m_year.layOut(figures.Rabbits, figures.FoxNumber, m_lesson.random);
+
+    for (int i : Hole.indexes()) {
+        ClickableImage *place = Hole(i);
+        const QString tag = m_year.tag(i);
+        place->setSpokenNames(spokenNames());
+        place->setTag(tag);
+        if (tag == FoxYear::RabbitTag)
+            place->setPicture(Rabbit(1).pixmap, Rabbit(1).name);
+        else if (tag == FoxYear::FoxTag)
+            place->setPicture(Fox(1).pixmap, Fox(1).name);
+        else
+            place->clearPicture();
+        // Keyboard users step over the empty places.
+        place->setFocusPolicy(tag.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
+    }
+
+    Calendar(0)->setText(FoxFigures::yearCaption(y, m_lesson.state.NewLine));
+    showCount();
+    setCaption(0, FoxFigures::forwardCaption(y));
+    setCaption(1, FoxFigures::backCaption(y));
+}
+
+void Foxes::showCount()
+{
+    const QString count = QString::number(m_year.YearCount());
+    Calendar(1)->setText(count);
+    Calendar(1)->setAccessibleName(tr("Rabbits counted: %1").arg(count));
+}
+
+void Foxes::Hole_Click(int index)
+{
+    ClickableImage *place = Hole(index);
+    if (!place)
+        return;
+    switch (m_year.click(index)) {
+    case FoxYear::Click::CountedRabbit:
+        place->setPicture(Rabbit(2).pixmap, Rabbit(2).name);
+        place->setSpokenNames(spokenNames(tr("counted rabbit")));
+        place->setTag(FoxYear::MarkedTag);
+        showCount();
+        break;
+    case FoxYear::Click::MarkedFox:
+        place->setPicture(Fox(2).pixmap, Fox(2).name);
+        place->setSpokenNames(spokenNames(tr("counted fox")));
+        place->setTag(FoxYear::MarkedTag);
+        break;
+    case FoxYear::Click::AlreadyCounted:
+        m_lesson.chain.information(this, QStringLiteral("You have already counted this one."));
+        break;
+    case FoxYear::Click::Nothing:
+        break;
+    }
 }
 
 void Foxes::cmd_button_Click(int index)
 {
-    auto &year = m_lesson.state.CurrentYear;
+    qint16 &year = m_lesson.state.CurrentYear;
     switch (index) {
     case 0:
-        if (++year == 11)
+        if (++year > FoxFigures::LastYear)
             m_lesson.chain.move(this, ScreenId::Finish);
         else
             ShowYear();
         break;
     case 1:
-        if (--year < 0)
+        if (--year < FoxFigures::FirstYear)
             m_lesson.chain.move(this, ScreenId::Extend);
         else
             ShowYear();

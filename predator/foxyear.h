@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "lapinar1.h"
+
+#include <QString>
+#include <array>
+
+class Random;
+
+// The fox experiment's population: rabbits and foxes on the island in years 0 to 10.
+namespace FoxFigures {
+
+constexpr int FirstYear = 0;
+constexpr int LastYear = 10;
+
+// Writes the fox experiment's rabbits and foxes of every year over the shared year table.
+void FillYearTable(LAPINAR1 &state);
+
+// "Year", the lesson's line break, then the year's number: the caption of the year page.
+QString yearCaption(int year, const QString &newLine);
+// Captions of the forward (index 0) and back (index 1) buttons in a year: the ends of the
+// experiment lead off the screen.
+QString forwardCaption(int year);
+QString backCaption(int year);
+
+} // namespace FoxFigures
+
+// One year on the fox island, without widgets: which animal sits at each of the 78 burrow places
+// and how many rabbits the pupil has counted. A layout clears every place, then puts the rabbits and
+// after them the foxes, each on a free place drawn at random among 1 to 77 (place 0 stays empty).
+// Clicks then mark animals; only rabbits add to the count.
+class FoxYear {
+public:
+    static constexpr int HoleCount = 78;
+    // Animals are drawn over holes 1 to this; hole 0 is never used.
+    static constexpr int DrawnHoles = 77;
+
+    static const QString RabbitTag;
+    static const QString FoxTag;
+    static const QString MarkedTag;
+
+    // What a click on a place did.
+    enum class Click {
+        CountedRabbit,  // a rabbit, now marked and counted
+        MarkedFox,      // a fox, now marked; foxes are not counted
+        AlreadyCounted, // an animal marked before: the pupil is told so
+        Nothing,        // an empty place
+    };
+
+    // Lays a year out afresh from its figures. Figures beyond the 77 places are cut down to what fits
+    // (rabbits first), so the draw always ends.
+    void layOut(int rabbits, int foxes, Random &random);
+    Click click(int hole);
+
+    // The tag of a place: empty, RabbitTag, FoxTag or MarkedTag; empty for an index that is no place.
+    QString tag(int hole) const;
+
+    qint16 YearRabbits() const { return m_rabbits; }
+    qint16 YearFoxes() const { return m_foxes; }
+    qint16 YearCount() const { return m_count; }
+
+private:
+    // Draws until a free hole among 1 to 77 comes up; the caller makes sure there is one.
+    int drawFreeHole(Random &random) const;
+
+    std::array<QString, HoleCount> m_tags{};
+    qint16 m_rabbits = 0;
+    qint16 m_foxes = 0;
+    qint16 m_count = 0;
+};

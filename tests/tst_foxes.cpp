@@ -1,0 +1,365 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "foxes.h"
+#include "foxyear.h"
+#include "testsupport.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QtTest>
+
+namespace {
+
+// The fraction that makes the draw among holes 1 to 77 come up with hole h.
+double drawing(int hole) { return (hole - 1 + 0.5) / FoxYear::DrawnHoles; }
+
+QList<double> drawings(const QList<int> &holes)
+{
+    QList<double> fractions;
+    for (int h : holes)
+        fractions << drawing(h);
+    return fractions;
+}
+
+// Walks onto the fox screen as the pupil does, from Extend's ">>"; the draws of year 0's layout
+// come from script when it is given.
+Foxes *enterFoxes(TestLesson &t, const QList<double> &script = {})
+{
+    t.lesson.chain.show(ScreenId::Extend);
+    t.lesson.random.script(script);
+    t.screen(ScreenId::Extend)->cmdButton(0)->click();
+    return static_cast<Foxes *>(t.lesson.chain.created(ScreenId::Foxes));
+}
+
+QList<int> holesTagged(const Foxes *foxes, const QString &tag)
+{
+    QList<int> holes;
+    for (int i = 0; i < FoxYear::HoleCount; ++i)
+        if (foxes->hole(i)->tag() == tag)
+            holes << i;
+    return holes;
+}
+
+QStringList allTags(const Foxes *foxes)
+{
+    QStringList tags;
+    for (int i = 0; i < FoxYear::HoleCount; ++i)
+        tags << foxes->hole(i)->tag();
+    return tags;
+}
+
+QList<int> range(int from, int to)
+{
+    QList<int> holes;
+    for (int h = from; h <= to; ++h)
+        holes << h;
+    return holes;
+}
+
+} // namespace
+
+class FoxesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void eachYearShowsItsAnimalsAndCaptions_data();
+    void eachYearShowsItsAnimalsAndCaptions();
+    void burrowPlacesStandOnTheStaggeredGrid();
+    void drawsOnTakenHolesDrawAgainAndFoxesComeAfterRabbits();
+    void yearSevenPutsFiftyOneAnimalsOnDistinctHoles();
+    void countingYearZeroReadsFortyTwoAndFoxesLeaveIt();
+    void secondClickOnCountedAnimalIsRefused_data();
+    void secondClickOnCountedAnimalIsRefused();
+    void clickOnEmptyPlaceDoesNothing();
+    void steppingAwayAndBackLaysTheYearOutAnew();
+    void backInYearZeroReturnsToExtend();
+    void forwardInYearTenGoesToFinishAndBackShowsYearTenAfresh();
+    void layoutNeverDrawsForeverWhateverTheFigures();
+};
+
+void FoxesTest::eachYearShowsItsAnimalsAndCaptions_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("rabbits");
+    QTest::addColumn<int>("foxes");
+    QTest::addColumn<QString>("forward");
+    QTest::addColumn<QString>("back");
+    const int rabbits[] = {42, 18, 9, 7, 6, 12, 27, 44, 36, 13, 8};
+    const int foxes[] = {2, 8, 6, 4, 2, 2, 4, 7, 10, 6, 3};
+    for (int y = 0; y <= 10; ++y)
+        QTest::addRow("year %d", y) << y << rabbits[y] << foxes[y]
+                                    << (y == 10 ? QStringLiteral(">>") : QStringLiteral("Next year"))
+                                    << (y == 0 ? QStringLiteral("<<") : QStringLiteral("Last year"));
+}
+
+void FoxesTest::eachYearShowsItsAnimalsAndCaptions()
+{
+    QFETCH(int, year);
+    QFETCH(int, rabbits);
+    QFETCH(int, foxes);
+    QFETCH(QString, forward);
+    QFETCH(QString, back);
+
+    TestLesson t;
+    t.lesson.state.ResetCounts();
+    Foxes *screen = enterFoxes(t);
+    for (int y = 0; y < year; ++y)
+        screen->cmdButton(0)->click();
+
+    QCOMPARE(t.showing(), screen);
+    QCOMPARE(t.lesson.state.CurrentYear, year);
+    QCOMPARE(t.lesson.state.YearTable[year].Rabbits, rabbits);
+    QCOMPARE(t.lesson.state.YearTable[year].FoxNumber, foxes);
+
+    // One tag per place, so these counts are of distinct holes.
+    QCOMPARE(holesTagged(screen, QStringLiteral("rabbit")).size(), rabbits);
+    QCOMPARE(holesTagged(screen, QStringLiteral("fox")).size(), foxes);
+    QCOMPARE(holesTagged(screen, QString()).size(), FoxYear::HoleCount - rabbits - foxes);
+    QCOMPARE(screen->hole(0)->tag(), QString());
+    for (int i = 0; i < FoxYear::HoleCount; ++i) {
+        const ClickableImage *place = screen->hole(i);
+        const QString tag = place->tag();
+        QCOMPARE(place->pictureName(), tag == QLatin1String("rabbit") ? QStringLiteral("rabbit_up")
+                                       : tag == QLatin1String("fox")  ? QStringLiteral("fox_up")
+                                                                      : QString());
+        QCOMPARE(place->hasPicture(), !tag.isEmpty());
+        QCOMPARE(place->accessibleName(), tag);
+        QCOMPARE(place->focusPolicy() == Qt::NoFocus, tag.isEmpty());
+    }
+
+    QCOMPARE(screen->calendar(0)->text(), QStringLiteral("Year\n\r%1").arg(year));
+    QCOMPARE(screen->calendar(1)->text(), QStringLiteral("0"));
+    QCOMPARE(screen->cmdButton(0)->text(), forward);
+    QCOMPARE(screen->cmdButton(1)->text(), back);
+    QCOMPARE(screen->cmdButton(0)->accessibleName(), year == 10 ? QStringLiteral("Next screen") : QString());
+    QCOMPARE(screen->cmdButton(1)->accessibleName(), year == 0 ? QStringLiteral("Previous screen") : QString());
+}
+
+void FoxesTest::burrowPlacesStandOnTheStaggeredGrid()
+{
+    TestLesson t;
+    Foxes *screen = enterFoxes(t);
+    // Row by row, left to right; the first, third and fifth rows start 240 twips further right,
+    // the first row two columns in.
+    const QList<QList<int>> rows = {
+        {0, 3, 4, 5, 6, 7, 8, 19, 9, 72},
+        {18, 17, 16, 15, 14, 13, 12, 11, 29, 28, 10, 73},
+        {67, 66, 2, 27, 26, 25, 24, 23, 22, 21, 20, 74},
+        {39, 38, 37, 36, 35, 34, 33, 32, 31, 68, 30, 75},
+        {69, 49, 48, 47, 46, 45, 44, 43, 42, 41, 40, 76},
+        {59, 58, 57, 56, 55, 54, 53, 52, 51, 70, 50, 77},
+        {65, 64, 63, 62, 61, 60, 1, 71},
+    };
+    QSet<int> seen;
+    for (int r = 0; r < rows.size(); ++r) {
+        const double left = (r == 0 || r == 2 || r == 4) ? 600 : 360;
+        const int firstColumn = r == 0 ? 2 : 0;
+        for (int k = 0; k < rows[r].size(); ++k) {
+            const int index = rows[r][k];
+            QVERIFY(!seen.contains(index));
+            seen.insert(index);
+            QCOMPARE(screen->hole(index)->geometry(),
+                     Twips::rect(left + 720 * (firstColumn + k), 360 + 960 * r, 645, 675));
+        }
+    }
+    QCOMPARE(seen.size(), FoxYear::HoleCount);
+}
+
+void FoxesTest::drawsOnTakenHolesDrawAgainAndFoxesComeAfterRabbits()
+{
+    // Year 0: 42 rabbits drawn onto holes 1 to 42 with repeats on the way, then 2 foxes whose first
+    // draws land on rabbits.
+    QList<int> draws = {1, 1, 2, 2, 1, 3};
+    draws << range(4, 42) << 42 << 1 << 43 << 20 << 44;
+    TestLesson t;
+    Foxes *screen = enterFoxes(t, drawings(draws));
+
+    QCOMPARE(t.lesson.random.scriptedLeft(), 0);
+    QCOMPARE(holesTagged(screen, QStringLiteral("rabbit")), range(1, 42));
+    QCOMPARE(holesTagged(screen, QStringLiteral("fox")), (QList<int>{43, 44}));
+}
+
+void FoxesTest::yearSevenPutsFiftyOneAnimalsOnDistinctHoles()
+{
+    TestLesson t;
+    Foxes *screen = enterFoxes(t);
+    for (int y = 0; y < 6; ++y)
+        screen->cmdButton(0)->click();
+    // Each animal draws 77, 76, ... down to the first free hole: animal n needs n draws, 1326 in all.
+    QList<int> draws;
+    for (int n = 1; n <= 51; ++n)
+        for (int h = 77; h >= 78 - n; --h)
+            draws << h;
+    t.lesson.random.script(drawings(draws));
+    screen->cmdButton(0)->click();
+
+    QCOMPARE(t.lesson.state.CurrentYear, 7);
+    QCOMPARE(t.lesson.random.scriptedLeft(), 0);
+    QCOMPARE(holesTagged(screen, QStringLiteral("rabbit")), range(34, 77));
+    QCOMPARE(holesTagged(screen, QStringLiteral("fox")), range(27, 33));
+    QCOMPARE(holesTagged(screen, QString()), range(0, 26));
+}
+
+void FoxesTest::countingYearZeroReadsFortyTwoAndFoxesLeaveIt()
+{
+    TestLesson t;
+    Foxes *screen = enterFoxes(t);
+    const QList<int> rabbits = holesTagged(screen, QStringLiteral("rabbit"));
+    const QList<int> foxes = holesTagged(screen, QStringLiteral("fox"));
+
+    const QList<ModalSeen> modals = answerAllModals(t, [&] {
+        int expected = 0;
+        for (int h : rabbits) {
+            emit screen->hole(h)->clicked();
+            QCOMPARE(screen->calendar(1)->text(), QString::number(++expected));
+            QCOMPARE(screen->hole(h)->tag(), QStringLiteral("marked"));
+            QCOMPARE(screen->hole(h)->pictureName(), QStringLiteral("rabbit_marked"));
+            QCOMPARE(screen->hole(h)->accessibleName(), QStringLiteral("counted rabbit"));
+        }
+        for (int h : foxes) {
+            emit screen->hole(h)->clicked();
+            QCOMPARE(screen->hole(h)->tag(), QStringLiteral("marked"));
+            QCOMPARE(screen->hole(h)->pictureName(), QStringLiteral("fox_marked"));
+            QCOMPARE(screen->hole(h)->accessibleName(), QStringLiteral("counted fox"));
+        }
+    });
+    QVERIFY(modals.isEmpty());
+    QCOMPARE(screen->calendar(1)->text(), QStringLiteral("42"));
+    QCOMPARE(screen->year().YearCount(), 42);
+    QCOMPARE(holesTagged(screen, QStringLiteral("marked")).size(), 44);
+}
+
+void FoxesTest::secondClickOnCountedAnimalIsRefused_data()
+{
+    QTest::addColumn<QString>("animal");
+    QTest::addColumn<QString>("count");
+    QTest::newRow("rabbit") << QStringLiteral("rabbit") << QStringLiteral("1");
+    QTest::newRow("fox") << QStringLiteral("fox") << QStringLiteral("0");
+}
+
+void FoxesTest::secondClickOnCountedAnimalIsRefused()
+{
+    QFETCH(QString, animal);
+    QFETCH(QString, count);
+    TestLesson t;
+    Foxes *screen = enterFoxes(t);
+    ClickableImage *place = screen->hole(holesTagged(screen, animal).first());
+    emit place->clicked();
+    const QStringList before = allTags(screen);
+    const QString pictureBefore = place->pictureName();
+
+    const ModalSeen seen = answerModal(t, [&] { emit place->clicked(); });
+    QCOMPARE(seen.kind, QStringLiteral("message box"));
+    QCOMPARE(seen.title, QStringLiteral("Lapinar"));
+    QCOMPARE(seen.text, QStringLiteral("You have already counted this one."));
+    QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
+    QCOMPARE(seen.icon, int(QMessageBox::NoIcon));
+    QCOMPARE(seen.visibleScreens, QStringList{QStringLiteral("Foxes")});
+
+    // Closing the message box lays nothing out again.
+    QCOMPARE(allTags(screen), before);
+    QCOMPARE(place->pictureName(), pictureBefore);
+    QCOMPARE(screen->calendar(1)->text(), count);
+}
+
+void FoxesTest::clickOnEmptyPlaceDoesNothing()
+{
+    TestLesson t;
+    Foxes *screen = enterFoxes(t);
+    emit screen->hole(holesTagged(screen, QStringLiteral("rabbit")).first())->clicked();
+    const QStringList before = allTags(screen);
+    const QList<ModalSeen> modals = answerAllModals(t, [&] {
+        for (int h : holesTagged(screen, QString()))
+            emit screen->hole(h)->clicked();
+    });
+    QVERIFY(modals.isEmpty());
+    QCOMPARE(allTags(screen), before);
+    QCOMPARE(screen->calendar(1)->text(), QStringLiteral("1"));
+    QVERIFY(!screen->hole(0)->hasPicture());
+}
+
+void FoxesTest::steppingAwayAndBackLaysTheYearOutAnew()
+{
+    TestLesson t;
+    Foxes *screen = enterFoxes(t, drawings(range(1, 44)));
+    for (int h = 1; h <= 5; ++h)
+        emit screen->hole(h)->clicked();
+    QCOMPARE(screen->calendar(1)->text(), QStringLiteral("5"));
+
+    screen->cmdButton(0)->click();
+    QCOMPARE(screen->calendar(0)->text(), QStringLiteral("Year\n\r1"));
+    t.lesson.random.script(drawings(range(34, 77)));
+    screen->cmdButton(1)->click();
+
+    QCOMPARE(t.lesson.state.CurrentYear, 0);
+    QCOMPARE(screen->calendar(0)->text(), QStringLiteral("Year\n\r0"));
+    QCOMPARE(screen->calendar(1)->text(), QStringLiteral("0"));
+    QCOMPARE(holesTagged(screen, QStringLiteral("rabbit")), range(34, 75));
+    QCOMPARE(holesTagged(screen, QStringLiteral("fox")), (QList<int>{76, 77}));
+    QVERIFY(holesTagged(screen, QStringLiteral("marked")).isEmpty());
+    emit screen->hole(34)->clicked();
+    QCOMPARE(screen->calendar(1)->text(), QStringLiteral("1"));
+}
+
+void FoxesTest::backInYearZeroReturnsToExtend()
+{
+    TestLesson t;
+    Foxes *screen = enterFoxes(t);
+    QCOMPARE(screen->cmdButton(1)->text(), QStringLiteral("<<"));
+    screen->cmdButton(1)->click();
+    QCOMPARE(t.showing(), t.screen(ScreenId::Extend));
+    QCOMPARE(t.lesson.state.CurrentYear, -1);
+
+    t.lesson.chain.show(ScreenId::Extend);
+    t.screen(ScreenId::Extend)->cmdButton(0)->click();
+    QCOMPARE(t.showing(), screen);
+    QCOMPARE(t.lesson.state.CurrentYear, 0);
+    QCOMPARE(screen->calendar(0)->text(), QStringLiteral("Year\n\r0"));
+    QCOMPARE(holesTagged(screen, QStringLiteral("rabbit")).size(), 42);
+}
+
+void FoxesTest::forwardInYearTenGoesToFinishAndBackShowsYearTenAfresh()
+{
+    TestLesson t;
+    Foxes *screen = enterFoxes(t);
+    for (int y = 0; y < 10; ++y)
+        screen->cmdButton(0)->click();
+    emit screen->hole(holesTagged(screen, QStringLiteral("rabbit")).first())->clicked();
+    QCOMPARE(screen->cmdButton(0)->text(), QStringLiteral(">>"));
+    screen->cmdButton(0)->click();
+    QCOMPARE(t.showing(), t.screen(ScreenId::Finish));
+    QCOMPARE(t.lesson.state.CurrentYear, 11);
+
+    t.lesson.random.script(drawings(range(60, 70)));
+    t.screen(ScreenId::Finish)->cmdButton(0)->click();
+    QCOMPARE(t.showing(), screen);
+    QCOMPARE(t.lesson.state.CurrentYear, 10);
+    QCOMPARE(screen->calendar(0)->text(), QStringLiteral("Year\n\r10"));
+    QCOMPARE(screen->calendar(1)->text(), QStringLiteral("0"));
+    QCOMPARE(holesTagged(screen, QStringLiteral("rabbit")), range(60, 67));
+    QCOMPARE(holesTagged(screen, QStringLiteral("fox")), range(68, 70));
+    QCOMPARE(screen->cmdButton(0)->text(), QStringLiteral(">>"));
+    QCOMPARE(screen->cmdButton(1)->text(), QStringLiteral("Last year"));
+}
+
+void FoxesTest::layoutNeverDrawsForeverWhateverTheFigures()
+{
+    // The fox screen reads the shared year table; a table with more animals than places must
+    // still give a layout rather than hang the lesson.
+    Random random;
+    random.seed(1);
+    FoxYear year;
+    year.layOut(80, 5, random);
+    QCOMPARE(year.YearRabbits(), 77);
+    QCOMPARE(year.YearFoxes(), 0);
+    QCOMPARE(year.tag(0), QString());
+    year.layOut(70, 20, random);
+    QCOMPARE(year.YearFoxes(), 7);
+    year.layOut(-3, 2, random);
+    QCOMPARE(year.YearRabbits(), 0);
+    QCOMPARE(year.YearFoxes(), 2);
+    QCOMPARE(year.click(-1), FoxYear::Click::Nothing);
+    QCOMPARE(year.click(FoxYear::HoleCount), FoxYear::Click::Nothing);
+}
+
+QTEST_MAIN(FoxesTest)
+#include "tst_foxes.moc"
