@@ -30,7 +30,6 @@ Island::Island(Lesson &lesson)
         caption->setFont(Twips::font(Twips::Face::MSSansSerif, i == 0 ? 8.25 : 18));
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         caption->setTextFormat(Qt::PlainText);
-        caption->setAccessibleName(i == 0 ? tr("Year") : tr("Rabbits counted"));
         Calendar.insert(i, caption);
     }
 

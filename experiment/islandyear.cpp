@@ -16,11 +16,6 @@ namespace
 constexpr std::array<qint16, 11> Rabbits = {0, 10, 14, 20, 42, 78, 30, 32, 30, 38, 46};
 }
 
-int rabbits(int year)
-{
-    return year >= FirstYear && year <= LastYear ? Rabbits[std::size_t(year)] : 0;
-}
-
 void FillYearTable(LAPINAR1 &state)
 {
     for (int year = FirstYear; year <= LastYear; ++year)

@@ -20,8 +20,6 @@ constexpr int LastYear = 10;
 // Visits up to this one are counted by clicking; later ones are estimated from the burrows.
 constexpr int LastCountingYear = 4;
 
-// The island's rabbits in visit `year` (1 to 10).
-int rabbits(int year);
 // Writes the island's rabbits into YearTable entries 1 to 10; entry 0 and the foxes stay as they are.
 void FillYearTable(LAPINAR1 &state);
 

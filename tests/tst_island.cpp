@@ -129,18 +129,23 @@ void IslandTest::holesLieOnTheGrid()
 void IslandTest::everyYearIsLaidOutAfresh_data()
 {
     QTest::addColumn<int>("year");
+    QTest::addColumn<int>("rabbits");
     QTest::addColumn<int>("burrows");
+    const int rabbits[] = {0, 10, 14, 20, 42, 78, 30, 32, 30, 38, 46};
     const int burrows[] = {0, 3, 4, 6, 14, 26, 10, 10, 10, 12, 15};
     for (int year = 1; year <= 10; ++year)
-        QTest::addRow("visit %d", year) << year << burrows[year];
+        QTest::addRow("visit %d", year) << year << rabbits[year] << burrows[year];
 }
 
 void IslandTest::everyYearIsLaidOutAfresh()
 {
     QFETCH(int, year);
+    QFETCH(int, rabbits);
     QFETCH(int, burrows);
     Fixture f;
     Island *island = f.open(year);
+    QCOMPARE(f.t.lesson.state.YearTable[std::size_t(year)].Rabbits, qint16(rabbits));
+    QCOMPARE(island->game().rabbitsLeft(), rabbits);
     QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n\r%1").arg(year - 1));
     QCOMPARE(island->calendar(1)->text(), QStringLiteral("0"));
     QCOMPARE(island->cmdButton(0)->text(), year == 10 ? ">>" : "Next year");
