@@ -11,7 +11,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 constexpr double HoleWidth = 645;
 constexpr double HoleHeight = 675;
@@ -43,8 +44,8 @@ Foxes::Foxes(Lesson &lesson) : LessonScreen(lesson, ScreenId::Foxes, QColor(0, 1
         QString spoken;
     } pages[] = {{360, 525, 8.25, tr("Year")}, {1200, 405, 18, tr("Rabbits counted")}};
     for (int i = 0; i < 2; ++i) {
-        QLabel *page = Controls::picture(client(), QStringLiteral("calendar"), pages[i].spoken, pages[i].left, 360,
-                                         675, 690);
+        QLabel *page =
+            Controls::picture(client(), QStringLiteral("calendar"), pages[i].spoken, pages[i].left, 360, 675, 690);
         CalendarPic.insert(i, page);
         QLabel *label = Controls::label(page, QString(), 45, 165, 555, pages[i].labelHeight,
                                         Twips::font(Twips::Face::MSSansSerif, pages[i].points));
@@ -95,7 +96,10 @@ void Foxes::load()
     FoxFigures::FillYearTable(m_lesson.state);
 }
 
-void Foxes::activate() { ShowYear(); }
+void Foxes::activate()
+{
+    ShowYear();
+}
 
 void Foxes::ShowYear()
 {
