@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the benchmarks beside the lesson and measures start-up against a bare Qt window on a
+# virtual 640 x 480 display, then the game's own costs. Usage: bench/startup.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+missing=()
+for p in xvfb xauth valgrind python3; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLAPINAR_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-bench --target bench_bare bench_lesson bench_game >/dev/null
+echo "== Start-up, lesson against a bare Qt Widgets window =="
+xvfb-run -a -s "-screen 0 640x480x24 -dpi 96" python3 bench/startup.py build-bench
+echo
+echo "== The game's costs =="
+QT_QPA_PLATFORM=offscreen build-bench/bench/bench_game
