@@ -43,7 +43,8 @@ void ClickableImage::updateSpokenName()
 
 void ClickableImage::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
+    // A click still on its way to a screen that has just been hidden is not the pupil's any more.
+    if (event->button() == Qt::LeftButton && isVisible()) {
         event->accept();
         emit clicked();
         return;

@@ -23,7 +23,7 @@ QPushButton *LessonScreen::addCommandButton(int index, const QString &caption, d
         Controls::button(client(), caption, left, top, width, height, Twips::font(Twips::Face::MSSansSerif, 9.75));
     cmd_button.insert(index, button);
     setCaption(index, caption);
-    connect(button, &QPushButton::clicked, this, [this, index] { cmd_button_Click(index); });
+    connect(button, &QPushButton::clicked, this, [this, index] { navigate(index); });
     return button;
 }
 
@@ -45,8 +45,16 @@ QPushButton *LessonScreen::addStopButton(int index, double left, double top)
 {
     auto *button = Controls::pictureButton(client(), QStringLiteral("stop"), tr("Quit"), left, top, 1215, 615);
     cmd_button.insert(index, button);
-    connect(button, &QPushButton::clicked, this, [this, index] { cmd_button_Click(index); });
+    connect(button, &QPushButton::clicked, this, [this, index] { navigate(index); });
     return button;
+}
+
+void LessonScreen::navigate(int index)
+{
+    // The second click of a quick double-click can still be on its way to a screen that the first
+    // click has just left; a hidden screen takes no part in the lesson.
+    if (isVisible())
+        cmd_button_Click(index);
 }
 
 QPushButton *LessonScreen::addQuestionButton(int n, double left, double top, Corner corner)
@@ -54,8 +62,10 @@ QPushButton *LessonScreen::addQuestionButton(int n, double left, double top, Cor
     const QString name = QStringLiteral("Question %1").arg(n);
     QButton = Controls::pictureButton(client(), QStringLiteral("question"), name, left, top, 1005, 1005);
     QButton->setToolTip(name);
-    connect(QButton, &QPushButton::clicked, this,
-            [this, n, corner] { m_lesson.chain.showQuestion(this, n, QButton, corner); });
+    connect(QButton, &QPushButton::clicked, this, [this, n, corner] {
+        if (isVisible())
+            m_lesson.chain.showQuestion(this, n, QButton, corner);
+    });
     return QButton;
 }
 

@@ -59,5 +59,7 @@ protected:
     QPushButton *QButton = nullptr;
 
 private:
+    void navigate(int index);
+
     ScreenId m_id;
 };

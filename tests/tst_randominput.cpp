@@ -11,6 +11,7 @@
 #include "island.h"
 #include "testsupport.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRandomGenerator>
@@ -61,6 +62,11 @@ private:
             return;
         }
         scheduleStep();
+        // A button pressed from the keyboard (Esc in a message box, a mnemonic) clicks itself a
+        // moment later: let it finish before the next event, so that a seed replays exactly.
+        for (QWidget *widget : QApplication::allWidgets())
+            if (auto *button = qobject_cast<QAbstractButton *>(widget); button && button->isDown() && button->isVisible())
+                return;
         if (finishing) {
             closeUsually(modal);
             return;
@@ -125,9 +131,15 @@ private:
             at = QPoint(int(pick(std::uint64_t(window->width()))), int(pick(std::uint64_t(window->height()))));
         }
         const Qt::MouseButton button = chance(90) ? Qt::LeftButton : Qt::RightButton;
-        if (chance(10))
-            QTest::mouseDClick(window->windowHandle(), button, {}, at);
-        else
+        if (m_trace) {
+            QWidget *hit = window->childAt(at);
+            auto *b = qobject_cast<QAbstractButton *>(hit);
+            qInfo("  click %d,%d on %s %s (year %d)", at.x(), at.y(), hit ? hit->metaObject()->className() : "window",
+                  b ? qPrintable(b->text()) : "", m_t.lesson.state.CurrentYear);
+        }
+        QTest::mouseClick(window->windowHandle(), button, {}, at);
+        // A quick second click makes a double-click, as long as the window is still there for it.
+        if (chance(10) && window->isVisible())
             QTest::mouseClick(window->windowHandle(), button, {}, at);
     }
 
@@ -146,6 +158,9 @@ private:
             modifiers |= Qt::ControlModifier;
         if (chance(10))
             modifiers |= Qt::ShiftModifier;
+        if (m_trace)
+            qInfo("  key %s to %s", qPrintable(QKeySequence(int(key) | int(modifiers)).toString()),
+                  window->focusWidget() ? window->focusWidget()->metaObject()->className() : "window");
         if (window->windowHandle())
             QTest::keyClick(window->windowHandle(), key, modifiers);
     }
