@@ -16,7 +16,6 @@ void ModalWindow::showModal()
     QEventLoop loop;
     connect(this, &ModalWindow::hidden, &loop, &QEventLoop::quit);
     show();
-    raise();
     activateWindow();
     if (isVisible())
         loop.exec();

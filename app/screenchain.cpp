@@ -52,7 +52,6 @@ void ScreenChain::show(ScreenId id)
 {
     LessonScreen *target = screen(id);
     target->show();
-    target->raise();
     target->activateWindow();
     target->activate();
     emit screenActivated(id);
