@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One pupil's walk through the whole lesson, forward to the end and back to the start, with the
+// mouse and keyboard only: every reminder read and closed, a prediction ringed, the island visited
+// ten times, the table typed, the foxes' eleven years stepped through.
+#include "conclusion.h"
+#include "graphform.h"
+#include "island.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace {
+
+QPushButton *buttonCaptioned(LessonScreen *screen, const QString &caption)
+{
+    for (int i = 0; i < 3; ++i)
+        if (QPushButton *b = screen->cmdButton(i); b && b->text() == caption)
+            return b;
+    return nullptr;
+}
+
+} // namespace
+
+class WalkTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pupilWalksForwardToTheEndAndBackToTheStart();
+    void clicksReachingAHiddenScreenAreIgnored();
+};
+
+void WalkTest::pupilWalksForwardToTheEndAndBackToTheStart()
+{
+    TestLesson t;
+    t.lesson.chain.start();
+    QStringList reminders;
+    // Clicks the button with this caption on the screen showing, closing whatever it opens.
+    auto press = [&](const QString &caption) {
+        LessonScreen *screen = t.showing();
+        QVERIFY2(screen, "no single screen showing");
+        QPushButton *button = buttonCaptioned(screen, caption);
+        QVERIFY2(button, qPrintable(screenName(screen->id()) + " has no " + caption));
+        for (const ModalSeen &seen : answerAllModals(t, [&] { QTest::mouseClick(button, Qt::LeftButton); }))
+            reminders << seen.text;
+    };
+    auto expectScreen = [&](ScreenId id) {
+        QVERIFY(t.showing());
+        QCOMPARE(screenName(t.showing()->id()), screenName(id));
+    };
+
+    press(">>");
+    expectScreen(ScreenId::Intro2);
+    press("Prediction");
+    expectScreen(ScreenId::Prediction);
+    QVERIFY(!t.showing()->cmdButton(0)->isEnabled());
+    for (QLabel *label : t.showing()->findChildren<QLabel *>())
+        if (label->text() == QLatin1String("The number of rabbits will go up and then go down."))
+            QTest::mouseClick(label, Qt::LeftButton);
+    QVERIFY(t.showing()->cmdButton(0)->isEnabled());
+    press(">>");
+    expectScreen(ScreenId::Intro3);
+    press(">>");
+    expectScreen(ScreenId::Island);
+
+    // Ten visits; in the first the pupil counts two rabbits.
+    auto *island = static_cast<Island *>(t.showing());
+    for (int counted = 0; counted < 2;) {
+        island->popupTick();
+        for (int h = 1; h <= 65; ++h)
+            if (island->hole(h)->tag() == QLatin1String("up")) {
+                QTest::mouseClick(island->hole(h), Qt::LeftButton);
+                ++counted;
+            }
+    }
+    QCOMPARE(island->calendar(1)->text(), QStringLiteral("2"));
+    for (int visit = 1; visit < 10; ++visit)
+        press("Next year");
+    QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n\r9"));
+    QCOMPARE(t.lesson.state.Counted[1], qint16(2));
+    press(">>");
+    expectScreen(ScreenId::GraphForm);
+
+    // The pupil types the island's numbers, drawing the graph with the last Enter.
+    auto *results = static_cast<GraphForm *>(t.showing());
+    const QStringList numbers = {"10", "14", "20", "42", "78", "30", "32", "30", "38", "46"};
+    QCOMPARE(results->focusWidget(), results->valueCell(1));
+    for (const QString &n : numbers) {
+        QTest::keyClicks(results->focusWidget(), n);
+        QTest::keyClick(results->focusWidget(), Qt::Key_Return);
+    }
+    QCOMPARE(results->focusWidget(), results->actionButton(0));
+    press(">>");
+    expectScreen(ScreenId::Conclusion);
+    QCOMPARE(static_cast<Conclusion *>(t.showing())->summary(),
+             QStringLiteral("You have now counted all of the rabbits that were on the island."));
+    press("Extension");
+    expectScreen(ScreenId::Extend);
+    press(">>");
+    expectScreen(ScreenId::Foxes);
+    for (int year = 0; year < 10; ++year)
+        press("Next year");
+    press(">>");
+    expectScreen(ScreenId::Finish);
+    QCOMPARE(t.lesson.state.CurrentYear, qint16(11));
+
+    // And all the way back.
+    press("<<");
+    expectScreen(ScreenId::Foxes);
+    for (int year = 10; year > 0; --year)
+        press("Last year");
+    press("<<");
+    expectScreen(ScreenId::Extend);
+    press("<<");
+    expectScreen(ScreenId::Conclusion);
+    QCOMPARE(static_cast<Conclusion *>(t.showing())->summary(),
+             QStringLiteral("You have now counted none of the rabbits that were on the island."));
+    press("<<");
+    expectScreen(ScreenId::GraphForm);
+    QCOMPARE(results->valueCell(10)->text(), QStringLiteral("46"));
+    press("<<");
+    expectScreen(ScreenId::Island);
+    QCOMPARE(t.lesson.state.CurrentYear, qint16(10));
+    for (int visit = 10; visit > 1; --visit)
+        press("Last year");
+    press("<<");
+    expectScreen(ScreenId::Intro3);
+    press("<<");
+    expectScreen(ScreenId::Prediction);
+    QVERIFY(t.showing()->cmdButton(0)->isEnabled());
+    press("<<");
+    expectScreen(ScreenId::Intro2);
+    press("<<");
+    expectScreen(ScreenId::Intro1);
+
+    QCOMPARE(reminders,
+             QStringList({"Remember that each screen has a question on your worksheet. Have you answered the first one?",
+                          "Make sure that you have written your prediction down.",
+                          "Make sure that you write down the number of lapinar in the table on your worksheet."}));
+    QVERIFY(!t.ended);
+}
+
+void WalkTest::clicksReachingAHiddenScreenAreIgnored()
+{
+    TestLesson t;
+    t.lesson.chain.start();
+    LessonScreen *intro1 = t.showing();
+    answerAllModals(t, [&] { intro1->cmdButton(0)->click(); });
+    LessonScreen *intro2 = t.showing();
+    QCOMPARE(intro2->id(), ScreenId::Intro2);
+
+    // The second click of a double-click on ">>" arriving after Intro1 has gone changes nothing.
+    const ModalSeen seen = answerModal(t, [&] { intro1->cmdButton(0)->click(); });
+    QCOMPARE(seen.kind, QString());
+    QCOMPARE(t.showing(), intro2);
+
+    // Likewise on the island: leaving forward from the last visit, then a late click there.
+    t.lesson.state.CurrentYear = 10;
+    t.lesson.chain.move(intro2, ScreenId::Island);
+    LessonScreen *island = t.showing();
+    island->cmdButton(0)->click();
+    QCOMPARE(t.showing()->id(), ScreenId::GraphForm);
+    island->cmdButton(0)->click();
+    QCOMPARE(t.lesson.state.CurrentYear, qint16(11));
+    QCOMPARE(t.showing()->id(), ScreenId::GraphForm);
+    QTest::mousePress(static_cast<Island *>(island)->hole(1), Qt::LeftButton);
+    QCOMPARE(t.showing()->id(), ScreenId::GraphForm);
+}
+
+QTEST_MAIN(WalkTest)
+#include "tst_walk.moc"
