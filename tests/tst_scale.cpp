@@ -110,6 +110,7 @@ void ScaleTest::picturesAreRenderedAtTheirScaledSize()
                 continue;
             sawPicture = true;
             // One picture pixel per display pixel: drawn anew from the SVG, never stretched.
+            QCOMPARE(picture.devicePixelRatio(), qApp->devicePixelRatio());
             QCOMPARE(picture.deviceIndependentSize().toSize(), label->size());
             QCOMPARE(picture.size(), label->size() * picture.devicePixelRatio());
         }
