@@ -111,6 +111,8 @@ void ScaleTest::picturesAreRenderedAtTheirScaledSize()
             sawPicture = true;
             // One picture pixel per display pixel: drawn anew from the SVG, never stretched.
             QCOMPARE(picture.devicePixelRatio(), qApp->devicePixelRatio());
+            if (qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2)
+                QCOMPARE(picture.devicePixelRatio(), 2.0);
             QCOMPARE(picture.deviceIndependentSize().toSize(), label->size());
             QCOMPARE(picture.size(), label->size() * picture.devicePixelRatio());
         }
