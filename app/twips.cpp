@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "twips.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -42,17 +43,17 @@ double fromPx(int pixels) { return pixels * TwipsPerPixel / g_scale; }
 QFont font(Face face, double points, bool bold)
 {
     // "MS Sans Serif" and "Arial" are rarely on a Linux school machine; Liberation Sans has Arial's
-    // metrics, so the texts fit their labels as the lesson was laid out.
-    static const bool substituted = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                               QStringLiteral("DejaVu Sans")});
-        QFont::insertSubstitutions(QStringLiteral("Arial"),
-                                   QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-        return true;
-    }();
-    Q_UNUSED(substituted);
-    QFont f(face == Face::Arial ? QStringLiteral("Arial") : QStringLiteral("MS Sans Serif"));
+    // metrics, so the texts fit their labels as the lesson was laid out. The family is settled once:
+    // asking the font system for a missing family on every label costs a fallback search each time.
+    static const auto family = [](const QString &wanted) {
+        for (const QString &candidate : {wanted, QStringLiteral("Liberation Sans"), QStringLiteral("Arial")})
+            if (QFontDatabase::hasFamily(candidate))
+                return candidate;
+        return wanted;
+    };
+    static const QString sansSerif = family(QStringLiteral("MS Sans Serif"));
+    static const QString arial = family(QStringLiteral("Arial"));
+    QFont f(face == Face::Arial ? arial : sansSerif);
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(std::max(1, int(std::lround(points * 96.0 / 72.0 * g_scale))));
     f.setBold(bold);

@@ -16,6 +16,7 @@ import time
 build = sys.argv[1] if len(sys.argv) > 1 else "build-bench"
 runs = int(os.environ.get("RUNS", "11"))
 programs = {"bare window": os.path.join(build, "bench", "bench_bare"),
+            "window + text": os.path.join(build, "bench", "bench_bare_text"),
             "lesson": os.path.join(build, "bench", "bench_lesson")}
 
 
@@ -48,11 +49,12 @@ for _ in range(runs):
         memory[name].append(kb)
 counts = {name: instructions(path) for name, path in programs.items()}
 
-print(f"{'':14}{'first frame (ms)':>18}{'peak RSS (MiB)':>16}{'instructions (M)':>18}")
+print(f"{'':24}{'first frame (ms)':>18}{'peak RSS (MiB)':>16}{'instructions (M)':>18}")
 for name in programs:
-    print(f"{name:14}{statistics.median(times[name]):18.1f}{statistics.median(memory[name]) / 1024:16.1f}"
+    print(f"{name:24}{statistics.median(times[name]):18.1f}{statistics.median(memory[name]) / 1024:16.1f}"
           f"{counts[name] / 1e6:18.1f}")
-b, l = "bare window", "lesson"
-print(f"{'ratio':14}{statistics.median(times[l]) / statistics.median(times[b]):18.2f}"
-      f"{statistics.median(memory[l]) / statistics.median(memory[b]):16.2f}{counts[l] / counts[b]:18.2f}")
+for base in ("bare window", "window + text"):
+    l = "lesson"
+    print(f"{'lesson / ' + base:24}{statistics.median(times[l]) / statistics.median(times[base]):18.2f}"
+          f"{statistics.median(memory[l]) / statistics.median(memory[base]):16.2f}{counts[l] / counts[base]:18.2f}")
 print(f"(medians of {runs} runs each; instructions from one callgrind run each)")

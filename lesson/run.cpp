@@ -9,13 +9,13 @@
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 
 int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> &beforeStart)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lapinar"));
     QApplication::setDesktopFileName(QStringLiteral("org.lapinar.Lapinar"));
-    QApplication::setWindowIcon(QIcon(Artwork::path(QStringLiteral("icon"))));
     // The lesson was laid out for a 640 x 480 display; on a larger one everything grows alike.
     if (QScreen *display = QGuiApplication::primaryScreen())
         Twips::setScale(Twips::scaleToFit(display->availableGeometry().size()));
@@ -28,5 +28,7 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     Lesson lesson;
     addLessonScreens(lesson);
     lesson.chain.start();
+    // The icon for the task bar and window list is wanted soon, not for the first frame.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(QIcon(Artwork::path(QStringLiteral("icon")))); });
     return app.exec();
 }
