@@ -8,7 +8,10 @@
 
 namespace Artwork {
 
-QString path(const QString &name) { return QStringLiteral(":/pictures/%1.svg").arg(name); }
+QString path(const QString &name)
+{
+    return QStringLiteral(":/pictures/%1.svg").arg(name);
+}
 
 QPixmap pixmap(const QString &name, const QSize &size)
 {

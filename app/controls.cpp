@@ -76,8 +76,8 @@ QLabel *label(QWidget *parent, const QString &text, double left, double top, dou
     return l;
 }
 
-QPushButton *button(QWidget *parent, const QString &caption, double left, double top, double width,
-                    double height, const QFont &font)
+QPushButton *button(QWidget *parent, const QString &caption, double left, double top, double width, double height,
+                    const QFont &font)
 {
     auto *b = new QPushButton(caption, parent);
     b->setGeometry(Twips::rect(left, top, width, height));
@@ -86,8 +86,8 @@ QPushButton *button(QWidget *parent, const QString &caption, double left, double
     return b;
 }
 
-QPushButton *pictureButton(QWidget *parent, const QString &picture, const QString &spokenName, double left,
-                           double top, double width, double height)
+QPushButton *pictureButton(QWidget *parent, const QString &picture, const QString &spokenName, double left, double top,
+                           double width, double height)
 {
     auto *b = new QPushButton(parent);
     const QRect r = Twips::rect(left, top, width, height);

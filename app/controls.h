@@ -9,8 +9,7 @@
 
 // A control array: several controls of one kind under one name, told apart by an index. Asking for
 // an index that has no control gives nullptr; handlers act by index and ignore those they do not know.
-template <typename T>
-class ControlArray {
+template <typename T> class ControlArray {
 public:
     void insert(int index, T *control) { m_controls.insert(index, control); }
     T *operator()(int index) const { return m_controls.value(index, nullptr); }
@@ -40,7 +39,11 @@ public:
     QString pictureName() const { return m_pictureName; }
 
     // The spoken name follows the hole's state; screens give each tag its words.
-    void setSpokenNames(const QMap<QString, QString> &byTag) { m_spokenNames = byTag; updateSpokenName(); }
+    void setSpokenNames(const QMap<QString, QString> &byTag)
+    {
+        m_spokenNames = byTag;
+        updateSpokenName();
+    }
 
 signals:
     void clicked();
@@ -63,12 +66,12 @@ namespace Controls {
 
 QLabel *label(QWidget *parent, const QString &text, double left, double top, double width, double height,
               const QFont &font);
-QPushButton *button(QWidget *parent, const QString &caption, double left, double top, double width,
-                    double height, const QFont &font);
+QPushButton *button(QWidget *parent, const QString &caption, double left, double top, double width, double height,
+                    const QFont &font);
 // A button that shows one of the lesson's pictures and no caption; spokenName is what a screen
 // reader says for it.
-QPushButton *pictureButton(QWidget *parent, const QString &picture, const QString &spokenName, double left,
-                           double top, double width, double height);
+QPushButton *pictureButton(QWidget *parent, const QString &picture, const QString &spokenName, double left, double top,
+                           double width, double height);
 // An image that stretches one of the lesson's pictures to its size.
 QLabel *picture(QWidget *parent, const QString &picture, const QString &spokenName, double left, double top,
                 double width, double height);

@@ -9,7 +9,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-ModalWindow::ModalWindow() : LessonWindow(Qt::Dialog) { setWindowModality(Qt::ApplicationModal); }
+ModalWindow::ModalWindow() : LessonWindow(Qt::Dialog)
+{
+    setWindowModality(Qt::ApplicationModal);
+}
 
 void ModalWindow::showModal()
 {
@@ -33,7 +36,8 @@ ReminderDialog::ReminderDialog()
     setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32))));
     setBackground(palette().color(QPalette::Button));
 
-    auto *text = Controls::label(client(), QString(), 360, 240, 5295, 1575, Twips::font(Twips::Face::MSSansSerif, 13.5));
+    auto *text =
+        Controls::label(client(), QString(), 360, 240, 5295, 1575, Twips::font(Twips::Face::MSSansSerif, 13.5));
     QPalette blue = text->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     text->setPalette(blue);

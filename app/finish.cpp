@@ -6,8 +6,7 @@
 Finish::Finish(Lesson &lesson) : InfoScreen(lesson, ScreenId::Finish, OnLoad::ResetLesson)
 {
     addTitle(3, QStringLiteral("The end"), 39.75, 480, 360, 6735, 975);
-    addInfoText(0,
-                QStringLiteral("You now need to process the data you have collected and make a final conclusion."),
+    addInfoText(0, QStringLiteral("You now need to process the data you have collected and make a final conclusion."),
                 600, 1920, 7695, 975);
     addInfoText(2, QStringLiteral("Click on the question button to find out what you need to do."), 4200, 3840, 4455,
                 1455);

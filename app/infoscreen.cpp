@@ -7,8 +7,7 @@
 
 #include <QLabel>
 
-InfoScreen::InfoScreen(Lesson &lesson, ScreenId id, OnLoad onLoad)
-    : LessonScreen(lesson, id, grey()), m_onLoad(onLoad)
+InfoScreen::InfoScreen(Lesson &lesson, ScreenId id, OnLoad onLoad) : LessonScreen(lesson, id, grey()), m_onLoad(onLoad)
 {
     if (onLoad == OnLoad::ResetLesson)
         setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32))));
@@ -23,8 +22,8 @@ void InfoScreen::load()
     }
 }
 
-QLabel *InfoScreen::addTitle(int index, const QString &text, double points, double left, double top,
-                             double width, double height)
+QLabel *InfoScreen::addTitle(int index, const QString &text, double points, double left, double top, double width,
+                             double height)
 {
     QLabel *title = addInfoText(index, text, left, top, width, height);
     title->setFont(Twips::font(Twips::Face::Arial, points));

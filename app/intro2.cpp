@@ -9,8 +9,7 @@ Intro2::Intro2(Lesson &lesson) : InfoScreen(lesson, ScreenId::Intro2, OnLoad::No
                 QStringLiteral("Your plan is to put ten rabbits on the island. You will leave them for a few years "
                                "to see how their population changes."),
                 720, 630, 5055, 1815);
-    addInfoText(4,
-                QStringLiteral("Every year, you will go back to the island and count the number of rabbits alive."),
+    addInfoText(4, QStringLiteral("Every year, you will go back to the island and count the number of rabbits alive."),
                 720, 2700, 8175, 975);
     addInfoText(5, QStringLiteral("First, you need to predict what you think will happen."), 3840, 4080, 4725, 1230);
     addInfoPic(0, QStringLiteral("cartoon_rabbit"), tr("A cartoon rabbit"), 6300, 345, 2415, 2055);

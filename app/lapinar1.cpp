@@ -13,20 +13,16 @@ void LAPINAR1::ResetCounts()
 void LAPINAR1::FillQuestions()
 {
     static const char *const table[8][2] = {
-        {"1 - Populations",
-         "Write down two things that might change the number of rabbits living on the island."},
+        {"1 - Populations", "Write down two things that might change the number of rabbits living on the island."},
         {"2 - The experiment", "Write down one way that you could make the survey fair."},
-        {"3 - Predicting the result",
-         "Write the prediction you chose down and explain why you think it will happen."},
+        {"3 - Predicting the result", "Write the prediction you chose down and explain why you think it will happen."},
         {"4 - Counting the rabbits",
          "How can you estimate the rabbit numbers instead of trying to count them all. It is "
          "something to do with the rabbit holes."},
         {"5 - Presenting your results",
          "Put your data in the table and draw the graph. Plot the graph on your worksheet."},
-        {"6 - Conclusion",
-         "Was your prediction correct? Why do you think that the rabbit numbers change?"},
-        {"7 - Extension",
-         "Write what you predict will happen to rabbit AND fox populations over ten years."},
+        {"6 - Conclusion", "Was your prediction correct? Why do you think that the rabbit numbers change?"},
+        {"7 - Extension", "Write what you predict will happen to rabbit AND fox populations over ten years."},
         {"8 - Making your conclusion",
          "Put the data into your own table and draw a graph showing the rabbit and the fox "
          "numbers. Why did the populations change?"},

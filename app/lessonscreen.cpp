@@ -14,10 +14,13 @@ LessonScreen::LessonScreen(Lesson &lesson, ScreenId id, const QColor &background
     setWindowTitle(QStringLiteral("Lapinar"));
 }
 
-void LessonScreen::load() { CenterScreen(WidthTwips, HeightTwips); }
+void LessonScreen::load()
+{
+    CenterScreen(WidthTwips, HeightTwips);
+}
 
-QPushButton *LessonScreen::addCommandButton(int index, const QString &caption, double left, double top,
-                                            double width, double height)
+QPushButton *LessonScreen::addCommandButton(int index, const QString &caption, double left, double top, double width,
+                                            double height)
 {
     auto *button =
         Controls::button(client(), caption, left, top, width, height, Twips::font(Twips::Face::MSSansSerif, 9.75));
@@ -69,16 +72,15 @@ QPushButton *LessonScreen::addQuestionButton(int n, double left, double top, Cor
     return QButton;
 }
 
-QLabel *LessonScreen::addInfoText(int index, const QString &text, double left, double top, double width,
-                                  double height)
+QLabel *LessonScreen::addInfoText(int index, const QString &text, double left, double top, double width, double height)
 {
     auto *label = Controls::label(client(), text, left, top, width, height, Twips::font(Twips::Face::MSSansSerif, 18));
     InfoText.insert(index, label);
     return label;
 }
 
-QLabel *LessonScreen::addInfoPic(int index, const QString &picture, const QString &spokenName, double left,
-                                 double top, double width, double height)
+QLabel *LessonScreen::addInfoPic(int index, const QString &picture, const QString &spokenName, double left, double top,
+                                 double width, double height)
 {
     auto *label = Controls::picture(client(), picture, spokenName, left, top, width, height);
     InfoPic.insert(index, label);

@@ -37,8 +37,8 @@ protected:
     virtual void cmd_button_Click(int index) { Q_UNUSED(index); }
 
     // A text navigation button (MS Sans Serif 9.75 pt unless told otherwise).
-    QPushButton *addCommandButton(int index, const QString &caption, double left, double top,
-                                  double width = 1215, double height = 615);
+    QPushButton *addCommandButton(int index, const QString &caption, double left, double top, double width = 1215,
+                                  double height = 615);
     // Sets a navigation button's caption; "<<" and ">>" are spoken as "Previous screen" and
     // "Next screen", every other caption as it reads.
     void setCaption(int index, const QString &caption);

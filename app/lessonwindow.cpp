@@ -12,14 +12,16 @@
 #include <cmath>
 
 LessonWindow::LessonWindow(Qt::WindowFlags kind)
-    : QWidget(nullptr, kind | Qt::FramelessWindowHint | Qt::CustomizeWindowHint),
-      m_client(new QWidget(this))
+    : QWidget(nullptr, kind | Qt::FramelessWindowHint | Qt::CustomizeWindowHint), m_client(new QWidget(this))
 {
     m_client->setAutoFillBackground(true);
     m_client->move(framePx(), framePx());
 }
 
-int LessonWindow::framePx() const { return Twips::px(FrameTwips); }
+int LessonWindow::framePx() const
+{
+    return Twips::px(FrameTwips);
+}
 
 QSize LessonWindow::outerSizeFor(const QSize &clientSize)
 {
@@ -80,7 +82,10 @@ void LessonWindow::paintEvent(QPaintEvent *)
     edge(line, pal.color(QPalette::Light), pal.color(QPalette::Mid));
 }
 
-void LessonWindow::closeEvent(QCloseEvent *event) { event->ignore(); }
+void LessonWindow::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+}
 
 void LessonWindow::keyPressEvent(QKeyEvent *event)
 {

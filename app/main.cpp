@@ -2,4 +2,7 @@
 // Lapinar: a science lesson about animal populations on an island.
 #include "run.h"
 
-int main(int argc, char *argv[]) { return runLesson(argc, argv); }
+int main(int argc, char *argv[])
+{
+    return runLesson(argc, argv);
+}

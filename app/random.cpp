@@ -5,12 +5,17 @@
 
 Random::Random()
     : m_clock([] { return std::uint64_t(QTime::currentTime().msecsSinceStartOfDay() / 1000); }), m_engine(0)
+{}
+
+void Random::seedFromClock()
 {
+    seed(m_clock());
 }
 
-void Random::seedFromClock() { seed(m_clock()); }
-
-void Random::seed(std::uint64_t seed) { m_engine.seed(seed); }
+void Random::seed(std::uint64_t seed)
+{
+    m_engine.seed(seed);
+}
 
 double Random::fraction()
 {
@@ -20,4 +25,7 @@ double Random::fraction()
     return double(m_engine() >> 11) * 0x1.0p-53;
 }
 
-void Random::script(const QList<double> &fractions) { m_script = fractions; }
+void Random::script(const QList<double> &fractions)
+{
+    m_script = fractions;
+}

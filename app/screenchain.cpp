@@ -17,12 +17,14 @@ ScreenChain::ScreenChain(Lesson &lesson)
               window->hide();
           QCoreApplication::exit(0);
       })
-{
-}
+{}
 
 ScreenChain::~ScreenChain() = default;
 
-void ScreenChain::setFactory(ScreenId id, Factory factory) { m_factories[index(id)] = std::move(factory); }
+void ScreenChain::setFactory(ScreenId id, Factory factory)
+{
+    m_factories[index(id)] = std::move(factory);
+}
 
 LessonScreen *ScreenChain::screen(ScreenId id)
 {
@@ -35,7 +37,10 @@ LessonScreen *ScreenChain::screen(ScreenId id)
     return slot.get();
 }
 
-LessonScreen *ScreenChain::created(ScreenId id) const { return m_screens[index(id)].get(); }
+LessonScreen *ScreenChain::created(ScreenId id) const
+{
+    return m_screens[index(id)].get();
+}
 
 QList<LessonScreen *> ScreenChain::visibleScreens() const
 {
@@ -46,7 +51,10 @@ QList<LessonScreen *> ScreenChain::visibleScreens() const
     return showing;
 }
 
-void ScreenChain::start() { show(ScreenId::Intro1); }
+void ScreenChain::start()
+{
+    show(ScreenId::Intro1);
+}
 
 void ScreenChain::show(ScreenId id)
 {
@@ -121,8 +129,7 @@ void ScreenChain::information(QWidget *over, const QString &text)
 void ScreenChain::confirmQuit(QWidget *over)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Lapinar"),
-                    QStringLiteral("Do you really want to leave Lapinar?"), QMessageBox::Yes | QMessageBox::No,
-                    over);
+                    QStringLiteral("Do you really want to leave Lapinar?"), QMessageBox::Yes | QMessageBox::No, over);
     box.setDefaultButton(QMessageBox::No);
     if (box.exec() == QMessageBox::Yes)
         m_programEnd();

@@ -13,8 +13,14 @@ constexpr double TwipsPerPixel = 15.0;
 
 namespace Twips {
 
-double scale() { return g_scale; }
-void setScale(double scale) { g_scale = scale > 0 ? scale : 1.0; }
+double scale()
+{
+    return g_scale;
+}
+void setScale(double scale)
+{
+    g_scale = scale > 0 ? scale : 1.0;
+}
 
 double scaleToFit(const QSize &available)
 {
@@ -26,7 +32,10 @@ double scaleToFit(const QSize &available)
     return std::max(1.0, fit);
 }
 
-int px(double twips) { return int(std::lround(twips / TwipsPerPixel * g_scale)); }
+int px(double twips)
+{
+    return int(std::lround(twips / TwipsPerPixel * g_scale));
+}
 
 QRect rect(double left, double top, double width, double height)
 {
@@ -36,9 +45,15 @@ QRect rect(double left, double top, double width, double height)
     return QRect(l, t, px(left + width) - l, px(top + height) - t);
 }
 
-QSize size(double width, double height) { return QSize(px(width), px(height)); }
+QSize size(double width, double height)
+{
+    return QSize(px(width), px(height));
+}
 
-double fromPx(int pixels) { return pixels * TwipsPerPixel / g_scale; }
+double fromPx(int pixels)
+{
+    return pixels * TwipsPerPixel / g_scale;
+}
 
 QFont font(Face face, double points, bool bold)
 {

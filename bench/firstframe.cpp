@@ -49,4 +49,7 @@ private:
 
 } // namespace
 
-void reportFirstFrame(QApplication &app) { app.installEventFilter(new FirstPaint); }
+void reportFirstFrame(QApplication &app)
+{
+    app.installEventFilter(new FirstPaint);
+}

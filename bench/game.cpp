@@ -12,8 +12,7 @@
 
 namespace {
 
-template <typename Call>
-double medianMicroseconds(int calls, Call call)
+template <typename Call> double medianMicroseconds(int calls, Call call)
 {
     std::vector<double> times;
     times.reserve(std::size_t(calls));

@@ -3,4 +3,7 @@
 #include "firstframe.h"
 #include "run.h"
 
-int main(int argc, char *argv[]) { return runLesson(argc, argv, reportFirstFrame); }
+int main(int argc, char *argv[])
+{
+    return runLesson(argc, argv, reportFirstFrame);
+}

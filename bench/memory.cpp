@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
     const long after = residentKb();
 
     const long growth = after - before;
-    std::printf("resident memory: %ld KiB before, %ld KiB after, growth %ld KiB (limit 1024 KiB)\n", before,
-                after, growth);
+    std::printf("resident memory: %ld KiB before, %ld KiB after, growth %ld KiB (limit 1024 KiB)\n", before, after,
+                growth);
     return growth < 1024 ? 0 : 1;
 }

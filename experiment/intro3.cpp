@@ -6,8 +6,7 @@
 
 #include <QPushButton>
 
-namespace
-{
+namespace {
 const QList<int> PracticeBurrows = {0, 1, 2};
 }
 

@@ -8,8 +8,7 @@
 
 // The practice screen: why counting rabbits is hard, and three burrows to practise clicking on.
 // Nothing is counted here; a hit only marks the rabbit.
-class Intro3 : public LessonScreen
-{
+class Intro3 : public LessonScreen {
     Q_OBJECT
 public:
     explicit Intro3(Lesson &lesson);

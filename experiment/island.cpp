@@ -9,8 +9,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-namespace
-{
+namespace {
 const QString LeaveFirstVisit =
     QStringLiteral("Make sure that you write down the number of lapinar in the table on your worksheet.");
 const QString TooManyToCount =

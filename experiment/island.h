@@ -10,8 +10,7 @@
 // of 65 places, and one rabbit at a time pops up. In the first four visits the pupil counts rabbits
 // by clicking them; from the fifth on there are too many and a click reminds the pupil to estimate
 // from the burrows instead. Leaving a visit records its count.
-class Island : public LessonScreen
-{
+class Island : public LessonScreen {
     Q_OBJECT
 public:
     explicit Island(Lesson &lesson);

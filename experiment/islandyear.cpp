@@ -8,11 +8,9 @@
 #include <algorithm>
 #include <array>
 
-namespace IslandYear
-{
+namespace IslandYear {
 
-namespace
-{
+namespace {
 constexpr std::array<qint16, 11> Rabbits = {0, 10, 14, 20, 42, 78, 30, 32, 30, 38, 46};
 }
 

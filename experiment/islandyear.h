@@ -11,8 +11,7 @@ struct LAPINAR1;
 // The island's years without their widgets: how many rabbits live there each year, how many
 // burrows that makes, where the burrows go, and what the calendar and the year buttons say.
 // Visits are numbered 1 to 10 (the lesson's CurrentYear); the calendar shows one less.
-namespace IslandYear
-{
+namespace IslandYear {
 
 constexpr int HoleCount = 65;
 constexpr int FirstYear = 1;

@@ -12,8 +12,7 @@ const QString PopupGame::MarkedTag = QStringLiteral("marked");
 
 PopupGame::PopupGame(Random &random, Rules rules, int firstHole, int holeCount)
     : m_random(random), m_rules(rules), m_first(firstHole), m_holes(std::size_t(std::max(holeCount, 0)))
-{
-}
+{}
 
 const PopupGame::Hole &PopupGame::hole(int index) const
 {

@@ -17,8 +17,7 @@ class Random;
 //   come up again now and then, and clicking one is refused;
 // - in the practice every rabbit comes up unmarked, and a hit only changes the picture: the tag
 //   stays "up" and nothing is counted.
-class PopupGame
-{
+class PopupGame {
 public:
     enum class Rules { Island, Practice };
     // What a hole shows.

@@ -4,11 +4,9 @@
 #include "artwork.h"
 #include "twips.h"
 
-namespace PopupHoles
-{
+namespace PopupHoles {
 
-namespace
-{
+namespace {
 const char *const StoreNames[3] = {"burrow", "rabbit_up", "rabbit_marked"};
 }
 

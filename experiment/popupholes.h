@@ -9,8 +9,7 @@
 
 // The widgets of the pop-up game that the practice burrows and the island share: the hidden
 // picture stores Rabbit(0) to Rabbit(2) and the holes that copy their pictures.
-namespace PopupHoles
-{
+namespace PopupHoles {
 
 constexpr double HoleWidth = 645;
 constexpr double HoleHeight = 675;

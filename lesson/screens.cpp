@@ -14,8 +14,7 @@
 #include "prediction.h"
 
 namespace {
-template <typename Screen>
-void add(Lesson &lesson, ScreenId id)
+template <typename Screen> void add(Lesson &lesson, ScreenId id)
 {
     lesson.chain.setFactory(id, [](Lesson &l) -> LessonScreen * { return new Screen(l); });
 }

@@ -11,8 +11,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 constexpr double HoleWidth = 645;
 constexpr double HoleHeight = 675;

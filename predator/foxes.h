@@ -19,8 +19,7 @@ struct StoredPicture {
 
 // Pictures kept by index, as the lesson's hidden image controls keep them; they are never shown
 // themselves.
-class PictureStore
-{
+class PictureStore {
 public:
     void insert(int index, const QString &artwork, const QSize &size);
     StoredPicture operator()(int index) const { return m_pictures.value(index); }
@@ -34,8 +33,7 @@ private:
 // from Extend, from Finish, or not at all after a message box) lays the current year out afresh
 // with the count at 0. The pupil clicks animals to mark them; marked rabbits are counted on the
 // count page, foxes are tallied on the worksheet.
-class Foxes : public LessonScreen
-{
+class Foxes : public LessonScreen {
     Q_OBJECT
 public:
     explicit Foxes(Lesson &lesson);

@@ -5,11 +5,9 @@
 
 #include <algorithm>
 
-namespace FoxFigures
-{
+namespace FoxFigures {
 
-namespace
-{
+namespace {
 // Rabbits and foxes of years 0 to 10: many rabbits feed the foxes, the foxes thin the rabbits out
 // and starve in turn, and the cycle starts again.
 constexpr std::array<LAPINAR1::Year, LastYear + 1> figures{{

@@ -9,8 +9,7 @@
 class Random;
 
 // The fox experiment's population: rabbits and foxes on the island in years 0 to 10.
-namespace FoxFigures
-{
+namespace FoxFigures {
 
 constexpr int FirstYear = 0;
 constexpr int LastYear = 10;
@@ -31,8 +30,7 @@ QString backCaption(int year);
 // and how many rabbits the pupil has counted. A layout clears every place, then puts the rabbits and
 // after them the foxes, each on a free place drawn at random among 1 to 77 (place 0 stays empty).
 // Clicks then mark animals; only rabbits add to the count.
-class FoxYear
-{
+class FoxYear {
 public:
     static constexpr int HoleCount = 78;
     // Animals are drawn over holes 1 to this; hole 0 is never used.

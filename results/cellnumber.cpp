@@ -9,8 +9,14 @@
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // Digits kept of the significand. Beyond these a single 1 stands for any non-zero rest, which is
 // enough for correct rounding of a double (that needs at most 767 significant digits).
@@ -141,7 +147,10 @@ private:
 
 namespace CellNumber {
 
-double read(const QString &text) { return Reader(text).read(); }
+double read(const QString &text)
+{
+    return Reader(text).read();
+}
 
 double roundHalfEven(double value)
 {

@@ -23,11 +23,20 @@ Conclusion::Conclusion(Lesson &lesson) : InfoScreen(lesson, ScreenId::Conclusion
     addCommandButton(0, QStringLiteral("Extension"), 7560, 5880);
 }
 
-void Conclusion::activate() { SummariseCounts(); }
+void Conclusion::activate()
+{
+    SummariseCounts();
+}
 
-void Conclusion::SummariseCounts() { InfoText(1)->setText(Summary::SummariseCounts(m_lesson.state.Counted)); }
+void Conclusion::SummariseCounts()
+{
+    InfoText(1)->setText(Summary::SummariseCounts(m_lesson.state.Counted));
+}
 
-QString Conclusion::summary() const { return InfoText(1)->text(); }
+QString Conclusion::summary() const
+{
+    return InfoText(1)->text();
+}
 
 void Conclusion::cmd_button_Click(int index)
 {

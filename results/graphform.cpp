@@ -15,7 +15,10 @@
 
 namespace {
 
-QFont tableFont() { return Twips::font(Twips::Face::MSSansSerif, 9.75); }
+QFont tableFont()
+{
+    return Twips::font(Twips::Face::MSSansSerif, 9.75);
+}
 
 // A rule of the table: a black line one twip-pixel thick.
 QWidget *rule(QWidget *parent, double left, double top, double width, double height)
@@ -43,7 +46,10 @@ QLabel *tableLabel(QWidget *parent, const QString &text, double left, double top
     return label;
 }
 
-double rowTop(int row) { return 975 + 360 * (row - 1); }
+double rowTop(int row)
+{
+    return 975 + 360 * (row - 1);
+}
 
 } // namespace
 
@@ -103,13 +109,15 @@ void GraphForm::buildButtons()
         double left, top, width, height;
     };
     static constexpr ActionSpec actions[] = {
-        {DrawGraph, "Draw graph", 465, 4575, 1935, 495},   {CopyGraph, "Copy graph", 2400, 4575, 1920, 495},
-        {JoinPoints, "Join points", 4320, 4575, 1815, 495}, {ClearTableAction, "Clear table", 6555, 4575, 2580, 495},
+        {DrawGraph, "Draw graph", 465, 4575, 1935, 495},
+        {CopyGraph, "Copy graph", 2400, 4575, 1920, 495},
+        {JoinPoints, "Join points", 4320, 4575, 1815, 495},
+        {ClearTableAction, "Clear table", 6555, 4575, 2580, 495},
         {Title, "Title", 480, 6000, 975, 480},
     };
     for (const ActionSpec &a : actions) {
-        QPushButton *button = Controls::button(client(), QString::fromLatin1(a.caption), a.left, a.top, a.width,
-                                               a.height, tableFont());
+        QPushButton *button =
+            Controls::button(client(), QString::fromLatin1(a.caption), a.left, a.top, a.width, a.height, tableFont());
         Action_Button.insert(a.index, button);
         connect(button, &QPushButton::clicked, this, [this, index = a.index] { Action_Button_Click(index); });
     }
@@ -206,7 +214,10 @@ void GraphForm::toggleJoin()
     Action_Button(JoinPoints)->setText(join ? QStringLiteral("Plot points") : QStringLiteral("Join points"));
 }
 
-void GraphForm::applyTitle() { m_graph->setTitle(TitleText->text()); }
+void GraphForm::applyTitle()
+{
+    m_graph->setTitle(TitleText->text());
+}
 
 void GraphForm::ClearTable()
 {

@@ -13,8 +13,8 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QScatterSeries>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 
 namespace {
@@ -100,8 +100,14 @@ void ResultsGraph::setScales(const Scale &x, const Scale &y)
     setUpAxis(m_y, y);
 }
 
-ResultsGraph::Scale ResultsGraph::xScale() const { return scaleOf(m_x); }
-ResultsGraph::Scale ResultsGraph::yScale() const { return scaleOf(m_y); }
+ResultsGraph::Scale ResultsGraph::xScale() const
+{
+    return scaleOf(m_x);
+}
+ResultsGraph::Scale ResultsGraph::yScale() const
+{
+    return scaleOf(m_y);
+}
 
 void ResultsGraph::setPoints(const QList<QPointF> &points)
 {
@@ -125,7 +131,10 @@ void ResultsGraph::setPoints(const QList<QPointF> &points)
     describe();
 }
 
-QList<QPointF> ResultsGraph::points() const { return m_points->points(); }
+QList<QPointF> ResultsGraph::points() const
+{
+    return m_points->points();
+}
 
 int ResultsGraph::markersShown() const
 {
@@ -152,7 +161,10 @@ void ResultsGraph::setJoined(bool joined)
     describe();
 }
 
-bool ResultsGraph::joined() const { return m_line->isVisible(); }
+bool ResultsGraph::joined() const
+{
+    return m_line->isVisible();
+}
 
 void ResultsGraph::setTitle(const QString &title)
 {
@@ -160,11 +172,20 @@ void ResultsGraph::setTitle(const QString &title)
     describe();
 }
 
-QString ResultsGraph::title() const { return m_chart->title(); }
+QString ResultsGraph::title() const
+{
+    return m_chart->title();
+}
 
-QImage ResultsGraph::image() const { return m_view->grab().toImage(); }
+QImage ResultsGraph::image() const
+{
+    return m_view->grab().toImage();
+}
 
-void ResultsGraph::copyToClipboard() const { QGuiApplication::clipboard()->setImage(image()); }
+void ResultsGraph::copyToClipboard() const
+{
+    QGuiApplication::clipboard()->setImage(image());
+}
 
 // A screen reader user hears the points, since the picture itself says nothing to them.
 void ResultsGraph::describe()

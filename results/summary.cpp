@@ -29,9 +29,9 @@ QString phrase(int countPercent)
     };
     // Tested from the top; the first band that holds the percentage wins.
     static constexpr Band bands[] = {
-        {0, "none of"},         {20, "only a few of"},     {40, "some of"}, {49, "nearly half of"},
-        {50, "half of"},        {60, "just over half of"}, {80, "most of"}, {99, "nearly all of"},
-        {100, "all of"},        {110, "a few more than"},
+        {0, "none of"},  {20, "only a few of"},     {40, "some of"}, {49, "nearly half of"},
+        {50, "half of"}, {60, "just over half of"}, {80, "most of"}, {99, "nearly all of"},
+        {100, "all of"}, {110, "a few more than"},
     };
     if (countPercent < 0)
         return QString();

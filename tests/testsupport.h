@@ -18,11 +18,7 @@ struct TestLesson {
     ~TestLesson();
 
     LessonScreen *screen(ScreenId id) { return lesson.chain.screen(id); }
-    template <typename T>
-    T *screenAs(ScreenId id)
-    {
-        return static_cast<T *>(lesson.chain.screen(id));
-    }
+    template <typename T> T *screenAs(ScreenId id) { return static_cast<T *>(lesson.chain.screen(id)); }
     // The one lesson screen showing, or nullptr when there is none or more than one.
     LessonScreen *showing() const;
 

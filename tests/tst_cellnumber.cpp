@@ -72,8 +72,7 @@ void CellNumberTest::readsLeadingNumber_data()
     QTest::newRow("no-break space stops") << QStringLiteral("1\u00A02") << 1.0;
     QTest::newRow("smallest subnormal") << "4.9406564584124654e-324" << std::numeric_limits<double>::denorm_min();
     QTest::newRow("largest double") << "1.7976931348623157e308" << std::numeric_limits<double>::max();
-    QTest::newRow("many digits round correctly") << "0.1000000000000000055511151231257827021181583404541015625"
-                                                 << 0.1;
+    QTest::newRow("many digits round correctly") << "0.1000000000000000055511151231257827021181583404541015625" << 0.1;
 }
 
 void CellNumberTest::readsLeadingNumber()

@@ -30,7 +30,10 @@ QuestionSeen openQuestion(TestLesson &t, LessonScreen *screen, const std::functi
     return seen;
 }
 
-void pressClose(QuestionDialog &dialog) { dialog.CloseButton->click(); }
+void pressClose(QuestionDialog &dialog)
+{
+    dialog.CloseButton->click();
+}
 
 // Counts the activations of one screen.
 int countActivations(TestLesson &t, ScreenId id, const std::function<void()> &action)
@@ -221,7 +224,10 @@ void DialogsTest::screenBeneathIsActivatedAfterDialogsButNotMessageBoxes()
                               [&] { answerModal(t, [&] { t.lesson.chain.information(conclusion, "Note."); }); }),
              0);
     QCOMPARE(countActivations(t, ScreenId::Conclusion,
-                              [&] { answerModal(t, [&] { conclusion->cmdButton(2)->click(); }, "No"); }),
+                              [&] {
+                                  answerModal(
+                                      t, [&] { conclusion->cmdButton(2)->click(); }, "No");
+                              }),
              0);
     QCOMPARE(t.showing(), conclusion);
 }

@@ -7,8 +7,7 @@
 #include <QMessageBox>
 #include <QtTest>
 
-namespace
-{
+namespace {
 
 // The fraction that makes the draw among holes 1 to 77 come up with hole h.
 double drawing(int hole)
@@ -61,8 +60,7 @@ QList<int> range(int from, int to)
 
 } // namespace
 
-class FoxesTest : public QObject
-{
+class FoxesTest : public QObject {
     Q_OBJECT
 private slots:
     void eachYearShowsItsAnimalsAndCaptions_data();

@@ -349,8 +349,9 @@ void GraphFormTest::forwardSavesTableAndShowsConclusion_data()
     QTest::addColumn<QStringList>("cells");
     QTest::addColumn<QList<int>>("counted");
     QTest::newRow("empty table overwrites the island's counts") << QStringList() << QList<int>(10, 0);
-    QTest::newRow("each row to its year") << QStringList{"12.5", "13.5", "-2.5", "1 2", "1,000", "abc", "", "40000", "-1e999", "7"}
-                                          << QList<int>{12, 14, -2, 12, 1, 0, 0, 32767, -32768, 7};
+    QTest::newRow("each row to its year")
+        << QStringList{"12.5", "13.5", "-2.5", "1 2", "1,000", "abc", "", "40000", "-1e999", "7"}
+        << QList<int>{12, 14, -2, 12, 1, 0, 0, 32767, -32768, 7};
 }
 
 void GraphFormTest::forwardSavesTableAndShowsConclusion()

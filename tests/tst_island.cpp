@@ -7,8 +7,7 @@
 #include <QMessageBox>
 #include <QtTest>
 
-namespace
-{
+namespace {
 
 const QString Missed = QStringLiteral("You missed. Better luck next time.");
 const QString AlreadyCounted = QStringLiteral("You have already counted this rabbit.");
@@ -70,8 +69,7 @@ bool countRabbits(Island *island, int n)
 
 } // namespace
 
-class IslandTest : public QObject
-{
+class IslandTest : public QObject {
     Q_OBJECT
 private slots:
     void holesLieOnTheGrid_data();

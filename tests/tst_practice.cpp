@@ -6,8 +6,7 @@
 #include <QMessageBox>
 #include <QtTest>
 
-namespace
-{
+namespace {
 
 struct Fixture {
     Fixture()
@@ -42,8 +41,7 @@ void click(ClickableImage *hole)
 
 } // namespace
 
-class PracticeTest : public QObject
-{
+class PracticeTest : public QObject {
     Q_OBJECT
 private slots:
     void buttonsTabInTheirOrder();

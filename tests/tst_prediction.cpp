@@ -20,7 +20,10 @@ Prediction *openPrediction(TestLesson &t)
     return qobject_cast<Prediction *>(t.showing());
 }
 
-void clickText(Prediction *p, int index) { QTest::mouseClick(p->predictionText(index), Qt::LeftButton); }
+void clickText(Prediction *p, int index)
+{
+    QTest::mouseClick(p->predictionText(index), Qt::LeftButton);
+}
 
 // The words of a prediction, in its area's coordinates.
 QRect wordsIn(const PredictionLabel *label)
@@ -115,7 +118,10 @@ void PredictionTest::predictionsReadInFullInTheirAreas()
     QVERIFY2(dark > 50, "the words do not show over the ring");
 }
 
-void PredictionTest::clickingATextRingsItAndEnablesForward_data() { predictionsReadInFullInTheirAreas_data(); }
+void PredictionTest::clickingATextRingsItAndEnablesForward_data()
+{
+    predictionsReadInFullInTheirAreas_data();
+}
 
 void PredictionTest::clickingATextRingsItAndEnablesForward()
 {

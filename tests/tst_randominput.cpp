@@ -51,7 +51,10 @@ private:
     // Each event is its own single-shot timer, so the stream goes on inside the nested loops of
     // dialogs and message boxes. A real timer, not a posted call: posted calls can wait behind the
     // posted event being delivered when a modal loop opened inside it.
-    void scheduleStep() { QTimer::singleShot(1, this, [this] { step(); }); }
+    void scheduleStep()
+    {
+        QTimer::singleShot(1, this, [this] { step(); });
+    }
 
     void step()
     {
@@ -65,7 +68,8 @@ private:
         // A button pressed from the keyboard (Esc in a message box, a mnemonic) clicks itself a
         // moment later: let it finish before the next event, so that a seed replays exactly.
         for (QWidget *widget : QApplication::allWidgets())
-            if (auto *button = qobject_cast<QAbstractButton *>(widget); button && button->isDown() && button->isVisible())
+            if (auto *button = qobject_cast<QAbstractButton *>(widget);
+                button && button->isDown() && button->isVisible())
                 return;
         if (finishing) {
             closeUsually(modal);
@@ -145,11 +149,12 @@ private:
 
     void pressKey(QWidget *window)
     {
-        static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter,  Qt::Key_Escape, Qt::Key_Tab,   Qt::Key_Backtab,
-                                       Qt::Key_Up,     Qt::Key_Down,   Qt::Key_Left,   Qt::Key_Right, Qt::Key_Space,
-                                       Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,  Qt::Key_C,
-                                       Qt::Key_A,      Qt::Key_V,      Qt::Key_X,      Qt::Key_Z,     Qt::Key_F4,
-                                       Qt::Key_1,      Qt::Key_5,      Qt::Key_Period, Qt::Key_Minus, Qt::Key_E};
+        static const Qt::Key keys[] = {
+            Qt::Key_Return,    Qt::Key_Enter,  Qt::Key_Escape, Qt::Key_Tab,   Qt::Key_Backtab,
+            Qt::Key_Up,        Qt::Key_Down,   Qt::Key_Left,   Qt::Key_Right, Qt::Key_Space,
+            Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,   Qt::Key_End,   Qt::Key_C,
+            Qt::Key_A,         Qt::Key_V,      Qt::Key_X,      Qt::Key_Z,     Qt::Key_F4,
+            Qt::Key_1,         Qt::Key_5,      Qt::Key_Period, Qt::Key_Minus, Qt::Key_E};
         const Qt::Key key = keys[pick(std::size(keys))];
         Qt::KeyboardModifiers modifiers;
         if (chance(10))
@@ -222,7 +227,8 @@ private:
             fail(QStringLiteral("%1 moved or resized").arg(screenName(screen->id())));
         if (m_t.lesson.chain.questionCreated() && m_t.lesson.chain.questionDialog().size() != QSize(318, 292))
             fail(QStringLiteral("question dialog resized"));
-        if (m_t.lesson.chain.reminderCreated() && m_t.lesson.chain.reminderDialog().geometry().size() != QSize(400, 200))
+        if (m_t.lesson.chain.reminderCreated() &&
+            m_t.lesson.chain.reminderDialog().geometry().size() != QSize(400, 200))
             fail(QStringLiteral("reminder dialog resized"));
 
         if (auto *island = static_cast<Island *>(m_t.lesson.chain.created(ScreenId::Island))) {

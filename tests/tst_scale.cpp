@@ -51,7 +51,7 @@ void ScaleTest::controlsAndFontsFollowTheScale_data()
     QTest::addColumn<QRect>("nextButton"); // Intro1's ">>": 7560, 5880, 1215 x 615 twips
     QTest::addColumn<QSize>("screenSize");
     QTest::addColumn<QSize>("questionSize");
-    QTest::addColumn<int>("textPixels"); // 18 pt
+    QTest::addColumn<int>("textPixels");  // 18 pt
     QTest::addColumn<int>("titlePixels"); // 48.75 pt
     QTest::newRow("1") << 1.0 << QRect(40, 120, 513, 33) << QRect(504, 392, 81, 41) << QSize(646, 486)
                        << QSize(318, 292) << 24 << 65;

@@ -54,9 +54,14 @@ void ShellTest::fillQuestionsWritesTheWorksheetTable()
     LAPINAR1 s;
     s.Questions[9].Title = QStringLiteral("left over");
     s.FillQuestions();
-    const QStringList titles = {"1 - Populations",         "2 - The experiment", "3 - Predicting the result",
-                                "4 - Counting the rabbits", "5 - Presenting your results", "6 - Conclusion",
-                                "7 - Extension",            "8 - Making your conclusion"};
+    const QStringList titles = {"1 - Populations",
+                                "2 - The experiment",
+                                "3 - Predicting the result",
+                                "4 - Counting the rabbits",
+                                "5 - Presenting your results",
+                                "6 - Conclusion",
+                                "7 - Extension",
+                                "8 - Making your conclusion"};
     for (int n = 1; n <= 8; ++n) {
         QCOMPARE(s.Questions[n].Title, titles[n - 1]);
         QVERIFY(s.Questions[n].Text.endsWith(QLatin1Char('.')) || s.Questions[n].Text.endsWith(QLatin1Char('?')));
@@ -81,8 +86,8 @@ void ShellTest::everyMoveOfTheChain_data()
     QTest::addColumn<int>("to");
     QTest::addColumn<int>("yearAfter");
 
-    const auto row = [](const char *name, ScreenId from, int yearBefore, int button, const char *reminder,
-                        ScreenId to, int yearAfter) {
+    const auto row = [](const char *name, ScreenId from, int yearBefore, int button, const char *reminder, ScreenId to,
+                        int yearAfter) {
         QTest::newRow(name) << int(from) << yearBefore << button << QString::fromLatin1(reminder) << int(to)
                             << yearAfter;
     };
@@ -175,7 +180,8 @@ void ShellTest::quitAnsweredNoChangesNothing()
         LessonScreen *screen = t.showing();
         const int stop = id == ScreenId::Conclusion ? 2 : 1;
 
-        const ModalSeen seen = answerModal(t, [&] { screen->cmdButton(stop)->click(); }, QStringLiteral("No"));
+        const ModalSeen seen = answerModal(
+            t, [&] { screen->cmdButton(stop)->click(); }, QStringLiteral("No"));
         QCOMPARE(seen.kind, QStringLiteral("message box"));
         QCOMPARE(seen.text, QStringLiteral("Do you really want to leave Lapinar?"));
         QCOMPARE(seen.title, QStringLiteral("Lapinar"));
@@ -195,7 +201,8 @@ void ShellTest::quitAnsweredYesEndsTheProgram()
 {
     TestLesson t;
     t.lesson.chain.start();
-    answerModal(t, [&] { t.showing()->cmdButton(1)->click(); }, QStringLiteral("Yes"));
+    answerModal(
+        t, [&] { t.showing()->cmdButton(1)->click(); }, QStringLiteral("Yes"));
     QVERIFY(t.ended);
 }
 
@@ -276,8 +283,8 @@ void ShellTest::informationScreensShowTheirTexts()
     QVERIFY(texts(ScreenId::Intro1).contains(QStringLiteral("Your job is to find out about rabbit populations.")));
     QVERIFY(texts(ScreenId::Intro2).contains(QStringLiteral("First, you need to predict what you think will happen.")));
     QVERIFY(texts(ScreenId::Extend).contains(QStringLiteral("Foxes and Lapinar")));
-    QVERIFY(texts(ScreenId::Finish).contains(
-        QStringLiteral("Click on the question button to find out what you need to do.")));
+    QVERIFY(texts(ScreenId::Finish)
+                .contains(QStringLiteral("Click on the question button to find out what you need to do.")));
     QCOMPARE(texts(ScreenId::Finish).size(), 3);
 
     // Every text fits its label: no wrapped line runs out of the bottom, and a single line's ink
@@ -292,8 +299,8 @@ void ShellTest::informationScreensShowTheirTexts()
                          qPrintable(screenName(id) + ": " + label->text()));
                 continue;
             }
-            const int baseline = label->alignment().testFlag(Qt::AlignBottom) ? label->height() - metrics.descent()
-                                                                              : metrics.ascent();
+            const int baseline =
+                label->alignment().testFlag(Qt::AlignBottom) ? label->height() - metrics.descent() : metrics.ascent();
             const QRect ink = metrics.tightBoundingRect(label->text()).translated(0, baseline);
             QVERIFY2(ink.top() >= 0 && ink.bottom() < label->height(), qPrintable(label->text()));
             QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));

@@ -133,10 +133,11 @@ void WalkTest::pupilWalksForwardToTheEndAndBackToTheStart()
     press("<<");
     expectScreen(ScreenId::Intro1);
 
-    QCOMPARE(reminders,
-             QStringList({"Remember that each screen has a question on your worksheet. Have you answered the first one?",
-                          "Make sure that you have written your prediction down.",
-                          "Make sure that you write down the number of lapinar in the table on your worksheet."}));
+    QCOMPARE(
+        reminders,
+        QStringList({"Remember that each screen has a question on your worksheet. Have you answered the first one?",
+                     "Make sure that you have written your prediction down.",
+                     "Make sure that you write down the number of lapinar in the table on your worksheet."}));
     QVERIFY(!t.ended);
 }
 
