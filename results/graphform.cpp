@@ -6,6 +6,7 @@
 #include "resultsgraph.h"
 #include "twips.h"
 
+#include <algorithm>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,10 +22,17 @@ QFont tableFont()
 }
 
 // A rule of the table: a black line one twip-pixel thick.
+// A rule of the table, one line thick (a pixel at the original size) wherever it falls.
 QWidget *rule(QWidget *parent, double left, double top, double width, double height)
 {
     auto *line = new QWidget(parent);
-    line->setGeometry(Twips::rect(left, top, width, height));
+    QRect r = Twips::rect(left, top, width, height);
+    const int thickness = std::max(1, Twips::px(15));
+    if (width < height)
+        r.setWidth(thickness);
+    else
+        r.setHeight(thickness);
+    line->setGeometry(r);
     line->setAutoFillBackground(true);
     QPalette p = line->palette();
     p.setColor(QPalette::Window, Qt::black);
