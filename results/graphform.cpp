@@ -6,12 +6,12 @@
 #include "resultsgraph.h"
 #include "twips.h"
 
-#include <algorithm>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <limits>
 
 namespace {
