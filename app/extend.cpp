@@ -18,18 +18,3 @@ Extend::Extend(Lesson &lesson) : InfoScreen(lesson, ScreenId::Extend, OnLoad::Re
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);
     addCommandButton(0, QStringLiteral(">>"), 7560, 5880);
 }
-
-void Extend::cmd_button_Click(int index)
-{
-    switch (index) {
-    case 0:
-        m_lesson.state.CurrentYear = 0;
-        m_lesson.chain.move(this, ScreenId::Foxes);
-        break;
-    case 1:
-        m_lesson.chain.move(this, ScreenId::Conclusion);
-        break;
-    default:
-        break;
-    }
-}

@@ -16,18 +16,3 @@ Finish::Finish(Lesson &lesson) : InfoScreen(lesson, ScreenId::Finish, OnLoad::Re
     addCommandButton(0, QStringLiteral("<<"), 6120, 5880);
     addStopButton(1, 7560, 5880);
 }
-
-void Finish::cmd_button_Click(int index)
-{
-    switch (index) {
-    case 0:
-        m_lesson.state.CurrentYear = 10;
-        m_lesson.chain.move(this, ScreenId::Foxes);
-        break;
-    case 1:
-        m_lesson.chain.confirmQuit(this);
-        break;
-    default:
-        break;
-    }
-}

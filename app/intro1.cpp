@@ -16,19 +16,3 @@ Intro1::Intro1(Lesson &lesson) : InfoScreen(lesson, ScreenId::Intro1, OnLoad::Re
     addStopButton(1, 6120, 5880);
     addCommandButton(0, QStringLiteral(">>"), 7560, 5880);
 }
-
-void Intro1::cmd_button_Click(int index)
-{
-    switch (index) {
-    case 0:
-        m_lesson.chain.showReminder(this, QStringLiteral("Remember that each screen has a question on your "
-                                                         "worksheet. Have you answered the first one?"));
-        m_lesson.chain.move(this, ScreenId::Intro2);
-        break;
-    case 1:
-        m_lesson.chain.confirmQuit(this);
-        break;
-    default:
-        break;
-    }
-}

@@ -17,17 +17,3 @@ Intro2::Intro2(Lesson &lesson) : InfoScreen(lesson, ScreenId::Intro2, OnLoad::No
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);
     addCommandButton(0, QStringLiteral("Prediction"), 7560, 5880);
 }
-
-void Intro2::cmd_button_Click(int index)
-{
-    switch (index) {
-    case 0:
-        m_lesson.chain.move(this, ScreenId::Prediction);
-        break;
-    case 1:
-        m_lesson.chain.move(this, ScreenId::Intro1);
-        break;
-    default:
-        break;
-    }
-}

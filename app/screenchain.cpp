@@ -9,6 +9,52 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <optional>
+
+namespace {
+
+// Every navigation button of every screen, and where it leads. A screen's own steps for a button
+// run first, in the screen (the island's and the fox screen's year stepping, saving the results
+// table, refusing ">>" before a prediction is chosen); it asks for the move only when the button
+// really leaves it. A button the table does not list does nothing.
+struct Move {
+    ScreenId from;
+    int button;
+    // Where the button leads; none for the stop sign, which asks whether to quit.
+    std::optional<ScreenId> to;
+    // Shown, and waited for, before the move.
+    const char *reminder = nullptr;
+    // CurrentYear is set to this before the target is shown, so the target lays out that year.
+    std::optional<qint16> year = std::nullopt;
+};
+
+const Move Moves[] = {
+    {ScreenId::Intro1, 0, ScreenId::Intro2,
+     "Remember that each screen has a question on your worksheet. Have you answered the first one?"},
+    {ScreenId::Intro1, 1, std::nullopt},
+    {ScreenId::Intro2, 0, ScreenId::Prediction},
+    {ScreenId::Intro2, 1, ScreenId::Intro1},
+    {ScreenId::Prediction, 0, ScreenId::Intro3, "Make sure that you have written your prediction down."},
+    {ScreenId::Prediction, 1, ScreenId::Intro2},
+    // The experiment always starts again at calendar year 0.
+    {ScreenId::Intro3, 0, ScreenId::Island, nullptr, 1},
+    {ScreenId::Intro3, 1, ScreenId::Prediction},
+    {ScreenId::Island, 0, ScreenId::GraphForm},
+    {ScreenId::Island, 1, ScreenId::Intro3},
+    {ScreenId::GraphForm, 0, ScreenId::Conclusion},
+    {ScreenId::GraphForm, 1, ScreenId::Island, nullptr, 10},
+    {ScreenId::Conclusion, 0, ScreenId::Extend},
+    {ScreenId::Conclusion, 1, ScreenId::GraphForm},
+    {ScreenId::Conclusion, 2, std::nullopt},
+    {ScreenId::Extend, 0, ScreenId::Foxes, nullptr, 0},
+    {ScreenId::Extend, 1, ScreenId::Conclusion},
+    {ScreenId::Foxes, 0, ScreenId::Finish},
+    {ScreenId::Foxes, 1, ScreenId::Extend},
+    {ScreenId::Finish, 0, ScreenId::Foxes, nullptr, 10},
+    {ScreenId::Finish, 1, std::nullopt},
+};
+
+} // namespace
 
 ScreenChain::ScreenChain(Lesson &lesson)
     : m_lesson(lesson), m_programEnd([] {
@@ -29,12 +75,20 @@ void ScreenChain::setFactory(ScreenId id, Factory factory)
 LessonScreen *ScreenChain::screen(ScreenId id)
 {
     auto &slot = m_screens[index(id)];
-    if (!slot) {
-        Q_ASSERT_X(m_factories[index(id)], "ScreenChain::screen", "no factory for this screen");
-        slot.reset(m_factories[index(id)](m_lesson));
-        slot->load();
-    }
-    return slot.get();
+    if (slot)
+        return slot.get();
+    // The start-up code gives every screen its factory; a lesson without one cannot go on.
+    if (!m_factories[index(id)])
+        qFatal("Lapinar: no screen made for screen %d", index(id));
+    slot.reset(m_factories[index(id)](m_lesson));
+    LessonScreen *s = slot.get();
+    connect(s, &LessonScreen::leaveRequested, this, [this, s](int button) { leave(s, button); });
+    connect(s, &LessonScreen::reminderRequested, this, [this, s](const QString &text) { showReminder(s, text); });
+    connect(s, &LessonScreen::questionRequested, this,
+            [this, s](int n, QWidget *button, Corner corner) { showQuestion(s, n, button, corner); });
+    connect(s, &LessonScreen::messageRequested, this, &ScreenChain::information);
+    s->load();
+    return s;
 }
 
 LessonScreen *ScreenChain::created(ScreenId id) const
@@ -60,7 +114,15 @@ void ScreenChain::show(ScreenId id)
 {
     LessonScreen *target = screen(id);
     target->show();
-    target->activateWindow();
+    target->raise();
+    // The focus goes where the pupil left it on this screen, or to its first control the first
+    // time, as on a window opened again.
+    if (QWidget *focus = target->focusWidget(); focus && focus->isVisibleTo(target) && focus->isEnabled())
+        focus->setFocus(Qt::OtherFocusReason);
+    else if (const QList<QWidget *> stops = Controls::focusStops(target); !stops.isEmpty())
+        stops.first()->setFocus(Qt::OtherFocusReason);
+    if (!m_lesson.window.isVisible())
+        m_lesson.window.show();
     target->activate();
     emit screenActivated(id);
 }
@@ -72,18 +134,44 @@ void ScreenChain::move(LessonScreen *from, ScreenId to)
         from->hide();
 }
 
+void ScreenChain::leave(LessonScreen *from, int button)
+{
+    for (const Move &m : Moves) {
+        if (m.from != from->id() || m.button != button)
+            continue;
+        if (!m.to) {
+            confirmQuit();
+            return;
+        }
+        if (m.reminder)
+            showReminder(from, QString::fromUtf8(m.reminder));
+        if (m.year)
+            m_lesson.state.CurrentYear = *m.year;
+        move(from, *m.to);
+        return;
+    }
+}
+
 ReminderDialog &ScreenChain::reminderDialog()
 {
     if (!m_reminder)
-        m_reminder = std::make_unique<ReminderDialog>();
+        m_reminder = std::make_unique<ReminderDialog>(m_lesson.window);
     return *m_reminder;
 }
 
 QuestionDialog &ScreenChain::questionDialog()
 {
     if (!m_question)
-        m_question = std::make_unique<QuestionDialog>();
+        m_question = std::make_unique<QuestionDialog>(m_lesson.window);
     return *m_question;
+}
+
+void ScreenChain::activateAgain(LessonScreen *caller)
+{
+    if (caller && caller->isVisible()) {
+        caller->activate();
+        emit screenActivated(caller->id());
+    }
 }
 
 void ScreenChain::showReminder(LessonScreen *caller, const QString &text)
@@ -91,11 +179,7 @@ void ScreenChain::showReminder(LessonScreen *caller, const QString &text)
     ReminderDialog &dialog = reminderDialog();
     dialog.text()->setText(text);
     dialog.showModal();
-    if (caller && caller->isVisible()) {
-        caller->activateWindow();
-        caller->activate();
-        emit screenActivated(caller->id());
-    }
+    activateAgain(caller);
 }
 
 void ScreenChain::showQuestion(LessonScreen *caller, int n, const QWidget *button, Corner corner)
@@ -105,31 +189,28 @@ void ScreenChain::showQuestion(LessonScreen *caller, int n, const QWidget *butto
     dialog.QuestionTitle->setText(question.Title);
     dialog.QuestionText->setText(question.Text);
 
-    // Corners meet where the button really is on the display.
-    const QRect b(button->mapToGlobal(QPoint(0, 0)), button->size());
-    const QSize d = dialog.frameGeometry().size();
+    // Corners meet where the button is on the lesson screen.
+    const QRect b(button->mapTo(m_lesson.window.pages(), QPoint(0, 0)), button->size());
+    const QSize d = dialog.size();
     const int top = corner == Corner::TopRight ? b.top() : b.top() + b.height() - d.height();
     const int left = corner == Corner::BottomLeft ? b.left() : b.left() + b.width() - d.width();
     dialog.move(left, top);
 
     dialog.showModal();
-    if (caller && caller->isVisible()) {
-        caller->activateWindow();
-        caller->activate();
-        emit screenActivated(caller->id());
-    }
+    activateAgain(caller);
 }
 
-void ScreenChain::information(QWidget *over, const QString &text)
+void ScreenChain::information(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Lapinar"), text, QMessageBox::Ok, over);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Lapinar"), text, QMessageBox::Ok, &m_lesson.window);
     box.exec();
 }
 
-void ScreenChain::confirmQuit(QWidget *over)
+void ScreenChain::confirmQuit()
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Lapinar"),
-                    QStringLiteral("Do you really want to leave Lapinar?"), QMessageBox::Yes | QMessageBox::No, over);
+                    QStringLiteral("Do you really want to leave Lapinar?"), QMessageBox::Yes | QMessageBox::No,
+                    &m_lesson.window);
     box.setDefaultButton(QMessageBox::No);
     if (box.exec() == QMessageBox::Yes)
         m_programEnd();

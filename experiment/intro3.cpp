@@ -64,24 +64,8 @@ void Intro3::popupTick()
     m_game.tick();
 }
 
-void Intro3::cmd_button_Click(int index)
-{
-    switch (index) {
-    case 0:
-        // The experiment always starts again at calendar year 0.
-        m_lesson.state.CurrentYear = 1;
-        m_lesson.chain.move(this, ScreenId::Island);
-        break;
-    case 1:
-        m_lesson.chain.move(this, ScreenId::Prediction);
-        break;
-    default:
-        break;
-    }
-}
-
 void Intro3::Hole_Click(int index)
 {
     if (m_game.click(index) == PopupGame::Click::Missed)
-        m_lesson.chain.information(this, QStringLiteral("You missed. Better luck next time."));
+        showMessage(QStringLiteral("You missed. Better luck next time."));
 }

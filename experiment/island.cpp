@@ -108,38 +108,35 @@ void Island::popupTick()
     m_game.tick();
 }
 
-void Island::cmd_button_Click(int index)
+bool Island::cmd_button_Click(int index)
 {
     qint16 &year = m_lesson.state.CurrentYear;
     switch (index) {
     case 0:
         RecordCount();
         if (year == IslandYear::FirstYear)
-            m_lesson.chain.showReminder(this, LeaveFirstVisit);
+            showReminder(LeaveFirstVisit);
         ++year;
-        if (year > IslandYear::LastYear)
-            m_lesson.chain.move(this, ScreenId::GraphForm);
-        else
-            ShowYear();
         break;
     case 1:
         RecordCount();
         --year;
-        if (year < IslandYear::FirstYear)
-            m_lesson.chain.move(this, ScreenId::Intro3);
-        else
-            ShowYear();
         break;
     default:
-        break;
+        return false;
     }
+    // Past the last visit the results screen follows, before the first the practice.
+    if (year > IslandYear::LastYear || year < IslandYear::FirstYear)
+        return true;
+    ShowYear();
+    return false;
 }
 
 void Island::Hole_Click(int index)
 {
     if (!IslandYear::isCountingYear(m_lesson.state.CurrentYear)) {
         // Closing the reminder activates the island again, which lays the same year out anew.
-        m_lesson.chain.showReminder(this, TooManyToCount);
+        showReminder(TooManyToCount);
         return;
     }
     switch (m_game.click(index)) {
@@ -147,10 +144,10 @@ void Island::Hole_Click(int index)
         Calendar(1)->setText(QString::number(m_game.yearCount()));
         break;
     case PopupGame::Click::AlreadyCounted:
-        m_lesson.chain.information(this, QStringLiteral("You have already counted this rabbit."));
+        showMessage(QStringLiteral("You have already counted this rabbit."));
         break;
     case PopupGame::Click::Missed:
-        m_lesson.chain.information(this, QStringLiteral("You missed. Better luck next time."));
+        showMessage(QStringLiteral("You missed. Better luck next time."));
         break;
     case PopupGame::Click::Marked:
     case PopupGame::Click::AlreadyMarked:

@@ -176,20 +176,8 @@ void Prediction::PredictionText_Click(int index)
     cmd_button(0)->setEnabled(true);
 }
 
-void Prediction::cmd_button_Click(int index)
+bool Prediction::cmd_button_Click(int index)
 {
-    switch (index) {
-    case 0:
-        // Only a chosen prediction leads on, however the button came to be pressed.
-        if (ringedIndex() < 0)
-            return;
-        m_lesson.chain.showReminder(this, QStringLiteral("Make sure that you have written your prediction down."));
-        m_lesson.chain.move(this, ScreenId::Intro3);
-        break;
-    case 1:
-        m_lesson.chain.move(this, ScreenId::Intro2);
-        break;
-    default:
-        break;
-    }
+    // Only a chosen prediction leads on, however the button came to be pressed.
+    return index != 0 || ringedIndex() >= 0;
 }

@@ -155,30 +155,29 @@ void Foxes::Hole_Click(int index)
         place->setTag(FoxYear::MarkedTag);
         break;
     case FoxYear::Click::AlreadyCounted:
-        m_lesson.chain.information(this, QStringLiteral("You have already counted this one."));
+        showMessage(QStringLiteral("You have already counted this one."));
         break;
     case FoxYear::Click::Nothing:
         break;
     }
 }
 
-void Foxes::cmd_button_Click(int index)
+bool Foxes::cmd_button_Click(int index)
 {
     qint16 &year = m_lesson.state.CurrentYear;
     switch (index) {
     case 0:
-        if (++year > FoxFigures::LastYear)
-            m_lesson.chain.move(this, ScreenId::Finish);
-        else
-            ShowYear();
+        ++year;
         break;
     case 1:
-        if (--year < FoxFigures::FirstYear)
-            m_lesson.chain.move(this, ScreenId::Extend);
-        else
-            ShowYear();
+        --year;
         break;
     default:
-        break;
+        return false;
     }
+    // Past year 10 the last screen follows, before year 0 the extension's introduction.
+    if (year > FoxFigures::LastYear || year < FoxFigures::FirstYear)
+        return true;
+    ShowYear();
+    return false;
 }

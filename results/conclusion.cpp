@@ -37,20 +37,3 @@ QString Conclusion::summary() const
 {
     return InfoText(1)->text();
 }
-
-void Conclusion::cmd_button_Click(int index)
-{
-    switch (index) {
-    case 0:
-        m_lesson.chain.move(this, ScreenId::Extend);
-        break;
-    case 1:
-        m_lesson.chain.move(this, ScreenId::GraphForm);
-        break;
-    case 2:
-        m_lesson.chain.confirmQuit(this);
-        break;
-    default:
-        break;
-    }
-}

@@ -239,20 +239,12 @@ void GraphForm::SaveCounts()
         m_lesson.state.Counted[std::size_t(row)] = CellNumber::count(YVal(row)->text());
 }
 
-void GraphForm::cmd_button_Click(int index)
+bool GraphForm::cmd_button_Click(int index)
 {
-    switch (index) {
-    case 0:
+    // Going on takes the pupil's numbers into the lesson; going back leaves them in the table only.
+    if (index == 0)
         SaveCounts();
-        m_lesson.chain.move(this, ScreenId::Conclusion);
-        break;
-    case 1:
-        m_lesson.state.CurrentYear = 10;
-        m_lesson.chain.move(this, ScreenId::Island);
-        break;
-    default:
-        break;
-    }
+    return true;
 }
 
 bool GraphForm::eventFilter(QObject *watched, QEvent *event)

@@ -42,8 +42,8 @@ QStringList visibleScreenNames(TestLesson &t)
 // Records and closes the modal window showing now; false if there is none.
 bool handleModal(TestLesson &t, const QString &answer, ModalSeen &seen)
 {
-    QWidget *modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible())
+    QWidget *modal = openModal(t);
+    if (!modal)
         return false;
     seen.visibleScreens = visibleScreenNames(t);
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
@@ -86,6 +86,31 @@ bool handleModal(TestLesson &t, const QString &answer, ModalSeen &seen)
 }
 
 } // namespace
+
+QWidget *openModal(TestLesson &t)
+{
+    // A message box opens over a panel, never the other way round.
+    if (QWidget *box = QApplication::activeModalWidget(); box && box->isVisible())
+        return box;
+    if (ModalPanel *panel = t.lesson.window.openPanel(); panel && panel->isVisible())
+        return panel;
+    return nullptr;
+}
+
+QString oneWindowFault(TestLesson &t)
+{
+    QStringList faults;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || w == &t.lesson.window)
+            continue;
+        if (qobject_cast<QMessageBox *>(w) && w->parentWidget() == &t.lesson.window)
+            continue;
+        faults << QStringLiteral("%1 \"%2\" showing").arg(w->metaObject()->className(), w->windowTitle());
+    }
+    if (!t.lesson.window.isVisible())
+        faults << QStringLiteral("the lesson window is hidden");
+    return faults.join(QStringLiteral("; "));
+}
 
 ModalSeen answerModal(TestLesson &t, const std::function<void()> &action, const QString &answer)
 {

@@ -75,7 +75,7 @@ void ScaleTest::controlsAndFontsFollowTheScale()
     TestLesson t;
     t.lesson.chain.start();
     LessonScreen *intro1 = t.showing();
-    QCOMPARE(intro1->size(), screenSize);
+    QCOMPARE(t.lesson.window.size(), screenSize);
 
     QLabel *text = nullptr;
     QLabel *title = nullptr;

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -34,6 +35,17 @@ void WalkTest::pupilWalksForwardToTheEndAndBackToTheStart()
 {
     TestLesson t;
     t.lesson.chain.start();
+    // At every step, inside every dialog and message box: one window, the lesson's.
+    QString windowFault;
+    int windowChecks = 0;
+    QTimer watch;
+    watch.setInterval(0);
+    connect(&watch, &QTimer::timeout, this, [&] {
+        ++windowChecks;
+        if (windowFault.isEmpty())
+            windowFault = oneWindowFault(t);
+    });
+    watch.start();
     QStringList reminders;
     // Clicks the button with this caption on the screen showing, closing whatever it opens.
     auto press = [&](const QString &caption) {
@@ -43,6 +55,7 @@ void WalkTest::pupilWalksForwardToTheEndAndBackToTheStart()
         QVERIFY2(button, qPrintable(screenName(screen->id()) + " has no " + caption));
         for (const ModalSeen &seen : answerAllModals(t, [&] { QTest::mouseClick(button, Qt::LeftButton); }))
             reminders << seen.text;
+        QCOMPARE(oneWindowFault(t), QString());
     };
     auto expectScreen = [&](ScreenId id) {
         QVERIFY(t.showing());
@@ -133,6 +146,9 @@ void WalkTest::pupilWalksForwardToTheEndAndBackToTheStart()
     press("<<");
     expectScreen(ScreenId::Intro1);
 
+    watch.stop();
+    QCOMPARE(windowFault, QString());
+    QVERIFY(windowChecks > 0);
     QCOMPARE(
         reminders,
         QStringList({"Remember that each screen has a question on your worksheet. Have you answered the first one?",
