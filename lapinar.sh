@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Lapinar's two everyday commands, each doing all of its own set-up on Debian 12 or Ubuntu:
-#   ./lapinar.sh start   install what is missing, build, start the lesson
-#   ./lapinar.sh test    install what is missing, build, run every test
+#   ./lapinar.sh start [options]   install what is missing, build the lesson alone, start it
+#   ./lapinar.sh test              install what is missing, build, run every test
 set -euo pipefail
 cd "$(dirname "$0")"
 
 # What the lesson needs to build and run (and, for the tests, what they use beside it).
 packages=(cmake g++ ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6
           fonts-liberation)
-test_packages=(desktop-file-utils appstream dpkg-dev file)
+test_packages=(desktop-file-utils appstream dpkg-dev file lintian)
 
 install_missing() {
     local missing=()
@@ -33,9 +33,13 @@ build() { # build-folder extra-cmake-arguments...
 
 case "${1:-}" in
 start)
+    shift
     install_missing "${packages[@]}"
-    build build
-    exec build/lapinar
+    # Configure only once: from then on Ninja re-runs CMake by itself when a CMakeLists.txt changes.
+    # Only the program is built, not the tests, benchmarks or icons, so the lesson starts sooner.
+    [ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build --parallel --target lapinar
+    exec build/lapinar "$@"
     ;;
 test)
     install_missing "${packages[@]}" "${test_packages[@]}"
