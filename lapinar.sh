@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 # What the lesson needs to build and run (and, for the tests, what they use beside it).
 packages=(cmake g++ ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6
           fonts-liberation)
-test_packages=(desktop-file-utils appstream dpkg-dev file lintian)
+test_packages=(desktop-file-utils appstream dpkg-dev file lintian weston qt6-wayland)
 
 install_missing() {
     local missing=()

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWindow>
 
 TestLesson::TestLesson()
 {
@@ -109,6 +110,13 @@ QString oneWindowFault(TestLesson &t)
     }
     if (!t.lesson.window.isVisible())
         faults << QStringLiteral("the lesson window is hidden");
+    // What the window system is given: the lesson window's own surface and message boxes only.
+    for (QWindow *w : QGuiApplication::topLevelWindows()) {
+        if (!w->isVisible() || w == t.lesson.window.windowHandle())
+            continue;
+        if (w->transientParent() != t.lesson.window.windowHandle() || !QApplication::activeModalWidget())
+            faults << QStringLiteral("window \"%1\" showing").arg(w->title());
+    }
     return faults.join(QStringLiteral("; "));
 }
 
