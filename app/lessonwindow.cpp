@@ -91,11 +91,12 @@ void LessonWindow::setFullScreenLesson(bool on)
     if (on) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
-        // Without a window manager nobody else resizes the window for full screen.
-        if (display)
-            setGeometry(display->geometry());
         showFullScreen();
+        // On X11 without a window manager nobody else makes the window cover the display; a
+        // Wayland compositor does it itself and places windows as it likes.
+        QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
+        if (display && QGuiApplication::platformName() != QLatin1String("wayland"))
+            setGeometry(display->geometry());
     } else {
         showNormal();
         CenterScreen();

@@ -53,7 +53,10 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
         describe(early, options);
         early.parse(arguments(argc, argv));
         if (early.isSet(QStringLiteral("help"))) {
-            std::fputs(qPrintable(early.helpText()), stdout);
+            // Without an application the usage line cannot know the program's name.
+            QString help = early.helpText();
+            help.replace(QStringLiteral("<executable_name>"), QStringLiteral("lapinar"));
+            std::fputs(qPrintable(help), stdout);
             return 0;
         }
         if (early.isSet(QStringLiteral("version"))) {
