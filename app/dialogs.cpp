@@ -147,7 +147,8 @@ QuestionDialog::QuestionDialog(LessonWindow &window) : ModalPanel(window)
 
     QuestionTitle = Controls::label(client(), QStringLiteral("Question 1"), 240, 240, 4215, 495, font);
     QuestionTitle->setFrameStyle(QFrame::Box | QFrame::Plain);
-    QuestionTitle->setAlignment(Qt::AlignCenter);
+    // Centred across and drawn from the top, as every label of the lesson is.
+    QuestionTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QuestionTitle->setWordWrap(false);
 
     QuestionText = Controls::label(client(), QString(), 600, 1320, 3495, 1815, font);

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "lesson.h"
 #include "lessonscreen.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -121,8 +122,11 @@ void ScreenChain::show(ScreenId id)
         focus->setFocus(Qt::OtherFocusReason);
     else if (const QList<QWidget *> stops = Controls::focusStops(target); !stops.isEmpty())
         stops.first()->setFocus(Qt::OtherFocusReason);
-    if (!m_lesson.window.isVisible())
+    // Asking for the keyboard matters without a window manager, where no one else gives it.
+    if (!m_lesson.window.isVisible()) {
         m_lesson.window.show();
+        m_lesson.window.activateWindow();
+    }
     target->activate();
     emit screenActivated(id);
 }
@@ -200,9 +204,24 @@ void ScreenChain::showQuestion(LessonScreen *caller, int n, const QWidget *butto
     activateAgain(caller);
 }
 
+namespace {
+
+// A message box's text and buttons in the lesson's font at the lesson's scale, whatever font the
+// desktop gives message boxes.
+void atLessonScale(QMessageBox &box)
+{
+    const QFont font = Twips::font(Twips::Face::MSSansSerif, 9.75);
+    box.setFont(font);
+    for (QWidget *part : box.findChildren<QWidget *>())
+        part->setFont(font);
+}
+
+} // namespace
+
 void ScreenChain::information(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Lapinar"), text, QMessageBox::Ok, &m_lesson.window);
+    atLessonScale(box);
     box.exec();
 }
 
@@ -212,6 +231,7 @@ void ScreenChain::confirmQuit()
                     QStringLiteral("Do you really want to leave Lapinar?"), QMessageBox::Yes | QMessageBox::No,
                     &m_lesson.window);
     box.setDefaultButton(QMessageBox::No);
+    atLessonScale(box);
     if (box.exec() == QMessageBox::Yes)
         m_programEnd();
 }
