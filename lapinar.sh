@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 # What the lesson needs to build and run (and, for the tests, what they use beside it).
 packages=(cmake g++ ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6
           fonts-liberation)
-test_packages=(desktop-file-utils appstream dpkg-dev file lintian weston qt6-wayland)
+test_packages=(clang-format git desktop-file-utils appstream dpkg-dev file lintian weston qt6-wayland)
 
 install_missing() {
     local missing=()
@@ -43,16 +43,19 @@ start)
     ;;
 test)
     install_missing "${packages[@]}" "${test_packages[@]}"
+    # One house style: any file that clang-format would change fails the run before anything builds.
+    git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
     # First every test built with AddressSanitizer and UndefinedBehaviorSanitizer, halting on the
     # first report. Leak checking is off: Qt, fontconfig and the platform plugin keep allocations
     # for the life of the process that it would report. Packaging is checked by the plain build.
-    build build-sanitize -DLAPINAR_SANITIZE=ON
+    # Both builds treat a warning in the lesson's own code as an error (Qt's headers are system headers).
+    build build-sanitize -DLAPINAR_SANITIZE=ON -DLAPINAR_WERROR=ON
     (cd build-sanitize &&
         ASAN_OPTIONS=detect_leaks=0:halt_on_error=1:abort_on_error=1:detect_stack_use_after_return=1 \
         UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         ctest --output-on-failure --parallel 2 -E install_and_package)
     # Then the plain build; its summary ends the run.
-    build build
+    build build -DLAPINAR_WERROR=ON
     cd build
     ctest --output-on-failure --parallel 2
     ;;
