@@ -2,6 +2,7 @@
 #include "run.h"
 
 #include "artwork.h"
+#include "language.h"
 #include "lesson.h"
 #include "screens.h"
 #include "twips.h"
@@ -15,19 +16,26 @@
 
 namespace {
 
-// The lesson's own options; Qt's (-platform and the like) are taken by the application first.
+// The lesson's options; Qt's own (-platform and the like) are taken by the application first.
 struct Options {
     QCommandLineOption fullScreen{QStringLiteral("full-screen"),
-                                  QStringLiteral("Start full screen, for a projector or a kiosk (F11 toggles).")};
+                                  QCoreApplication::translate("Options", "Start full screen, for a projector or a "
+                                                                         "kiosk (F11 switches it on and off).")};
+    QCommandLineOption language{
+        QStringLiteral("language"),
+        QCoreApplication::translate("Options", "Speak <language> (en or fr) instead of the desktop's language."),
+        QCoreApplication::translate("Options", "language")};
 };
 
-void describe(QCommandLineParser &parser, Options &options)
+// Made after the translations are in place, so that the help speaks the pupil's language.
+void describe(QCommandLineParser &parser, const Options &options)
 {
     parser.setApplicationDescription(
-        QStringLiteral("Lapinar: a science lesson about animal populations on an island."));
+        QCoreApplication::translate("Options", "Lapinar: a science lesson about animal populations on an island."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(options.fullScreen);
+    parser.addOption(options.language);
 }
 
 QStringList arguments(int argc, char *argv[])
@@ -38,37 +46,49 @@ QStringList arguments(int argc, char *argv[])
     return all;
 }
 
+// --help and --version answer on the terminal without opening a window, so they work where
+// there is no display. Returns -1 when neither was asked for.
+int answerOnTerminal(int argc, char *argv[])
+{
+    QCommandLineParser early;
+    describe(early, Options());
+    early.parse(arguments(argc, argv));
+    const bool help = early.isSet(QStringLiteral("help"));
+    if (!help && !early.isSet(QStringLiteral("version")))
+        return -1;
+    QCoreApplication core(argc, argv);
+    Language::install(Language::choose(early.value(QStringLiteral("language"))));
+    if (!help) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    QCommandLineParser parser;
+    describe(parser, Options());
+    parser.parse(QCoreApplication::arguments());
+    std::fputs(qPrintable(parser.helpText()), stdout);
+    return 0;
+}
+
 } // namespace
 
 int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> &beforeStart)
 {
-    QApplication::setApplicationName(QStringLiteral("Lapinar"));
-    QApplication::setApplicationVersion(QStringLiteral(LAPINAR_VERSION));
-
-    // --help and --version answer on the terminal before any display is opened, so they work
-    // where there is none.
-    {
-        QCommandLineParser early;
-        Options options;
-        describe(early, options);
-        early.parse(arguments(argc, argv));
-        if (early.isSet(QStringLiteral("help"))) {
-            // Without an application the usage line cannot know the program's name.
-            QString help = early.helpText();
-            help.replace(QStringLiteral("<executable_name>"), QStringLiteral("lapinar"));
-            std::fputs(qPrintable(help), stdout);
-            return 0;
-        }
-        if (early.isSet(QStringLiteral("version"))) {
-            std::printf("%s %s\n", qPrintable(QApplication::applicationName()),
-                        qPrintable(QApplication::applicationVersion()));
-            return 0;
-        }
-    }
+    QCoreApplication::setApplicationName(QStringLiteral("Lapinar"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LAPINAR_VERSION));
+    if (const int answered = answerOnTerminal(argc, argv); answered >= 0)
+        return answered;
 
     QApplication app(argc, argv);
+    // The language first, so that what the command line says wrong is said in it too.
+    {
+        QCommandLineParser early;
+        describe(early, Options());
+        early.parse(QCoreApplication::arguments());
+        Language::install(Language::choose(early.value(QStringLiteral("language"))));
+    }
     QCommandLineParser parser;
-    Options options;
+    const Options options;
     describe(parser, options);
     parser.process(app);
     const bool fullScreen = parser.isSet(options.fullScreen);
