@@ -118,8 +118,7 @@ ReminderDialog::ReminderDialog(LessonWindow &window) : ModalPanel(window)
     text->setPalette(blue);
     InfoText.insert(0, text);
 
-    auto *ok = Controls::button(client(), QStringLiteral("OK"), 2400, 2040, 1215, 615,
-                                Twips::font(Twips::Face::MSSansSerif, 9.75));
+    auto *ok = Controls::button(client(), tr("OK"), 2400, 2040, 1215, 615, Twips::font(Twips::Face::MSSansSerif, 9.75));
     cmd_button.insert(0, ok);
     connect(ok, &QPushButton::clicked, this, [this] { cmd_button_Click(0); });
 
@@ -137,7 +136,7 @@ void ReminderDialog::cmd_button_Click(int index)
 
 QuestionDialog::QuestionDialog(LessonWindow &window) : ModalPanel(window)
 {
-    setAccessibleName(QStringLiteral("Question"));
+    setAccessibleName(tr("Question"));
     setBackground(QColor(224, 224, 224));
     const QFont font = Twips::font(Twips::Face::MSSansSerif, 13.5);
 
@@ -145,7 +144,7 @@ QuestionDialog::QuestionDialog(LessonWindow &window) : ModalPanel(window)
     Label1 = Controls::label(client(), QString(), 240, 960, 4215, 2415, font);
     Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
 
-    QuestionTitle = Controls::label(client(), QStringLiteral("Question 1"), 240, 240, 4215, 495, font);
+    QuestionTitle = Controls::label(client(), tr("Question %1").arg(1), 240, 240, 4215, 495, font);
     QuestionTitle->setFrameStyle(QFrame::Box | QFrame::Plain);
     // Centred across and drawn from the top, as every label of the lesson is.
     QuestionTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -153,7 +152,7 @@ QuestionDialog::QuestionDialog(LessonWindow &window) : ModalPanel(window)
 
     QuestionText = Controls::label(client(), QString(), 600, 1320, 3495, 1815, font);
 
-    CloseButton = Controls::button(client(), QStringLiteral("&Close"), 1560, 3600, 1455, 495, font);
+    CloseButton = Controls::button(client(), tr("&Close"), 1560, 3600, 1455, 495, font);
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::hide);
 
     // No load step: the dialog keeps its laid-out client area and each opening places it.

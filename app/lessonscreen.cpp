@@ -62,7 +62,7 @@ void LessonScreen::navigate(int index)
 
 QPushButton *LessonScreen::addQuestionButton(int n, double left, double top, Corner corner)
 {
-    const QString name = QStringLiteral("Question %1").arg(n);
+    const QString name = tr("Question %1").arg(n);
     QButton = Controls::pictureButton(client(), QStringLiteral("question"), name, left, top, 1005, 1005);
     QButton->setToolTip(name);
     connect(QButton, &QPushButton::clicked, this, [this, n, corner] {

@@ -31,11 +31,13 @@ struct Move {
 
 const Move Moves[] = {
     {ScreenId::Intro1, 0, ScreenId::Intro2,
-     "Remember that each screen has a question on your worksheet. Have you answered the first one?"},
+     QT_TRANSLATE_NOOP("ScreenChain",
+                       "Remember that each screen has a question on your worksheet. Have you answered the first one?")},
     {ScreenId::Intro1, 1, std::nullopt},
     {ScreenId::Intro2, 0, ScreenId::Prediction},
     {ScreenId::Intro2, 1, ScreenId::Intro1},
-    {ScreenId::Prediction, 0, ScreenId::Intro3, "Make sure that you have written your prediction down."},
+    {ScreenId::Prediction, 0, ScreenId::Intro3,
+     QT_TRANSLATE_NOOP("ScreenChain", "Make sure that you have written your prediction down.")},
     {ScreenId::Prediction, 1, ScreenId::Intro2},
     // The experiment always starts again at calendar year 0.
     {ScreenId::Intro3, 0, ScreenId::Island, nullptr, 1},
@@ -148,7 +150,7 @@ void ScreenChain::leave(LessonScreen *from, int button)
             return;
         }
         if (m.reminder)
-            showReminder(from, QString::fromUtf8(m.reminder));
+            showReminder(from, tr(m.reminder));
         if (m.year)
             m_lesson.state.CurrentYear = *m.year;
         move(from, *m.to);
@@ -227,9 +229,8 @@ void ScreenChain::information(const QString &text)
 
 void ScreenChain::confirmQuit()
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Lapinar"),
-                    QStringLiteral("Do you really want to leave Lapinar?"), QMessageBox::Yes | QMessageBox::No,
-                    &m_lesson.window);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Lapinar"), tr("Do you really want to leave Lapinar?"),
+                    QMessageBox::Yes | QMessageBox::No, &m_lesson.window);
     box.setDefaultButton(QMessageBox::No);
     atLessonScale(box);
     if (box.exec() == QMessageBox::Yes)
