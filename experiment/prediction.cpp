@@ -24,11 +24,15 @@ struct PredictionLayout {
 
 // Top to bottom in the left part of the screen, in the order of their indexes.
 constexpr PredictionLayout predictions[Prediction::PredictionCount] = {
-    {600, 240, 5175, 1215, 1245, 405, 3615, 615, "The number of rabbits will go up and then stay the same."},
-    {600, 1545, 5175, 1230, 1320, 510, 2970, 405, "All the rabbits will die."},
-    {600, 2865, 5175, 1230, 1320, 360, 3000, 615, "The number of rabbits will keep on going up."},
-    {600, 4200, 5175, 1215, 1080, 390, 3405, 735, "The number of rabbits will go up and then go down."},
-    {600, 5520, 5175, 1215, 840, 435, 4455, 615, "The number of rabbits will not change."},
+    {600, 240, 5175, 1215, 1245, 405, 3615, 615,
+     QT_TRANSLATE_NOOP("Prediction", "The number of rabbits will go up and then stay the same.")},
+    {600, 1545, 5175, 1230, 1320, 510, 2970, 405, QT_TRANSLATE_NOOP("Prediction", "All the rabbits will die.")},
+    {600, 2865, 5175, 1230, 1320, 360, 3000, 615,
+     QT_TRANSLATE_NOOP("Prediction", "The number of rabbits will keep on going up.")},
+    {600, 4200, 5175, 1215, 1080, 390, 3405, 735,
+     QT_TRANSLATE_NOOP("Prediction", "The number of rabbits will go up and then go down.")},
+    {600, 5520, 5175, 1215, 840, 435, 4455, 615,
+     QT_TRANSLATE_NOOP("Prediction", "The number of rabbits will not change.")},
 };
 
 const QString RingPicture = QStringLiteral("ring");
@@ -105,7 +109,7 @@ Prediction::Prediction(Lesson &lesson) : LessonScreen(lesson, ScreenId::Predicti
 
         // The last text is laid out wider than its area reaches; the area would cut its words off
         // at the right, so the text wraps within the area instead.
-        auto *text = new PredictionLabel(QString::fromLatin1(p.text), area);
+        auto *text = new PredictionLabel(tr(p.text), area);
         text->setGeometry(
             Twips::rect(p.textLeft, p.textTop, std::min(p.textWidth, p.areaWidth - p.textLeft), p.textHeight));
         text->setFont(predictionFont);
@@ -119,8 +123,8 @@ Prediction::Prediction(Lesson &lesson) : LessonScreen(lesson, ScreenId::Predicti
         connect(text, &PredictionLabel::clicked, this, [this, i] { PredictionText_Click(i); });
     }
 
-    addInfoText(1, QStringLiteral("Here are some things that could happen."), 6240, 720, 3255, 1455);
-    addInfoText(0, QStringLiteral("Click on the best prediction."), 6240, 2400, 2775, 975);
+    addInfoText(1, tr("Here are some things that could happen."), 6240, 720, 3255, 1455);
+    addInfoText(0, tr("Click on the best prediction."), 6240, 2400, 2775, 975);
     addQuestionButton(3, 6960, 3960, Corner::BottomRight);
 
     // The ring store: the picture that a chosen area copies. It is never shown itself.
