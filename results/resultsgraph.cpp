@@ -42,6 +42,16 @@ ResultsGraph::Scale scaleOf(const QValueAxis *axis)
     return {axis->min(), axis->max(), axis->tickCount() - 1, axis->titleText()};
 }
 
+// The chart draws its title as rich text, in which "<" opens a tag, "&" an entity and a run of
+// blanks is one blank. Escaped, with every blank a non-breaking one, the text shows as it is.
+QString asRichText(const QString &text)
+{
+    QString html = text.toHtmlEscaped();
+    html.replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
+    html.replace(QLatin1Char('\t'), QStringLiteral("&nbsp;"));
+    return html;
+}
+
 } // namespace
 
 ResultsGraph::ResultsGraph(QWidget *parent)
@@ -168,13 +178,14 @@ bool ResultsGraph::joined() const
 
 void ResultsGraph::setTitle(const QString &title)
 {
-    m_chart->setTitle(title);
+    m_title = title;
+    m_chart->setTitle(asRichText(title));
     describe();
 }
 
 QString ResultsGraph::title() const
 {
-    return m_chart->title();
+    return m_title;
 }
 
 QImage ResultsGraph::image() const

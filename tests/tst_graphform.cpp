@@ -4,7 +4,11 @@
 #include "resultsgraph.h"
 #include "testsupport.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QClipboard>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QtTest>
@@ -19,6 +23,8 @@ private slots:
     void numbersBeyondTheScaleLeaveItFixed();
     void joinTogglesLineAndCaption();
     void titleComesFromTitleTextByButtonOrEnter();
+    void titleShowsExactlyWhatWasTyped_data();
+    void titleShowsExactlyWhatWasTyped();
     void copyGraphPutsAnImageOnTheClipboard();
     void keysInValueCells_data();
     void keysInValueCells();
@@ -183,6 +189,32 @@ void GraphFormTest::titleComesFromTitleTextByButtonOrEnter()
     QCOMPARE(g->graph()->title(), QString());
 }
 
+void GraphFormTest::titleShowsExactlyWhatWasTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    for (const char *typed : {"a<b c", "x < y > z", "Tom &amp; Jerry", "two  blanks", " <b>bold</b> "})
+        QTest::newRow(typed) << QString::fromLatin1(typed);
+}
+
+void GraphFormTest::titleShowsExactlyWhatWasTyped()
+{
+    QFETCH(QString, typed);
+    TestLesson t;
+    GraphForm *g = showResults(t);
+    QTest::keyClicks(g->titleText(), typed);
+    g->actionButton(2)->click();
+    QCoreApplication::processEvents();
+    QCOMPARE(g->graph()->title(), typed);
+    // What the chart draws: its title item, told from the axis titles and labels by its font.
+    QChart *chart = g->graph()->findChild<QChartView *>()->chart();
+    QStringList drawn;
+    for (QGraphicsItem *item : chart->scene()->items())
+        if (auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item);
+            text && text->isVisible() && text->font() == chart->titleFont())
+            drawn << text->toPlainText();
+    QCOMPARE(drawn, QStringList{typed});
+}
+
 void GraphFormTest::copyGraphPutsAnImageOnTheClipboard()
 {
     TestLesson t;
@@ -202,6 +234,18 @@ void GraphFormTest::copyGraphPutsAnImageOnTheClipboard()
     QCOMPARE(copied.size(), g->graph()->image().size());
     QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), g->graph()->image().convertToFormat(QImage::Format_RGB32));
     QCOMPARE(g->focusWidget(), g->valueCell(1));
+
+    // The copy carries the title as typed: "a<b c" is not "a" followed by a tag.
+    QImage withTitle[2];
+    const QString titles[2] = {QStringLiteral("a<b c"), QStringLiteral("a")};
+    for (int i = 0; i < 2; ++i) {
+        g->titleText()->setText(titles[i]);
+        g->actionButton(2)->click();
+        QCoreApplication::processEvents();
+        g->actionButton(1)->click();
+        withTitle[i] = clipboard->image().convertToFormat(QImage::Format_RGB32);
+    }
+    QVERIFY(withTitle[0] != withTitle[1]);
 }
 
 void GraphFormTest::keysInValueCells_data()
