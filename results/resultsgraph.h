@@ -71,4 +71,6 @@ private:
     QValueAxis *m_x;
     QValueAxis *m_y;
     QString m_title;
+    // The points as given, before those far off the plot were brought within drawing range.
+    QList<QPointF> m_given;
 };

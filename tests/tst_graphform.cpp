@@ -115,12 +115,11 @@ void GraphFormTest::drawGraphPlotsTheNumbersReadFromTheCells()
     QCOMPARE(g->graph()->points(), pointsAt({12.5, 7, 12, 12, 1, -3, 0, 0, 13.5, 99}));
     // The point below the scale is not drawn over the axis.
     QCOMPARE(g->graph()->markersShown(), 9);
-    // The chart says the same to a screen reader.
+    // The chart says the same to a screen reader, each year named as the table names it.
     QWidget *chart = g->graph()->focusProxy();
-    QCOMPARE(chart->accessibleName(), QStringLiteral("Graph of the number of rabbits"));
-    QVERIFY2(chart->accessibleDescription().contains(QStringLiteral("year 0: 12.5, year 1: 7,")),
-             qPrintable(chart->accessibleDescription()));
-    QVERIFY(chart->accessibleDescription().contains(QStringLiteral("year 9: 99.")));
+    QCOMPARE(chart->accessibleName(), QStringLiteral("Graph of rabbits counted each year"));
+    QCOMPARE(chart->accessibleDescription(),
+             QStringLiteral("Start 12.5, 1 7, 2 12, 3 12, 4 1, 5 -3, 6 0, 7 0, 8 13.5, 9 99"));
 }
 
 void GraphFormTest::numbersBeyondTheScaleLeaveItFixed()
@@ -155,7 +154,6 @@ void GraphFormTest::joinTogglesLineAndCaption()
     QCOMPARE(join->text(), QStringLiteral("Plot points"));
     QCOMPARE(g->graph()->points(), points);
     QCOMPARE(g->graph()->markersShown(), 10);
-    QVERIFY(g->graph()->focusProxy()->accessibleDescription().contains(QStringLiteral("joined by a line")));
 
     join->click();
     QVERIFY(!g->graph()->joined());
@@ -383,9 +381,13 @@ void GraphFormTest::clearTableEmptiesCellsOnly()
     QCOMPARE(g->graph()->points().mid(0, 3), pointsAt({10, 14, 20}));
     QCOMPARE(t.lesson.state.Counted[3], qint16(42));
     QCOMPARE(g->titleText()->text(), QStringLiteral("Kept"));
+    // A screen reader hears what the graph still shows, until it is drawn again.
+    QWidget *chart = g->graph()->focusProxy();
+    QVERIFY(chart->accessibleDescription().startsWith(QStringLiteral("Start 10, 1 14, 2 20, 3 0")));
 
     g->actionButton(0)->click();
     QCOMPARE(g->graph()->points(), pointsAt(QList<double>(10, 0.0)));
+    QCOMPARE(chart->accessibleDescription(), QStringLiteral("Start 0, 1 0, 2 0, 3 0, 4 0, 5 0, 6 0, 7 0, 8 0, 9 0"));
 }
 
 void GraphFormTest::forwardSavesTableAndShowsConclusion_data()
