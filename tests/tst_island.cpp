@@ -82,6 +82,7 @@ private slots:
     void kindOfRabbitThatComesUp_data();
     void kindOfRabbitThatComesUp();
     void hitCountsAndSecondClickIsRefused();
+    void doubleClickCountsOnceAndASlideOffIsNoClick();
     void clicksWithoutAnUnmarkedRabbitAreRefused_data();
     void clicksWithoutAnUnmarkedRabbitAreRefused();
     void countingStopsAtTheYearsNumber();
@@ -250,6 +251,30 @@ void IslandTest::hitCountsAndSecondClickIsRefused()
     QCOMPARE(seen.icon, int(QMessageBox::NoIcon));
     QCOMPARE(island->calendar(1)->text(), QStringLiteral("1"));
     QCOMPARE(island->game().rabbitsLeft(), 9);
+}
+
+void IslandTest::doubleClickCountsOnceAndASlideOffIsNoClick()
+{
+    Fixture f;
+    Island *island = f.open(1);
+    QVERIFY(QTest::qWaitForWindowExposed(island));
+    ClickableImage *rabbit = nextUnmarked(island);
+    // Through the window, as a mouse gives it: press, release, press, double-click, release.
+    const QPoint at = rabbit->mapTo(island, rabbit->rect().center());
+    QCOMPARE(answerAllModals(f.t, [&] { QTest::mouseDClick(island->windowHandle(), Qt::LeftButton, {}, at); }).size(),
+             0);
+    QCOMPARE(rabbit->tag(), QStringLiteral("marked"));
+    QCOMPARE(island->calendar(1)->text(), QStringLiteral("1"));
+
+    island->popupTick();
+    rabbit = nextUnmarked(island);
+    const QList<ModalSeen> seen = answerAllModals(f.t, [&] {
+        QTest::mousePress(rabbit, Qt::LeftButton);
+        QTest::mouseRelease(rabbit, Qt::LeftButton, {}, QPoint(-4, rabbit->height() / 2));
+    });
+    QCOMPARE(seen.size(), 0);
+    QCOMPARE(rabbit->tag(), QStringLiteral("up"));
+    QCOMPARE(island->calendar(1)->text(), QStringLiteral("1"));
 }
 
 void IslandTest::clicksWithoutAnUnmarkedRabbitAreRefused_data()

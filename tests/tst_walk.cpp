@@ -164,7 +164,7 @@ void WalkTest::clicksReachingAHiddenScreenAreIgnored()
     island->cmdButton(0)->click();
     QCOMPARE(t.lesson.state.CurrentYear, qint16(11));
     QCOMPARE(t.showing()->id(), ScreenId::GraphForm);
-    QTest::mousePress(static_cast<Island *>(island)->hole(1), Qt::LeftButton);
+    QTest::mouseClick(static_cast<Island *>(island)->hole(1), Qt::LeftButton);
     QCOMPARE(t.showing()->id(), ScreenId::GraphForm);
 }
 
