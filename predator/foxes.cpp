@@ -2,6 +2,7 @@
 #include "foxes.h"
 
 #include "artwork.h"
+#include "calendarpage.h"
 #include "controls.h"
 #include "lesson.h"
 #include "twips.h"
@@ -43,14 +44,10 @@ Foxes::Foxes(Lesson &lesson) : LessonScreen(lesson, ScreenId::Foxes, QColor(0, 1
         QString spoken;
     } pages[] = {{360, 525, 8.25, tr("Year")}, {1200, 405, 18, tr("Rabbits counted")}};
     for (int i = 0; i < 2; ++i) {
-        QLabel *page =
-            Controls::picture(client(), QStringLiteral("calendar"), pages[i].spoken, pages[i].left, 360, 675, 690);
-        CalendarPic.insert(i, page);
-        QLabel *label = Controls::label(page, QString(), 45, 165, 555, pages[i].labelHeight,
-                                        Twips::font(Twips::Face::MSSansSerif, pages[i].points));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setWordWrap(false);
-        Calendar.insert(i, label);
+        const CalendarPage::Page page =
+            CalendarPage::add(client(), pages[i].spoken, pages[i].left, 360, pages[i].labelHeight, pages[i].points);
+        CalendarPic.insert(i, page.sheet);
+        Calendar.insert(i, page.caption);
     }
 
     // The burrow places row by row, so that Tab walks them in reading order. The first, third and
@@ -124,7 +121,7 @@ void Foxes::ShowYear()
         place->setFocusPolicy(tag.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
     }
 
-    Calendar(0)->setText(FoxFigures::yearCaption(y, m_lesson.state.NewLine));
+    CalendarPage::setCaption(Calendar(0), FoxFigures::yearCaption(y, m_lesson.state.NewLine));
     showCount();
     setCaption(0, FoxFigures::forwardCaption(y));
     setCaption(1, FoxFigures::backCaption(y));

@@ -93,6 +93,7 @@ private slots:
     void popupTimerRunsOnAndARabbitDoesNotOutliveItsYear();
     void pupilPlaysAllTenVisitsAndBack();
     void comingBackFromTheResultsLandsOnTheTenthVisit();
+    void yearPageShowsItsNumberCentredUnderYear();
 };
 
 void IslandTest::holesLieOnTheGrid_data()
@@ -145,7 +146,8 @@ void IslandTest::everyYearIsLaidOutAfresh()
     Island *island = f.open(year);
     QCOMPARE(f.t.lesson.state.YearTable[std::size_t(year)].Rabbits, qint16(rabbits));
     QCOMPARE(island->game().rabbitsLeft(), rabbits);
-    QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n\r%1").arg(year - 1));
+    QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n%1").arg(year - 1));
+    QCOMPARE(island->calendar(0)->accessibleName(), QStringLiteral("Year %1").arg(year - 1));
     QCOMPARE(island->calendar(1)->text(), QStringLiteral("0"));
     QCOMPARE(island->cmdButton(0)->text(), year == 10 ? ">>" : "Next year");
     QCOMPARE(island->cmdButton(1)->text(), year == 1 ? "<<" : "Last year");
@@ -342,7 +344,7 @@ void IslandTest::estimatingClicksCountNothingAndLayTheYearOutAnew()
     QCOMPARE(seen.kind, QStringLiteral("reminder"));
     QCOMPARE(seen.text, QStringLiteral("There are getting to be too many rabbits to count. There are around 4 "
                                        "rabbits living in each burrow. Use this fact to estimate them."));
-    QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n\r4"));
+    QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n4"));
     QCOMPARE(island->calendar(1)->text(), QStringLiteral("0"));
     QCOMPARE(tagged(island, QStringLiteral("down")), 26);
     QVERIFY(island->game().burrows() != before);
@@ -404,7 +406,7 @@ void IslandTest::pupilPlaysAllTenVisitsAndBack()
     QStringList reminders;
     for (int visit = 1; visit <= 10; ++visit) {
         QCOMPARE(f.t.showing(), island);
-        QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n\r%1").arg(visit - 1));
+        QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n%1").arg(visit - 1));
         if (visit <= 4)
             QVERIFY(countRabbits(island, visit));
         for (const ModalSeen &seen : answerAllModals(f.t, [&] { island->cmdButton(0)->click(); }))
@@ -419,7 +421,7 @@ void IslandTest::pupilPlaysAllTenVisitsAndBack()
     f.t.showing()->cmdButton(1)->click();
     for (int visit = 10; visit >= 1; --visit) {
         QCOMPARE(f.t.showing(), island);
-        QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n\r%1").arg(visit - 1));
+        QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n%1").arg(visit - 1));
         if (visit == 1)
             QVERIFY(countRabbits(island, 7));
         island->cmdButton(1)->click();
@@ -440,9 +442,35 @@ void IslandTest::comingBackFromTheResultsLandsOnTheTenthVisit()
     island->cmdButton(0)->click();
     QCOMPARE(state.CurrentYear, qint16(10));
     QVERIFY(!state.GraphVisited);
-    QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n\r9"));
+    QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n9"));
     QCOMPARE(island->cmdButton(0)->text(), QStringLiteral(">>"));
     QCOMPARE(tagged(island, QStringLiteral("down")), 15);
+}
+
+void IslandTest::yearPageShowsItsNumberCentredUnderYear()
+{
+    Fixture f;
+    QLabel *caption = f.open(10)->calendar(0);
+    // The number alone, centred by a label like the page's own in the same place.
+    QLabel alone(QStringLiteral("9"), caption->parentWidget());
+    alone.setFont(caption->font());
+    alone.setAlignment(caption->alignment());
+    alone.setGeometry(caption->geometry());
+    // Columns holding ink in the given rows of a picture of the label.
+    auto inkColumns = [](QLabel *label, int fromRow, int toRow) {
+        const QImage image = label->grab().toImage();
+        QList<int> columns;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = fromRow; y < std::min(toRow, image.height()); ++y)
+                if (const QRgb p = image.pixel(x, y); std::max({qRed(p), qGreen(p), qBlue(p)}) < 64) {
+                    columns << x;
+                    break;
+                }
+        return columns;
+    };
+    const int line = caption->fontMetrics().lineSpacing();
+    QVERIFY(!inkColumns(&alone, 0, line).isEmpty());
+    QCOMPARE(inkColumns(caption, line, 2 * line), inkColumns(&alone, 0, line));
 }
 
 QTEST_MAIN(IslandTest)

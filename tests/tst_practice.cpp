@@ -144,7 +144,7 @@ void PracticeTest::holesResetAfterADialogOrAReturnFromTheIsland()
         f.practice->cmdButton(0)->click();
         auto *island = f.t.screenAs<Island>(ScreenId::Island);
         QCOMPARE(f.t.showing(), island);
-        QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n\r0"));
+        QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n0"));
         QCOMPARE(f.t.lesson.state.Counted[2], qint16(9));
         QVERIFY(f.practice->popupTimer().isActive());
         island->cmdButton(1)->click();
