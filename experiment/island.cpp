@@ -33,6 +33,7 @@ Island::Island(Lesson &lesson)
         const QPoint cell = IslandYear::gridCell(index);
         ClickableImage *place = PopupHoles::addHole(client(), 600 + 840 * cell.x(), 360 + 960 * cell.y());
         Hole.insert(index, place);
+        m_holeField.add(place);
         connect(place, &ClickableImage::clicked, this, [this, index] { Hole_Click(index); });
     }
     PopupHoles::addPictureStores(Rabbit, client(), {QPointF(8880, 3960), QPointF(8880, 1440), QPointF(8880, 2280)});
@@ -83,6 +84,7 @@ void Island::ShowYear()
     setCaption(1, IslandYear::backCaption(year));
 
     m_game.layOut(IslandYear::drawBurrows(m_lesson.random, IslandYear::burrowCount(rabbits)), rabbits);
+    m_holeField.refresh();
 
     // Switched on without restarting, so the first rabbit of the visit comes within one beat.
     if (!Popup.isActive())
@@ -103,6 +105,8 @@ void Island::RecordCount()
 void Island::popupTick()
 {
     m_game.tick();
+    if (m_game.rabbitUp())
+        m_holeField.follow(Hole(m_game.currentHole()));
 }
 
 void Island::cmd_button_Click(int index)

@@ -50,9 +50,9 @@ Foxes::Foxes(Lesson &lesson) : LessonScreen(lesson, ScreenId::Foxes, QColor(0, 1
         Calendar.insert(i, page.caption);
     }
 
-    // The burrow places row by row, so that Tab walks them in reading order. The first, third and
-    // fifth rows start 240 twips further right; the first row leaves its first two columns to the
-    // calendar pages, and the last row stops short of the buttons.
+    // The burrow places row by row. The first, third and fifth rows start 240 twips further right;
+    // the first row leaves its first two columns to the calendar pages, and the last row stops
+    // short of the buttons.
     addHoleRow({0, 3, 4, 5, 6, 7, 8, 19, 9, 72}, 600, 2, 360);
     addHoleRow({18, 17, 16, 15, 14, 13, 12, 11, 29, 28, 10, 73}, 360, 0, 1320);
     addHoleRow({67, 66, 2, 27, 26, 25, 24, 23, 22, 21, 20, 74}, 600, 0, 2280);
@@ -83,6 +83,7 @@ void Foxes::addHoleRow(const QList<int> &indexes, double rowLeft, int firstColum
         place->setSpokenNames(spokenNames());
         connect(place, &ClickableImage::clicked, this, [this, index] { Hole_Click(index); });
         Hole.insert(index, place);
+        m_holeField.add(place);
     }
 }
 
@@ -117,9 +118,8 @@ void Foxes::ShowYear()
             place->setPicture(Fox(1).pixmap, Fox(1).name);
         else
             place->clearPicture();
-        // Keyboard users step over the empty places.
-        place->setFocusPolicy(tag.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
     }
+    m_holeField.refresh();
 
     CalendarPage::setCaption(Calendar(0), FoxFigures::yearCaption(y, m_lesson.state.NewLine));
     showCount();

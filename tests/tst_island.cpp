@@ -83,6 +83,7 @@ private slots:
     void kindOfRabbitThatComesUp();
     void hitCountsAndSecondClickIsRefused();
     void doubleClickCountsOnceAndASlideOffIsNoClick();
+    void keyboardPupilTabsPastOneBurrowAndPlaysWithArrowsAndSpace();
     void clicksWithoutAnUnmarkedRabbitAreRefused_data();
     void clicksWithoutAnUnmarkedRabbitAreRefused();
     void countingStopsAtTheYearsNumber();
@@ -276,6 +277,51 @@ void IslandTest::doubleClickCountsOnceAndASlideOffIsNoClick()
     });
     QCOMPARE(seen.size(), 0);
     QCOMPARE(rabbit->tag(), QStringLiteral("up"));
+    QCOMPARE(island->calendar(1)->text(), QStringLiteral("1"));
+}
+
+void IslandTest::keyboardPupilTabsPastOneBurrowAndPlaysWithArrowsAndSpace()
+{
+    Fixture f;
+    // Burrows at Hole(1) (row 6, column 6), Hole(33) (row 3, column 6) and Hole(65) (row 6, column 0).
+    f.t.lesson.random.script({0.0, 0.01, 0.5, 0.999});
+    Island *island = f.open(1);
+    QVERIFY(QTest::qWaitForWindowActive(island));
+    ClickableImage *h1 = island->hole(1), *h33 = island->hole(33), *h65 = island->hole(65);
+    auto key = [](int k) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : QApplication::activeWindow(), Qt::Key(k));
+        return QApplication::focusWidget();
+    };
+
+    // From the first focus to "Next year": the burrows are one stop on the way.
+    QList<QWidget *> stops{QApplication::focusWidget()};
+    while (stops.last() != island->cmdButton(0) && stops.size() <= 7)
+        stops << key(Qt::Key_Tab);
+    QVERIFY2(stops.size() - 1 <= 6, qPrintable(QString::number(stops.size() - 1)));
+    QCOMPARE(stops.count(h33), 1);
+    for (QWidget *w : stops)
+        QVERIFY(w == h33 || qobject_cast<QPushButton *>(w));
+
+    // Back into the field, then the arrows: only burrows, Up and Down by rows, nothing wraps.
+    key(Qt::Key_Backtab);
+    QCOMPARE(key(Qt::Key_Backtab), h33);
+    const QList<std::pair<int, ClickableImage *>> moves = {
+        {Qt::Key_Right, h65}, {Qt::Key_Right, h1}, {Qt::Key_Right, h1}, {Qt::Key_Up, h33},   {Qt::Key_Down, h1},
+        {Qt::Key_Left, h65},  {Qt::Key_Up, h33},   {Qt::Key_End, h1},   {Qt::Key_Home, h33}, {Qt::Key_Left, h33}};
+    for (const auto &[k, to] : moves)
+        QCOMPARE(key(k), to);
+    QCOMPARE(key(Qt::Key_Tab), island->cmdButton(1));
+    QCOMPARE(key(Qt::Key_Backtab), h33);
+
+    // A rabbit coming up takes the focus to its burrow, and Space counts it.
+    f.t.lesson.random.script({0.99});
+    island->popupTick();
+    QCOMPARE(QApplication::focusWidget(), h65);
+    QCOMPARE(h65->accessibleName(), QStringLiteral("rabbit"));
+    QCOMPARE(answerAllModals(f.t, [&] { key(Qt::Key_Space); }).size(), 0);
+    QCOMPARE(island->calendar(1)->text(), QStringLiteral("1"));
+    QCOMPARE(answerModal(f.t, [&] { key(Qt::Key_Return); }).text, AlreadyCounted);
     QCOMPARE(island->calendar(1)->text(), QStringLiteral("1"));
 }
 
