@@ -7,11 +7,73 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-ClickableImage::ClickableImage(QWidget *parent) : QLabel(parent)
+ClickableLabel::ClickableLabel(QWidget *parent) : QLabel(parent)
+{
+    // Tab reaches it, a mouse click does not move the focus: the mouse works as it always has.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+ClickableLabel::ClickableLabel(const QString &text, QWidget *parent) : ClickableLabel(parent)
+{
+    setText(text);
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_pressed = true;
+        event->accept();
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const bool wasPressed = m_pressed;
+        m_pressed = false;
+        event->accept();
+        // A click still on its way to a screen that has just been hidden is not the pupil's any more.
+        if (wasPressed && isVisible() && rect().contains(event->position().toPoint()))
+            emit clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+void ClickableLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double-click comes as a press and then this event; children often
+    // double-click, and meant one click, so the press is forgotten and its release does nothing.
+    if (event->button() == Qt::LeftButton) {
+        m_pressed = false;
+        event->accept();
+        return;
+    }
+    QLabel::mouseDoubleClickEvent(event);
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickableLabel::hideEvent(QHideEvent *event)
+{
+    m_pressed = false;
+    QLabel::hideEvent(event);
+}
+
+ClickableImage::ClickableImage(QWidget *parent) : ClickableLabel(parent)
 {
     setAlignment(Qt::AlignCenter);
-    // Keyboard users reach holes with Tab and press them with Space or Enter.
-    setFocusPolicy(Qt::TabFocus);
     setAccessibleName(QString());
 }
 
@@ -39,27 +101,6 @@ void ClickableImage::updateSpokenName()
 {
     if (!m_spokenNames.isEmpty())
         setAccessibleName(m_spokenNames.value(m_tag));
-}
-
-void ClickableImage::mousePressEvent(QMouseEvent *event)
-{
-    // A click still on its way to a screen that has just been hidden is not the pupil's any more.
-    if (event->button() == Qt::LeftButton && isVisible()) {
-        event->accept();
-        emit clicked();
-        return;
-    }
-    QLabel::mousePressEvent(event);
-}
-
-void ClickableImage::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        emit clicked();
-        return;
-    }
-    QLabel::keyPressEvent(event);
 }
 
 namespace Controls {

@@ -21,10 +21,35 @@ private:
     QMap<int, T *> m_controls;
 };
 
+// A label the pupil clicks as a button is clicked: a press and a release of the left button both on
+// it. The second press of a double-click is no new click, and a press that slides off the label
+// before its release is none either. With the focus, Space or Enter clicks it once (a held key
+// does not repeat). A label already hidden ignores a click still on its way to it.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickableLabel(QWidget *parent = nullptr);
+    explicit ClickableLabel(const QString &text, QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    // The left button went down on the label and has not come up since.
+    bool m_pressed = false;
+};
+
 // An image control that reports clicks and carries a text tag: the tag is the whole state of a
 // burrow place, and click handlers decide by the tag alone. A hole "shows a picture" by taking a
 // copy of one from its screen's picture store.
-class ClickableImage : public QLabel {
+class ClickableImage : public ClickableLabel {
     Q_OBJECT
 public:
     explicit ClickableImage(QWidget *parent = nullptr);
@@ -44,13 +69,6 @@ public:
         m_spokenNames = byTag;
         updateSpokenName();
     }
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void updateSpokenName();

@@ -118,18 +118,24 @@ void ScreenChain::show(ScreenId id)
     LessonScreen *target = screen(id);
     target->show();
     target->raise();
-    // The focus goes where the pupil left it on this screen, or to its first control the first
-    // time, as on a window opened again.
-    if (QWidget *focus = target->focusWidget(); focus && focus->isVisibleTo(target) && focus->isEnabled())
+    // The focus goes back where the pupil left it on this screen. The screen's activation may
+    // place it itself; if nothing has, it goes to the screen's first control as laid out now, as
+    // on a window opened again.
+    const auto canTake = [target](QWidget *w) {
+        return w && target->isAncestorOf(w) && w->isVisibleTo(target) && w->isEnabled() &&
+               (w->focusPolicy() & Qt::TabFocus);
+    };
+    if (QWidget *focus = target->focusWidget(); canTake(focus))
         focus->setFocus(Qt::OtherFocusReason);
-    else if (const QList<QWidget *> stops = Controls::focusStops(target); !stops.isEmpty())
-        stops.first()->setFocus(Qt::OtherFocusReason);
     // Asking for the keyboard matters without a window manager, where no one else gives it.
     if (!m_lesson.window.isVisible()) {
         m_lesson.window.show();
         m_lesson.window.activateWindow();
     }
     target->activate();
+    if (!canTake(m_lesson.window.focusWidget()))
+        if (const QList<QWidget *> stops = Controls::focusStops(target); !stops.isEmpty())
+            stops.first()->setFocus(Qt::OtherFocusReason);
     emit screenActivated(id);
 }
 

@@ -28,11 +28,13 @@ Intro3::Intro3(Lesson &lesson)
     for (int index = 0; index < 3; ++index) {
         ClickableImage *place = PopupHoles::addHole(client(), places[index].x(), places[index].y());
         Hole.insert(index, place);
+        m_holeField.add(place);
         connect(place, &ClickableImage::clicked, this, [this, index] { Hole_Click(index); });
     }
     PopupHoles::addPictureStores(Rabbit, client(), {QPointF(120, 0), QPointF(120, 1080), QPointF(960, 120)});
     m_game.setHoleChanged([this](int index) { PopupHoles::show(Hole(index), m_game.hole(index), Rabbit); });
     m_game.layOut(PracticeBurrows, 0);
+    m_holeField.refresh();
 
     addQuestionButton(4, 3000, 5520, Corner::BottomLeft);
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);
@@ -62,6 +64,8 @@ void Intro3::activate()
 void Intro3::popupTick()
 {
     m_game.tick();
+    if (m_game.rabbitUp())
+        m_holeField.follow(Hole(m_game.currentHole()));
 }
 
 void Intro3::Hole_Click(int index)

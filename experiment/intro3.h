@@ -2,6 +2,7 @@
 #pragma once
 
 #include "lessonscreen.h"
+#include "placefield.h"
 #include "popupgame.h"
 
 #include <QTimer>
@@ -22,6 +23,8 @@ public:
     void popupTick();
 
     ClickableImage *hole(int index) const { return Hole(index); }
+    // The three burrows as one stop in the Tab order.
+    const PlaceField &holeField() const { return m_holeField; }
     const PopupGame &game() const { return m_game; }
     const QTimer &popupTimer() const { return Popup; }
 
@@ -32,4 +35,5 @@ private:
     ControlArray<QLabel> Rabbit;
     QTimer Popup;
     PopupGame m_game;
+    PlaceField m_holeField;
 };

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "island.h"
 
+#include "calendarpage.h"
 #include "islandyear.h"
 #include "lesson.h"
 #include "popupholes.h"
-#include "twips.h"
 
 #include <QPushButton>
 #include <algorithm>
@@ -22,20 +22,18 @@ Island::Island(Lesson &lesson)
       m_game(lesson.random, PopupGame::Rules::Island, 1, IslandYear::HoleCount)
 {
     for (int i = 0; i < 2; ++i) {
-        QLabel *page = Controls::picture(client(), QStringLiteral("calendar"), QString(), 600 + 840 * i, 360, 675, 690);
-        CalendarPic.insert(i, page);
-        auto *caption = new QLabel(QStringLiteral("10"), page);
-        caption->setGeometry(Twips::rect(45, 165, 555, i == 0 ? 525 : 405));
-        caption->setFont(Twips::font(Twips::Face::MSSansSerif, i == 0 ? 8.25 : 18));
-        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        caption->setTextFormat(Qt::PlainText);
-        Calendar.insert(i, caption);
+        const CalendarPage::Page page =
+            CalendarPage::add(client(), QString(), 600 + 840 * i, 360, i == 0 ? 525 : 405, i == 0 ? 8.25 : 18);
+        CalendarPage::setCaption(page.caption, QStringLiteral("10"));
+        CalendarPic.insert(i, page.sheet);
+        Calendar.insert(i, page.caption);
     }
 
     for (int index = 1; index <= IslandYear::HoleCount; ++index) {
         const QPoint cell = IslandYear::gridCell(index);
         ClickableImage *place = PopupHoles::addHole(client(), 600 + 840 * cell.x(), 360 + 960 * cell.y());
         Hole.insert(index, place);
+        m_holeField.add(place);
         connect(place, &ClickableImage::clicked, this, [this, index] { Hole_Click(index); });
     }
     PopupHoles::addPictureStores(Rabbit, client(), {QPointF(8880, 3960), QPointF(8880, 1440), QPointF(8880, 2280)});
@@ -80,12 +78,13 @@ void Island::ShowYear()
     const auto entry = std::size_t(std::clamp(year, IslandYear::FirstYear, IslandYear::LastYear));
     const int rabbits = state.YearTable[entry].Rabbits;
 
-    Calendar(0)->setText(IslandYear::calendarCaption(year, state.NewLine));
+    CalendarPage::setCaption(Calendar(0), IslandYear::calendarCaption(year, state.NewLine));
     Calendar(1)->setText(QStringLiteral("0"));
     setCaption(0, IslandYear::forwardCaption(year));
     setCaption(1, IslandYear::backCaption(year));
 
     m_game.layOut(IslandYear::drawBurrows(m_lesson.random, IslandYear::burrowCount(rabbits)), rabbits);
+    m_holeField.refresh();
 
     // Switched on without restarting, so the first rabbit of the visit comes within one beat.
     if (!Popup.isActive())
@@ -106,6 +105,8 @@ void Island::RecordCount()
 void Island::popupTick()
 {
     m_game.tick();
+    if (m_game.rabbitUp())
+        m_holeField.follow(Hole(m_game.currentHole()));
 }
 
 bool Island::cmd_button_Click(int index)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "lessonscreen.h"
+#include "placefield.h"
 #include "popupgame.h"
 
 #include <QTimer>
@@ -29,6 +30,8 @@ public:
     void popupTick();
 
     ClickableImage *hole(int index) const { return Hole(index); }
+    // The burrow places as one stop in the Tab order.
+    const PlaceField &holeField() const { return m_holeField; }
     QLabel *calendar(int index) const { return Calendar(index); }
     QLabel *calendarPic(int index) const { return CalendarPic(index); }
     const PopupGame &game() const { return m_game; }
@@ -46,4 +49,5 @@ private:
     ControlArray<QLabel> Rabbit;
     QTimer Popup;
     PopupGame m_game;
+    PlaceField m_holeField;
 };

@@ -5,8 +5,6 @@
 #include "lesson.h"
 #include "twips.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
@@ -39,44 +37,7 @@ const QString RingPicture = QStringLiteral("ring");
 
 } // namespace
 
-PredictionLabel::PredictionLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
-{
-    // Tab reaches it, a mouse click does not move the focus: the mouse works as it always has.
-    setFocusPolicy(Qt::TabFocus);
-}
-
-void PredictionLabel::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_pressed = true;
-        event->accept();
-        return;
-    }
-    QLabel::mousePressEvent(event);
-}
-
-void PredictionLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && m_pressed) {
-        m_pressed = false;
-        event->accept();
-        if (rect().contains(event->position().toPoint()))
-            emit clicked();
-        return;
-    }
-    QLabel::mouseReleaseEvent(event);
-}
-
-void PredictionLabel::keyPressEvent(QKeyEvent *event)
-{
-    if (!event->isAutoRepeat() &&
-        (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        event->accept();
-        emit clicked();
-        return;
-    }
-    QLabel::keyPressEvent(event);
-}
+PredictionLabel::PredictionLabel(const QString &text, QWidget *parent) : ClickableLabel(text, parent) {}
 
 void PredictionLabel::paintEvent(QPaintEvent *event)
 {

@@ -1,30 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controls.h"
 #include "lessonscreen.h"
-
-#include <QLabel>
 
 // The text of one prediction. The pupil chooses it with a click, or reaches it with Tab and
 // chooses it with Space or Enter; a screen reader reads it as the text it shows.
-class PredictionLabel : public QLabel {
+class PredictionLabel : public ClickableLabel {
     Q_OBJECT
 public:
     PredictionLabel(const QString &text, QWidget *parent);
 
-signals:
-    void clicked();
-
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    // A click is a press and a release both on the text, as with a button: a pupil who presses
-    // and then slides away has not chosen.
-    bool m_pressed = false;
 };
 
 // The pupil predicts what will happen to the ten rabbits by ringing one of five predictions before

@@ -2,6 +2,7 @@
 #include "foxes.h"
 
 #include "artwork.h"
+#include "calendarpage.h"
 #include "controls.h"
 #include "lesson.h"
 #include "twips.h"
@@ -43,19 +44,15 @@ Foxes::Foxes(Lesson &lesson) : LessonScreen(lesson, ScreenId::Foxes, QColor(0, 1
         QString spoken;
     } pages[] = {{360, 525, 8.25, tr("Year")}, {1200, 405, 18, tr("Rabbits counted")}};
     for (int i = 0; i < 2; ++i) {
-        QLabel *page =
-            Controls::picture(client(), QStringLiteral("calendar"), pages[i].spoken, pages[i].left, 360, 675, 690);
-        CalendarPic.insert(i, page);
-        QLabel *label = Controls::label(page, QString(), 45, 165, 555, pages[i].labelHeight,
-                                        Twips::font(Twips::Face::MSSansSerif, pages[i].points));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setWordWrap(false);
-        Calendar.insert(i, label);
+        const CalendarPage::Page page =
+            CalendarPage::add(client(), pages[i].spoken, pages[i].left, 360, pages[i].labelHeight, pages[i].points);
+        CalendarPic.insert(i, page.sheet);
+        Calendar.insert(i, page.caption);
     }
 
-    // The burrow places row by row, so that Tab walks them in reading order. The first, third and
-    // fifth rows start 240 twips further right; the first row leaves its first two columns to the
-    // calendar pages, and the last row stops short of the buttons.
+    // The burrow places row by row. The first, third and fifth rows start 240 twips further right;
+    // the first row leaves its first two columns to the calendar pages, and the last row stops
+    // short of the buttons.
     addHoleRow({0, 3, 4, 5, 6, 7, 8, 19, 9, 72}, 600, 2, 360);
     addHoleRow({18, 17, 16, 15, 14, 13, 12, 11, 29, 28, 10, 73}, 360, 0, 1320);
     addHoleRow({67, 66, 2, 27, 26, 25, 24, 23, 22, 21, 20, 74}, 600, 0, 2280);
@@ -86,6 +83,7 @@ void Foxes::addHoleRow(const QList<int> &indexes, double rowLeft, int firstColum
         place->setSpokenNames(spokenNames());
         connect(place, &ClickableImage::clicked, this, [this, index] { Hole_Click(index); });
         Hole.insert(index, place);
+        m_holeField.add(place);
     }
 }
 
@@ -120,11 +118,10 @@ void Foxes::ShowYear()
             place->setPicture(Fox(1).pixmap, Fox(1).name);
         else
             place->clearPicture();
-        // Keyboard users step over the empty places.
-        place->setFocusPolicy(tag.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
     }
+    m_holeField.refresh();
 
-    Calendar(0)->setText(FoxFigures::yearCaption(y, m_lesson.state.NewLine));
+    CalendarPage::setCaption(Calendar(0), FoxFigures::yearCaption(y, m_lesson.state.NewLine));
     showCount();
     setCaption(0, FoxFigures::forwardCaption(y));
     setCaption(1, FoxFigures::backCaption(y));

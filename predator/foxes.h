@@ -3,6 +3,7 @@
 
 #include "foxyear.h"
 #include "lessonscreen.h"
+#include "placefield.h"
 
 #include <QMap>
 #include <QPixmap>
@@ -42,6 +43,8 @@ public:
 
     // For tests and tools: the burrow places, the calendar labels (0: year, 1: count) and the year.
     ClickableImage *hole(int index) const { return Hole(index); }
+    // The animals' places as one stop in the Tab order.
+    const PlaceField &holeField() const { return m_holeField; }
     QLabel *calendar(int index) const { return Calendar(index); }
     const FoxYear &year() const { return m_year; }
 
@@ -61,4 +64,5 @@ private:
     PictureStore Rabbit;
     PictureStore Fox;
     FoxYear m_year;
+    PlaceField m_holeField;
 };

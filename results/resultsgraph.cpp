@@ -42,6 +42,21 @@ ResultsGraph::Scale scaleOf(const QValueAxis *axis)
     return {axis->min(), axis->max(), axis->tickCount() - 1, axis->titleText()};
 }
 
+// The chart draws its title as rich text, in which "<" opens a tag, "&" an entity and a run of
+// blanks is one blank. Escaped, with every blank a non-breaking one, the text shows as it is.
+QString asRichText(const QString &text)
+{
+    QString html = text.toHtmlEscaped();
+    html.replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
+    html.replace(QLatin1Char('\t'), QStringLiteral("&nbsp;"));
+    return html;
+}
+
+QString number(double value)
+{
+    return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
+}
+
 } // namespace
 
 ResultsGraph::ResultsGraph(QWidget *parent)
@@ -56,7 +71,7 @@ ResultsGraph::ResultsGraph(QWidget *parent)
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setFrameShape(QFrame::Box);
     m_view->setFocusPolicy(Qt::TabFocus);
-    m_view->setAccessibleName(tr("Graph of the number of rabbits"));
+    m_view->setAccessibleName(tr("Graph of rabbits counted each year"));
     setFocusProxy(m_view);
 
     m_chart->legend()->hide();
@@ -111,6 +126,7 @@ ResultsGraph::Scale ResultsGraph::yScale() const
 
 void ResultsGraph::setPoints(const QList<QPointF> &points)
 {
+    m_given = points;
     QList<QPointF> shown;
     shown.reserve(points.size());
     for (const QPointF &p : points)
@@ -158,7 +174,6 @@ void ResultsGraph::placeMarkers()
 void ResultsGraph::setJoined(bool joined)
 {
     m_line->setVisible(joined);
-    describe();
 }
 
 bool ResultsGraph::joined() const
@@ -168,13 +183,13 @@ bool ResultsGraph::joined() const
 
 void ResultsGraph::setTitle(const QString &title)
 {
-    m_chart->setTitle(title);
-    describe();
+    m_title = title;
+    m_chart->setTitle(asRichText(title));
 }
 
 QString ResultsGraph::title() const
 {
-    return m_chart->title();
+    return m_title;
 }
 
 QImage ResultsGraph::image() const
@@ -187,17 +202,12 @@ void ResultsGraph::copyToClipboard() const
     QGuiApplication::clipboard()->setImage(image());
 }
 
-// A screen reader user hears the points, since the picture itself says nothing to them.
+// A screen reader user hears the points drawn, each as the table names its year ("Start" for
+// year 0) and the number: "Start 10, 1 14, 2 20".
 void ResultsGraph::describe()
 {
-    const QLocale c = QLocale::c();
-    QStringList parts;
-    if (!title().isEmpty())
-        parts << tr("Title: %1.").arg(title());
     QStringList values;
-    for (const QPointF &p : m_points->points())
-        values << tr("year %1: %2").arg(c.toString(p.x(), 'g', 6), c.toString(p.y(), 'g', 6));
-    parts << (values.isEmpty() ? tr("No points.") : tr("Rabbits in %1.").arg(values.join(QStringLiteral(", "))));
-    parts << (joined() ? tr("The points are joined by a line.") : tr("The points are not joined."));
-    m_view->setAccessibleDescription(parts.join(QLatin1Char(' ')));
+    for (const QPointF &p : std::as_const(m_given))
+        values << QStringLiteral("%1 %2").arg(p.x() == 0 ? tr("Start") : number(p.x()), number(p.y()));
+    m_view->setAccessibleDescription(values.isEmpty() ? tr("No points") : values.join(QStringLiteral(", ")));
 }

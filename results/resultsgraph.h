@@ -49,6 +49,7 @@ public:
     void setJoined(bool joined);
     bool joined() const;
 
+    // The title shows exactly as given: every character, blanks and all, never read as markup.
     void setTitle(const QString &title);
     QString title() const;
 
@@ -69,4 +70,7 @@ private:
     QLineSeries *m_line;
     QValueAxis *m_x;
     QValueAxis *m_y;
+    QString m_title;
+    // The points as given, before those far off the plot were brought within drawing range.
+    QList<QPointF> m_given;
 };

@@ -82,6 +82,8 @@ private slots:
     void kindOfRabbitThatComesUp_data();
     void kindOfRabbitThatComesUp();
     void hitCountsAndSecondClickIsRefused();
+    void doubleClickCountsOnceAndASlideOffIsNoClick();
+    void keyboardPupilTabsPastOneBurrowAndPlaysWithArrowsAndSpace();
     void clicksWithoutAnUnmarkedRabbitAreRefused_data();
     void clicksWithoutAnUnmarkedRabbitAreRefused();
     void countingStopsAtTheYearsNumber();
@@ -92,6 +94,7 @@ private slots:
     void popupTimerRunsOnAndARabbitDoesNotOutliveItsYear();
     void pupilPlaysAllTenVisitsAndBack();
     void comingBackFromTheResultsLandsOnTheTenthVisit();
+    void yearPageShowsItsNumberCentredUnderYear();
 };
 
 void IslandTest::holesLieOnTheGrid_data()
@@ -144,7 +147,8 @@ void IslandTest::everyYearIsLaidOutAfresh()
     Island *island = f.open(year);
     QCOMPARE(f.t.lesson.state.YearTable[std::size_t(year)].Rabbits, qint16(rabbits));
     QCOMPARE(island->game().rabbitsLeft(), rabbits);
-    QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n\r%1").arg(year - 1));
+    QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n%1").arg(year - 1));
+    QCOMPARE(island->calendar(0)->accessibleName(), QStringLiteral("Year %1").arg(year - 1));
     QCOMPARE(island->calendar(1)->text(), QStringLiteral("0"));
     QCOMPARE(island->cmdButton(0)->text(), year == 10 ? ">>" : "Next year");
     QCOMPARE(island->cmdButton(1)->text(), year == 1 ? "<<" : "Last year");
@@ -252,6 +256,76 @@ void IslandTest::hitCountsAndSecondClickIsRefused()
     QCOMPARE(island->game().rabbitsLeft(), 9);
 }
 
+void IslandTest::doubleClickCountsOnceAndASlideOffIsNoClick()
+{
+    Fixture f;
+    Island *island = f.open(1);
+    QVERIFY(QTest::qWaitForWindowExposed(island->window()));
+    ClickableImage *rabbit = nextUnmarked(island);
+    // Through the window, as a mouse gives it: press, release, press, double-click, release.
+    const QPoint at = rabbit->mapTo(island->window(), rabbit->rect().center());
+    QCOMPARE(answerAllModals(f.t, [&] { QTest::mouseDClick(island->window()->windowHandle(), Qt::LeftButton, {}, at); })
+                 .size(),
+             0);
+    QCOMPARE(rabbit->tag(), QStringLiteral("marked"));
+    QCOMPARE(island->calendar(1)->text(), QStringLiteral("1"));
+
+    island->popupTick();
+    rabbit = nextUnmarked(island);
+    const QList<ModalSeen> seen = answerAllModals(f.t, [&] {
+        QTest::mousePress(rabbit, Qt::LeftButton);
+        QTest::mouseRelease(rabbit, Qt::LeftButton, {}, QPoint(-4, rabbit->height() / 2));
+    });
+    QCOMPARE(seen.size(), 0);
+    QCOMPARE(rabbit->tag(), QStringLiteral("up"));
+    QCOMPARE(island->calendar(1)->text(), QStringLiteral("1"));
+}
+
+void IslandTest::keyboardPupilTabsPastOneBurrowAndPlaysWithArrowsAndSpace()
+{
+    Fixture f;
+    // Burrows at Hole(1) (row 6, column 6), Hole(33) (row 3, column 6) and Hole(65) (row 6, column 0).
+    f.t.lesson.random.script({0.0, 0.01, 0.5, 0.999});
+    Island *island = f.open(1);
+    QVERIFY(QTest::qWaitForWindowActive(island->window()));
+    ClickableImage *h1 = island->hole(1), *h33 = island->hole(33), *h65 = island->hole(65);
+    auto key = [](int k) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : QApplication::activeWindow(), Qt::Key(k));
+        return QApplication::focusWidget();
+    };
+
+    // From the first focus to "Next year": the burrows are one stop on the way.
+    QList<QWidget *> stops{QApplication::focusWidget()};
+    while (stops.last() != island->cmdButton(0) && stops.size() <= 7)
+        stops << key(Qt::Key_Tab);
+    QVERIFY2(stops.size() - 1 <= 6, qPrintable(QString::number(stops.size() - 1)));
+    QCOMPARE(stops.count(h33), 1);
+    for (QWidget *w : stops)
+        QVERIFY(w == h33 || qobject_cast<QPushButton *>(w));
+
+    // Back into the field, then the arrows: only burrows, Up and Down by rows, nothing wraps.
+    key(Qt::Key_Backtab);
+    QCOMPARE(key(Qt::Key_Backtab), h33);
+    const QList<std::pair<int, ClickableImage *>> moves = {
+        {Qt::Key_Right, h65}, {Qt::Key_Right, h1}, {Qt::Key_Right, h1}, {Qt::Key_Up, h33},   {Qt::Key_Down, h1},
+        {Qt::Key_Left, h65},  {Qt::Key_Up, h33},   {Qt::Key_End, h1},   {Qt::Key_Home, h33}, {Qt::Key_Left, h33}};
+    for (const auto &[k, to] : moves)
+        QCOMPARE(key(k), to);
+    QCOMPARE(key(Qt::Key_Tab), island->cmdButton(1));
+    QCOMPARE(key(Qt::Key_Backtab), h33);
+
+    // A rabbit coming up takes the focus to its burrow, and Space counts it.
+    f.t.lesson.random.script({0.99});
+    island->popupTick();
+    QCOMPARE(QApplication::focusWidget(), h65);
+    QCOMPARE(h65->accessibleName(), QStringLiteral("rabbit"));
+    QCOMPARE(answerAllModals(f.t, [&] { key(Qt::Key_Space); }).size(), 0);
+    QCOMPARE(island->calendar(1)->text(), QStringLiteral("1"));
+    QCOMPARE(answerModal(f.t, [&] { key(Qt::Key_Return); }).text, AlreadyCounted);
+    QCOMPARE(island->calendar(1)->text(), QStringLiteral("1"));
+}
+
 void IslandTest::clicksWithoutAnUnmarkedRabbitAreRefused_data()
 {
     QTest::addColumn<QString>("target");
@@ -317,7 +391,7 @@ void IslandTest::estimatingClicksCountNothingAndLayTheYearOutAnew()
     QCOMPARE(seen.kind, QStringLiteral("reminder"));
     QCOMPARE(seen.text, QStringLiteral("There are getting to be too many rabbits to count. There are around 4 "
                                        "rabbits living in each burrow. Use this fact to estimate them."));
-    QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n\r4"));
+    QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n4"));
     QCOMPARE(island->calendar(1)->text(), QStringLiteral("0"));
     QCOMPARE(tagged(island, QStringLiteral("down")), 26);
     QVERIFY(island->game().burrows() != before);
@@ -379,7 +453,7 @@ void IslandTest::pupilPlaysAllTenVisitsAndBack()
     QStringList reminders;
     for (int visit = 1; visit <= 10; ++visit) {
         QCOMPARE(f.t.showing(), island);
-        QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n\r%1").arg(visit - 1));
+        QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n%1").arg(visit - 1));
         if (visit <= 4)
             QVERIFY(countRabbits(island, visit));
         for (const ModalSeen &seen : answerAllModals(f.t, [&] { island->cmdButton(0)->click(); }))
@@ -394,7 +468,7 @@ void IslandTest::pupilPlaysAllTenVisitsAndBack()
     f.t.showing()->cmdButton(1)->click();
     for (int visit = 10; visit >= 1; --visit) {
         QCOMPARE(f.t.showing(), island);
-        QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n\r%1").arg(visit - 1));
+        QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n%1").arg(visit - 1));
         if (visit == 1)
             QVERIFY(countRabbits(island, 7));
         island->cmdButton(1)->click();
@@ -415,9 +489,35 @@ void IslandTest::comingBackFromTheResultsLandsOnTheTenthVisit()
     island->cmdButton(0)->click();
     QCOMPARE(state.CurrentYear, qint16(10));
     QVERIFY(!state.GraphVisited);
-    QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n\r9"));
+    QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n9"));
     QCOMPARE(island->cmdButton(0)->text(), QStringLiteral(">>"));
     QCOMPARE(tagged(island, QStringLiteral("down")), 15);
+}
+
+void IslandTest::yearPageShowsItsNumberCentredUnderYear()
+{
+    Fixture f;
+    QLabel *caption = f.open(10)->calendar(0);
+    // The number alone, centred by a label like the page's own in the same place.
+    QLabel alone(QStringLiteral("9"), caption->parentWidget());
+    alone.setFont(caption->font());
+    alone.setAlignment(caption->alignment());
+    alone.setGeometry(caption->geometry());
+    // Columns holding ink in the given rows of a picture of the label.
+    auto inkColumns = [](QLabel *label, int fromRow, int toRow) {
+        const QImage image = label->grab().toImage();
+        QList<int> columns;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = fromRow; y < std::min(toRow, image.height()); ++y)
+                if (const QRgb p = image.pixel(x, y); std::max({qRed(p), qGreen(p), qBlue(p)}) < 64) {
+                    columns << x;
+                    break;
+                }
+        return columns;
+    };
+    const int line = caption->fontMetrics().lineSpacing();
+    QVERIFY(!inkColumns(&alone, 0, line).isEmpty());
+    QCOMPARE(inkColumns(caption, line, 2 * line), inkColumns(&alone, 0, line));
 }
 
 QTEST_MAIN(IslandTest)
