@@ -10,11 +10,11 @@
 #include <algorithm>
 
 namespace {
-const QString LeaveFirstVisit =
-    QStringLiteral("Make sure that you write down the number of lapinar in the table on your worksheet.");
-const QString TooManyToCount =
-    QStringLiteral("There are getting to be too many rabbits to count. There are around 4 rabbits living in each "
-                   "burrow. Use this fact to estimate them.");
+const char *const LeaveFirstVisit =
+    QT_TRANSLATE_NOOP("Island", "Make sure that you write down the number of lapinar in the table on your worksheet.");
+const char *const TooManyToCount = QT_TRANSLATE_NOOP(
+    "Island", "There are getting to be too many rabbits to count. There are around 4 rabbits living in each "
+              "burrow. Use this fact to estimate them.");
 } // namespace
 
 Island::Island(Lesson &lesson)
@@ -41,7 +41,7 @@ Island::Island(Lesson &lesson)
 
     // ShowYear sets both captions before the pupil sees them.
     addCommandButton(1, QStringLiteral("<<"), 6600, 6240, 1215, 495);
-    addCommandButton(0, QStringLiteral("Next year"), 8040, 6240, 1215, 495);
+    addCommandButton(0, tr("Next year"), 8040, 6240, 1215, 495);
 
     Popup.setInterval(1500);
     connect(&Popup, &QTimer::timeout, this, &Island::popupTick);
@@ -116,7 +116,7 @@ bool Island::cmd_button_Click(int index)
     case 0:
         RecordCount();
         if (year == IslandYear::FirstYear)
-            showReminder(LeaveFirstVisit);
+            showReminder(tr(LeaveFirstVisit));
         ++year;
         break;
     case 1:
@@ -137,7 +137,7 @@ void Island::Hole_Click(int index)
 {
     if (!IslandYear::isCountingYear(m_lesson.state.CurrentYear)) {
         // Closing the reminder activates the island again, which lays the same year out anew.
-        showReminder(TooManyToCount);
+        showReminder(tr(TooManyToCount));
         return;
     }
     switch (m_game.click(index)) {
@@ -145,10 +145,10 @@ void Island::Hole_Click(int index)
         Calendar(1)->setText(QString::number(m_game.yearCount()));
         break;
     case PopupGame::Click::AlreadyCounted:
-        showMessage(QStringLiteral("You have already counted this rabbit."));
+        showMessage(tr("You have already counted this rabbit."));
         break;
     case PopupGame::Click::Missed:
-        showMessage(QStringLiteral("You missed. Better luck next time."));
+        showMessage(tr("You missed. Better luck next time."));
         break;
     case PopupGame::Click::Marked:
     case PopupGame::Click::AlreadyMarked:
