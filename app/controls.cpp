@@ -6,6 +6,9 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 ClickableLabel::ClickableLabel(QWidget *parent) : QLabel(parent)
 {
@@ -101,6 +104,19 @@ void ClickableImage::updateSpokenName()
 {
     if (!m_spokenNames.isEmpty())
         setAccessibleName(m_spokenNames.value(m_tag));
+}
+
+void ClickableLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = focusRect();
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 namespace Controls {

@@ -40,6 +40,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    // With the focus from the keyboard, the lesson's focus ring round focusRect().
+    void paintEvent(QPaintEvent *event) override;
+    // Where the focus ring goes: round the whole label unless a label says otherwise.
+    virtual QRect focusRect() const { return rect(); }
 
 private:
     // The left button went down on the label and has not come up since.

@@ -23,20 +23,21 @@ void LAPINAR1::FillQuestions()
         {QT_TRANSLATE_NOOP("LAPINAR1", "3 - Predicting the result"),
          QT_TRANSLATE_NOOP("LAPINAR1",
                            "Write the prediction you chose down and explain why you think it will happen.")},
-        {"4 - Counting the rabbits",
-         "How can you estimate the rabbit numbers instead of trying to count them all. It is "
-         "something to do with the rabbit holes."},
-        {"5 - Presenting your results",
-         "Put your data in the table and draw the graph. Plot the graph on your worksheet."},
+        {QT_TRANSLATE_NOOP("LAPINAR1", "4 - Counting the rabbits"),
+         QT_TRANSLATE_NOOP("LAPINAR1", "How can you estimate the rabbit numbers instead of trying to count them all. "
+                                       "It is something to do with the rabbit holes.")},
+        {QT_TRANSLATE_NOOP("LAPINAR1", "5 - Presenting your results"),
+         QT_TRANSLATE_NOOP("LAPINAR1",
+                           "Put your data in the table and draw the graph. Plot the graph on your worksheet.")},
         {QT_TRANSLATE_NOOP("LAPINAR1", "6 - Conclusion"),
          QT_TRANSLATE_NOOP("LAPINAR1",
                            "Was your prediction correct? Why do you think that the rabbit numbers change?")},
         {QT_TRANSLATE_NOOP("LAPINAR1", "7 - Extension"),
          QT_TRANSLATE_NOOP("LAPINAR1",
                            "Write what you predict will happen to rabbit AND fox populations over ten years.")},
-        {"8 - Making your conclusion",
-         "Put the data into your own table and draw a graph showing the rabbit and the fox "
-         "numbers. Why did the populations change?"},
+        {QT_TRANSLATE_NOOP("LAPINAR1", "8 - Making your conclusion"),
+         QT_TRANSLATE_NOOP("LAPINAR1", "Put the data into your own table and draw a graph showing the rabbit and "
+                                       "the fox numbers. Why did the populations change?")},
     };
     for (int n = 1; n <= 8; ++n) {
         Questions[n].Title = tr(table[n - 1][0]);

@@ -56,7 +56,8 @@ void LessonStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
 {
     switch (element) {
     case PE_FrameFocusRect:
-        drawFocusRing(painter, option->rect);
+        if (option->state & State_KeyboardFocusChange)
+            drawFocusRing(painter, option->rect);
         return;
     case PE_FrameLineEdit:
         // A text box shows its focus by the same ring, inside its own frame.

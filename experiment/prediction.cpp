@@ -39,21 +39,13 @@ const QString RingPicture = QStringLiteral("ring");
 
 PredictionLabel::PredictionLabel(const QString &text, QWidget *parent) : ClickableLabel(text, parent) {}
 
-void PredictionLabel::paintEvent(QPaintEvent *event)
+QRect PredictionLabel::focusRect() const
 {
-    QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    // A keyboard user sees which prediction Space would choose: a dotted frame round the words.
-    QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = fontMetrics()
-                      .boundingRect(contentsRect(), int(alignment()) | Qt::TextWordWrap, text())
-                      .adjusted(-2, -1, 2, 1)
-                      .intersected(rect());
-    option.backgroundColor = palette().color(QPalette::Window);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    // Round the words, not the whole label.
+    return fontMetrics()
+        .boundingRect(contentsRect(), int(alignment()) | Qt::TextWordWrap, text())
+        .adjusted(-2, -1, 2, 1)
+        .intersected(rect());
 }
 
 Prediction::Prediction(Lesson &lesson) : LessonScreen(lesson, ScreenId::Prediction, grey())

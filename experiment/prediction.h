@@ -12,7 +12,7 @@ public:
     PredictionLabel(const QString &text, QWidget *parent);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    QRect focusRect() const override;
 };
 
 // The pupil predicts what will happen to the ten rabbits by ringing one of five predictions before

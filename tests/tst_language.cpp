@@ -13,8 +13,10 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QStyle>
+#include <QTextLayout>
 #include <QTimer>
 #include <QtTest>
+#include <cmath>
 
 namespace {
 
@@ -65,12 +67,59 @@ QString buttonFault(const QAbstractButton *button)
     return needed > button->width() ? QStringLiteral("needs %1 in %2").arg(needed).arg(button->width()) : QString();
 }
 
+// The lines of a label's text as the label lays them out, in the coordinates of `area`.
+QList<QRect> inkLines(const QLabel *label, QWidget *area)
+{
+    QTextLayout layout(label->text(), label->font());
+    QTextOption option(label->alignment());
+    option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+    layout.setTextOption(option);
+    const QRect box = label->contentsRect();
+    QList<QRect> lines;
+    layout.beginLayout();
+    qreal top = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(box.width());
+        line.setPosition(QPointF(0, top));
+        const int width = int(std::ceil(line.naturalTextWidth()));
+        const int left = label->alignment() & Qt::AlignHCenter ? (box.width() - width) / 2 : 0;
+        lines << QRect(label->mapTo(area, box.topLeft() + QPoint(left, int(top))), QSize(width, int(line.height())));
+        top += line.height();
+    }
+    layout.endLayout();
+    return lines;
+}
+
+// Whether a label's text runs under a button or a picture beside it.
+QString overlapFault(const QLabel *label, QWidget *area)
+{
+    if (label->text().isEmpty() || !label->pixmap().isNull() || !label->isVisibleTo(area))
+        return QString();
+    for (QWidget *other : area->findChildren<QWidget *>()) {
+        auto *picture = qobject_cast<QLabel *>(other);
+        const bool solid = qobject_cast<QAbstractButton *>(other) || (picture && !picture->pixmap().isNull());
+        if (!solid || !other->isVisibleTo(area) || other->isAncestorOf(label) || label->isAncestorOf(other))
+            continue;
+        const QRect place(other->mapTo(area, QPoint(0, 0)), other->size());
+        for (const QRect &line : inkLines(label, area))
+            if (line.intersects(place))
+                return QStringLiteral("runs under %1 at %2,%3")
+                    .arg(QString::fromLatin1(other->metaObject()->className()))
+                    .arg(place.x())
+                    .arg(place.y());
+    }
+    return QString();
+}
+
 // Every label and button of an area as it stands now.
 void checkArea(QWidget *area, const QString &where, QStringList &faults)
 {
-    for (QLabel *label : area->findChildren<QLabel *>())
+    for (QLabel *label : area->findChildren<QLabel *>()) {
         if (const QString fault = labelFault(label); !fault.isEmpty())
             faults << QStringLiteral("%1: \"%2\" %3").arg(where, label->text(), fault);
+        if (const QString fault = overlapFault(label, area); !fault.isEmpty())
+            faults << QStringLiteral("%1: \"%2\" %3").arg(where, label->text(), fault);
+    }
     for (QAbstractButton *button : area->findChildren<QAbstractButton *>())
         if (const QString fault = buttonFault(button); !fault.isEmpty())
             faults << QStringLiteral("%1: \"%2\" %3").arg(where, button->text(), fault);

@@ -2,162 +2,522 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Calendar</name>
+    <message>
+        <source>Year%1%2</source>
+        <translation>Année%1%2</translation>
+    </message>
+</context>
+<context>
     <name>Conclusion</name>
     <message>
         <source>A rabbit&apos;s head</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tête de lapin</translation>
+    </message>
+    <message>
+        <source>Decide if your results are good enough for you to make a conclusion.</source>
+        <translation>Décide si tes résultats sont assez bons pour pouvoir conclure.</translation>
+    </message>
+    <message>
+        <source>Go back to check your results or click on the question button for help on writing your conclusion.</source>
+        <translation>Reviens en arrière pour vérifier tes résultats, ou bien clique sur le bouton des questions pour t&apos;aider à conclure.</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>La suite</translation>
     </message>
 </context>
 <context>
     <name>Extend</name>
     <message>
         <source>A fox</source>
-        <translation type="unfinished"></translation>
+        <translation>Un renard</translation>
+    </message>
+    <message>
+        <source>Foxes and Lapinar</source>
+        <translation>Renards &amp; Lapinar</translation>
+    </message>
+    <message>
+        <source>You now decide to put a predator on the island.</source>
+        <translation>Tu décides de lâcher un prédateur sur l&apos;île.</translation>
+    </message>
+    <message>
+        <source>You want to find out how some foxes will affect the rabbit numbers.</source>
+        <translation>Tu veux découvrir comment quelques renards vont changer le nombre de lapins.</translation>
+    </message>
+    <message>
+        <source>You will start with a large population of rabbits. You will then put a few foxes on the island.</source>
+        <translation>Tu commenceras avec une grande population de lapins. Ensuite, tu lâcheras quelques renards sur l&apos;île.</translation>
     </message>
 </context>
 <context>
     <name>Finish</name>
     <message>
         <source>A rabbit&apos;s head</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tête de lapin</translation>
+    </message>
+    <message>
+        <source>The end</source>
+        <translation>La fin</translation>
+    </message>
+    <message>
+        <source>You now need to process the data you have collected and make a final conclusion.</source>
+        <translation>Tu dois maintenant traiter les données que tu as recueillies et tirer une conclusion.</translation>
+    </message>
+    <message>
+        <source>Click on the question button to find out what you need to do.</source>
+        <translation>Clique sur le bouton des questions pour savoir ce que tu dois faire.</translation>
     </message>
 </context>
 <context>
     <name>Foxes</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>Rabbits counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Lapins comptés</translation>
     </message>
     <message>
         <source>Rabbits counted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lapins comptés&#xa0;: %1</translation>
     </message>
     <message>
         <source>counted rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>lapin compté</translation>
     </message>
     <message>
         <source>counted fox</source>
-        <translation type="unfinished"></translation>
+        <translation>renard compté</translation>
+    </message>
+    <message>
+        <source>rabbit</source>
+        <translation>lapin</translation>
+    </message>
+    <message>
+        <source>fox</source>
+        <translation>renard</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Suivante</translation>
+    </message>
+    <message>
+        <source>You have already counted this one.</source>
+        <translation>Tu as déjà compté cet animal.</translation>
     </message>
 </context>
 <context>
     <name>GraphForm</name>
     <message>
         <source>Rabbits in year %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lapins de l&apos;année %1</translation>
     </message>
     <message>
         <source>Graph title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre du graphique</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Rabbits</source>
+        <translation>Lapins</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Draw graph</source>
+        <translation>Tracer le graphique</translation>
+    </message>
+    <message>
+        <source>Copy graph</source>
+        <translation>Copier le graphique</translation>
+    </message>
+    <message>
+        <source>Join points</source>
+        <translation>Relier les points</translation>
+    </message>
+    <message>
+        <source>Clear table</source>
+        <translation>Effacer le tableau</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Number of rabbits</source>
+        <translation>Nombre de lapins</translation>
+    </message>
+    <message>
+        <source>Plot points</source>
+        <translation>Points séparés</translation>
     </message>
 </context>
 <context>
     <name>Intro1</name>
     <message>
         <source>A rabbit on grass</source>
-        <translation type="unfinished"></translation>
+        <translation>Un lapin dans l&apos;herbe</translation>
+    </message>
+    <message>
+        <source>You are a scientist in charge of an island.</source>
+        <translation>Tu es un scientifique responsable d&apos;une île.</translation>
+    </message>
+    <message>
+        <source>Your job is to find out about rabbit populations.</source>
+        <translation>Ta mission&#xa0;: étudier les populations de lapins.</translation>
+    </message>
+    <message>
+        <source>You are going to do an experiment to find out how rabbit numbers change on the island.</source>
+        <translation>Tu vas faire une expérience pour découvrir comment le nombre de lapins change sur l&apos;île.</translation>
     </message>
 </context>
 <context>
     <name>Intro2</name>
     <message>
         <source>A cartoon rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Un lapin dessiné</translation>
+    </message>
+    <message>
+        <source>Your plan is to put ten rabbits on the island. You will leave them for a few years to see how their population changes.</source>
+        <translation>Ton plan&#xa0;: lâcher dix lapins sur l&apos;île et les y laisser quelques années pour voir comment leur population évolue.</translation>
+    </message>
+    <message>
+        <source>Every year, you will go back to the island and count the number of rabbits alive.</source>
+        <translation>Chaque année, tu retourneras sur l&apos;île pour compter les lapins encore en vie.</translation>
+    </message>
+    <message>
+        <source>First, you need to predict what you think will happen.</source>
+        <translation>D&apos;abord, tu dois prédire ce qui va se passer selon toi.</translation>
+    </message>
+    <message>
+        <source>Prediction</source>
+        <translation>Prédiction</translation>
     </message>
 </context>
 <context>
     <name>Intro3</name>
     <message>
         <source>A rabbit hopping towards its burrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Un lapin qui bondit vers son terrier</translation>
+    </message>
+    <message>
+        <source>The trouble with counting rabbits is that they move about and hide.</source>
+        <translation>Les lapins sont difficiles à compter&#xa0;: ils bougent et se cachent.</translation>
+    </message>
+    <message>
+        <source>If you see a rabbit, click on it as fast as you can. This will mark it and so you won&apos;t count it twice.</source>
+        <translation>Si tu vois un lapin, clique vite dessus&#xa0;: il sera marqué et tu ne le compteras pas deux fois.</translation>
+    </message>
+    <message>
+        <source>Have a practice and then it will be time to go and put the rabbits on the island.</source>
+        <translation>Entraîne-toi, puis il sera temps d&apos;aller lâcher les lapins sur l&apos;île.</translation>
+    </message>
+    <message>
+        <source>Start experiment</source>
+        <translation>Commencer l&apos;expérience</translation>
+    </message>
+    <message>
+        <source>You missed. Better luck next time.</source>
+        <translation>Raté&#xa0;! Tu feras mieux la prochaine fois.</translation>
+    </message>
+</context>
+<context>
+    <name>Island</name>
+    <message>
+        <source>Make sure that you write down the number of lapinar in the table on your worksheet.</source>
+        <translation>N&apos;oublie pas de noter le nombre de lapins dans le tableau de ta fiche.</translation>
+    </message>
+    <message>
+        <source>There are getting to be too many rabbits to count. There are around 4 rabbits living in each burrow. Use this fact to estimate them.</source>
+        <translation>Il y a maintenant trop de lapins pour les compter. Environ 4 lapins vivent dans chaque terrier&#xa0;: sers-t&apos;en pour estimer leur nombre.</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Suivante</translation>
+    </message>
+    <message>
+        <source>You have already counted this rabbit.</source>
+        <translation>Tu as déjà compté ce lapin.</translation>
+    </message>
+    <message>
+        <source>You missed. Better luck next time.</source>
+        <translation>Raté&#xa0;! Tu feras mieux la prochaine fois.</translation>
+    </message>
+</context>
+<context>
+    <name>LAPINAR1</name>
+    <message>
+        <source>1 - Populations</source>
+        <translation>1 - Les populations</translation>
+    </message>
+    <message>
+        <source>Write down two things that might change the number of rabbits living on the island.</source>
+        <translation>Note deux choses qui pourraient changer le nombre de lapins qui vivent sur l&apos;île.</translation>
+    </message>
+    <message>
+        <source>2 - The experiment</source>
+        <translation>2 - L&apos;expérience</translation>
+    </message>
+    <message>
+        <source>Write down one way that you could make the survey fair.</source>
+        <translation>Note un moyen de rendre ton étude juste et fiable.</translation>
+    </message>
+    <message>
+        <source>3 - Predicting the result</source>
+        <translation>3 - Prédire le résultat</translation>
+    </message>
+    <message>
+        <source>Write the prediction you chose down and explain why you think it will happen.</source>
+        <translation>Note la prédiction que tu as choisie et explique pourquoi tu penses qu&apos;elle va se réaliser.</translation>
+    </message>
+    <message>
+        <source>6 - Conclusion</source>
+        <translation>6 - Conclusion</translation>
+    </message>
+    <message>
+        <source>Was your prediction correct? Why do you think that the rabbit numbers change?</source>
+        <translation>Ta prédiction était-elle juste&#xa0;? Pourquoi, d&apos;après toi, le nombre de lapins change-t-il&#xa0;?</translation>
+    </message>
+    <message>
+        <source>7 - Extension</source>
+        <translation>7 - Pour aller plus loin</translation>
+    </message>
+    <message>
+        <source>Write what you predict will happen to rabbit AND fox populations over ten years.</source>
+        <translation>Écris ce qui, selon toi, va arriver aux populations de lapins ET de renards en dix ans.</translation>
+    </message>
+    <message>
+        <source>4 - Counting the rabbits</source>
+        <translation>4 - Compter les lapins</translation>
+    </message>
+    <message>
+        <source>How can you estimate the rabbit numbers instead of trying to count them all. It is something to do with the rabbit holes.</source>
+        <translation>Comment peux-tu estimer le nombre de lapins sans essayer de tous les compter&#xa0;? Pense aux terriers.</translation>
+    </message>
+    <message>
+        <source>5 - Presenting your results</source>
+        <translation>5 - Présenter tes résultats</translation>
+    </message>
+    <message>
+        <source>Put your data in the table and draw the graph. Plot the graph on your worksheet.</source>
+        <translation>Entre tes données dans le tableau et trace le graphique. Trace-le aussi sur ta fiche.</translation>
+    </message>
+    <message>
+        <source>8 - Making your conclusion</source>
+        <translation>8 - Écrire ta conclusion</translation>
+    </message>
+    <message>
+        <source>Put the data into your own table and draw a graph showing the rabbit and the fox numbers. Why did the populations change?</source>
+        <translation>Mets les données dans ton tableau et trace un graphique des lapins et des renards. Pourquoi leur nombre a-t-il changé&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>LessonScreen</name>
     <message>
         <source>Next screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran suivant</translation>
     </message>
     <message>
         <source>Previous screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran précédent</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Question %1</translation>
     </message>
 </context>
 <context>
     <name>Options</name>
     <message>
         <source>Start full screen, for a projector or a kiosk (F11 switches it on and off).</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer en plein écran, pour un vidéoprojecteur ou une borne (F11 l&apos;active ou le désactive).</translation>
     </message>
     <message>
         <source>Speak &lt;language&gt; (en or fr) instead of the desktop&apos;s language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parler &lt;langue&gt; (en ou fr) au lieu de la langue du bureau.</translation>
     </message>
     <message>
         <source>language</source>
-        <translation type="unfinished"></translation>
+        <translation>langue</translation>
     </message>
     <message>
         <source>Lapinar: a science lesson about animal populations on an island.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lapinar&#xa0;: une leçon de sciences sur les populations animales d&apos;une île.</translation>
+    </message>
+</context>
+<context>
+    <name>PopupHoles</name>
+    <message>
+        <source>burrow</source>
+        <translation>terrier</translation>
+    </message>
+    <message>
+        <source>counted rabbit</source>
+        <translation>lapin compté</translation>
+    </message>
+    <message>
+        <source>rabbit</source>
+        <translation>lapin</translation>
     </message>
 </context>
 <context>
     <name>Prediction</name>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>choisie</translation>
+    </message>
+    <message>
+        <source>The number of rabbits will go up and then stay the same.</source>
+        <translation>Le nombre de lapins va augmenter, puis rester stable.</translation>
+    </message>
+    <message>
+        <source>All the rabbits will die.</source>
+        <translation>Tous les lapins mourront.</translation>
+    </message>
+    <message>
+        <source>The number of rabbits will keep on going up.</source>
+        <translation>Le nombre de lapins va continuer d&apos;augmenter.</translation>
+    </message>
+    <message>
+        <source>The number of rabbits will go up and then go down.</source>
+        <translation>Le nombre de lapins va augmenter, puis diminuer.</translation>
+    </message>
+    <message>
+        <source>The number of rabbits will not change.</source>
+        <translation>Le nombre de lapins ne va pas changer.</translation>
+    </message>
+    <message>
+        <source>Here are some things that could happen.</source>
+        <translation>Voici ce qui pourrait se passer.</translation>
+    </message>
+    <message>
+        <source>Click on the best prediction.</source>
+        <translation>Clique sur ta prédiction.</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>QuestionDialog</name>
     <message>
-        <source>rabbit</source>
-        <translation type="unfinished"></translation>
+        <source>Question</source>
+        <translation>Question</translation>
     </message>
     <message>
-        <source>fox</source>
-        <translation type="unfinished"></translation>
+        <source>Question %1</source>
+        <translation>Question %1</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ResultsGraph</name>
     <message>
-        <source>Graph of the number of rabbits</source>
-        <translation type="unfinished"></translation>
+        <source>Graph of rabbits counted each year</source>
+        <translation>Graphique des lapins comptés chaque année</translation>
     </message>
     <message>
-        <source>Title: %1.</source>
-        <translation type="unfinished"></translation>
+        <source>Start</source>
+        <translation>Début</translation>
     </message>
     <message>
-        <source>year %1: %2</source>
-        <translation type="unfinished"></translation>
+        <source>No points</source>
+        <translation>Aucun point</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenChain</name>
+    <message>
+        <source>Remember that each screen has a question on your worksheet. Have you answered the first one?</source>
+        <translation>N&apos;oublie pas&#xa0;: chaque écran a une question sur ta fiche. As-tu répondu à la première&#xa0;?</translation>
     </message>
     <message>
-        <source>No points.</source>
-        <translation type="unfinished"></translation>
+        <source>Make sure that you have written your prediction down.</source>
+        <translation>Vérifie que tu as bien noté ta prédiction.</translation>
     </message>
     <message>
-        <source>Rabbits in %1.</source>
-        <translation type="unfinished"></translation>
+        <source>Do you really want to leave Lapinar?</source>
+        <translation>Veux-tu vraiment quitter Lapinar&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>You have now counted none of the rabbits that were on the island.</source>
+        <translation>Pour l&apos;instant, tu n&apos;as compté aucun des lapins qui étaient sur l&apos;île.</translation>
     </message>
     <message>
-        <source>The points are joined by a line.</source>
-        <translation type="unfinished"></translation>
+        <source>You have now counted only a few of the rabbits that were on the island.</source>
+        <translation>Tu as maintenant compté seulement quelques-uns des lapins qui étaient sur l&apos;île.</translation>
     </message>
     <message>
-        <source>The points are not joined.</source>
-        <translation type="unfinished"></translation>
+        <source>You have now counted some of the rabbits that were on the island.</source>
+        <translation>Tu as maintenant compté une partie des lapins qui étaient sur l&apos;île.</translation>
+    </message>
+    <message>
+        <source>You have now counted nearly half of the rabbits that were on the island.</source>
+        <translation>Tu as maintenant compté presque la moitié des lapins qui étaient sur l&apos;île.</translation>
+    </message>
+    <message>
+        <source>You have now counted half of the rabbits that were on the island.</source>
+        <translation>Tu as maintenant compté la moitié des lapins qui étaient sur l&apos;île.</translation>
+    </message>
+    <message>
+        <source>You have now counted just over half of the rabbits that were on the island.</source>
+        <translation>Tu as maintenant compté un peu plus de la moitié des lapins qui étaient sur l&apos;île.</translation>
+    </message>
+    <message>
+        <source>You have now counted most of the rabbits that were on the island.</source>
+        <translation>Tu as maintenant compté la plupart des lapins qui étaient sur l&apos;île.</translation>
+    </message>
+    <message>
+        <source>You have now counted nearly all of the rabbits that were on the island.</source>
+        <translation>Tu as maintenant compté presque tous les lapins qui étaient sur l&apos;île.</translation>
+    </message>
+    <message>
+        <source>You have now counted all of the rabbits that were on the island.</source>
+        <translation>Tu as maintenant compté tous les lapins qui étaient sur l&apos;île.</translation>
+    </message>
+    <message>
+        <source>You have now counted a few more than the rabbits that were on the island.</source>
+        <translation>Tu as maintenant compté un peu plus de lapins qu&apos;il n&apos;y en avait sur l&apos;île.</translation>
+    </message>
+    <message>
+        <source>You have now counted  the rabbits that were on the island.</source>
+        <translation>Tu as maintenant compté  les lapins qui étaient sur l&apos;île.</translation>
+    </message>
+    <message>
+        <source>You have now counted a lot more than the rabbits that were on the island.</source>
+        <translation>Tu as maintenant compté beaucoup plus de lapins qu&apos;il n&apos;y en avait sur l&apos;île.</translation>
+    </message>
+</context>
+<context>
+    <name>YearButtons</name>
+    <message>
+        <source>Next year</source>
+        <translation>Suivante</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>Précédente</translation>
     </message>
 </context>
 </TS>
