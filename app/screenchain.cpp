@@ -39,7 +39,8 @@ const Move Moves[] = {
     {ScreenId::Prediction, 0, ScreenId::Intro3,
      QT_TRANSLATE_NOOP("ScreenChain", "Make sure that you have written your prediction down.")},
     {ScreenId::Prediction, 1, ScreenId::Intro2},
-    // The experiment always starts again at calendar year 0.
+    // The experiment always starts again at the first visit, CurrentYear 1, which the island's
+    // calendar shows as year 0 (the year the rabbits are put on the island).
     {ScreenId::Intro3, 0, ScreenId::Island, nullptr, 1},
     {ScreenId::Intro3, 1, ScreenId::Prediction},
     {ScreenId::Island, 0, ScreenId::GraphForm},

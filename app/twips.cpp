@@ -49,11 +49,6 @@ QSize size(double width, double height)
     return QSize(px(width), px(height));
 }
 
-double fromPx(int pixels)
-{
-    return pixels * TwipsPerPixel / g_scale;
-}
-
 QFont font(Face face, double points, bool bold)
 {
     // "MS Sans Serif" and "Arial" are rarely on a Linux school machine; Liberation Sans has Arial's

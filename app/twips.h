@@ -23,8 +23,6 @@ double scaleToFit(const QSize &available, double margin = 0.95);
 int px(double twips);
 QRect rect(double left, double top, double width, double height);
 QSize size(double width, double height);
-// Pixels back to twips (used where the lesson reads a window's size back).
-double fromPx(int pixels);
 
 enum class Face { MSSansSerif, Arial };
 QFont font(Face face, double points, bool bold = false);

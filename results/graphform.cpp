@@ -21,7 +21,6 @@ QFont tableFont()
     return Twips::font(Twips::Face::MSSansSerif, 9.75);
 }
 
-// A rule of the table: a black line one twip-pixel thick.
 // A rule of the table, one line thick (a pixel at the original size) wherever it falls.
 QWidget *rule(QWidget *parent, double left, double top, double width, double height)
 {
@@ -81,19 +80,19 @@ void GraphForm::buildTable()
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::WindowText, Qt::black);
     shape->setPalette(white);
-    Shape1 = shape;
 
     const double thin = 15;
-    Line1 = rule(client(), 7785, 375, thin, 4560 - 375);
+    // The rule between the year column and the value column, and one above each row.
+    rule(client(), 7785, 375, thin, 4560 - 375);
     for (int k = 0; k < Rows; ++k)
-        Line2.insert(k, rule(client(), 6570, 915 + 360 * k, 9090 - 6570, thin));
+        rule(client(), 6570, 915 + 360 * k, 9090 - 6570, thin);
 
-    Label1.insert(0, tableLabel(client(), tr("Year"), 6735, 495, 975, 255));
-    Label1.insert(1, tableLabel(client(), tr("Rabbits"), 7950, 495, 975, 255));
+    tableLabel(client(), tr("Year"), 6735, 495, 975, 255);
+    tableLabel(client(), tr("Rabbits"), 7950, 495, 975, 255);
 
     for (int row = 1; row <= Rows; ++row) {
         const QString year = row == 1 ? tr("Start") : QString::number(row - 1);
-        XVal.insert(row, tableLabel(client(), year, 6825, rowTop(row), 780, 255));
+        tableLabel(client(), year, 6825, rowTop(row), 780, 255);
 
         auto *cell = new QLineEdit(client());
         cell->setGeometry(Twips::rect(8310, rowTop(row), row == 1 ? 480 : 475, 240));
@@ -111,19 +110,19 @@ void GraphForm::buildTable()
 
 void GraphForm::buildButtons()
 {
-    struct ActionSpec {
+    struct ActionLayout {
         int index;
         const char *caption;
         double left, top, width, height;
     };
-    static constexpr ActionSpec actions[] = {
+    static constexpr ActionLayout actions[] = {
         {DrawGraph, QT_TR_NOOP("Draw graph"), 465, 4575, 1935, 495},
         {CopyGraph, QT_TR_NOOP("Copy graph"), 2400, 4575, 1920, 495},
         {JoinPoints, QT_TR_NOOP("Join points"), 4320, 4575, 1815, 495},
         {ClearTableAction, QT_TR_NOOP("Clear table"), 6555, 4575, 2580, 495},
         {Title, QT_TR_NOOP("Title"), 480, 6000, 975, 480},
     };
-    for (const ActionSpec &a : actions) {
+    for (const ActionLayout &a : actions) {
         QPushButton *button = Controls::button(client(), tr(a.caption), a.left, a.top, a.width, a.height, tableFont());
         Action_Button.insert(a.index, button);
         connect(button, &QPushButton::clicked, this, [this, index = a.index] { Action_Button_Click(index); });

@@ -53,13 +53,8 @@ private:
     bool YVal_Key(int row, QKeyEvent *event);
     void focusCell(int row);
 
-    ControlArray<QLabel> Label1;
-    ControlArray<QLabel> XVal;
     ControlArray<QLineEdit> YVal;
-    ControlArray<QWidget> Line2;
     ControlArray<QPushButton> Action_Button;
-    QWidget *Shape1 = nullptr;
-    QWidget *Line1 = nullptr;
     QLineEdit *TitleText = nullptr;
     ResultsGraph *m_graph = nullptr;
 };
