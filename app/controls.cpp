@@ -153,4 +153,13 @@ QLabel *picture(QWidget *parent, const QString &picture, const QString &spokenNa
     return l;
 }
 
+QList<QWidget *> focusStops(QWidget *area)
+{
+    QList<QWidget *> stops;
+    for (QWidget *w = area->nextInFocusChain(); w && w != area; w = w->nextInFocusChain())
+        if (area->isAncestorOf(w) && w->isVisibleTo(area) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            stops << w;
+    return stops;
+}
+
 } // namespace Controls

@@ -94,4 +94,7 @@ QPushButton *pictureButton(QWidget *parent, const QString &picture, const QStrin
 QLabel *picture(QWidget *parent, const QString &picture, const QString &spokenName, double left, double top,
                 double width, double height);
 
+// The controls inside `area` that Tab stops at now, in the order Tab visits them.
+QList<QWidget *> focusStops(QWidget *area);
+
 } // namespace Controls

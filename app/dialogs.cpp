@@ -1,39 +1,114 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs.h"
 
-#include "artwork.h"
+#include "lessonwindow.h"
 #include "twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 
-ModalWindow::ModalWindow() : LessonWindow(Qt::Dialog)
+namespace {
+
+// A panel is a child widget, which assistive technology would take for a plain part of the window.
+QAccessibleInterface *panelAccessible(const QString &className, QObject *object)
 {
-    setWindowModality(Qt::ApplicationModal);
+    if (className == QLatin1String("ModalPanel") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Dialog);
+    return nullptr;
 }
 
-void ModalWindow::showModal()
+} // namespace
+
+ModalPanel::ModalPanel(LessonWindow &window) : QWidget(window.pages()), m_window(window), m_client(new QWidget(this))
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(panelAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    m_client->setAutoFillBackground(true);
+    hide();
+}
+
+QSize ModalPanel::outerSizeFor(const QSize &clientSize)
+{
+    const int frame = Twips::px(LessonWindow::FrameTwips);
+    return clientSize + QSize(2 * frame, 2 * frame);
+}
+
+void ModalPanel::setBackground(const QColor &colour)
+{
+    QPalette p = m_client->palette();
+    p.setColor(QPalette::Window, colour);
+    m_client->setPalette(p);
+}
+
+void ModalPanel::setOuterSize(const QSize &size)
+{
+    setFixedSize(size);
+    const int frame = Twips::px(LessonWindow::FrameTwips);
+    m_client->setGeometry(frame, frame, width() - 2 * frame, height() - 2 * frame);
+}
+
+void ModalPanel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    LessonWindow::paintFrame(p, rect(), palette());
+}
+
+void ModalPanel::showModal()
+{
+    // The control that had the focus gets it back when the panel closes, as after a dialog window.
+    const QPointer<QWidget> before = QApplication::focusWidget();
     QEventLoop loop;
-    connect(this, &ModalWindow::hidden, &loop, &QEventLoop::quit);
+    connect(this, &ModalPanel::hidden, &loop, &QEventLoop::quit);
+    m_window.setOpenPanel(this);
     show();
-    activateWindow();
+    focusFirst();
     if (isVisible())
         loop.exec();
+    m_window.setOpenPanel(nullptr);
+    if (before && before->isVisible())
+        before->setFocus(Qt::OtherFocusReason);
 }
 
-void ModalWindow::hideEvent(QHideEvent *event)
+void ModalPanel::hideEvent(QHideEvent *event)
 {
-    LessonWindow::hideEvent(event);
+    QWidget::hideEvent(event);
     emit hidden();
 }
 
-ReminderDialog::ReminderDialog()
+void ModalPanel::focusFirst()
 {
-    setWindowTitle(QStringLiteral("Lapinar"));
-    setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32))));
+    if (const QList<QWidget *> stops = Controls::focusStops(this); !stops.isEmpty())
+        stops.first()->setFocus(Qt::TabFocusReason);
+}
+
+bool ModalPanel::focusNextPrevChild(bool next)
+{
+    // A closing panel lets the focus go back to the window.
+    if (!isVisible())
+        return QWidget::focusNextPrevChild(next);
+    const QList<QWidget *> stops = Controls::focusStops(this);
+    if (stops.isEmpty())
+        return true;
+    const qsizetype at = stops.indexOf(QApplication::focusWidget());
+    const qsizetype n = stops.size();
+    const qsizetype to = at < 0 ? 0 : (at + (next ? 1 : n - 1)) % n;
+    stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+ReminderDialog::ReminderDialog(LessonWindow &window) : ModalPanel(window)
+{
+    setAccessibleName(QStringLiteral("Lapinar"));
     setBackground(palette().color(QPalette::Button));
 
     auto *text =
@@ -43,12 +118,14 @@ ReminderDialog::ReminderDialog()
     text->setPalette(blue);
     InfoText.insert(0, text);
 
-    auto *ok = Controls::button(client(), QStringLiteral("OK"), 2400, 2040, 1215, 615,
-                                Twips::font(Twips::Face::MSSansSerif, 9.75));
+    auto *ok = Controls::button(client(), tr("OK"), 2400, 2040, 1215, 615, Twips::font(Twips::Face::MSSansSerif, 9.75));
     cmd_button.insert(0, ok);
     connect(ok, &QPushButton::clicked, this, [this] { cmd_button_Click(0); });
 
-    CenterScreen(6000, 3000);
+    // 6000 x 3000 twips with its frame, centred over the lesson screen as it once was on the display.
+    setOuterSize(Twips::size(6000, 3000));
+    const QSize area = window.pages()->size();
+    move((area.width() - width()) / 2, (area.height() - height()) / 2);
 }
 
 void ReminderDialog::cmd_button_Click(int index)
@@ -57,9 +134,9 @@ void ReminderDialog::cmd_button_Click(int index)
         hide();
 }
 
-QuestionDialog::QuestionDialog()
+QuestionDialog::QuestionDialog(LessonWindow &window) : ModalPanel(window)
 {
-    setWindowTitle(QStringLiteral("Question"));
+    setAccessibleName(tr("Question"));
     setBackground(QColor(224, 224, 224));
     const QFont font = Twips::font(Twips::Face::MSSansSerif, 13.5);
 
@@ -67,14 +144,15 @@ QuestionDialog::QuestionDialog()
     Label1 = Controls::label(client(), QString(), 240, 960, 4215, 2415, font);
     Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
 
-    QuestionTitle = Controls::label(client(), QStringLiteral("Question 1"), 240, 240, 4215, 495, font);
+    QuestionTitle = Controls::label(client(), tr("Question %1").arg(1), 240, 240, 4215, 495, font);
     QuestionTitle->setFrameStyle(QFrame::Box | QFrame::Plain);
-    QuestionTitle->setAlignment(Qt::AlignCenter);
+    // Centred across and drawn from the top, as every label of the lesson is.
+    QuestionTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QuestionTitle->setWordWrap(false);
 
     QuestionText = Controls::label(client(), QString(), 600, 1320, 3495, 1815, font);
 
-    CloseButton = Controls::button(client(), QStringLiteral("&Close"), 1560, 3600, 1455, 495, font);
+    CloseButton = Controls::button(client(), tr("&Close"), 1560, 3600, 1455, 495, font);
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::hide);
 
     // No load step: the dialog keeps its laid-out client area and each opening places it.
@@ -91,6 +169,6 @@ void QuestionDialog::keyPressEvent(QKeyEvent *event)
         CloseButton->click();
         return;
     default:
-        ModalWindow::keyPressEvent(event);
+        ModalPanel::keyPressEvent(event);
     }
 }

@@ -2,31 +2,51 @@
 #pragma once
 
 #include "controls.h"
-#include "lessonwindow.h"
 
+class LessonWindow;
 class QLabel;
 class QPushButton;
 
-// A small lesson window shown modally: showModal() returns once the window has been hidden.
-class ModalWindow : public LessonWindow {
+// A small dialog of the lesson shown as a modal panel inside the lesson window, over the screen
+// that opened it: the same thin frame as the window round a client area of its own. showModal()
+// returns once the panel has been hidden. While it is open nothing beneath takes a click or a key,
+// Tab stays inside it, and timers go on. Assistive technology sees it as a dialog.
+class ModalPanel : public QWidget {
     Q_OBJECT
 public:
-    ModalWindow();
-    void showModal();
+    explicit ModalPanel(LessonWindow &window);
 
-protected:
-    void hideEvent(QHideEvent *event) override;
+    // The area inside the frame; controls are its children, placed in twips from its corner.
+    QWidget *client() const { return m_client; }
+    void setBackground(const QColor &colour);
+    // Fixes the panel's outer size and fits the client area inside the frame.
+    void setOuterSize(const QSize &size);
+    static QSize outerSizeFor(const QSize &clientSize);
+
+    void showModal();
+    // Gives the focus to the panel's first control.
+    void focusFirst();
 
 signals:
     void hidden();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+
+    LessonWindow &m_window;
+
+private:
+    QWidget *m_client;
 };
 
-// The reminder dialog "message": one piece of advice in blue and an OK button. It sizes and
-// centres itself when first made and keeps its last text while hidden.
-class ReminderDialog : public ModalWindow {
+// The reminder dialog "message": one piece of advice in blue and an OK button, centred over the
+// lesson screen. It keeps its last text while hidden.
+class ReminderDialog : public ModalPanel {
     Q_OBJECT
 public:
-    ReminderDialog();
+    explicit ReminderDialog(LessonWindow &window);
 
     QLabel *text() const { return InfoText(0); }
     QPushButton *okButton() const { return cmd_button(0); }
@@ -39,14 +59,15 @@ private:
 };
 
 // The question dialog "Question": a worksheet question's title and text and a Close button that
-// Enter, Esc and Alt+C press. Each opening places it beside the screen's question button.
-class QuestionDialog : public ModalWindow {
+// Enter, Esc and Alt+C press. Each opening places it corner to corner with the screen's question
+// button.
+class QuestionDialog : public ModalPanel {
     Q_OBJECT
 public:
     static constexpr double ClientWidthTwips = 4680;
     static constexpr double ClientHeightTwips = 4290;
 
-    QuestionDialog();
+    explicit QuestionDialog(LessonWindow &window);
 
     QLabel *QuestionTitle;
     QLabel *Label1;

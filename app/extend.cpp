@@ -5,31 +5,15 @@
 
 Extend::Extend(Lesson &lesson) : InfoScreen(lesson, ScreenId::Extend, OnLoad::ResetLesson)
 {
-    addTitle(3, QStringLiteral("Foxes and Lapinar"), 39.75, 480, 360, 6735, 975);
-    addInfoText(0, QStringLiteral("You now decide to put a predator on the island."), 600, 1800, 7695, 495);
-    addInfoText(1, QStringLiteral("You want to find out how some foxes will affect the rabbit numbers."), 600, 2280,
-                8055, 855);
+    addTitle(3, tr("Foxes and Lapinar"), 39.75, 480, 360, 6735, 975);
+    addInfoText(0, tr("You now decide to put a predator on the island."), 600, 1800, 7695, 495);
+    addInfoText(1, tr("You want to find out how some foxes will affect the rabbit numbers."), 600, 2280, 8055, 855);
     addInfoText(2,
-                QStringLiteral("You will start with a large population of rabbits. You will then put a few foxes on "
-                               "the island."),
+                tr("You will start with a large population of rabbits. You will then put a few foxes on "
+                   "the island."),
                 4200, 3480, 4455, 1695);
     addInfoPic(1, QStringLiteral("fox"), tr("A fox"), 600, 3360, 3135, 2775);
     addQuestionButton(7, 7560, 360, Corner::TopRight);
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);
     addCommandButton(0, QStringLiteral(">>"), 7560, 5880);
-}
-
-void Extend::cmd_button_Click(int index)
-{
-    switch (index) {
-    case 0:
-        m_lesson.state.CurrentYear = 0;
-        m_lesson.chain.move(this, ScreenId::Foxes);
-        break;
-    case 1:
-        m_lesson.chain.move(this, ScreenId::Conclusion);
-        break;
-    default:
-        break;
-    }
 }

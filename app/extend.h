@@ -8,7 +8,4 @@ class Extend : public InfoScreen {
     Q_OBJECT
 public:
     explicit Extend(Lesson &lesson);
-
-protected:
-    void cmd_button_Click(int index) override;
 };

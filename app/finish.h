@@ -8,7 +8,4 @@ class Finish : public InfoScreen {
     Q_OBJECT
 public:
     explicit Finish(Lesson &lesson);
-
-protected:
-    void cmd_button_Click(int index) override;
 };

@@ -8,10 +8,7 @@
 #include <QLabel>
 
 InfoScreen::InfoScreen(Lesson &lesson, ScreenId id, OnLoad onLoad) : LessonScreen(lesson, id, grey()), m_onLoad(onLoad)
-{
-    if (onLoad == OnLoad::ResetLesson)
-        setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32))));
-}
+{}
 
 void InfoScreen::load()
 {

@@ -6,29 +6,12 @@
 Intro1::Intro1(Lesson &lesson) : InfoScreen(lesson, ScreenId::Intro1, OnLoad::ResetLesson)
 {
     addTitle(3, QStringLiteral("Lapinar"), 48.75, 2760, 360, 3495, 975);
-    addInfoText(0, QStringLiteral("You are a scientist in charge of an island."), 600, 1800, 7695, 495);
-    addInfoText(1, QStringLiteral("Your job is to find out about rabbit populations."), 600, 2280, 8055, 615);
-    addInfoText(
-        2, QStringLiteral("You are going to do an experiment to find out how rabbit numbers change on the island."),
-        4200, 3480, 4455, 1695);
+    addInfoText(0, tr("You are a scientist in charge of an island."), 600, 1800, 7695, 495);
+    addInfoText(1, tr("Your job is to find out about rabbit populations."), 600, 2280, 8055, 615);
+    addInfoText(2, tr("You are going to do an experiment to find out how rabbit numbers change on the island."), 4200,
+                3480, 4455, 1695);
     addInfoPic(1, QStringLiteral("rabbit_on_grass"), tr("A rabbit on grass"), 600, 3360, 3135, 2775);
     addQuestionButton(1, 7560, 360, Corner::TopRight);
     addStopButton(1, 6120, 5880);
     addCommandButton(0, QStringLiteral(">>"), 7560, 5880);
-}
-
-void Intro1::cmd_button_Click(int index)
-{
-    switch (index) {
-    case 0:
-        m_lesson.chain.showReminder(this, QStringLiteral("Remember that each screen has a question on your "
-                                                         "worksheet. Have you answered the first one?"));
-        m_lesson.chain.move(this, ScreenId::Intro2);
-        break;
-    case 1:
-        m_lesson.chain.confirmQuit(this);
-        break;
-    default:
-        break;
-    }
 }

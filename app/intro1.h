@@ -8,7 +8,4 @@ class Intro1 : public InfoScreen {
     Q_OBJECT
 public:
     explicit Intro1(Lesson &lesson);
-
-protected:
-    void cmd_button_Click(int index) override;
 };

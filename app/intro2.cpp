@@ -6,28 +6,14 @@
 Intro2::Intro2(Lesson &lesson) : InfoScreen(lesson, ScreenId::Intro2, OnLoad::Nothing)
 {
     addInfoText(3,
-                QStringLiteral("Your plan is to put ten rabbits on the island. You will leave them for a few years "
-                               "to see how their population changes."),
+                tr("Your plan is to put ten rabbits on the island. You will leave them for a few years "
+                   "to see how their population changes."),
                 720, 630, 5055, 1815);
-    addInfoText(4, QStringLiteral("Every year, you will go back to the island and count the number of rabbits alive."),
-                720, 2700, 8175, 975);
-    addInfoText(5, QStringLiteral("First, you need to predict what you think will happen."), 3840, 4080, 4725, 1230);
+    addInfoText(4, tr("Every year, you will go back to the island and count the number of rabbits alive."), 720, 2700,
+                8175, 975);
+    addInfoText(5, tr("First, you need to predict what you think will happen."), 3840, 4080, 4725, 1230);
     addInfoPic(0, QStringLiteral("cartoon_rabbit"), tr("A cartoon rabbit"), 6300, 345, 2415, 2055);
     addQuestionButton(2, 1680, 4680, Corner::BottomLeft);
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);
-    addCommandButton(0, QStringLiteral("Prediction"), 7560, 5880);
-}
-
-void Intro2::cmd_button_Click(int index)
-{
-    switch (index) {
-    case 0:
-        m_lesson.chain.move(this, ScreenId::Prediction);
-        break;
-    case 1:
-        m_lesson.chain.move(this, ScreenId::Intro1);
-        break;
-    default:
-        break;
-    }
+    addCommandButton(0, tr("Prediction"), 7560, 5880);
 }

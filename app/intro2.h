@@ -8,7 +8,4 @@ class Intro2 : public InfoScreen {
     Q_OBJECT
 public:
     explicit Intro2(Lesson &lesson);
-
-protected:
-    void cmd_button_Click(int index) override;
 };

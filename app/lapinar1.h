@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -10,6 +11,9 @@
 // line break used in calendar captions. One instance is owned by the lesson and handed to each
 // screen, so every test starts from a fresh lesson.
 struct LAPINAR1 {
+    Q_DECLARE_TR_FUNCTIONS(LAPINAR1)
+
+public:
     struct Question {
         QString Title;
         QString Text;

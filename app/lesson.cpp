@@ -1,5 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lesson.h"
 
-Lesson::Lesson() : chain(*this) {}
+#include "lessonstyle.h"
+
+Lesson::Lesson() : chain(*this)
+{
+    LessonStyle::install();
+}
+
 Lesson::~Lesson() = default;

@@ -2,11 +2,13 @@
 #pragma once
 
 #include "lapinar1.h"
+#include "lessonwindow.h"
 #include "random.h"
 #include "screenchain.h"
 
-// One run of the lesson: the shared state, the one random generator and the chain of screens.
-// The program makes one; every test makes its own, so each starts from a fresh lesson.
+// One run of the lesson: the shared state, the one random generator, the lesson window and the
+// chain of screens shown in it. The program makes one; every test makes its own, so each starts
+// from a fresh lesson.
 struct Lesson {
     Lesson();
     ~Lesson();
@@ -15,5 +17,7 @@ struct Lesson {
 
     LAPINAR1 state;
     Random random;
+    // Declared before the chain, so the screens and panels go before the window that holds them.
+    LessonWindow window;
     ScreenChain chain;
 };

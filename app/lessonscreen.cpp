@@ -8,15 +8,15 @@
 #include <QPushButton>
 
 LessonScreen::LessonScreen(Lesson &lesson, ScreenId id, const QColor &background)
-    : LessonWindow(Qt::Window), m_lesson(lesson), m_id(id)
+    : QWidget(lesson.window.pages()), m_lesson(lesson), m_id(id)
 {
-    setBackground(background);
-    setWindowTitle(QStringLiteral("Lapinar"));
-}
-
-void LessonScreen::load()
-{
-    CenterScreen(WidthTwips, HeightTwips);
+    // Shown only by the chain.
+    hide();
+    setGeometry(QRect(QPoint(0, 0), lesson.window.pages()->size()));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    setPalette(p);
 }
 
 QPushButton *LessonScreen::addCommandButton(int index, const QString &caption, double left, double top, double width,
@@ -56,18 +56,18 @@ void LessonScreen::navigate(int index)
 {
     // The second click of a quick double-click can still be on its way to a screen that the first
     // click has just left; a hidden screen takes no part in the lesson.
-    if (isVisible())
-        cmd_button_Click(index);
+    if (isVisible() && cmd_button_Click(index))
+        emit leaveRequested(index);
 }
 
 QPushButton *LessonScreen::addQuestionButton(int n, double left, double top, Corner corner)
 {
-    const QString name = QStringLiteral("Question %1").arg(n);
+    const QString name = tr("Question %1").arg(n);
     QButton = Controls::pictureButton(client(), QStringLiteral("question"), name, left, top, 1005, 1005);
     QButton->setToolTip(name);
     connect(QButton, &QPushButton::clicked, this, [this, n, corner] {
         if (isVisible())
-            m_lesson.chain.showQuestion(this, n, QButton, corner);
+            emit questionRequested(n, QButton, corner);
     });
     return QButton;
 }

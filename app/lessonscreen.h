@@ -2,39 +2,63 @@
 #pragma once
 
 #include "controls.h"
-#include "lessonwindow.h"
-#include "screenchain.h"
+#include "screenid.h"
+
+#include <QWidget>
 
 class QLabel;
 class QPushButton;
 struct Lesson;
 
-// A full-size screen of the lesson (9690 x 7290 twips with its frame). Its steps:
+// A screen of the lesson: a page of the lesson window, filling its client area (9600 x 7200 twips
+// inside the window's frame). Its steps:
 // - construction builds the controls;
-// - load() runs once, on the lesson's first reference to the screen: it sizes and centres the
-//   window, then runs the screen's own set-up (override and call the base first);
+// - load() runs once, on the lesson's first reference to the screen: the screen's own set-up;
 // - activate() runs every time the chain shows the screen, and again each time one of the lesson's
 //   own dialogs closes over it (never after a message box).
-class LessonScreen : public LessonWindow {
+// A screen does not move itself: it asks the chain, by a signal, for a move, a dialog or a message
+// box, and the chain performs it.
+class LessonScreen : public QWidget {
     Q_OBJECT
 public:
-    static constexpr double WidthTwips = 9690;
-    static constexpr double HeightTwips = 7290;
     static QColor grey() { return QColor(192, 192, 192); }
 
     LessonScreen(Lesson &lesson, ScreenId id, const QColor &background);
 
     ScreenId id() const { return m_id; }
-    virtual void load();
+    virtual void load() {}
     virtual void activate() {}
+
+    // The area the controls are placed in, in twips from its corner: the screen itself.
+    QWidget *client() { return this; }
+    const QWidget *client() const { return this; }
 
     // The navigation buttons, by index, and the question button (nullptr where there is none).
     QPushButton *cmdButton(int index) const { return cmd_button(index); }
     QPushButton *questionButton() const { return QButton; }
 
+signals:
+    // The pupil pressed navigation button `index` and it leaves this screen; the chain knows where to.
+    void leaveRequested(int index);
+    void reminderRequested(const QString &text);
+    void questionRequested(int n, QWidget *button, Corner corner);
+    void messageRequested(const QString &text);
+
 protected:
-    // Click handler of the navigation buttons; indexes without an action do nothing.
-    virtual void cmd_button_Click(int index) { Q_UNUSED(index); }
+    // The screen's own steps for a navigation button, before any move: true when the button then
+    // leaves the screen (the chain performs the move), false when the screen stays. By default
+    // every button leaves.
+    virtual bool cmd_button_Click(int index)
+    {
+        Q_UNUSED(index);
+        return true;
+    }
+
+    // The lesson's reminder dialog with this text; returns once the pupil has closed it, after
+    // this screen has been activated again.
+    void showReminder(const QString &text) { emit reminderRequested(text); }
+    // A message box with one OK button, no icon and the title "Lapinar"; nothing is activated after.
+    void showMessage(const QString &text) { emit messageRequested(text); }
 
     // A text navigation button (MS Sans Serif 9.75 pt unless told otherwise).
     QPushButton *addCommandButton(int index, const QString &caption, double left, double top, double width = 1215,

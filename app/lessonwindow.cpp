@@ -1,44 +1,80 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lessonwindow.h"
 
+#include "dialogs.h"
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <cmath>
 
-LessonWindow::LessonWindow(Qt::WindowFlags kind)
-    : QWidget(nullptr, kind | Qt::FramelessWindowHint | Qt::CustomizeWindowHint), m_client(new QWidget(this))
+namespace {
+
+// Swallows every mouse event on the screen beneath an open panel.
+class Shade : public QWidget {
+public:
+    explicit Shade(QWidget *parent) : QWidget(parent)
+    {
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+protected:
+    bool event(QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::ToolTip:
+            event->accept();
+            return true;
+        default:
+            return QWidget::event(event);
+        }
+    }
+};
+
+const QColor Surround(0x20, 0x20, 0x20);
+
+} // namespace
+
+LessonWindow::LessonWindow()
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint), m_pages(new QWidget(this)),
+      m_shade(new Shade(m_pages))
 {
-    m_client->setAutoFillBackground(true);
-    m_client->move(framePx(), framePx());
+    setWindowTitle(QStringLiteral("Lapinar"));
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { keepFocusInPanel(now); });
+    CenterScreen();
 }
 
-int LessonWindow::framePx() const
+QRect LessonWindow::lessonRect() const
 {
-    return Twips::px(FrameTwips);
+    const QSize lesson = Twips::size(WidthTwips, HeightTwips);
+    if (!m_fullScreen)
+        return QRect(QPoint(0, 0), lesson);
+    return QRect(QPoint((width() - lesson.width()) / 2, (height() - lesson.height()) / 2), lesson);
 }
 
-QSize LessonWindow::outerSizeFor(const QSize &clientSize)
+void LessonWindow::placePages()
 {
     const int frame = Twips::px(FrameTwips);
-    return clientSize + QSize(2 * frame, 2 * frame);
+    const QRect client = lessonRect().adjusted(frame, frame, -frame, -frame);
+    m_pages->setGeometry(client);
+    m_shade->setGeometry(QRect(QPoint(0, 0), client.size()));
 }
 
-void LessonWindow::setBackground(const QColor &colour)
+void LessonWindow::CenterScreen()
 {
-    QPalette p = m_client->palette();
-    p.setColor(QPalette::Window, colour);
-    m_client->setPalette(p);
-}
-
-void LessonWindow::CenterScreen(double widthTwips, double heightTwips)
-{
-    setOuterSize(Twips::size(widthTwips, heightTwips));
+    setFixedSize(Twips::size(WidthTwips, HeightTwips));
+    placePages();
     QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect area = display ? display->geometry() : QRect(0, 0, 640, 480);
     // The sizes read back are those really made; the halves fall on whole pixels downwards.
@@ -47,32 +83,70 @@ void LessonWindow::CenterScreen(double widthTwips, double heightTwips)
     move(left, top);
 }
 
-void LessonWindow::setOuterSize(const QSize &size)
+void LessonWindow::setFullScreenLesson(bool on)
 {
-    setFixedSize(size);
-    // A hidden window gets its resize event only when first shown; the controls need their place now.
-    const int frame = framePx();
-    m_client->setGeometry(frame, frame, width() - 2 * frame, height() - 2 * frame);
+    if (on == m_fullScreen)
+        return;
+    m_fullScreen = on;
+    if (on) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        showFullScreen();
+        // On X11 without a window manager nobody else makes the window cover the display; a
+        // Wayland compositor does it itself and places windows as it likes.
+        QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
+        if (display && QGuiApplication::platformName() != QLatin1String("wayland"))
+            setGeometry(display->geometry());
+    } else {
+        showNormal();
+        CenterScreen();
+    }
+    placePages();
+    update();
+}
+
+void LessonWindow::setOpenPanel(ModalPanel *panel)
+{
+    m_panel = panel;
+    if (panel) {
+        m_shade->show();
+        m_shade->raise();
+        panel->raise();
+        // The control under the pointer no longer is: it stops showing the pointer over it, as the
+        // screen would beneath a dialog window.
+        for (QWidget *w : m_pages->findChildren<QWidget *>())
+            if (w->underMouse() && !panel->isAncestorOf(w) && w != m_shade) {
+                w->setAttribute(Qt::WA_UnderMouse, false);
+                QEvent leave(QEvent::Leave);
+                QCoreApplication::sendEvent(w, &leave);
+                w->update();
+            }
+    } else {
+        m_shade->hide();
+    }
+}
+
+void LessonWindow::keepFocusInPanel(QWidget *now)
+{
+    if (m_panel && m_panel->isVisible() && now && isAncestorOf(now) && !m_panel->isAncestorOf(now))
+        m_panel->focusFirst();
 }
 
 void LessonWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    const int frame = framePx();
-    m_client->setGeometry(frame, frame, width() - 2 * frame, height() - 2 * frame);
+    placePages();
 }
 
-void LessonWindow::paintEvent(QPaintEvent *)
+void LessonWindow::paintFrame(QPainter &p, const QRect &outer, const QPalette &pal)
 {
     // A raised fixed-dialog frame: light outer and inner edges at the top left, shadows at the
     // bottom right, the button face between.
-    QPainter p(this);
-    const QPalette pal = palette();
-    const int frame = framePx();
-    p.fillRect(rect(), pal.color(QPalette::Button));
+    const int frame = Twips::px(FrameTwips);
+    p.fillRect(outer, pal.color(QPalette::Button));
     const int line = std::max(1, frame / 3);
     auto edge = [&](int inset, const QColor &light, const QColor &dark) {
-        const QRect r = rect().adjusted(inset, inset, -inset, -inset);
+        const QRect r = outer.adjusted(inset, inset, -inset, -inset);
         p.fillRect(QRect(r.left(), r.top(), r.width(), line), light);
         p.fillRect(QRect(r.left(), r.top(), line, r.height()), light);
         p.fillRect(QRect(r.left(), r.bottom() - line + 1, r.width(), line), dark);
@@ -82,6 +156,15 @@ void LessonWindow::paintEvent(QPaintEvent *)
     edge(line, pal.color(QPalette::Light), pal.color(QPalette::Mid));
 }
 
+void LessonWindow::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect lesson = lessonRect();
+    if (lesson != rect())
+        p.fillRect(rect(), Surround);
+    paintFrame(p, lesson, palette());
+}
+
 void LessonWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore();
@@ -89,6 +172,10 @@ void LessonWindow::closeEvent(QCloseEvent *event)
 
 void LessonWindow::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_F11 && !event->isAutoRepeat()) {
+        setFullScreenLesson(!m_fullScreen);
+        return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (auto *button = qobject_cast<QAbstractButton *>(focusWidget()); button && button->isEnabled()) {
             button->click();

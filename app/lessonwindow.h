@@ -3,40 +3,61 @@
 
 #include <QWidget>
 
-// A window of the lesson: no title bar, a thin fixed frame (45 twips) painted by the window itself
-// around a client area in which the controls are placed. The pupil can neither move, resize nor
-// close it: close requests from the window system are ignored, so the lesson never runs with no
-// window showing.
+class ModalPanel;
+
+// The lesson's one top-level window, for the whole run: no title bar, a thin fixed frame (45 twips)
+// painted by the window itself around a client area of one lesson screen. The screens are pages of
+// the client area and the reminder and question dialogs are panels over them, so nothing depends on
+// how a window system places or stacks windows. The pupil can neither move, resize nor close it:
+// close requests are ignored, so the lesson never runs with no window showing.
+//
+// Full screen (F11, or from the start) keeps the lesson at its scale, centred on a plain dark surround.
 class LessonWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr double FrameTwips = 45;
+    // A lesson screen with its frame.
+    static constexpr double WidthTwips = 9690;
+    static constexpr double HeightTwips = 7290;
 
-    explicit LessonWindow(Qt::WindowFlags kind = Qt::Window);
+    LessonWindow();
 
-    // The area inside the frame; controls are its children, placed in twips from its corner.
-    QWidget *client() const { return m_client; }
-    void setBackground(const QColor &colour);
+    // The client area: the screens and panels are its children, placed in twips from its corner.
+    QWidget *pages() const { return m_pages; }
 
-    // Sets the window's outer size in twips and centres it on the display, using the size that
-    // was really made.
-    void CenterScreen(double widthTwips, double heightTwips);
+    // Sizes the window to one lesson screen with its frame and centres it on the display, where the
+    // window system lets a program place its windows.
+    void CenterScreen();
 
-    // Fixes the window's outer size in pixels and fits the client area inside the frame.
-    void setOuterSize(const QSize &size);
+    bool isFullScreenLesson() const { return m_fullScreen; }
+    void setFullScreenLesson(bool on);
 
-    // The client area's outer size for a window whose client area is given (in pixels).
-    static QSize outerSizeFor(const QSize &clientSize);
+    // The panel open now, if any; while one is open nothing else in the window takes a click or a key.
+    ModalPanel *openPanel() const { return m_panel; }
+    void setOpenPanel(ModalPanel *panel);
+
+    // The lesson's frame and client area within the window: the whole window unless full screen.
+    QRect lessonRect() const;
+
+    // Paints the raised fixed frame of a lesson window or panel round the inside edge of `outer`.
+    static void paintFrame(QPainter &painter, const QRect &outer, const QPalette &palette);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    // Enter presses the button that has the focus, as on the systems the lesson grew up on.
+    // Enter presses the button that has the focus, as on the systems the lesson grew up on; F11
+    // switches full screen on and off.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    int framePx() const;
+    void placePages();
+    // Keeps the focus inside the open panel, whatever tries to take it elsewhere.
+    void keepFocusInPanel(QWidget *now);
 
-    QWidget *m_client;
+    QWidget *m_pages;
+    // Covers the client area under an open panel and swallows every click on what lies beneath.
+    QWidget *m_shade;
+    ModalPanel *m_panel = nullptr;
+    bool m_fullScreen = false;
 };

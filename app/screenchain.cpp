@@ -4,11 +4,60 @@
 #include "dialogs.h"
 #include "lesson.h"
 #include "lessonscreen.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <optional>
+
+namespace {
+
+// Every navigation button of every screen, and where it leads. A screen's own steps for a button
+// run first, in the screen (the island's and the fox screen's year stepping, saving the results
+// table, refusing ">>" before a prediction is chosen); it asks for the move only when the button
+// really leaves it. A button the table does not list does nothing.
+struct Move {
+    ScreenId from;
+    int button;
+    // Where the button leads; none for the stop sign, which asks whether to quit.
+    std::optional<ScreenId> to;
+    // Shown, and waited for, before the move.
+    const char *reminder = nullptr;
+    // CurrentYear is set to this before the target is shown, so the target lays out that year.
+    std::optional<qint16> year = std::nullopt;
+};
+
+const Move Moves[] = {
+    {ScreenId::Intro1, 0, ScreenId::Intro2,
+     QT_TRANSLATE_NOOP("ScreenChain",
+                       "Remember that each screen has a question on your worksheet. Have you answered the first one?")},
+    {ScreenId::Intro1, 1, std::nullopt},
+    {ScreenId::Intro2, 0, ScreenId::Prediction},
+    {ScreenId::Intro2, 1, ScreenId::Intro1},
+    {ScreenId::Prediction, 0, ScreenId::Intro3,
+     QT_TRANSLATE_NOOP("ScreenChain", "Make sure that you have written your prediction down.")},
+    {ScreenId::Prediction, 1, ScreenId::Intro2},
+    // The experiment always starts again at calendar year 0.
+    {ScreenId::Intro3, 0, ScreenId::Island, nullptr, 1},
+    {ScreenId::Intro3, 1, ScreenId::Prediction},
+    {ScreenId::Island, 0, ScreenId::GraphForm},
+    {ScreenId::Island, 1, ScreenId::Intro3},
+    {ScreenId::GraphForm, 0, ScreenId::Conclusion},
+    {ScreenId::GraphForm, 1, ScreenId::Island, nullptr, 10},
+    {ScreenId::Conclusion, 0, ScreenId::Extend},
+    {ScreenId::Conclusion, 1, ScreenId::GraphForm},
+    {ScreenId::Conclusion, 2, std::nullopt},
+    {ScreenId::Extend, 0, ScreenId::Foxes, nullptr, 0},
+    {ScreenId::Extend, 1, ScreenId::Conclusion},
+    {ScreenId::Foxes, 0, ScreenId::Finish},
+    {ScreenId::Foxes, 1, ScreenId::Extend},
+    {ScreenId::Finish, 0, ScreenId::Foxes, nullptr, 10},
+    {ScreenId::Finish, 1, std::nullopt},
+};
+
+} // namespace
 
 ScreenChain::ScreenChain(Lesson &lesson)
     : m_lesson(lesson), m_programEnd([] {
@@ -29,12 +78,20 @@ void ScreenChain::setFactory(ScreenId id, Factory factory)
 LessonScreen *ScreenChain::screen(ScreenId id)
 {
     auto &slot = m_screens[index(id)];
-    if (!slot) {
-        Q_ASSERT_X(m_factories[index(id)], "ScreenChain::screen", "no factory for this screen");
-        slot.reset(m_factories[index(id)](m_lesson));
-        slot->load();
-    }
-    return slot.get();
+    if (slot)
+        return slot.get();
+    // The start-up code gives every screen its factory; a lesson without one cannot go on.
+    if (!m_factories[index(id)])
+        qFatal("Lapinar: no screen made for screen %d", index(id));
+    slot.reset(m_factories[index(id)](m_lesson));
+    LessonScreen *s = slot.get();
+    connect(s, &LessonScreen::leaveRequested, this, [this, s](int button) { leave(s, button); });
+    connect(s, &LessonScreen::reminderRequested, this, [this, s](const QString &text) { showReminder(s, text); });
+    connect(s, &LessonScreen::questionRequested, this,
+            [this, s](int n, QWidget *button, Corner corner) { showQuestion(s, n, button, corner); });
+    connect(s, &LessonScreen::messageRequested, this, &ScreenChain::information);
+    s->load();
+    return s;
 }
 
 LessonScreen *ScreenChain::created(ScreenId id) const
@@ -60,8 +117,25 @@ void ScreenChain::show(ScreenId id)
 {
     LessonScreen *target = screen(id);
     target->show();
-    target->activateWindow();
+    target->raise();
+    // The focus goes back where the pupil left it on this screen. The screen's activation may
+    // place it itself; if nothing has, it goes to the screen's first control as laid out now, as
+    // on a window opened again.
+    const auto canTake = [target](QWidget *w) {
+        return w && target->isAncestorOf(w) && w->isVisibleTo(target) && w->isEnabled() &&
+               (w->focusPolicy() & Qt::TabFocus);
+    };
+    if (QWidget *focus = target->focusWidget(); canTake(focus))
+        focus->setFocus(Qt::OtherFocusReason);
+    // Asking for the keyboard matters without a window manager, where no one else gives it.
+    if (!m_lesson.window.isVisible()) {
+        m_lesson.window.show();
+        m_lesson.window.activateWindow();
+    }
     target->activate();
+    if (!canTake(m_lesson.window.focusWidget()))
+        if (const QList<QWidget *> stops = Controls::focusStops(target); !stops.isEmpty())
+            stops.first()->setFocus(Qt::OtherFocusReason);
     emit screenActivated(id);
 }
 
@@ -72,18 +146,44 @@ void ScreenChain::move(LessonScreen *from, ScreenId to)
         from->hide();
 }
 
+void ScreenChain::leave(LessonScreen *from, int button)
+{
+    for (const Move &m : Moves) {
+        if (m.from != from->id() || m.button != button)
+            continue;
+        if (!m.to) {
+            confirmQuit();
+            return;
+        }
+        if (m.reminder)
+            showReminder(from, tr(m.reminder));
+        if (m.year)
+            m_lesson.state.CurrentYear = *m.year;
+        move(from, *m.to);
+        return;
+    }
+}
+
 ReminderDialog &ScreenChain::reminderDialog()
 {
     if (!m_reminder)
-        m_reminder = std::make_unique<ReminderDialog>();
+        m_reminder = std::make_unique<ReminderDialog>(m_lesson.window);
     return *m_reminder;
 }
 
 QuestionDialog &ScreenChain::questionDialog()
 {
     if (!m_question)
-        m_question = std::make_unique<QuestionDialog>();
+        m_question = std::make_unique<QuestionDialog>(m_lesson.window);
     return *m_question;
+}
+
+void ScreenChain::activateAgain(LessonScreen *caller)
+{
+    if (caller && caller->isVisible()) {
+        caller->activate();
+        emit screenActivated(caller->id());
+    }
 }
 
 void ScreenChain::showReminder(LessonScreen *caller, const QString &text)
@@ -91,11 +191,7 @@ void ScreenChain::showReminder(LessonScreen *caller, const QString &text)
     ReminderDialog &dialog = reminderDialog();
     dialog.text()->setText(text);
     dialog.showModal();
-    if (caller && caller->isVisible()) {
-        caller->activateWindow();
-        caller->activate();
-        emit screenActivated(caller->id());
-    }
+    activateAgain(caller);
 }
 
 void ScreenChain::showQuestion(LessonScreen *caller, int n, const QWidget *button, Corner corner)
@@ -105,32 +201,44 @@ void ScreenChain::showQuestion(LessonScreen *caller, int n, const QWidget *butto
     dialog.QuestionTitle->setText(question.Title);
     dialog.QuestionText->setText(question.Text);
 
-    // Corners meet where the button really is on the display.
-    const QRect b(button->mapToGlobal(QPoint(0, 0)), button->size());
-    const QSize d = dialog.frameGeometry().size();
+    // Corners meet where the button is on the lesson screen.
+    const QRect b(button->mapTo(m_lesson.window.pages(), QPoint(0, 0)), button->size());
+    const QSize d = dialog.size();
     const int top = corner == Corner::TopRight ? b.top() : b.top() + b.height() - d.height();
     const int left = corner == Corner::BottomLeft ? b.left() : b.left() + b.width() - d.width();
     dialog.move(left, top);
 
     dialog.showModal();
-    if (caller && caller->isVisible()) {
-        caller->activateWindow();
-        caller->activate();
-        emit screenActivated(caller->id());
-    }
+    activateAgain(caller);
 }
 
-void ScreenChain::information(QWidget *over, const QString &text)
+namespace {
+
+// A message box's text and buttons in the lesson's font at the lesson's scale, whatever font the
+// desktop gives message boxes.
+void atLessonScale(QMessageBox &box)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Lapinar"), text, QMessageBox::Ok, over);
+    const QFont font = Twips::font(Twips::Face::MSSansSerif, 9.75);
+    box.setFont(font);
+    for (QWidget *part : box.findChildren<QWidget *>())
+        part->setFont(font);
+}
+
+} // namespace
+
+void ScreenChain::information(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Lapinar"), text, QMessageBox::Ok, &m_lesson.window);
+    atLessonScale(box);
     box.exec();
 }
 
-void ScreenChain::confirmQuit(QWidget *over)
+void ScreenChain::confirmQuit()
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Lapinar"),
-                    QStringLiteral("Do you really want to leave Lapinar?"), QMessageBox::Yes | QMessageBox::No, over);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Lapinar"), tr("Do you really want to leave Lapinar?"),
+                    QMessageBox::Yes | QMessageBox::No, &m_lesson.window);
     box.setDefaultButton(QMessageBox::No);
+    atLessonScale(box);
     if (box.exec() == QMessageBox::Yes)
         m_programEnd();
 }

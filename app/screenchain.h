@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "screenid.h"
+
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
@@ -14,16 +15,11 @@ class ReminderDialog;
 class QWidget;
 struct Lesson;
 
-// The ten screens of the lesson, in the order of the chain.
-enum class ScreenId { Intro1, Intro2, Prediction, Intro3, Island, GraphForm, Conclusion, Extend, Foxes, Finish };
-constexpr int ScreenCount = 10;
-
-// Where the question dialog sits against its button: the named corners of both meet.
-enum class Corner { TopRight, BottomLeft, BottomRight };
-
 // The chain of screens. It creates each screen on its first reference (running its load step
-// once), performs the moves between screens (the target is shown and activated before the current
-// screen is hidden), and owns the reminder and question dialogs and the lesson's message boxes.
+// once), is the one place that knows where each button of each screen leads, and performs the
+// moves (the move's own steps, then the target shown and activated before the screen the move
+// started from is hidden). It owns the reminder and question panels and shows the lesson's
+// message boxes, all of them at a screen's request.
 class ScreenChain : public QObject {
     Q_OBJECT
 public:
@@ -41,23 +37,26 @@ public:
     // The lesson screens showing now.
     QList<LessonScreen *> visibleScreens() const;
 
-    // Shows the first screen.
+    // Shows the lesson window with its first screen.
     void start();
     // Shows a screen and runs its activation step.
     void show(ScreenId id);
-    // A move: show (and activate) the target, then hide the screen the move started from.
+    // A page swap: show (and activate) the target, then hide the screen the move started from.
     void move(LessonScreen *from, ScreenId to);
+    // What pressing navigation button `index` of a screen does once the screen has done its own
+    // steps: the reminder (if any), the year, then the page swap, or the quit question.
+    void leave(LessonScreen *from, int index);
 
-    // The reminder dialog with a text, modal; returns once the pupil has closed it, then the
-    // caller is activated again.
+    // The reminder panel with a text, modal; returns once the pupil has closed it, then the caller
+    // is activated again.
     void showReminder(LessonScreen *caller, const QString &text);
-    // The question dialog with worksheet question n, placed with the given corner on the button's
-    // corner where the button really is on the display; the caller is activated again afterwards.
+    // The question panel with worksheet question n, its given corner on the button's corner; the
+    // caller is activated again afterwards.
     void showQuestion(LessonScreen *caller, int n, const QWidget *button, Corner corner);
     // A message box with one OK button, no icon and the title "Lapinar". Nothing is activated after.
-    void information(QWidget *over, const QString &text);
+    void information(const QString &text);
     // The quit question; Yes ends the program at once, anything else changes nothing.
-    void confirmQuit(QWidget *over);
+    void confirmQuit();
 
     ReminderDialog &reminderDialog();
     QuestionDialog &questionDialog();
@@ -73,6 +72,7 @@ signals:
 
 private:
     static int index(ScreenId id) { return int(id); }
+    void activateAgain(LessonScreen *caller);
 
     Lesson &m_lesson;
     std::array<Factory, ScreenCount> m_factories;

@@ -22,13 +22,12 @@ void setScale(double scale)
     g_scale = scale > 0 ? scale : 1.0;
 }
 
-double scaleToFit(const QSize &available)
+double scaleToFit(const QSize &available, double margin)
 {
     // A lesson screen is 9690 x 7290 twips with its frame: 646 x 486 pixels at scale 1.
     constexpr double ScreenWidth = 9690 / TwipsPerPixel;
     constexpr double ScreenHeight = 7290 / TwipsPerPixel;
-    constexpr double Margin = 0.95; // leave a little of the desktop showing round the lesson
-    const double fit = std::min(available.width() * Margin / ScreenWidth, available.height() * Margin / ScreenHeight);
+    const double fit = std::min(available.width() * margin / ScreenWidth, available.height() * margin / ScreenHeight);
     return std::max(1.0, fit);
 }
 

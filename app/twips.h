@@ -16,8 +16,9 @@ double scale();
 void setScale(double scale);
 
 // The lesson-wide scale for a display whose available area is given in pixels: a lesson screen,
-// frame included, as large as fits with a margin, never below 1 (so exactly 1 on 640 x 480).
-double scaleToFit(const QSize &available);
+// frame included, as large as fits within `margin` of it (a little of the desktop showing round the
+// lesson by default), never below 1 (so exactly 1 on 640 x 480).
+double scaleToFit(const QSize &available, double margin = 0.95);
 
 int px(double twips);
 QRect rect(double left, double top, double width, double height);

@@ -13,14 +13,13 @@ const QList<int> PracticeBurrows = {0, 1, 2};
 Intro3::Intro3(Lesson &lesson)
     : LessonScreen(lesson, ScreenId::Intro3, grey()), m_game(lesson.random, PopupGame::Rules::Practice, 0, 3)
 {
-    addInfoText(3, QStringLiteral("The trouble with counting rabbits is that they move about and hide."), 840, 960,
-                5055, 1335);
+    addInfoText(3, tr("The trouble with counting rabbits is that they move about and hide."), 840, 960, 5055, 1335);
     addInfoText(4,
-                QStringLiteral("If you see a rabbit, click on it as fast as you can. This will mark it and so you "
-                               "won't count it twice."),
+                tr("If you see a rabbit, click on it as fast as you can. This will mark it and so you "
+                   "won't count it twice."),
                 720, 2760, 8175, 975);
-    addInfoText(5, QStringLiteral("Have a practice and then it will be time to go and put the rabbits on the island."),
-                720, 4080, 8535, 855);
+    addInfoText(5, tr("Have a practice and then it will be time to go and put the rabbits on the island."), 720, 4080,
+                8535, 855);
     addInfoPic(1, QStringLiteral("practice_rabbit"), tr("A rabbit hopping towards its burrow"), 6360, 360, 2415, 2055);
 
     // Made after the texts, so that a burrow lying over the edge of a text still takes the click.
@@ -38,7 +37,7 @@ Intro3::Intro3(Lesson &lesson)
 
     addQuestionButton(4, 3000, 5520, Corner::BottomLeft);
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);
-    addCommandButton(0, QStringLiteral(">>"), 7560, 5880)->setToolTip(QStringLiteral("Start experiment"));
+    addCommandButton(0, QStringLiteral(">>"), 7560, 5880)->setToolTip(tr("Start experiment"));
     setTabOrder(cmd_button(1), cmd_button(0));
     setTabOrder(cmd_button(0), QButton);
 
@@ -68,24 +67,8 @@ void Intro3::popupTick()
         m_holeField.follow(Hole(m_game.currentHole()));
 }
 
-void Intro3::cmd_button_Click(int index)
-{
-    switch (index) {
-    case 0:
-        // The experiment always starts again at calendar year 0.
-        m_lesson.state.CurrentYear = 1;
-        m_lesson.chain.move(this, ScreenId::Island);
-        break;
-    case 1:
-        m_lesson.chain.move(this, ScreenId::Prediction);
-        break;
-    default:
-        break;
-    }
-}
-
 void Intro3::Hole_Click(int index)
 {
     if (m_game.click(index) == PopupGame::Click::Missed)
-        m_lesson.chain.information(this, QStringLiteral("You missed. Better luck next time."));
+        showMessage(tr("You missed. Better luck next time."));
 }

@@ -28,9 +28,6 @@ public:
     const PopupGame &game() const { return m_game; }
     const QTimer &popupTimer() const { return Popup; }
 
-protected:
-    void cmd_button_Click(int index) override;
-
 private:
     void Hole_Click(int index);
 

@@ -10,11 +10,11 @@
 #include <algorithm>
 
 namespace {
-const QString LeaveFirstVisit =
-    QStringLiteral("Make sure that you write down the number of lapinar in the table on your worksheet.");
-const QString TooManyToCount =
-    QStringLiteral("There are getting to be too many rabbits to count. There are around 4 rabbits living in each "
-                   "burrow. Use this fact to estimate them.");
+const char *const LeaveFirstVisit =
+    QT_TRANSLATE_NOOP("Island", "Make sure that you write down the number of lapinar in the table on your worksheet.");
+const char *const TooManyToCount = QT_TRANSLATE_NOOP(
+    "Island", "There are getting to be too many rabbits to count. There are around 4 rabbits living in each "
+              "burrow. Use this fact to estimate them.");
 } // namespace
 
 Island::Island(Lesson &lesson)
@@ -41,7 +41,7 @@ Island::Island(Lesson &lesson)
 
     // ShowYear sets both captions before the pupil sees them.
     addCommandButton(1, QStringLiteral("<<"), 6600, 6240, 1215, 495);
-    addCommandButton(0, QStringLiteral("Next year"), 8040, 6240, 1215, 495);
+    addCommandButton(0, tr("Next year"), 8040, 6240, 1215, 495);
 
     Popup.setInterval(1500);
     connect(&Popup, &QTimer::timeout, this, &Island::popupTick);
@@ -109,38 +109,35 @@ void Island::popupTick()
         m_holeField.follow(Hole(m_game.currentHole()));
 }
 
-void Island::cmd_button_Click(int index)
+bool Island::cmd_button_Click(int index)
 {
     qint16 &year = m_lesson.state.CurrentYear;
     switch (index) {
     case 0:
         RecordCount();
         if (year == IslandYear::FirstYear)
-            m_lesson.chain.showReminder(this, LeaveFirstVisit);
+            showReminder(tr(LeaveFirstVisit));
         ++year;
-        if (year > IslandYear::LastYear)
-            m_lesson.chain.move(this, ScreenId::GraphForm);
-        else
-            ShowYear();
         break;
     case 1:
         RecordCount();
         --year;
-        if (year < IslandYear::FirstYear)
-            m_lesson.chain.move(this, ScreenId::Intro3);
-        else
-            ShowYear();
         break;
     default:
-        break;
+        return false;
     }
+    // Past the last visit the results screen follows, before the first the practice.
+    if (year > IslandYear::LastYear || year < IslandYear::FirstYear)
+        return true;
+    ShowYear();
+    return false;
 }
 
 void Island::Hole_Click(int index)
 {
     if (!IslandYear::isCountingYear(m_lesson.state.CurrentYear)) {
         // Closing the reminder activates the island again, which lays the same year out anew.
-        m_lesson.chain.showReminder(this, TooManyToCount);
+        showReminder(tr(TooManyToCount));
         return;
     }
     switch (m_game.click(index)) {
@@ -148,10 +145,10 @@ void Island::Hole_Click(int index)
         Calendar(1)->setText(QString::number(m_game.yearCount()));
         break;
     case PopupGame::Click::AlreadyCounted:
-        m_lesson.chain.information(this, QStringLiteral("You have already counted this rabbit."));
+        showMessage(tr("You have already counted this rabbit."));
         break;
     case PopupGame::Click::Missed:
-        m_lesson.chain.information(this, QStringLiteral("You missed. Better luck next time."));
+        showMessage(tr("You missed. Better luck next time."));
         break;
     case PopupGame::Click::Marked:
     case PopupGame::Click::AlreadyMarked:

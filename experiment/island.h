@@ -38,7 +38,7 @@ public:
     const QTimer &popupTimer() const { return Popup; }
 
 protected:
-    void cmd_button_Click(int index) override;
+    bool cmd_button_Click(int index) override;
 
 private:
     void Hole_Click(int index);

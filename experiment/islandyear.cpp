@@ -4,6 +4,8 @@
 #include "lapinar1.h"
 #include "random.h"
 
+#include <QCoreApplication>
+
 #include <QSet>
 #include <algorithm>
 #include <array>
@@ -47,17 +49,18 @@ bool isCountingYear(int year)
 
 QString calendarCaption(int year, const QString &newLine)
 {
-    return QStringLiteral("Year") + newLine + QString::number(year - 1);
+    // The line break and the number are arguments, so a translation places them as it needs.
+    return QCoreApplication::translate("Calendar", "Year%1%2").arg(newLine, QString::number(year - 1));
 }
 
 QString forwardCaption(int year)
 {
-    return year >= LastYear ? QStringLiteral(">>") : QStringLiteral("Next year");
+    return year >= LastYear ? QStringLiteral(">>") : QCoreApplication::translate("YearButtons", "Next year");
 }
 
 QString backCaption(int year)
 {
-    return year <= FirstYear ? QStringLiteral("<<") : QStringLiteral("Last year");
+    return year <= FirstYear ? QStringLiteral("<<") : QCoreApplication::translate("YearButtons", "Last year");
 }
 
 QPoint gridCell(int index)

@@ -4,6 +4,8 @@
 #include "artwork.h"
 #include "twips.h"
 
+#include <QCoreApplication>
+
 namespace PopupHoles {
 
 namespace {
@@ -33,9 +35,10 @@ void show(ClickableImage *hole, const PopupGame::Hole &state, const ControlArray
         return;
     // A practice rabbit that was hit keeps the tag "up" but wears the mark, and is spoken as marked.
     const bool marked = state.look == PopupGame::Look::MarkedRabbit;
-    hole->setSpokenNames({{PopupGame::Down, QStringLiteral("burrow")},
-                          {PopupGame::Up, marked ? QStringLiteral("counted rabbit") : QStringLiteral("rabbit")},
-                          {PopupGame::MarkedTag, QStringLiteral("counted rabbit")}});
+    hole->setSpokenNames({{PopupGame::Down, QCoreApplication::translate("PopupHoles", "burrow")},
+                          {PopupGame::Up, marked ? QCoreApplication::translate("PopupHoles", "counted rabbit")
+                                                 : QCoreApplication::translate("PopupHoles", "rabbit")},
+                          {PopupGame::MarkedTag, QCoreApplication::translate("PopupHoles", "counted rabbit")}});
     hole->setTag(state.tag);
     const int store = state.look == PopupGame::Look::Burrow   ? 0
                       : state.look == PopupGame::Look::Rabbit ? 1

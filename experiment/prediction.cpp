@@ -22,11 +22,15 @@ struct PredictionLayout {
 
 // Top to bottom in the left part of the screen, in the order of their indexes.
 constexpr PredictionLayout predictions[Prediction::PredictionCount] = {
-    {600, 240, 5175, 1215, 1245, 405, 3615, 615, "The number of rabbits will go up and then stay the same."},
-    {600, 1545, 5175, 1230, 1320, 510, 2970, 405, "All the rabbits will die."},
-    {600, 2865, 5175, 1230, 1320, 360, 3000, 615, "The number of rabbits will keep on going up."},
-    {600, 4200, 5175, 1215, 1080, 390, 3405, 735, "The number of rabbits will go up and then go down."},
-    {600, 5520, 5175, 1215, 840, 435, 4455, 615, "The number of rabbits will not change."},
+    {600, 240, 5175, 1215, 1245, 405, 3615, 615,
+     QT_TRANSLATE_NOOP("Prediction", "The number of rabbits will go up and then stay the same.")},
+    {600, 1545, 5175, 1230, 1320, 510, 2970, 405, QT_TRANSLATE_NOOP("Prediction", "All the rabbits will die.")},
+    {600, 2865, 5175, 1230, 1320, 360, 3000, 615,
+     QT_TRANSLATE_NOOP("Prediction", "The number of rabbits will keep on going up.")},
+    {600, 4200, 5175, 1215, 1080, 390, 3405, 735,
+     QT_TRANSLATE_NOOP("Prediction", "The number of rabbits will go up and then go down.")},
+    {600, 5520, 5175, 1215, 840, 435, 4455, 615,
+     QT_TRANSLATE_NOOP("Prediction", "The number of rabbits will not change.")},
 };
 
 const QString RingPicture = QStringLiteral("ring");
@@ -66,7 +70,7 @@ Prediction::Prediction(Lesson &lesson) : LessonScreen(lesson, ScreenId::Predicti
 
         // The last text is laid out wider than its area reaches; the area would cut its words off
         // at the right, so the text wraps within the area instead.
-        auto *text = new PredictionLabel(QString::fromLatin1(p.text), area);
+        auto *text = new PredictionLabel(tr(p.text), area);
         text->setGeometry(
             Twips::rect(p.textLeft, p.textTop, std::min(p.textWidth, p.areaWidth - p.textLeft), p.textHeight));
         text->setFont(predictionFont);
@@ -80,8 +84,8 @@ Prediction::Prediction(Lesson &lesson) : LessonScreen(lesson, ScreenId::Predicti
         connect(text, &PredictionLabel::clicked, this, [this, i] { PredictionText_Click(i); });
     }
 
-    addInfoText(1, QStringLiteral("Here are some things that could happen."), 6240, 720, 3255, 1455);
-    addInfoText(0, QStringLiteral("Click on the best prediction."), 6240, 2400, 2775, 975);
+    addInfoText(1, tr("Here are some things that could happen."), 6240, 720, 3255, 1455);
+    addInfoText(0, tr("Click on the best prediction."), 6240, 2400, 2775, 975);
     addQuestionButton(3, 6960, 3960, Corner::BottomRight);
 
     // The ring store: the picture that a chosen area copies. It is never shown itself.
@@ -137,20 +141,8 @@ void Prediction::PredictionText_Click(int index)
     cmd_button(0)->setEnabled(true);
 }
 
-void Prediction::cmd_button_Click(int index)
+bool Prediction::cmd_button_Click(int index)
 {
-    switch (index) {
-    case 0:
-        // Only a chosen prediction leads on, however the button came to be pressed.
-        if (ringedIndex() < 0)
-            return;
-        m_lesson.chain.showReminder(this, QStringLiteral("Make sure that you have written your prediction down."));
-        m_lesson.chain.move(this, ScreenId::Intro3);
-        break;
-    case 1:
-        m_lesson.chain.move(this, ScreenId::Intro2);
-        break;
-    default:
-        break;
-    }
+    // Only a chosen prediction leads on, however the button came to be pressed.
+    return index != 0 || ringedIndex() >= 0;
 }

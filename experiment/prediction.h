@@ -41,7 +41,7 @@ public:
 
 protected:
     // The navigation buttons: 0 ">>" forward to the practice, 1 "<<" back.
-    void cmd_button_Click(int index) override;
+    bool cmd_button_Click(int index) override;
 
 private:
     void PredictionText_Click(int index);

@@ -21,7 +21,7 @@ constexpr double HoleSpacing = 720;
 // What a screen reader says for a place; a marked place says which animal was counted.
 QMap<QString, QString> spokenNames(const QString &marked = QString())
 {
-    QMap<QString, QString> names{{FoxYear::RabbitTag, QObject::tr("rabbit")}, {FoxYear::FoxTag, QObject::tr("fox")}};
+    QMap<QString, QString> names{{FoxYear::RabbitTag, Foxes::tr("rabbit")}, {FoxYear::FoxTag, Foxes::tr("fox")}};
     if (!marked.isEmpty())
         names.insert(FoxYear::MarkedTag, marked);
     return names;
@@ -63,8 +63,7 @@ Foxes::Foxes(Lesson &lesson) : LessonScreen(lesson, ScreenId::Foxes, QColor(0, 1
 
     addCommandButton(1, QStringLiteral("<<"), 6480, 6240, 1215, 495)
         ->setFont(Twips::font(Twips::Face::MSSansSerif, 8.25));
-    addCommandButton(0, QStringLiteral("Next year"), 7920, 6240, 1215, 495)
-        ->setFont(Twips::font(Twips::Face::MSSansSerif, 8.25));
+    addCommandButton(0, tr("Next year"), 7920, 6240, 1215, 495)->setFont(Twips::font(Twips::Face::MSSansSerif, 8.25));
 
     // The pictures the holes copy: a rabbit, a counted rabbit, a fox and a counted fox, each at the
     // size of its store.
@@ -152,30 +151,29 @@ void Foxes::Hole_Click(int index)
         place->setTag(FoxYear::MarkedTag);
         break;
     case FoxYear::Click::AlreadyCounted:
-        m_lesson.chain.information(this, QStringLiteral("You have already counted this one."));
+        showMessage(tr("You have already counted this one."));
         break;
     case FoxYear::Click::Nothing:
         break;
     }
 }
 
-void Foxes::cmd_button_Click(int index)
+bool Foxes::cmd_button_Click(int index)
 {
     qint16 &year = m_lesson.state.CurrentYear;
     switch (index) {
     case 0:
-        if (++year > FoxFigures::LastYear)
-            m_lesson.chain.move(this, ScreenId::Finish);
-        else
-            ShowYear();
+        ++year;
         break;
     case 1:
-        if (--year < FoxFigures::FirstYear)
-            m_lesson.chain.move(this, ScreenId::Extend);
-        else
-            ShowYear();
+        --year;
         break;
     default:
-        break;
+        return false;
     }
+    // Past year 10 the last screen follows, before year 0 the extension's introduction.
+    if (year > FoxFigures::LastYear || year < FoxFigures::FirstYear)
+        return true;
+    ShowYear();
+    return false;
 }

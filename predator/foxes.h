@@ -49,7 +49,7 @@ public:
     const FoxYear &year() const { return m_year; }
 
 protected:
-    void cmd_button_Click(int index) override;
+    bool cmd_button_Click(int index) override;
 
 private:
     // Places holes with the given indexes from left to right at rowLeft + 720 * column.

@@ -3,6 +3,8 @@
 
 #include "random.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace FoxFigures {
@@ -35,17 +37,18 @@ void FillYearTable(LAPINAR1 &state)
 
 QString yearCaption(int year, const QString &newLine)
 {
-    return QStringLiteral("Year") + newLine + QString::number(year);
+    // The line break and the number are arguments, so a translation places them as it needs.
+    return QCoreApplication::translate("Calendar", "Year%1%2").arg(newLine, QString::number(year));
 }
 
 QString forwardCaption(int year)
 {
-    return year >= LastYear ? QStringLiteral(">>") : QStringLiteral("Next year");
+    return year >= LastYear ? QStringLiteral(">>") : QCoreApplication::translate("YearButtons", "Next year");
 }
 
 QString backCaption(int year)
 {
-    return year <= FirstYear ? QStringLiteral("<<") : QStringLiteral("Last year");
+    return year <= FirstYear ? QStringLiteral("<<") : QCoreApplication::translate("YearButtons", "Last year");
 }
 
 } // namespace FoxFigures

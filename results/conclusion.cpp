@@ -10,17 +10,16 @@ Conclusion::Conclusion(Lesson &lesson) : InfoScreen(lesson, ScreenId::Conclusion
 {
     addTitle(3, QStringLiteral("Lapinar"), 48.75, 2760, 240, 3495, 975);
     addInfoText(1, QString(), 600, 1440, 8535, 855);
-    addInfoText(0, QStringLiteral("Decide if your results are good enough for you to make a conclusion."), 600, 2400,
-                8535, 855);
+    addInfoText(0, tr("Decide if your results are good enough for you to make a conclusion."), 600, 2400, 8535, 855);
     addInfoText(2,
-                QStringLiteral("Go back to check your results or click on the question button for help on writing "
-                               "your conclusion."),
+                tr("Go back to check your results or click on the question button for help on writing "
+                   "your conclusion."),
                 4200, 3120, 3615, 2535);
     addInfoPic(1, QStringLiteral("rabbit_head"), tr("A rabbit's head"), 600, 3360, 3135, 2775);
     addQuestionButton(6, 7680, 4320, Corner::BottomRight);
     addStopButton(2, 4680, 5880);
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);
-    addCommandButton(0, QStringLiteral("Extension"), 7560, 5880);
+    addCommandButton(0, tr("Extension"), 7560, 5880);
 }
 
 void Conclusion::activate()
@@ -36,21 +35,4 @@ void Conclusion::SummariseCounts()
 QString Conclusion::summary() const
 {
     return InfoText(1)->text();
-}
-
-void Conclusion::cmd_button_Click(int index)
-{
-    switch (index) {
-    case 0:
-        m_lesson.chain.move(this, ScreenId::Extend);
-        break;
-    case 1:
-        m_lesson.chain.move(this, ScreenId::GraphForm);
-        break;
-    case 2:
-        m_lesson.chain.confirmQuit(this);
-        break;
-    default:
-        break;
-    }
 }

@@ -14,9 +14,6 @@ public:
     // The sentence as it shows now.
     QString summary() const;
 
-protected:
-    void cmd_button_Click(int index) override;
-
 private:
     void SummariseCounts();
 };

@@ -88,11 +88,11 @@ void GraphForm::buildTable()
     for (int k = 0; k < Rows; ++k)
         Line2.insert(k, rule(client(), 6570, 915 + 360 * k, 9090 - 6570, thin));
 
-    Label1.insert(0, tableLabel(client(), QStringLiteral("Year"), 6735, 495, 975, 255));
-    Label1.insert(1, tableLabel(client(), QStringLiteral("Rabbits"), 7950, 495, 975, 255));
+    Label1.insert(0, tableLabel(client(), tr("Year"), 6735, 495, 975, 255));
+    Label1.insert(1, tableLabel(client(), tr("Rabbits"), 7950, 495, 975, 255));
 
     for (int row = 1; row <= Rows; ++row) {
-        const QString year = row == 1 ? QStringLiteral("Start") : QString::number(row - 1);
+        const QString year = row == 1 ? tr("Start") : QString::number(row - 1);
         XVal.insert(row, tableLabel(client(), year, 6825, rowTop(row), 780, 255));
 
         auto *cell = new QLineEdit(client());
@@ -117,15 +117,14 @@ void GraphForm::buildButtons()
         double left, top, width, height;
     };
     static constexpr ActionSpec actions[] = {
-        {DrawGraph, "Draw graph", 465, 4575, 1935, 495},
-        {CopyGraph, "Copy graph", 2400, 4575, 1920, 495},
-        {JoinPoints, "Join points", 4320, 4575, 1815, 495},
-        {ClearTableAction, "Clear table", 6555, 4575, 2580, 495},
-        {Title, "Title", 480, 6000, 975, 480},
+        {DrawGraph, QT_TR_NOOP("Draw graph"), 465, 4575, 1935, 495},
+        {CopyGraph, QT_TR_NOOP("Copy graph"), 2400, 4575, 1920, 495},
+        {JoinPoints, QT_TR_NOOP("Join points"), 4320, 4575, 1815, 495},
+        {ClearTableAction, QT_TR_NOOP("Clear table"), 6555, 4575, 2580, 495},
+        {Title, QT_TR_NOOP("Title"), 480, 6000, 975, 480},
     };
     for (const ActionSpec &a : actions) {
-        QPushButton *button =
-            Controls::button(client(), QString::fromLatin1(a.caption), a.left, a.top, a.width, a.height, tableFont());
+        QPushButton *button = Controls::button(client(), tr(a.caption), a.left, a.top, a.width, a.height, tableFont());
         Action_Button.insert(a.index, button);
         connect(button, &QPushButton::clicked, this, [this, index = a.index] { Action_Button_Click(index); });
     }
@@ -164,9 +163,9 @@ void GraphForm::load()
 void GraphForm::SetupGraph()
 {
     m_lesson.state.GraphVisited = true;
-    m_graph->setScales({0, 9, 9, QStringLiteral("Year")}, {0, 100, 10, QStringLiteral("Number of rabbits")});
+    m_graph->setScales({0, 9, 9, tr("Year")}, {0, 100, 10, tr("Number of rabbits")});
     m_graph->setJoined(false);
-    Action_Button(JoinPoints)->setText(QStringLiteral("Join points"));
+    Action_Button(JoinPoints)->setText(tr("Join points"));
 }
 
 void GraphForm::activate()
@@ -219,7 +218,7 @@ void GraphForm::toggleJoin()
 {
     const bool join = !m_graph->joined();
     m_graph->setJoined(join);
-    Action_Button(JoinPoints)->setText(join ? QStringLiteral("Plot points") : QStringLiteral("Join points"));
+    Action_Button(JoinPoints)->setText(join ? tr("Plot points") : tr("Join points"));
 }
 
 void GraphForm::applyTitle()
@@ -239,20 +238,12 @@ void GraphForm::SaveCounts()
         m_lesson.state.Counted[std::size_t(row)] = CellNumber::count(YVal(row)->text());
 }
 
-void GraphForm::cmd_button_Click(int index)
+bool GraphForm::cmd_button_Click(int index)
 {
-    switch (index) {
-    case 0:
+    // Going on takes the pupil's numbers into the lesson; going back leaves them in the table only.
+    if (index == 0)
         SaveCounts();
-        m_lesson.chain.move(this, ScreenId::Conclusion);
-        break;
-    case 1:
-        m_lesson.state.CurrentYear = 10;
-        m_lesson.chain.move(this, ScreenId::Island);
-        break;
-    default:
-        break;
-    }
+    return true;
 }
 
 bool GraphForm::eventFilter(QObject *watched, QEvent *event)

@@ -35,7 +35,7 @@ public:
     ResultsGraph *graph() const { return m_graph; }
 
 protected:
-    void cmd_button_Click(int index) override;
+    bool cmd_button_Click(int index) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -3,6 +3,8 @@
 
 #include "cellnumber.h"
 
+#include <QCoreApplication>
+
 namespace Summary {
 
 int total(const std::array<qint16, 11> &counted)
@@ -21,30 +23,41 @@ int countPercent(int total)
     return int(CellNumber::roundHalfEven(percent));
 }
 
-QString phrase(int countPercent)
+QString sentence(int countPercent)
 {
     struct Band {
         int upTo;
-        const char *phrase;
+        const char *sentence;
     };
-    // Tested from the top; the first band that holds the percentage wins.
+    // Tested from the top; the first band that holds the percentage wins. Each sentence is whole,
+    // so that a translation can put its words in its own order.
     static constexpr Band bands[] = {
-        {0, "none of"},  {20, "only a few of"},     {40, "some of"}, {49, "nearly half of"},
-        {50, "half of"}, {60, "just over half of"}, {80, "most of"}, {99, "nearly all of"},
-        {100, "all of"}, {110, "a few more than"},
+        {0, QT_TRANSLATE_NOOP("Summary", "You have now counted none of the rabbits that were on the island.")},
+        {20, QT_TRANSLATE_NOOP("Summary", "You have now counted only a few of the rabbits that were on the island.")},
+        {40, QT_TRANSLATE_NOOP("Summary", "You have now counted some of the rabbits that were on the island.")},
+        {49, QT_TRANSLATE_NOOP("Summary", "You have now counted nearly half of the rabbits that were on the island.")},
+        {50, QT_TRANSLATE_NOOP("Summary", "You have now counted half of the rabbits that were on the island.")},
+        {60,
+         QT_TRANSLATE_NOOP("Summary", "You have now counted just over half of the rabbits that were on the island.")},
+        {80, QT_TRANSLATE_NOOP("Summary", "You have now counted most of the rabbits that were on the island.")},
+        {99, QT_TRANSLATE_NOOP("Summary", "You have now counted nearly all of the rabbits that were on the island.")},
+        {100, QT_TRANSLATE_NOOP("Summary", "You have now counted all of the rabbits that were on the island.")},
+        {110,
+         QT_TRANSLATE_NOOP("Summary", "You have now counted a few more than the rabbits that were on the island.")},
     };
+    // Below 0 no phrase fits, and the sentence is left with nothing between its two halves.
     if (countPercent < 0)
-        return QString();
+        return QCoreApplication::translate("Summary", "You have now counted  the rabbits that were on the island.");
     for (const Band &band : bands)
         if (countPercent <= band.upTo)
-            return QString::fromLatin1(band.phrase);
-    return QStringLiteral("a lot more than");
+            return QCoreApplication::translate("Summary", band.sentence);
+    return QCoreApplication::translate("Summary",
+                                       "You have now counted a lot more than the rabbits that were on the island.");
 }
 
 QString SummariseCounts(const std::array<qint16, 11> &counted)
 {
-    return QStringLiteral("You have now counted ") + phrase(countPercent(total(counted))) +
-           QStringLiteral(" the rabbits that were on the island.");
+    return sentence(countPercent(total(counted)));
 }
 
 } // namespace Summary

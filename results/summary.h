@@ -22,8 +22,10 @@ int total(const std::array<qint16, 11> &counted);
 // A total of 0 or less is its own percentage.
 int countPercent(int total);
 
-// The phrase for a percentage: "none of", "only a few of", ... "a lot more than"; empty below 0.
-QString phrase(int countPercent);
+// The sentence for a percentage: "You have now counted " and a phrase ("none of", "only a few of",
+// ... "a lot more than"; nothing below 0), then " the rabbits that were on the island.", in the
+// lesson's language.
+QString sentence(int countPercent);
 
 // The whole sentence for a set of counts.
 QString SummariseCounts(const std::array<qint16, 11> &counted);

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built lesson into a scratch folder and builds its Debian package, then checks what a
 # school technician gets: the program, desktop entry, icons and AppStream metadata in their usual
-# places, both validators content, and a package that names the Debian packages the lesson needs.
+# places, both validators content, and a package that names the Debian packages the lesson needs,
+# carries a stripped program, its copyright, changelog and manual page, and that lintian accepts.
 set -euo pipefail
 build=$(realpath "$1")
 scratch=$(mktemp -d)
@@ -29,8 +30,10 @@ for size in 16 22 24 32 48 64 128 256; do
     [ "$width" = "$size" ] && [ "$height" = "$size" ] || fail "$png is ${width}x${height}"
 done
 
-desktop-file-validate "$share/applications/org.lapinar.Lapinar.desktop" || fail "desktop entry"
-grep -q '^Categories=Education;Science;' "$share/applications/org.lapinar.Lapinar.desktop" || fail "categories"
+# Not even a hint: each one is something a menu or a software centre may show wrongly.
+hints=$(desktop-file-validate "$share/applications/org.lapinar.Lapinar.desktop") || fail "desktop entry: $hints"
+[ -z "$hints" ] || fail "desktop entry: $hints"
+grep -q '^Categories=Education;' "$share/applications/org.lapinar.Lapinar.desktop" || fail "not in the Education menu"
 appstreamcli validate --no-net "$share/metainfo/org.lapinar.Lapinar.metainfo.xml" || fail "AppStream metadata"
 
 (cd "$build" && cpack -G DEB -B "$scratch/package" >/dev/null) || fail "cpack"
@@ -40,7 +43,19 @@ echo "Depends: $depends"
 for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 libqt6svg6 fonts-liberation libstdc++6; do
     grep -q "\b$p\b" <<<"$depends" || fail "the package does not depend on $p"
 done
-contents=$(dpkg-deb -c "$deb")
-grep -q '\./usr/bin/lapinar$' <<<"$contents" || fail "the package lacks the program"
-grep -q 'usr/share/applications/org.lapinar.Lapinar.desktop' <<<"$contents" || fail "the package lacks the desktop entry"
+dpkg-deb -x "$deb" "$scratch/unpacked"
+unpacked=$scratch/unpacked/usr
+[ -x "$unpacked/bin/lapinar" ] || fail "the package lacks the program"
+[ -s "$unpacked/share/applications/org.lapinar.Lapinar.desktop" ] || fail "the package lacks the desktop entry"
+file "$unpacked/bin/lapinar" | grep -q ', stripped' || fail "the packaged program is not stripped"
+doc=$unpacked/share/doc/lapinar
+head -1 "$doc/copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "the package lacks a machine-readable copyright file"
+zcat "$unpacked/share/man/man1/lapinar.1.gz" | grep -q '^\.TH LAPINAR 1 ' || fail "the package lacks the manual page"
+# The newest changelog entry is the packaged version: a release must not go out without one.
+version=$(dpkg-deb -f "$deb" Version)
+zcat "$doc/changelog.gz" | head -1 | grep -q "^lapinar ($version) " || fail "no changelog entry for $version"
+# Lintian's warnings are shown but only its errors fail: newer lintians add warnings of their own.
+report=$(lintian --fail-on error "$deb" 2>&1) || { echo "$report"; fail "lintian reports errors"; }
+grep -v 'running with root privileges' <<<"$report" || true
 echo "install tree, validators and package all as expected"

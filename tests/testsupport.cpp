@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWindow>
 
 TestLesson::TestLesson()
 {
@@ -42,8 +43,8 @@ QStringList visibleScreenNames(TestLesson &t)
 // Records and closes the modal window showing now; false if there is none.
 bool handleModal(TestLesson &t, const QString &answer, ModalSeen &seen)
 {
-    QWidget *modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible())
+    QWidget *modal = openModal(t);
+    if (!modal)
         return false;
     seen.visibleScreens = visibleScreenNames(t);
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
@@ -86,6 +87,38 @@ bool handleModal(TestLesson &t, const QString &answer, ModalSeen &seen)
 }
 
 } // namespace
+
+QWidget *openModal(TestLesson &t)
+{
+    // A message box opens over a panel, never the other way round.
+    if (QWidget *box = QApplication::activeModalWidget(); box && box->isVisible())
+        return box;
+    if (ModalPanel *panel = t.lesson.window.openPanel(); panel && panel->isVisible())
+        return panel;
+    return nullptr;
+}
+
+QString oneWindowFault(TestLesson &t)
+{
+    QStringList faults;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || w == &t.lesson.window)
+            continue;
+        if (qobject_cast<QMessageBox *>(w) && w->parentWidget() == &t.lesson.window)
+            continue;
+        faults << QStringLiteral("%1 \"%2\" showing").arg(w->metaObject()->className(), w->windowTitle());
+    }
+    if (!t.lesson.window.isVisible())
+        faults << QStringLiteral("the lesson window is hidden");
+    // What the window system is given: the lesson window's own surface and message boxes only.
+    for (QWindow *w : QGuiApplication::topLevelWindows()) {
+        if (!w->isVisible() || w == t.lesson.window.windowHandle())
+            continue;
+        if (w->transientParent() != t.lesson.window.windowHandle() || !QApplication::activeModalWidget())
+            faults << QStringLiteral("window \"%1\" showing").arg(w->title());
+    }
+    return faults.join(QStringLiteral("; "));
+}
 
 ModalSeen answerModal(TestLesson &t, const std::function<void()> &action, const QString &answer)
 {

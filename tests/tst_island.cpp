@@ -260,12 +260,12 @@ void IslandTest::doubleClickCountsOnceAndASlideOffIsNoClick()
 {
     Fixture f;
     Island *island = f.open(1);
-    QWidget *window = island->window();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(QTest::qWaitForWindowExposed(island->window()));
     ClickableImage *rabbit = nextUnmarked(island);
     // Through the window, as a mouse gives it: press, release, press, double-click, release.
-    const QPoint at = rabbit->mapTo(window, rabbit->rect().center());
-    QCOMPARE(answerAllModals(f.t, [&] { QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at); }).size(),
+    const QPoint at = rabbit->mapTo(island->window(), rabbit->rect().center());
+    QCOMPARE(answerAllModals(f.t, [&] { QTest::mouseDClick(island->window()->windowHandle(), Qt::LeftButton, {}, at); })
+                 .size(),
              0);
     QCOMPARE(rabbit->tag(), QStringLiteral("marked"));
     QCOMPARE(island->calendar(1)->text(), QStringLiteral("1"));
@@ -287,7 +287,7 @@ void IslandTest::keyboardPupilTabsPastOneBurrowAndPlaysWithArrowsAndSpace()
     // Burrows at Hole(1) (row 6, column 6), Hole(33) (row 3, column 6) and Hole(65) (row 6, column 0).
     f.t.lesson.random.script({0.0, 0.01, 0.5, 0.999});
     Island *island = f.open(1);
-    QVERIFY(QTest::qWaitForWindowActive(island));
+    QVERIFY(QTest::qWaitForWindowActive(island->window()));
     ClickableImage *h1 = island->hole(1), *h33 = island->hole(33), *h65 = island->hole(65);
     auto key = [](int k) {
         QWidget *focus = QApplication::focusWidget();

@@ -69,7 +69,7 @@ void PracticeTest::buttonsTabInTheirOrder()
 void PracticeTest::focusInTheBurrowsFollowsTheRisingRabbit()
 {
     Fixture f;
-    QVERIFY(QTest::qWaitForWindowActive(f.practice));
+    QVERIFY(QTest::qWaitForWindowActive(f.practice->window()));
     auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
     f.practice->hole(0)->setFocus(Qt::TabFocusReason);
     f.t.lesson.random.script({0.999});

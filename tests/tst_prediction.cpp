@@ -196,7 +196,7 @@ void PredictionTest::keyboardReachesAndChoosesPredictions()
 {
     TestLesson t;
     Prediction *p = openPrediction(t);
-    QVERIFY(QTest::qWaitForWindowActive(p));
+    QVERIFY(QTest::qWaitForWindowActive(p->window()));
     // A mouse click chooses without taking the focus, as before.
     clickText(p, 3);
     QVERIFY(!p->predictionText(3)->hasFocus());

@@ -59,7 +59,7 @@ private:
     void step()
     {
         const bool finishing = !m_failure.isEmpty() || m_done >= m_target;
-        QWidget *modal = QApplication::activeModalWidget();
+        QWidget *modal = openModal(m_t);
         if (finishing && !modal) {
             m_loop->quit();
             return;
@@ -117,13 +117,15 @@ private:
             tick();
     }
 
-    void clickSomewhere(QWidget *window)
+    // A click somewhere on `area` (a screen, a panel or a message box), through its window.
+    void clickSomewhere(QWidget *area)
     {
+        QWidget *window = area ? area->window() : nullptr;
         if (!window || !window->windowHandle())
             return;
         QPoint at;
         // Half the clicks aim at a control so that the lesson really moves on; the rest fall anywhere.
-        const QList<QWidget *> controls = window->findChildren<QWidget *>();
+        const QList<QWidget *> controls = area->findChildren<QWidget *>();
         QList<QWidget *> visible;
         for (QWidget *w : controls)
             if (w->isVisible() && w->width() > 0)
@@ -132,7 +134,8 @@ private:
             QWidget *w = visible.at(qsizetype(pick(std::uint64_t(visible.size()))));
             at = w->mapTo(window, QPoint(int(pick(std::uint64_t(w->width()))), int(pick(std::uint64_t(w->height())))));
         } else {
-            at = QPoint(int(pick(std::uint64_t(window->width()))), int(pick(std::uint64_t(window->height()))));
+            at = area->mapTo(window,
+                             QPoint(int(pick(std::uint64_t(area->width()))), int(pick(std::uint64_t(area->height())))));
         }
         const Qt::MouseButton button = chance(90) ? Qt::LeftButton : Qt::RightButton;
         if (m_trace) {
@@ -147,8 +150,9 @@ private:
             QTest::mouseClick(window->windowHandle(), button, {}, at);
     }
 
-    void pressKey(QWidget *window)
+    void pressKey(QWidget *area)
     {
+        QWidget *window = area->window();
         static const Qt::Key keys[] = {
             Qt::Key_Return,    Qt::Key_Enter,  Qt::Key_Escape, Qt::Key_Tab,   Qt::Key_Backtab,
             Qt::Key_Up,        Qt::Key_Down,   Qt::Key_Left,   Qt::Key_Right, Qt::Key_Space,
@@ -170,8 +174,9 @@ private:
             QTest::keyClick(window->windowHandle(), key, modifiers);
     }
 
-    void typeText(QWidget *window)
+    void typeText(QWidget *area)
     {
+        QWidget *window = area->window();
         static const QString alphabet = QStringLiteral("0123456789012345 .,-+eE\tabcxyz\u00e9\u20ac\u4e2d");
         QString text;
         const int length = 1 + int(pick(12));
@@ -210,12 +215,14 @@ private:
             return;
         }
         LessonScreen *screen = showing.first();
-        // While a modal window is open the screens beneath take no input, so none opens another.
-        int modals = 0;
+        // While a panel or message box is open the screen beneath takes no input, so none opens another.
+        int modals = m_t.lesson.window.openPanel() ? 1 : 0;
         for (QWidget *w : QApplication::topLevelWidgets())
             modals += w->isVisible() && w->isModal();
         if (modals > 1)
-            fail(QStringLiteral("%1 modal windows open at once").arg(modals));
+            fail(QStringLiteral("%1 modal windows or panels open at once").arg(modals));
+        if (const QString fault = oneWindowFault(m_t); !fault.isEmpty())
+            fail(fault);
         if (s.CurrentYear < -1 || s.CurrentYear > 11)
             fail(QStringLiteral("CurrentYear %1").arg(s.CurrentYear));
 
@@ -223,7 +230,9 @@ private:
         const QRect display = QGuiApplication::primaryScreen()->geometry();
         const QRect expected(display.left() + int(std::floor((display.width() - 646) / 2.0)),
                              display.top() + int(std::floor((display.height() - 486) / 2.0)), 646, 486);
-        if (screen->geometry() != expected)
+        if (m_t.lesson.window.geometry() != expected)
+            fail(QStringLiteral("the lesson window moved or resized"));
+        if (screen->geometry() != QRect(0, 0, 640, 480))
             fail(QStringLiteral("%1 moved or resized").arg(screenName(screen->id())));
         if (m_t.lesson.chain.questionCreated() && m_t.lesson.chain.questionDialog().size() != QSize(318, 292))
             fail(QStringLiteral("question dialog resized"));

@@ -5,6 +5,8 @@
 #include "twips.h"
 
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QtTest>
 
 class ScaleTest : public QObject {
@@ -75,7 +77,7 @@ void ScaleTest::controlsAndFontsFollowTheScale()
     TestLesson t;
     t.lesson.chain.start();
     LessonScreen *intro1 = t.showing();
-    QCOMPARE(intro1->size(), screenSize);
+    QCOMPARE(t.lesson.window.size(), screenSize);
 
     QLabel *text = nullptr;
     QLabel *title = nullptr;
@@ -94,6 +96,39 @@ void ScaleTest::controlsAndFontsFollowTheScale()
 
     // Texts still fit their labels at this scale.
     QVERIFY(text->fontMetrics().horizontalAdvance(text->text()) <= text->width());
+
+    // The quit question speaks in the lesson's font at the lesson's scale, buttons included.
+    QStringList boxFonts;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        for (QWidget *part : box->findChildren<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            boxFonts << QString::number(part->font().pixelSize());
+        for (QAbstractButton *button : box->buttons())
+            boxFonts << QString::number(button->font().pixelSize());
+        box->button(QMessageBox::No)->click();
+    });
+    intro1->cmdButton(1)->click();
+    QCOMPARE(boxFonts, QStringList(3, QString::number(std::lround(13 * scale)))); // 9.75 pt
+
+    // The focus ring on a button: at least two pixels of black at scale 1, growing with the scale.
+    QPushButton *next = intro1->cmdButton(0);
+    t.lesson.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&t.lesson.window));
+    // Shown once the pupil moves the focus with the keyboard: Tab from the stop sign.
+    intro1->cmdButton(1)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(t.lesson.window.windowHandle(), Qt::Key_Tab);
+    QTRY_VERIFY(next->hasFocus());
+    const QImage face = next->grab().toImage();
+    const int row = face.height() / 2;
+    int x = 0;
+    while (x < face.width() / 2 && face.pixelColor(x, row) != Qt::black)
+        ++x;
+    int ring = 0;
+    while (x + ring < face.width() && face.pixelColor(x + ring, row) == Qt::black)
+        ++ring;
+    QVERIFY2(ring >= std::max(2, int(std::lround(2 * scale))), qPrintable(QString::number(ring)));
 }
 
 void ScaleTest::picturesAreRenderedAtTheirScaledSize()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson shell: start-up state, the moves between screens, quitting and the resetting loads.
+#include "prediction.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -11,14 +12,14 @@ class ShellTest : public QObject {
 private slots:
     void startUpStateBeforeAnyClick();
     void fillQuestionsWritesTheWorksheetTable();
-    void everyMoveOfTheChain_data();
-    void everyMoveOfTheChain();
+    void everyButtonOfEveryScreen_data();
+    void everyButtonOfEveryScreen();
     void unknownButtonIndexesDoNothing();
     void quitAnsweredNoChangesNothing();
     void quitAnsweredYesEndsTheProgram();
     void quitIsOfferedOnlyByTheStopSigns();
     void firstShowingOfExtendAndFinishClearsCounts();
-    void windowsAreFramelessCentredAndCannotBeClosed();
+    void oneFramelessCentredWindowThatCannotBeClosed();
     void informationScreensShowTheirTexts();
 };
 
@@ -77,54 +78,62 @@ void ShellTest::fillQuestionsWritesTheWorksheetTable()
     QVERIFY(before == s.Questions);
 }
 
-void ShellTest::everyMoveOfTheChain_data()
+void ShellTest::everyButtonOfEveryScreen_data()
 {
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("yearBefore");
     QTest::addColumn<int>("button");
-    QTest::addColumn<QString>("reminder");
+    QTest::addColumn<QString>("opens");
     QTest::addColumn<int>("to");
     QTest::addColumn<int>("yearAfter");
 
-    const auto row = [](const char *name, ScreenId from, int yearBefore, int button, const char *reminder, ScreenId to,
+    const auto row = [](const char *name, ScreenId from, int yearBefore, int button, const char *opens, ScreenId to,
                         int yearAfter) {
-        QTest::newRow(name) << int(from) << yearBefore << button << QString::fromLatin1(reminder) << int(to)
-                            << yearAfter;
+        QTest::newRow(name) << int(from) << yearBefore << button << QString::fromLatin1(opens) << int(to) << yearAfter;
     };
+    const char *quit = "Do you really want to leave Lapinar?";
     const int any = 5;
     row("Intro1 >>", ScreenId::Intro1, any, 0,
         "Remember that each screen has a question on your worksheet. Have you answered the first one?",
         ScreenId::Intro2, any);
+    row("Intro1 stop", ScreenId::Intro1, any, 1, quit, ScreenId::Intro1, any);
     row("Intro2 Prediction", ScreenId::Intro2, any, 0, "", ScreenId::Prediction, any);
     row("Intro2 <<", ScreenId::Intro2, any, 1, "", ScreenId::Intro1, any);
+    row("Prediction >>", ScreenId::Prediction, any, 0, "Make sure that you have written your prediction down.",
+        ScreenId::Intro3, any);
     row("Prediction <<", ScreenId::Prediction, any, 1, "", ScreenId::Intro2, any);
     row("Intro3 >>", ScreenId::Intro3, any, 0, "", ScreenId::Island, 1);
     row("Intro3 <<", ScreenId::Intro3, any, 1, "", ScreenId::Prediction, any);
+    row("Island Next year", ScreenId::Island, 4, 0, "", ScreenId::Island, 5);
+    row("Island Last year", ScreenId::Island, 4, 1, "", ScreenId::Island, 3);
     row("Island >> on the last visit", ScreenId::Island, 10, 0, "", ScreenId::GraphForm, 11);
     row("Island << on the first visit", ScreenId::Island, 1, 1, "", ScreenId::Intro3, 0);
     row("GraphForm >>", ScreenId::GraphForm, any, 0, "", ScreenId::Conclusion, any);
     row("GraphForm <<", ScreenId::GraphForm, 3, 1, "", ScreenId::Island, 10);
     row("Conclusion Extension", ScreenId::Conclusion, any, 0, "", ScreenId::Extend, any);
     row("Conclusion <<", ScreenId::Conclusion, any, 1, "", ScreenId::GraphForm, any);
+    row("Conclusion stop", ScreenId::Conclusion, any, 2, quit, ScreenId::Conclusion, any);
     row("Extend >>", ScreenId::Extend, any, 0, "", ScreenId::Foxes, 0);
     row("Extend <<", ScreenId::Extend, any, 1, "", ScreenId::Conclusion, any);
+    row("Foxes Next year", ScreenId::Foxes, 0, 0, "", ScreenId::Foxes, 1);
+    row("Foxes Last year", ScreenId::Foxes, 7, 1, "", ScreenId::Foxes, 6);
     row("Foxes >> in the last year", ScreenId::Foxes, 10, 0, "", ScreenId::Finish, 11);
     row("Foxes << in the first year", ScreenId::Foxes, 0, 1, "", ScreenId::Extend, -1);
     row("Finish <<", ScreenId::Finish, any, 0, "", ScreenId::Foxes, 10);
+    row("Finish stop", ScreenId::Finish, any, 1, quit, ScreenId::Finish, any);
 }
 
-void ShellTest::everyMoveOfTheChain()
+void ShellTest::everyButtonOfEveryScreen()
 {
     QFETCH(int, from);
     QFETCH(int, yearBefore);
     QFETCH(int, button);
-    QFETCH(QString, reminder);
+    QFETCH(QString, opens);
     QFETCH(int, to);
     QFETCH(int, yearAfter);
 
     TestLesson t;
     t.lesson.chain.start();
-    t.lesson.state.CurrentYear = qint16(yearBefore);
     LessonScreen *source = t.screen(ScreenId(from));
     if (source != t.showing())
         t.lesson.chain.move(t.showing(), ScreenId(from));
@@ -133,6 +142,8 @@ void ShellTest::everyMoveOfTheChain()
     t.lesson.state.CurrentYear = qint16(yearBefore);
     if (ScreenId(from) == ScreenId::Island || ScreenId(from) == ScreenId::Foxes)
         source->activate();
+    if (ScreenId(from) == ScreenId::Prediction)
+        QTest::mouseClick(static_cast<Prediction *>(source)->predictionText(2), Qt::LeftButton);
 
     // While the target activates, the screen the move started from must still be showing.
     QStringList showingAtActivation;
@@ -142,20 +153,26 @@ void ShellTest::everyMoveOfTheChain()
                 showingAtActivation << screenName(s->id());
     });
 
-    const ModalSeen seen = answerModal(t, [&] { source->cmdButton(button)->click(); });
-    if (reminder.isEmpty()) {
-        QCOMPARE(seen.kind, QString());
-    } else {
-        QCOMPARE(seen.kind, QStringLiteral("reminder"));
-        QCOMPARE(seen.text, reminder);
-        // Nothing moved while the reminder was open.
+    QString faultWhileOpen = QStringLiteral("nothing opened");
+    const ModalSeen seen = answerModal(t, [&] {
+        QTimer::singleShot(0, [&] { faultWhileOpen = oneWindowFault(t); });
+        QTest::mouseClick(source->cmdButton(button), Qt::LeftButton);
+    });
+    QCOMPARE(seen.text, opens);
+    if (!opens.isEmpty()) {
+        QCOMPARE(faultWhileOpen, QString());
+        // Nothing moved while the reminder or question was open.
         QCOMPARE(seen.visibleScreens, QStringList{screenName(ScreenId(from))});
     }
     QVERIFY(t.showing());
     QCOMPARE(screenName(t.showing()->id()), screenName(ScreenId(to)));
-    QVERIFY(showingAtActivation.contains(screenName(ScreenId(from))));
-    QVERIFY(showingAtActivation.contains(screenName(ScreenId(to))));
+    if (to != from) {
+        QVERIFY(showingAtActivation.contains(screenName(ScreenId(from))));
+        QVERIFY(showingAtActivation.contains(screenName(ScreenId(to))));
+    }
     QCOMPARE(int(t.lesson.state.CurrentYear), yearAfter);
+    QCOMPARE(oneWindowFault(t), QString());
+    QVERIFY(!t.ended);
 }
 
 void ShellTest::unknownButtonIndexesDoNothing()
@@ -248,26 +265,44 @@ void ShellTest::firstShowingOfExtendAndFinishClearsCounts()
     }
 }
 
-void ShellTest::windowsAreFramelessCentredAndCannotBeClosed()
+void ShellTest::oneFramelessCentredWindowThatCannotBeClosed()
 {
     TestLesson t;
     t.lesson.chain.start();
+    LessonWindow &window = t.lesson.window;
     const QRect display = QGuiApplication::primaryScreen()->geometry();
+    const QPoint centred(display.left() + int(std::floor((display.width() - 646) / 2.0)),
+                         display.top() + int(std::floor((display.height() - 486) / 2.0)));
+    QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(window.size(), QSize(646, 486));
+    QCOMPARE(window.pages()->geometry(), QRect(3, 3, 640, 480));
+    QCOMPARE(window.pos(), centred);
+    // Every screen is a page of that window, filling its client area.
     for (int i = 0; i < ScreenCount; ++i) {
         LessonScreen *screen = t.screen(ScreenId(i));
-        QVERIFY(screen->windowFlags().testFlag(Qt::FramelessWindowHint));
-        QCOMPARE(screen->size(), QSize(646, 486));
-        QCOMPARE(screen->client()->geometry(), QRect(3, 3, 640, 480));
-        QCOMPARE(screen->pos(), QPoint(display.left() + int(std::floor((display.width() - 646) / 2.0)),
-                                       display.top() + int(std::floor((display.height() - 486) / 2.0))));
+        QVERIFY(!screen->isWindow());
+        QCOMPARE(screen->window(), &window);
+        QCOMPARE(screen->geometry(), QRect(0, 0, 640, 480));
     }
     // On a display of the lesson's own size the client area starts at the display's corner.
     if (display.size() == QSize(640, 480))
-        QCOMPARE(t.screen(ScreenId::Island)->client()->mapToGlobal(QPoint(0, 0)), QPoint(0, 0));
+        QCOMPARE(window.pages()->mapToGlobal(QPoint(0, 0)), QPoint(0, 0));
 
-    LessonScreen *intro1 = t.showing();
-    QVERIFY(!intro1->close());
-    QVERIFY(intro1->isVisible());
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+
+    // F11: the lesson at its size in the middle of the whole display, and back again.
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClick(window.windowHandle(), Qt::Key_F11);
+    QVERIFY(window.isFullScreenLesson());
+    QTRY_COMPARE(window.geometry(), display);
+    QCOMPARE(window.pages()->size(), QSize(640, 480));
+    QCOMPARE(window.pages()->geometry().center(), window.rect().center());
+    QTest::keyClick(window.windowHandle(), Qt::Key_F11);
+    QVERIFY(!window.isFullScreenLesson());
+    QTRY_COMPARE(window.geometry(), QRect(centred, QSize(646, 486)));
+    QCOMPARE(window.pages()->geometry(), QRect(3, 3, 640, 480));
+    QCOMPARE(oneWindowFault(t), QString());
 }
 
 void ShellTest::informationScreensShowTheirTexts()

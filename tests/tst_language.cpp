@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The lesson in the pupil's language: which language a run speaks, and every text of every screen,
+// panel and state fitting its place in every language the lesson speaks, at the original size and
+// at a large scale.
+#include "dialogs.h"
+#include "graphform.h"
+#include "language.h"
+#include "prediction.h"
+#include "testsupport.h"
+#include "twips.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMessageBox>
+#include <QStyle>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// Whether a label's text, wrapped as the label wraps it and in its font, lies inside the label.
+QString labelFault(const QLabel *label)
+{
+    const QString text = label->text();
+    if (text.isEmpty() || !label->pixmap().isNull())
+        return QString();
+    const QFontMetrics metrics(label->font());
+    const QRect area = label->contentsRect();
+    if (label->wordWrap()) {
+        const QRect needed = metrics.boundingRect(area, int(label->alignment()) | Qt::TextWordWrap, text);
+        if (needed.width() > area.width() || needed.height() > area.height())
+            return QStringLiteral("needs %1 x %2 in %3 x %4")
+                .arg(needed.width())
+                .arg(needed.height())
+                .arg(area.width())
+                .arg(area.height());
+        return QString();
+    }
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString &line : lines)
+        if (metrics.horizontalAdvance(line) > area.width())
+            return QStringLiteral("a line %1 wide in %2").arg(metrics.horizontalAdvance(line)).arg(area.width());
+    // One line: its ink inside, wherever the alignment puts it (a big title sits on the bottom).
+    if (lines.size() == 1) {
+        const int baseline =
+            label->alignment().testFlag(Qt::AlignBottom) ? area.height() - metrics.descent() : metrics.ascent();
+        const QRect ink = metrics.tightBoundingRect(text).translated(0, baseline);
+        if (ink.top() < 0 || ink.bottom() >= area.height())
+            return QStringLiteral("ink from %1 to %2 in %3").arg(ink.top()).arg(ink.bottom()).arg(area.height());
+    } else if (lines.size() * metrics.lineSpacing() > area.height() + metrics.leading()) {
+        return QStringLiteral("%1 lines in %2").arg(lines.size()).arg(area.height());
+    }
+    return QString();
+}
+
+// Whether a button's caption fits inside its edges.
+QString buttonFault(const QAbstractButton *button)
+{
+    QString caption = button->text();
+    caption.remove(QLatin1Char('&'));
+    if (caption.isEmpty())
+        return QString();
+    const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    const int needed = QFontMetrics(button->font()).horizontalAdvance(caption) + 2 * margin;
+    return needed > button->width() ? QStringLiteral("needs %1 in %2").arg(needed).arg(button->width()) : QString();
+}
+
+// Every label and button of an area as it stands now.
+void checkArea(QWidget *area, const QString &where, QStringList &faults)
+{
+    for (QLabel *label : area->findChildren<QLabel *>())
+        if (const QString fault = labelFault(label); !fault.isEmpty())
+            faults << QStringLiteral("%1: \"%2\" %3").arg(where, label->text(), fault);
+    for (QAbstractButton *button : area->findChildren<QAbstractButton *>())
+        if (const QString fault = buttonFault(button); !fault.isEmpty())
+            faults << QStringLiteral("%1: \"%2\" %3").arg(where, button->text(), fault);
+}
+
+} // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        Language::install(QStringLiteral("en"));
+        Twips::setScale(1.0);
+    }
+    void languageChosen_data();
+    void languageChosen();
+    void everyTextFitsItsPlace_data();
+    void everyTextFitsItsPlace();
+};
+
+void LanguageTest::languageChosen_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QStringList>("environment"); // NAME=value
+    QTest::addColumn<QString>("language");
+    QTest::newRow("nothing set") << "" << QStringList() << "en";
+    QTest::newRow("LANG French") << "" << QStringList{"LANG=fr_FR.UTF-8"} << "fr";
+    QTest::newRow("LANG Canadian French") << "" << QStringList{"LANG=fr_CA"} << "fr";
+    QTest::newRow("a language the lesson lacks") << "" << QStringList{"LANG=de_DE.UTF-8"} << "en";
+    QTest::newRow("LC_MESSAGES before LANG")
+        << "" << QStringList{"LC_MESSAGES=en_GB.UTF-8", "LANG=fr_FR.UTF-8"} << "en";
+    QTest::newRow("LC_ALL before LC_MESSAGES") << "" << QStringList{"LC_ALL=fr_BE.UTF-8", "LC_MESSAGES=en_GB"} << "fr";
+    QTest::newRow("LANGUAGE list, first it speaks") << "" << QStringList{"LANGUAGE=de:fr:en", "LANG=en_GB"} << "fr";
+    QTest::newRow("LANGUAGE with nothing it speaks") << "" << QStringList{"LANGUAGE=de", "LANG=fr_FR"} << "fr";
+    QTest::newRow("C locale") << "" << QStringList{"LANG=C.UTF-8"} << "en";
+    QTest::newRow("option over the desktop") << "fr" << QStringList{"LANG=en_US.UTF-8"} << "fr";
+    QTest::newRow("English option") << "en" << QStringList{"LANG=fr_FR.UTF-8"} << "en";
+    QTest::newRow("option it lacks") << "xx" << QStringList{"LANG=fr_FR.UTF-8"} << "fr";
+}
+
+void LanguageTest::languageChosen()
+{
+    QFETCH(QString, option);
+    QFETCH(QStringList, environment);
+    QFETCH(QString, language);
+    const auto read = [&](const char *name) {
+        for (const QString &entry : environment)
+            if (entry.section(QLatin1Char('='), 0, 0) == QLatin1String(name))
+                return entry.section(QLatin1Char('='), 1);
+        return QString();
+    };
+    QCOMPARE(Language::choose(option, read), language);
+}
+
+void LanguageTest::everyTextFitsItsPlace_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<double>("scale");
+    for (const QString &language : Language::available())
+        for (double scale : {1.0, 2.0})
+            QTest::addRow("%s at %g", qPrintable(language), scale) << language << scale;
+}
+
+void LanguageTest::everyTextFitsItsPlace()
+{
+    QFETCH(QString, language);
+    QFETCH(double, scale);
+    QVERIFY(Language::install(language));
+    Twips::setScale(scale);
+    TestLesson t;
+    t.lesson.chain.start();
+    LAPINAR1 &state = t.lesson.state;
+    QStringList faults;
+    int panelsSeen = 0;
+
+    // Every panel that opens on the way is looked at before it is closed; message boxes size
+    // themselves to their text and are only closed.
+    QTimer poll;
+    poll.setInterval(0);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        QWidget *open = openModal(t);
+        if (auto *reminder = qobject_cast<ReminderDialog *>(open)) {
+            checkArea(reminder, QStringLiteral("reminder"), faults);
+            ++panelsSeen;
+            reminder->okButton()->click();
+        } else if (auto *question = qobject_cast<QuestionDialog *>(open)) {
+            checkArea(question, QStringLiteral("question"), faults);
+            ++panelsSeen;
+            question->CloseButton->click();
+        } else if (auto *box = qobject_cast<QMessageBox *>(open)) {
+            (box->button(QMessageBox::No) ? box->button(QMessageBox::No) : box->buttons().value(0))->click();
+        }
+    });
+    poll.start();
+
+    for (int i = 0; i < ScreenCount; ++i) {
+        const ScreenId id = ScreenId(i);
+        if (id == ScreenId::Island)
+            state.CurrentYear = 1;
+        if (id == ScreenId::Foxes)
+            state.CurrentYear = 0;
+        t.lesson.chain.move(t.showing(), id);
+        LessonScreen *screen = t.showing();
+        const QString name = screenName(id);
+        checkArea(screen, name, faults);
+        if (QPushButton *question = screen->questionButton())
+            QTest::mouseClick(question, Qt::LeftButton);
+
+        switch (id) {
+        case ScreenId::Prediction:
+            QTest::mouseClick(static_cast<Prediction *>(screen)->predictionText(0), Qt::LeftButton);
+            checkArea(screen, name, faults);
+            [[fallthrough]];
+        case ScreenId::Intro1:
+            // Their ">>" reminds first; the move it then makes is undone by the next screen's move.
+            QTest::mouseClick(screen->cmdButton(0), Qt::LeftButton);
+            break;
+        case ScreenId::Island:
+            for (int year = 1; year <= 10; ++year) {
+                state.CurrentYear = qint16(year);
+                screen->activate();
+                checkArea(screen, QStringLiteral("%1 visit %2").arg(name).arg(year), faults);
+            }
+            // The estimation reminder, from a click in an estimating year; the first visit's reminder.
+            QTest::mouseClick(screen->findChildren<ClickableImage *>().value(0), Qt::LeftButton);
+            state.CurrentYear = 1;
+            screen->activate();
+            QTest::mouseClick(screen->cmdButton(0), Qt::LeftButton);
+            break;
+        case ScreenId::Foxes:
+            for (int year = 0; year <= 10; ++year) {
+                state.CurrentYear = qint16(year);
+                screen->activate();
+                checkArea(screen, QStringLiteral("%1 year %2").arg(name).arg(year), faults);
+            }
+            break;
+        case ScreenId::GraphForm:
+            for (int press = 0; press < 2; ++press) {
+                QTest::mouseClick(static_cast<GraphForm *>(screen)->actionButton(4), Qt::LeftButton);
+                checkArea(screen, name, faults);
+            }
+            break;
+        case ScreenId::Conclusion:
+            for (int total : {-1, 0, 10, 100, 150, 170, 180, 250, 300, 340, 350, 400}) {
+                state.Counted = {};
+                state.Counted[1] = qint16(total);
+                screen->activate();
+                checkArea(screen, QStringLiteral("%1 with %2 counted").arg(name).arg(total), faults);
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    poll.stop();
+    QCOMPARE(panelsSeen, 8 + 4);
+    if (!faults.isEmpty())
+        QFAIL(qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+QTEST_MAIN(LanguageTest)
+#include "tst_language.moc"

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The lesson's first steps as a client of a real Wayland compositor (weston, headless): one window
+# at every step, the reminder on top of its screen. Needs weston and Qt's Wayland plugin, which the
+# test command installs; without them this fails rather than pass unseen.
+#   wayland_walk.sh TEST-PROGRAM
+set -euo pipefail
+program=$1
+command -v weston >/dev/null || { echo "weston is not installed"; exit 1; }
+runtime=$(mktemp -d /tmp/lapinar-wayland.XXXXXX)
+chmod 700 "$runtime"
+XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --socket=lapinar-test --idle-time=0 \
+    >"$runtime/weston.log" 2>&1 &
+weston=$!
+trap 'kill $weston 2>/dev/null || true; wait $weston 2>/dev/null || true; rm -rf "$runtime"' EXIT
+for _ in $(seq 100); do [ -S "$runtime/lapinar-test" ] && break; sleep 0.1; done
+[ -S "$runtime/lapinar-test" ] || { echo "weston did not start:"; cat "$runtime/weston.log"; exit 1; }
+XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=lapinar-test QT_QPA_PLATFORM=wayland LC_ALL=C.UTF-8 \
+    "$program" firstStepsKeepOneWindowWithTheReminderOnTop
