@@ -18,7 +18,11 @@ void PlaceField::add(ClickableImage *place)
         return;
     m_places.append(place);
     place->installEventFilter(this);
-    // Until refresh() finds a stop, no place of the field is a Tab stop of its own.
+    // Until the first layout the first place stands for the field, so that the field has its place
+    // among the screen's stops when the screen is first shown; the first refresh() then moves the
+    // stop (and the focus, if it is there) to the first place that shows something.
+    if (!m_stop)
+        m_stop = place;
     place->setFocusPolicy(place == m_stop ? Qt::TabFocus : Qt::NoFocus);
 }
 
@@ -70,11 +74,12 @@ void PlaceField::refresh()
 {
     const auto showing = showingInReadingOrder();
     // With nothing showing there is nowhere better to be; the stop stays until something shows.
-    if (showing.isEmpty() || (m_stop && m_stop->hasPicture())) {
+    if (showing.isEmpty() || (m_laidOut && m_stop && m_stop->hasPicture())) {
         if (m_stop)
             setStop(m_stop);
         return;
     }
+    m_laidOut = true;
     ClickableImage *focused = focusedPlace();
     setStop(showing.first().first);
     if (focused)

@@ -38,7 +38,7 @@ public:
     // there already.
     void follow(ClickableImage *place);
 
-    // The place that Tab reaches, or nullptr while no place shows anything.
+    // The place that Tab reaches; nullptr only while the field has no places.
     ClickableImage *stop() const { return m_stop; }
     // The place holding the focus of its window, or nullptr if the focus is elsewhere.
     ClickableImage *focusedPlace() const;
@@ -55,4 +55,6 @@ private:
 
     QList<ClickableImage *> m_places;
     ClickableImage *m_stop = nullptr;
+    // A refresh() has found something showing: from then on the stop is a place of the pupil's.
+    bool m_laidOut = false;
 };
