@@ -101,8 +101,10 @@ QWidget *openModal(TestLesson &t)
 QString oneWindowFault(TestLesson &t)
 {
     QStringList faults;
+    // A menu or a tooltip pops up over the window for a moment; it is no window of the lesson's.
+    const auto popsUp = [](Qt::WindowType type) { return type == Qt::Popup || type == Qt::ToolTip; };
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible() || w == &t.lesson.window)
+        if (!w->isVisible() || w == &t.lesson.window || popsUp(w->windowType()))
             continue;
         if (qobject_cast<QMessageBox *>(w) && w->parentWidget() == &t.lesson.window)
             continue;
@@ -112,7 +114,7 @@ QString oneWindowFault(TestLesson &t)
         faults << QStringLiteral("the lesson window is hidden");
     // What the window system is given: the lesson window's own surface and message boxes only.
     for (QWindow *w : QGuiApplication::topLevelWindows()) {
-        if (!w->isVisible() || w == t.lesson.window.windowHandle())
+        if (!w->isVisible() || w == t.lesson.window.windowHandle() || popsUp(w->type()))
             continue;
         if (w->transientParent() != t.lesson.window.windowHandle() || !QApplication::activeModalWidget())
             faults << QStringLiteral("window \"%1\" showing").arg(w->title());
