@@ -12,7 +12,7 @@ namespace CalendarPage {
 Page add(QWidget *parent, const QString &spokenName, double left, double top, double captionHeight, double points)
 {
     Page page;
-    page.sheet = Controls::picture(parent, QStringLiteral("calendar"), spokenName, left, top, 675, 690);
+    page.sheet = Controls::picture(parent, Picture::Calendar, spokenName, left, top, 675, 690);
     page.caption = Controls::label(page.sheet, QString(), 45, 165, 555, captionHeight,
                                    Twips::font(Twips::Face::MSSansSerif, points));
     page.caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -86,11 +86,11 @@ void ClickableImage::setTag(const QString &tag)
     updateSpokenName();
 }
 
-void ClickableImage::setPicture(const QPixmap &picture, const QString &name)
+void ClickableImage::setPicture(const QPixmap &picture, Picture which)
 {
     setPixmap(picture);
     m_hasPicture = true;
-    m_pictureName = name;
+    m_pictureName = Artwork::name(which);
 }
 
 void ClickableImage::clearPicture()
@@ -143,7 +143,7 @@ QPushButton *button(QWidget *parent, const QString &caption, double left, double
     return b;
 }
 
-QPushButton *pictureButton(QWidget *parent, const QString &picture, const QString &spokenName, double left, double top,
+QPushButton *pictureButton(QWidget *parent, Picture picture, const QString &spokenName, double left, double top,
                            double width, double height)
 {
     auto *b = new QPushButton(parent);
@@ -158,8 +158,8 @@ QPushButton *pictureButton(QWidget *parent, const QString &picture, const QStrin
     return b;
 }
 
-QLabel *picture(QWidget *parent, const QString &picture, const QString &spokenName, double left, double top,
-                double width, double height)
+QLabel *picture(QWidget *parent, Picture picture, const QString &spokenName, double left, double top, double width,
+                double height)
 {
     auto *l = new QLabel(parent);
     const QRect r = Twips::rect(left, top, width, height);

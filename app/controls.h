@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "artwork.h"
+
 #include <QLabel>
 #include <QMap>
 #include <QPixmap>
@@ -61,8 +63,8 @@ public:
     QString tag() const { return m_tag; }
     void setTag(const QString &tag);
 
-    // name: which stored picture this is ("burrow", "rabbit", ...), so tests can tell what shows.
-    void setPicture(const QPixmap &picture, const QString &name);
+    // which: the picture this is a copy of, so that what shows can be told.
+    void setPicture(const QPixmap &picture, Picture which);
     void clearPicture();
     bool hasPicture() const { return m_hasPicture; }
     QString pictureName() const { return m_pictureName; }
@@ -92,11 +94,11 @@ QPushButton *button(QWidget *parent, const QString &caption, double left, double
                     const QFont &font);
 // A button that shows one of the lesson's pictures and no caption; spokenName is what a screen
 // reader says for it.
-QPushButton *pictureButton(QWidget *parent, const QString &picture, const QString &spokenName, double left, double top,
+QPushButton *pictureButton(QWidget *parent, Picture picture, const QString &spokenName, double left, double top,
                            double width, double height);
 // An image that stretches one of the lesson's pictures to its size.
-QLabel *picture(QWidget *parent, const QString &picture, const QString &spokenName, double left, double top,
-                double width, double height);
+QLabel *picture(QWidget *parent, Picture picture, const QString &spokenName, double left, double top, double width,
+                double height);
 
 // The controls inside `area` that Tab stops at now, in the order Tab visits them.
 QList<QWidget *> focusStops(QWidget *area);

@@ -12,7 +12,7 @@ Extend::Extend(Lesson &lesson) : InfoScreen(lesson, ScreenId::Extend, OnLoad::Re
                 tr("You will start with a large population of rabbits. You will then put a few foxes on "
                    "the island."),
                 4200, 3480, 4455, 1695);
-    addInfoPic(1, QStringLiteral("fox"), tr("A fox"), 600, 3360, 3135, 2775);
+    addInfoPic(Picture::Fox, tr("A fox"), 600, 3360, 3135, 2775);
     addQuestionButton(7, 7560, 360, Corner::TopRight);
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);
     addCommandButton(0, QStringLiteral(">>"), 7560, 5880);

@@ -10,7 +10,7 @@ Intro1::Intro1(Lesson &lesson) : InfoScreen(lesson, ScreenId::Intro1, OnLoad::Re
     addInfoText(1, tr("Your job is to find out about rabbit populations."), 600, 2280, 8055, 615);
     addInfoText(2, tr("You are going to do an experiment to find out how rabbit numbers change on the island."), 4200,
                 3480, 4455, 1695);
-    addInfoPic(1, QStringLiteral("rabbit_on_grass"), tr("A rabbit on grass"), 600, 3360, 3135, 2775);
+    addInfoPic(Picture::RabbitOnGrass, tr("A rabbit on grass"), 600, 3360, 3135, 2775);
     addQuestionButton(1, 7560, 360, Corner::TopRight);
     addStopButton(1, 6120, 5880);
     addCommandButton(0, QStringLiteral(">>"), 7560, 5880);

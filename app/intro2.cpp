@@ -12,7 +12,7 @@ Intro2::Intro2(Lesson &lesson) : InfoScreen(lesson, ScreenId::Intro2, OnLoad::No
     addInfoText(4, tr("Every year, you will go back to the island and count the number of rabbits alive."), 720, 2700,
                 8175, 975);
     addInfoText(5, tr("First, you need to predict what you think will happen."), 3840, 4080, 4725, 1230);
-    addInfoPic(0, QStringLiteral("cartoon_rabbit"), tr("A cartoon rabbit"), 6300, 345, 2415, 2055);
+    addInfoPic(Picture::CartoonRabbit, tr("A cartoon rabbit"), 6300, 345, 2415, 2055);
     addQuestionButton(2, 1680, 4680, Corner::BottomLeft);
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);
     addCommandButton(0, tr("Prediction"), 7560, 5880);

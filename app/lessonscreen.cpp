@@ -46,7 +46,7 @@ void LessonScreen::setCaption(int index, const QString &caption)
 
 QPushButton *LessonScreen::addStopButton(int index, double left, double top)
 {
-    auto *button = Controls::pictureButton(client(), QStringLiteral("stop"), tr("Quit"), left, top, 1215, 615);
+    auto *button = Controls::pictureButton(client(), Picture::Stop, tr("Quit"), left, top, 1215, 615);
     cmd_button.insert(index, button);
     connect(button, &QPushButton::clicked, this, [this, index] { navigate(index); });
     return button;
@@ -63,7 +63,7 @@ void LessonScreen::navigate(int index)
 QPushButton *LessonScreen::addQuestionButton(int n, double left, double top, Corner corner)
 {
     const QString name = tr("Question %1").arg(n);
-    QButton = Controls::pictureButton(client(), QStringLiteral("question"), name, left, top, 1005, 1005);
+    QButton = Controls::pictureButton(client(), Picture::Question, name, left, top, 1005, 1005);
     QButton->setToolTip(name);
     connect(QButton, &QPushButton::clicked, this, [this, n, corner] {
         if (isVisible())
@@ -79,10 +79,8 @@ QLabel *LessonScreen::addInfoText(int index, const QString &text, double left, d
     return label;
 }
 
-QLabel *LessonScreen::addInfoPic(int index, const QString &picture, const QString &spokenName, double left, double top,
-                                 double width, double height)
+QLabel *LessonScreen::addInfoPic(Picture picture, const QString &spokenName, double left, double top, double width,
+                                 double height)
 {
-    auto *label = Controls::picture(client(), picture, spokenName, left, top, width, height);
-    InfoPic.insert(index, label);
-    return label;
+    return Controls::picture(client(), picture, spokenName, left, top, width, height);
 }

@@ -72,14 +72,13 @@ protected:
     QPushButton *addQuestionButton(int n, double left, double top, Corner corner);
     // A text of the control array InfoText: MS Sans Serif 18 pt, wrapped.
     QLabel *addInfoText(int index, const QString &text, double left, double top, double width, double height);
-    // The picture InfoPic, stretched to its control.
-    QLabel *addInfoPic(int index, const QString &picture, const QString &spokenName, double left, double top,
-                       double width, double height);
+    // A picture of the screen's (InfoPic), stretched to its control.
+    QLabel *addInfoPic(Picture picture, const QString &spokenName, double left, double top, double width,
+                       double height);
 
     Lesson &m_lesson;
     ControlArray<QPushButton> cmd_button;
     ControlArray<QLabel> InfoText;
-    ControlArray<QLabel> InfoPic;
     QPushButton *QButton = nullptr;
 
 private:

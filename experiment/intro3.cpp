@@ -20,7 +20,7 @@ Intro3::Intro3(Lesson &lesson)
                 720, 2760, 8175, 975);
     addInfoText(5, tr("Have a practice and then it will be time to go and put the rabbits on the island."), 720, 4080,
                 8535, 855);
-    addInfoPic(1, QStringLiteral("practice_rabbit"), tr("A rabbit hopping towards its burrow"), 6360, 360, 2415, 2055);
+    addInfoPic(Picture::PracticeRabbit, tr("A rabbit hopping towards its burrow"), 6360, 360, 2415, 2055);
 
     // Made after the texts, so that a burrow lying over the edge of a text still takes the click.
     const QPointF places[3] = {{5280, 600}, {5040, 5280}, {1440, 5760}};

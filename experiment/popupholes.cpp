@@ -9,14 +9,14 @@
 namespace PopupHoles {
 
 namespace {
-const char *const StoreNames[3] = {"burrow", "rabbit_up", "rabbit_marked"};
+constexpr Picture StorePictures[3] = {Picture::Burrow, Picture::RabbitUp, Picture::RabbitMarked};
 }
 
 void addPictureStores(ControlArray<QLabel> &Rabbit, QWidget *parent, const std::array<QPointF, 3> &topLefts)
 {
     for (int i = 0; i < 3; ++i) {
-        QLabel *store = Controls::picture(parent, QString::fromLatin1(StoreNames[i]), QString(), topLefts[i].x(),
-                                          topLefts[i].y(), HoleWidth, HoleHeight);
+        QLabel *store = Controls::picture(parent, StorePictures[i], QString(), topLefts[i].x(), topLefts[i].y(),
+                                          HoleWidth, HoleHeight);
         store->hide();
         Rabbit.insert(i, store);
     }
@@ -47,7 +47,7 @@ void show(ClickableImage *hole, const PopupGame::Hole &state, const ControlArray
     if (store < 0 || !Rabbit(store))
         hole->clearPicture();
     else
-        hole->setPicture(Rabbit(store)->pixmap(), QString::fromLatin1(StoreNames[store]));
+        hole->setPicture(Rabbit(store)->pixmap(), StorePictures[store]);
 }
 
 } // namespace PopupHoles

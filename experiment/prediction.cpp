@@ -33,8 +33,6 @@ constexpr PredictionLayout predictions[Prediction::PredictionCount] = {
      QT_TRANSLATE_NOOP("Prediction", "The number of rabbits will not change.")},
 };
 
-const QString RingPicture = QStringLiteral("ring");
-
 } // namespace
 
 PredictionLabel::PredictionLabel(const QString &text, QWidget *parent) : ClickableLabel(text, parent) {}
@@ -83,7 +81,7 @@ Prediction::Prediction(Lesson &lesson) : LessonScreen(lesson, ScreenId::Predicti
     // The ring store: the picture that a chosen area copies. It is never shown itself.
     Ring = new QLabel(client());
     Ring->setGeometry(Twips::rect(6420, 1695, 1935, 1215));
-    Ring->setPixmap(Artwork::pixmap(RingPicture, Twips::size(predictions[0].areaWidth, predictions[0].areaHeight)));
+    Ring->setPixmap(Artwork::pixmap(Picture::Ring, Twips::size(predictions[0].areaWidth, predictions[0].areaHeight)));
     Ring->hide();
 
     const QFont navigationFont = Twips::font(Twips::Face::MSSansSerif, 8.25, true);
@@ -119,7 +117,7 @@ QPixmap Prediction::ringFor(const QSize &areaSize) const
     const QPixmap stored = Ring->pixmap();
     if (stored.deviceIndependentSize().toSize() == areaSize)
         return stored;
-    return Artwork::pixmap(RingPicture, areaSize);
+    return Artwork::pixmap(Picture::Ring, areaSize);
 }
 
 void Prediction::PredictionText_Click(int index)

@@ -111,6 +111,6 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
         lesson.window.setFullScreenLesson(true);
     lesson.chain.start();
     // The icon for the task bar and window list is wanted soon, not for the first frame.
-    QTimer::singleShot(0, [] { QApplication::setWindowIcon(QIcon(Artwork::path(QStringLiteral("icon")))); });
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(QIcon(Artwork::path(Picture::Icon))); });
     return app.exec();
 }

@@ -29,9 +29,9 @@ QMap<QString, QString> spokenNames(const QString &marked = QString())
 
 } // namespace
 
-void PictureStore::insert(int index, const QString &artwork, const QSize &size)
+void PictureStore::insert(int index, Picture picture, const QSize &size)
 {
-    m_pictures.insert(index, StoredPicture{Artwork::pixmap(artwork, size), artwork});
+    m_pictures.insert(index, StoredPicture{Artwork::pixmap(picture, size), picture});
 }
 
 Foxes::Foxes(Lesson &lesson) : LessonScreen(lesson, ScreenId::Foxes, QColor(0, 128, 0))
@@ -67,10 +67,10 @@ Foxes::Foxes(Lesson &lesson) : LessonScreen(lesson, ScreenId::Foxes, QColor(0, 1
 
     // The pictures the holes copy: a rabbit, a counted rabbit, a fox and a counted fox, each at the
     // size of its store.
-    Rabbit.insert(1, QStringLiteral("rabbit_up"), Twips::size(645, 675));
-    Rabbit.insert(2, QStringLiteral("rabbit_marked"), Twips::size(645, 675));
-    Fox.insert(1, QStringLiteral("fox_up"), Twips::size(615, 645));
-    Fox.insert(2, QStringLiteral("fox_marked"), Twips::size(615, 645));
+    Rabbit.insert(1, Picture::RabbitUp, Twips::size(645, 675));
+    Rabbit.insert(2, Picture::RabbitMarked, Twips::size(645, 675));
+    Fox.insert(1, Picture::FoxUp, Twips::size(615, 645));
+    Fox.insert(2, Picture::FoxMarked, Twips::size(615, 645));
 }
 
 void Foxes::addHoleRow(const QList<int> &indexes, double rowLeft, int firstColumn, double top)
@@ -112,9 +112,9 @@ void Foxes::ShowYear()
         place->setSpokenNames(spokenNames());
         place->setTag(tag);
         if (tag == FoxYear::RabbitTag)
-            place->setPicture(Rabbit(1).pixmap, Rabbit(1).name);
+            place->setPicture(Rabbit(1).pixmap, Rabbit(1).picture);
         else if (tag == FoxYear::FoxTag)
-            place->setPicture(Fox(1).pixmap, Fox(1).name);
+            place->setPicture(Fox(1).pixmap, Fox(1).picture);
         else
             place->clearPicture();
     }
@@ -140,13 +140,13 @@ void Foxes::Hole_Click(int index)
         return;
     switch (m_year.click(index)) {
     case FoxYear::Click::CountedRabbit:
-        place->setPicture(Rabbit(2).pixmap, Rabbit(2).name);
+        place->setPicture(Rabbit(2).pixmap, Rabbit(2).picture);
         place->setSpokenNames(spokenNames(tr("counted rabbit")));
         place->setTag(FoxYear::MarkedTag);
         showCount();
         break;
     case FoxYear::Click::MarkedFox:
-        place->setPicture(Fox(2).pixmap, Fox(2).name);
+        place->setPicture(Fox(2).pixmap, Fox(2).picture);
         place->setSpokenNames(spokenNames(tr("counted fox")));
         place->setTag(FoxYear::MarkedTag);
         break;

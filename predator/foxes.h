@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "artwork.h"
 #include "foxyear.h"
 #include "lessonscreen.h"
 #include "placefield.h"
@@ -15,14 +16,14 @@ class QLabel;
 // what a hole shows can be told.
 struct StoredPicture {
     QPixmap pixmap;
-    QString name;
+    Picture picture = Picture::RabbitUp;
 };
 
 // Pictures kept by index, as the lesson's hidden image controls keep them; they are never shown
 // themselves.
 class PictureStore {
 public:
-    void insert(int index, const QString &artwork, const QSize &size);
+    void insert(int index, Picture picture, const QSize &size);
     StoredPicture operator()(int index) const { return m_pictures.value(index); }
 
 private:

@@ -15,7 +15,7 @@ Conclusion::Conclusion(Lesson &lesson) : InfoScreen(lesson, ScreenId::Conclusion
                 tr("Go back to check your results or click on the question button for help on writing "
                    "your conclusion."),
                 4200, 3120, 3615, 2535);
-    addInfoPic(1, QStringLiteral("rabbit_head"), tr("A rabbit's head"), 600, 3360, 3135, 2775);
+    addInfoPic(Picture::RabbitHead, tr("A rabbit's head"), 600, 3360, 3135, 2775);
     addQuestionButton(6, 7680, 4320, Corner::BottomRight);
     addStopButton(2, 4680, 5880);
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson scaled to fit larger displays: one scale, through the one twips conversion.
+#include "artwork.h"
 #include "dialogs.h"
 #include "testsupport.h"
 #include "twips.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMetaEnum>
 #include <QTimer>
 #include <QtTest>
 
@@ -18,6 +21,7 @@ private slots:
     void controlsAndFontsFollowTheScale_data();
     void controlsAndFontsFollowTheScale();
     void picturesAreRenderedAtTheirScaledSize();
+    void everyPictureIsDrawnFromItsOwnFile();
 };
 
 void ScaleTest::scaleChosenForTheDisplay_data()
@@ -155,6 +159,26 @@ void ScaleTest::picturesAreRenderedAtTheirScaledSize()
         QPushButton *question = intro1->questionButton();
         QCOMPARE(question->iconSize().width(), question->width() - int(6 * scale));
     }
+}
+
+void ScaleTest::everyPictureIsDrawnFromItsOwnFile()
+{
+    const QMetaEnum pictures = QMetaEnum::fromType<Picture>();
+    QStringList files;
+    for (int i = 0; i < pictures.keyCount(); ++i) {
+        const auto picture = Picture(pictures.value(i));
+        files << Artwork::name(picture) + QStringLiteral(".svg");
+        // A file that is missing or not SVG draws nothing at all.
+        const QImage image = Artwork::pixmap(picture, QSize(43, 45)).toImage();
+        int ink = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ink += qAlpha(image.pixel(x, y)) > 0;
+        QVERIFY2(ink > 0, pictures.key(i));
+    }
+    // One picture for each file, and none without one.
+    files.sort();
+    QCOMPARE(files, QDir(QStringLiteral(":/pictures")).entryList(QDir::Files, QDir::Name));
 }
 
 QTEST_MAIN(ScaleTest)
