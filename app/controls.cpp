@@ -80,12 +80,6 @@ ClickableImage::ClickableImage(QWidget *parent) : ClickableLabel(parent)
     setAccessibleName(QString());
 }
 
-void ClickableImage::setTag(const QString &tag)
-{
-    m_tag = tag;
-    updateSpokenName();
-}
-
 void ClickableImage::setPicture(const QPixmap &picture, Picture which)
 {
     setPixmap(picture);
@@ -98,12 +92,6 @@ void ClickableImage::clearPicture()
     clear();
     m_hasPicture = false;
     m_pictureName.clear();
-}
-
-void ClickableImage::updateSpokenName()
-{
-    if (!m_spokenNames.isEmpty())
-        setAccessibleName(m_spokenNames.value(m_tag));
 }
 
 void ClickableLabel::paintEvent(QPaintEvent *event)

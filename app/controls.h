@@ -54,14 +54,14 @@ private:
 
 // An image control that reports clicks and carries a text tag: the tag is the whole state of a
 // burrow place, and click handlers decide by the tag alone. A hole "shows a picture" by taking a
-// copy of one from its screen's picture store.
+// copy of one from its board's picture store (app/holeboard.h).
 class ClickableImage : public ClickableLabel {
     Q_OBJECT
 public:
     explicit ClickableImage(QWidget *parent = nullptr);
 
     QString tag() const { return m_tag; }
-    void setTag(const QString &tag);
+    void setTag(const QString &tag) { m_tag = tag; }
 
     // which: the picture this is a copy of, so that what shows can be told.
     void setPicture(const QPixmap &picture, Picture which);
@@ -69,20 +69,10 @@ public:
     bool hasPicture() const { return m_hasPicture; }
     QString pictureName() const { return m_pictureName; }
 
-    // The spoken name follows the hole's state; screens give each tag its words.
-    void setSpokenNames(const QMap<QString, QString> &byTag)
-    {
-        m_spokenNames = byTag;
-        updateSpokenName();
-    }
-
 private:
-    void updateSpokenName();
-
     QString m_tag;
     QString m_pictureName;
     bool m_hasPicture = false;
-    QMap<QString, QString> m_spokenNames;
 };
 
 // Builders for the lesson's standard controls. Geometry is in twips within the parent's client area.

@@ -2,7 +2,6 @@
 #include "intro3.h"
 
 #include "lesson.h"
-#include "popupholes.h"
 
 #include <QPushButton>
 
@@ -10,8 +9,7 @@ namespace {
 const QList<int> PracticeBurrows = {0, 1, 2};
 }
 
-Intro3::Intro3(Lesson &lesson)
-    : LessonScreen(lesson, ScreenId::Intro3, grey()), m_game(lesson.random, PopupGame::Rules::Practice, 0, 3)
+Intro3::Intro3(Lesson &lesson) : PopupScreen(lesson, ScreenId::Intro3, grey(), PopupGame::Rules::Practice, 0, 3)
 {
     addInfoText(3, tr("The trouble with counting rabbits is that they move about and hide."), 840, 960, 5055, 1335);
     addInfoText(4,
@@ -24,47 +22,23 @@ Intro3::Intro3(Lesson &lesson)
 
     // Made after the texts, so that a burrow lying over the edge of a text still takes the click.
     const QPointF places[3] = {{5280, 600}, {5040, 5280}, {1440, 5760}};
-    for (int index = 0; index < 3; ++index) {
-        ClickableImage *place = PopupHoles::addHole(client(), places[index].x(), places[index].y());
-        Hole.insert(index, place);
-        m_holeField.add(place);
-        connect(place, &ClickableImage::clicked, this, [this, index] { Hole_Click(index); });
-    }
-    PopupHoles::addPictureStores(Rabbit, client(), {QPointF(120, 0), QPointF(120, 1080), QPointF(960, 120)});
-    m_game.setHoleChanged([this](int index) { PopupHoles::show(Hole(index), m_game.hole(index), Rabbit); });
+    for (int index = 0; index < 3; ++index)
+        addHole(index, places[index].x(), places[index].y());
     m_game.layOut(PracticeBurrows, 0);
-    m_holeField.refresh();
+    m_board.refresh();
 
     addQuestionButton(4, 3000, 5520, Corner::BottomLeft);
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);
     addCommandButton(0, QStringLiteral(">>"), 7560, 5880)->setToolTip(tr("Start experiment"));
     setTabOrder(cmd_button(1), cmd_button(0));
     setTabOrder(cmd_button(0), QButton);
-
-    Popup.setInterval(1500);
-    connect(&Popup, &QTimer::timeout, this, &Intro3::popupTick);
-}
-
-void Intro3::load()
-{
-    LessonScreen::load();
-    // Never switched off: it keeps running while the pupil is elsewhere.
-    Popup.start();
 }
 
 void Intro3::activate()
 {
     m_lesson.random.seedFromClock();
-    if (!Popup.isActive())
-        Popup.start();
+    keepPopupRunning();
     m_game.allDown();
-}
-
-void Intro3::popupTick()
-{
-    m_game.tick();
-    if (m_game.rabbitUp())
-        m_holeField.follow(Hole(m_game.currentHole()));
 }
 
 void Intro3::Hole_Click(int index)

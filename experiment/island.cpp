@@ -4,7 +4,6 @@
 #include "calendarpage.h"
 #include "islandyear.h"
 #include "lesson.h"
-#include "popupholes.h"
 
 #include <QPushButton>
 #include <algorithm>
@@ -18,42 +17,30 @@ const char *const TooManyToCount = QT_TRANSLATE_NOOP(
 } // namespace
 
 Island::Island(Lesson &lesson)
-    : LessonScreen(lesson, ScreenId::Island, QColor(0, 128, 0)),
-      m_game(lesson.random, PopupGame::Rules::Island, 1, IslandYear::HoleCount)
+    : PopupScreen(lesson, ScreenId::Island, QColor(0, 128, 0), PopupGame::Rules::Island, 1, IslandYear::HoleCount)
 {
     for (int i = 0; i < 2; ++i) {
         const CalendarPage::Page page =
             CalendarPage::add(client(), QString(), 600 + 840 * i, 360, i == 0 ? 525 : 405, i == 0 ? 8.25 : 18);
         CalendarPage::setCaption(page.caption, QStringLiteral("10"));
-        CalendarPic.insert(i, page.sheet);
         Calendar.insert(i, page.caption);
     }
 
     for (int index = 1; index <= IslandYear::HoleCount; ++index) {
         const QPoint cell = IslandYear::gridCell(index);
-        ClickableImage *place = PopupHoles::addHole(client(), 600 + 840 * cell.x(), 360 + 960 * cell.y());
-        Hole.insert(index, place);
-        m_holeField.add(place);
-        connect(place, &ClickableImage::clicked, this, [this, index] { Hole_Click(index); });
+        addHole(index, 600 + 840 * cell.x(), 360 + 960 * cell.y());
     }
-    PopupHoles::addPictureStores(Rabbit, client(), {QPointF(8880, 3960), QPointF(8880, 1440), QPointF(8880, 2280)});
-    m_game.setHoleChanged([this](int index) { PopupHoles::show(Hole(index), m_game.hole(index), Rabbit); });
 
     // ShowYear sets both captions before the pupil sees them.
     addCommandButton(1, QStringLiteral("<<"), 6600, 6240, 1215, 495);
     addCommandButton(0, tr("Next year"), 8040, 6240, 1215, 495);
-
-    Popup.setInterval(1500);
-    connect(&Popup, &QTimer::timeout, this, &Island::popupTick);
 }
 
 void Island::load()
 {
-    LessonScreen::load();
+    PopupScreen::load();
     m_lesson.random.seedFromClock();
     FillYearTable();
-    // From here to the end of the lesson, hidden or not, whatever dialog is open.
-    Popup.start();
 }
 
 void Island::activate()
@@ -84,11 +71,8 @@ void Island::ShowYear()
     setCaption(1, IslandYear::backCaption(year));
 
     m_game.layOut(IslandYear::drawBurrows(m_lesson.random, IslandYear::burrowCount(rabbits)), rabbits);
-    m_holeField.refresh();
-
-    // Switched on without restarting, so the first rabbit of the visit comes within one beat.
-    if (!Popup.isActive())
-        Popup.start();
+    m_board.refresh();
+    keepPopupRunning();
 }
 
 void Island::RecordCount()
@@ -100,13 +84,6 @@ void Island::RecordCount()
     qint16 &counted = state.Counted[std::size_t(year)];
     if (m_game.yearCount() > counted)
         counted = qint16(m_game.yearCount());
-}
-
-void Island::popupTick()
-{
-    m_game.tick();
-    if (m_game.rabbitUp())
-        m_holeField.follow(Hole(m_game.currentHole()));
 }
 
 bool Island::cmd_button_Click(int index)

@@ -3,7 +3,6 @@
 
 #include "random.h"
 
-#include <algorithm>
 #include <utility>
 
 const QString PopupGame::Down = QStringLiteral("down");
@@ -11,39 +10,19 @@ const QString PopupGame::Up = QStringLiteral("up");
 const QString PopupGame::MarkedTag = QStringLiteral("marked");
 
 PopupGame::PopupGame(Random &random, Rules rules, int firstHole, int holeCount)
-    : m_random(random), m_rules(rules), m_first(firstHole), m_holes(std::size_t(std::max(holeCount, 0)))
+    : m_random(random), m_rules(rules), m_holes(firstHole, holeCount)
 {}
-
-const PopupGame::Hole &PopupGame::hole(int index) const
-{
-    static const Hole none;
-    return contains(index) ? m_holes[std::size_t(index - m_first)] : none;
-}
 
 int PopupGame::currentHole() const
 {
     return m_currentBurrow >= 0 && m_currentBurrow < m_burrows.size() ? m_burrows.at(m_currentBurrow) : -1;
 }
 
-void PopupGame::set(int hole, const QString &tag, Look look)
-{
-    if (!contains(hole))
-        return;
-    Hole &h = at(hole);
-    if (h.tag == tag && h.look == look)
-        return;
-    h.tag = tag;
-    h.look = look;
-    if (m_changed)
-        m_changed(hole);
-}
-
 void PopupGame::layOut(const QList<int> &burrows, int rabbits)
 {
     m_rabbitsLeft = rabbits;
     m_yearCount = 0;
-    for (int i = 0; i < int(m_holes.size()); ++i)
-        set(m_first + i, QString(), Look::Nothing);
+    m_holes.clear();
     m_rabbitUp = false;
     m_currentBurrow = -1;
     m_burrows.clear();
@@ -51,14 +30,14 @@ void PopupGame::layOut(const QList<int> &burrows, int rabbits)
         if (!contains(h))
             continue;
         m_burrows.append(h);
-        set(h, Down, Look::Burrow);
+        m_holes.set(h, Down, Look::Burrow);
     }
 }
 
 void PopupGame::allDown()
 {
     for (int h : std::as_const(m_burrows))
-        set(h, Down, Look::Burrow);
+        m_holes.set(h, Down, Look::Burrow);
     m_rabbitUp = false;
 }
 
@@ -75,7 +54,7 @@ void PopupGame::tick()
 {
     if (m_rabbitUp) {
         // Down it goes, whether or not the pupil marked it.
-        set(currentHole(), Down, Look::Burrow);
+        m_holes.set(currentHole(), Down, Look::Burrow);
         m_rabbitUp = false;
         return;
     }
@@ -84,9 +63,9 @@ void PopupGame::tick()
         return;
     m_currentBurrow = m_random.below(int(m_burrows.size()));
     if (nextRabbitIsMarked())
-        set(currentHole(), MarkedTag, Look::MarkedRabbit);
+        m_holes.set(currentHole(), MarkedTag, Look::MarkedRabbit);
     else
-        set(currentHole(), Up, Look::Rabbit);
+        m_holes.set(currentHole(), Up, Look::Rabbit);
     m_rabbitUp = true;
 }
 
@@ -94,15 +73,15 @@ PopupGame::Click PopupGame::click(int index)
 {
     if (!contains(index))
         return Click::Missed;
-    const Hole h = at(index);
+    const Hole h = m_holes.hole(index);
     if (h.tag == Up) {
         if (m_rules == Rules::Practice) {
             if (h.look == Look::MarkedRabbit)
                 return Click::AlreadyMarked;
-            set(index, Up, Look::MarkedRabbit);
+            m_holes.set(index, Up, Look::MarkedRabbit);
             return Click::Marked;
         }
-        set(index, MarkedTag, Look::MarkedRabbit);
+        m_holes.set(index, MarkedTag, Look::MarkedRabbit);
         ++m_yearCount;
         --m_rabbitsLeft;
         return Click::Counted;

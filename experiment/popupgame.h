@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "holestates.h"
+
 #include <QList>
 #include <QString>
 #include <functional>
-#include <vector>
 
 class Random;
 
@@ -20,8 +21,9 @@ class Random;
 class PopupGame {
 public:
     enum class Rules { Island, Practice };
-    // What a hole shows.
-    enum class Look { Nothing, Burrow, Rabbit, MarkedRabbit };
+    // What a hole shows: nothing, a burrow, a rabbit or a marked rabbit.
+    using Look = HoleStates::Look;
+    using Hole = HoleStates::Hole;
     enum class Click {
         Counted,        // island: an unmarked rabbit, now counted and marked
         Marked,         // practice: an unmarked rabbit, now shows its mark
@@ -29,11 +31,6 @@ public:
         AlreadyCounted, // island: a marked rabbit; refused
         Missed,         // no rabbit there
     };
-    struct Hole {
-        QString tag;
-        Look look = Look::Nothing;
-    };
-
     static const QString Down;
     static const QString Up;
     static const QString MarkedTag;
@@ -42,7 +39,7 @@ public:
     PopupGame(Random &random, Rules rules, int firstHole, int holeCount);
 
     // Called with a hole's number each time its tag or look changes, so a screen can show it.
-    void setHoleChanged(std::function<void(int)> changed) { m_changed = std::move(changed); }
+    void setHoleChanged(std::function<void(int)> changed) { m_holes.setChanged(std::move(changed)); }
 
     // A fresh round: every hole empty, then a burrow ("down") at each of the given holes, in that
     // order; no rabbit showing, nothing counted, `rabbits` still to count.
@@ -54,8 +51,8 @@ public:
     void tick();
     Click click(int hole);
 
-    bool contains(int hole) const { return hole >= m_first && hole < m_first + int(m_holes.size()); }
-    const Hole &hole(int index) const;
+    bool contains(int hole) const { return m_holes.contains(hole); }
+    const Hole &hole(int index) const { return m_holes.hole(index); }
     const QList<int> &burrows() const { return m_burrows; }
     bool rabbitUp() const { return m_rabbitUp; }
     // The hole the current (or last) rabbit showed at; -1 before the first.
@@ -64,16 +61,12 @@ public:
     int rabbitsLeft() const { return m_rabbitsLeft; }
 
 private:
-    void set(int hole, const QString &tag, Look look);
-    Hole &at(int hole) { return m_holes[std::size_t(hole - m_first)]; }
     // Whether the rabbit coming up now is one that was counted before (island only).
     bool nextRabbitIsMarked();
 
     Random &m_random;
     Rules m_rules;
-    int m_first;
-    std::vector<Hole> m_holes;
-    std::function<void(int)> m_changed;
+    HoleStates m_holes;
 
     QList<int> m_burrows;
     int m_currentBurrow = -1; // position in m_burrows

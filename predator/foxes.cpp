@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "foxes.h"
 
-#include "artwork.h"
 #include "calendarpage.h"
-#include "controls.h"
 #include "lesson.h"
 #include "twips.h"
 
@@ -13,28 +11,11 @@
 #include <algorithm>
 
 namespace {
-
-constexpr double HoleWidth = 645;
-constexpr double HoleHeight = 675;
 constexpr double HoleSpacing = 720;
-
-// What a screen reader says for a place; a marked place says which animal was counted.
-QMap<QString, QString> spokenNames(const QString &marked = QString())
-{
-    QMap<QString, QString> names{{FoxYear::RabbitTag, Foxes::tr("rabbit")}, {FoxYear::FoxTag, Foxes::tr("fox")}};
-    if (!marked.isEmpty())
-        names.insert(FoxYear::MarkedTag, marked);
-    return names;
 }
 
-} // namespace
-
-void PictureStore::insert(int index, Picture picture, const QSize &size)
-{
-    m_pictures.insert(index, StoredPicture{Artwork::pixmap(picture, size), picture});
-}
-
-Foxes::Foxes(Lesson &lesson) : LessonScreen(lesson, ScreenId::Foxes, QColor(0, 128, 0))
+Foxes::Foxes(Lesson &lesson)
+    : LessonScreen(lesson, ScreenId::Foxes, QColor(0, 128, 0)), m_board(HoleBoard::Stores::RabbitsAndFoxes)
 {
     // The year page and the count page, each a label on a calendar sheet.
     const struct {
@@ -46,7 +27,6 @@ Foxes::Foxes(Lesson &lesson) : LessonScreen(lesson, ScreenId::Foxes, QColor(0, 1
     for (int i = 0; i < 2; ++i) {
         const CalendarPage::Page page =
             CalendarPage::add(client(), pages[i].spoken, pages[i].left, 360, pages[i].labelHeight, pages[i].points);
-        CalendarPic.insert(i, page.sheet);
         Calendar.insert(i, page.caption);
     }
 
@@ -65,25 +45,14 @@ Foxes::Foxes(Lesson &lesson) : LessonScreen(lesson, ScreenId::Foxes, QColor(0, 1
         ->setFont(Twips::font(Twips::Face::MSSansSerif, 8.25));
     addCommandButton(0, tr("Next year"), 7920, 6240, 1215, 495)->setFont(Twips::font(Twips::Face::MSSansSerif, 8.25));
 
-    // The pictures the holes copy: a rabbit, a counted rabbit, a fox and a counted fox, each at the
-    // size of its store.
-    Rabbit.insert(1, Picture::RabbitUp, Twips::size(645, 675));
-    Rabbit.insert(2, Picture::RabbitMarked, Twips::size(645, 675));
-    Fox.insert(1, Picture::FoxUp, Twips::size(615, 645));
-    Fox.insert(2, Picture::FoxMarked, Twips::size(615, 645));
+    m_year.setHoleChanged([this](int index) { m_board.show(index, m_year.hole(index)); });
+    connect(&m_board, &HoleBoard::clicked, this, &Foxes::Hole_Click);
 }
 
 void Foxes::addHoleRow(const QList<int> &indexes, double rowLeft, int firstColumn, double top)
 {
-    for (int k = 0; k < indexes.size(); ++k) {
-        const int index = indexes[k];
-        auto *place = new ClickableImage(client());
-        place->setGeometry(Twips::rect(rowLeft + HoleSpacing * (firstColumn + k), top, HoleWidth, HoleHeight));
-        place->setSpokenNames(spokenNames());
-        connect(place, &ClickableImage::clicked, this, [this, index] { Hole_Click(index); });
-        Hole.insert(index, place);
-        m_holeField.add(place);
-    }
+    for (int k = 0; k < indexes.size(); ++k)
+        m_board.addHole(client(), indexes[k], rowLeft + HoleSpacing * (firstColumn + k), top);
 }
 
 void Foxes::load()
@@ -105,20 +74,7 @@ void Foxes::ShowYear()
     y = qint16(std::clamp(int(y), FoxFigures::FirstYear, FoxFigures::LastYear));
     const LAPINAR1::Year &figures = m_lesson.state.YearTable[y];
     m_year.layOut(figures.Rabbits, figures.FoxNumber, m_lesson.random);
-
-    for (int i : Hole.indexes()) {
-        ClickableImage *place = Hole(i);
-        const QString tag = m_year.tag(i);
-        place->setSpokenNames(spokenNames());
-        place->setTag(tag);
-        if (tag == FoxYear::RabbitTag)
-            place->setPicture(Rabbit(1).pixmap, Rabbit(1).picture);
-        else if (tag == FoxYear::FoxTag)
-            place->setPicture(Fox(1).pixmap, Fox(1).picture);
-        else
-            place->clearPicture();
-    }
-    m_holeField.refresh();
+    m_board.refresh();
 
     CalendarPage::setCaption(Calendar(0), FoxFigures::yearCaption(y, m_lesson.state.NewLine));
     showCount();
@@ -135,24 +91,15 @@ void Foxes::showCount()
 
 void Foxes::Hole_Click(int index)
 {
-    ClickableImage *place = Hole(index);
-    if (!place)
-        return;
+    // The year shows the animal marked as it marks it.
     switch (m_year.click(index)) {
     case FoxYear::Click::CountedRabbit:
-        place->setPicture(Rabbit(2).pixmap, Rabbit(2).picture);
-        place->setSpokenNames(spokenNames(tr("counted rabbit")));
-        place->setTag(FoxYear::MarkedTag);
         showCount();
-        break;
-    case FoxYear::Click::MarkedFox:
-        place->setPicture(Fox(2).pixmap, Fox(2).picture);
-        place->setSpokenNames(spokenNames(tr("counted fox")));
-        place->setTag(FoxYear::MarkedTag);
         break;
     case FoxYear::Click::AlreadyCounted:
         showMessage(tr("You have already counted this one."));
         break;
+    case FoxYear::Click::MarkedFox:
     case FoxYear::Click::Nothing:
         break;
     }

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 
 namespace FoxFigures {
 
@@ -62,13 +63,12 @@ void FoxYear::layOut(int rabbits, int foxes, Random &random)
     m_rabbits = qint16(std::clamp(rabbits, 0, DrawnHoles));
     m_foxes = qint16(std::clamp(foxes, 0, DrawnHoles - m_rabbits));
     m_count = 0;
-    for (QString &tag : m_tags)
-        tag.clear();
+    m_holes.clear();
 
     for (int n = 0; n < m_rabbits; ++n)
-        m_tags[drawFreeHole(random)] = RabbitTag;
+        m_holes.set(drawFreeHole(random), RabbitTag, HoleStates::Look::Rabbit);
     for (int n = 0; n < m_foxes; ++n)
-        m_tags[drawFreeHole(random)] = FoxTag;
+        m_holes.set(drawFreeHole(random), FoxTag, HoleStates::Look::Fox);
 }
 
 int FoxYear::drawFreeHole(Random &random) const
@@ -76,30 +76,23 @@ int FoxYear::drawFreeHole(Random &random) const
     int hole;
     do
         hole = random.oneTo(DrawnHoles);
-    while (!m_tags[hole].isEmpty());
+    while (!tag(hole).isEmpty());
     return hole;
 }
 
 FoxYear::Click FoxYear::click(int hole)
 {
-    if (hole < 0 || hole >= HoleCount)
-        return Click::Nothing;
-    QString &tag = m_tags[hole];
-    if (tag == RabbitTag) {
-        tag = MarkedTag;
+    const QString was = tag(hole);
+    if (was == RabbitTag) {
+        m_holes.set(hole, MarkedTag, HoleStates::Look::MarkedRabbit);
         ++m_count;
         return Click::CountedRabbit;
     }
-    if (tag == FoxTag) {
-        tag = MarkedTag;
+    if (was == FoxTag) {
+        m_holes.set(hole, MarkedTag, HoleStates::Look::MarkedFox);
         return Click::MarkedFox;
     }
-    if (tag == MarkedTag)
+    if (was == MarkedTag)
         return Click::AlreadyCounted;
     return Click::Nothing;
-}
-
-QString FoxYear::tag(int hole) const
-{
-    return hole >= 0 && hole < HoleCount ? m_tags[hole] : QString();
 }

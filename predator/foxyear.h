@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "holestates.h"
 #include "lapinar1.h"
 
 #include <QString>
-#include <array>
+#include <functional>
 
 class Random;
 
@@ -29,7 +30,8 @@ QString backCaption(int year);
 // One year on the fox island, without widgets: which animal sits at each of the 78 burrow places
 // and how many rabbits the pupil has counted. A layout clears every place, then puts the rabbits and
 // after them the foxes, each on a free place drawn at random among 1 to 77 (place 0 stays empty).
-// Clicks then mark animals; only rabbits add to the count.
+// Clicks then mark animals; only rabbits add to the count. Each place that changes is reported with
+// its number, as the pop-up game reports its holes.
 class FoxYear {
 public:
     static constexpr int HoleCount = 78;
@@ -48,13 +50,20 @@ public:
         Nothing,        // an empty place
     };
 
+    FoxYear() : m_holes(0, HoleCount) {}
+
+    // Called with a place's number each time its tag or look changes, so a screen can show it.
+    void setHoleChanged(std::function<void(int)> changed) { m_holes.setChanged(std::move(changed)); }
+
     // Lays a year out afresh from its figures. Figures beyond the 77 places are cut down to what fits
     // (rabbits first), so the draw always ends.
     void layOut(int rabbits, int foxes, Random &random);
     Click click(int hole);
 
-    // The tag of a place: empty, RabbitTag, FoxTag or MarkedTag; empty for an index that is no place.
-    QString tag(int hole) const;
+    // A place's tag (empty, RabbitTag, FoxTag or MarkedTag) and what it shows; an index that is
+    // no place is empty.
+    const HoleStates::Hole &hole(int index) const { return m_holes.hole(index); }
+    QString tag(int index) const { return m_holes.hole(index).tag; }
 
     qint16 YearRabbits() const { return m_rabbits; }
     qint16 YearFoxes() const { return m_foxes; }
@@ -64,7 +73,7 @@ private:
     // Draws until a free hole among 1 to 77 comes up; the caller makes sure there is one.
     int drawFreeHole(Random &random) const;
 
-    std::array<QString, HoleCount> m_tags{};
+    HoleStates m_holes;
     qint16 m_rabbits = 0;
     qint16 m_foxes = 0;
     qint16 m_count = 0;

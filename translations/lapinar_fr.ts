@@ -84,22 +84,6 @@
         <translation>Lapins comptés&#xa0;: %1</translation>
     </message>
     <message>
-        <source>counted rabbit</source>
-        <translation>lapin compté</translation>
-    </message>
-    <message>
-        <source>counted fox</source>
-        <translation>renard compté</translation>
-    </message>
-    <message>
-        <source>rabbit</source>
-        <translation>lapin</translation>
-    </message>
-    <message>
-        <source>fox</source>
-        <translation>renard</translation>
-    </message>
-    <message>
         <source>Next year</source>
         <translation>Suivante</translation>
     </message>
@@ -157,6 +141,29 @@
     <message>
         <source>Plot points</source>
         <translation>Points séparés</translation>
+    </message>
+</context>
+<context>
+    <name>HoleBoard</name>
+    <message>
+        <source>burrow</source>
+        <translation>terrier</translation>
+    </message>
+    <message>
+        <source>rabbit</source>
+        <translation>lapin</translation>
+    </message>
+    <message>
+        <source>counted rabbit</source>
+        <translation>lapin compté</translation>
+    </message>
+    <message>
+        <source>fox</source>
+        <translation>renard</translation>
+    </message>
+    <message>
+        <source>counted fox</source>
+        <translation>renard compté</translation>
     </message>
 </context>
 <context>
@@ -354,21 +361,6 @@
     <message>
         <source>Lapinar: a science lesson about animal populations on an island.</source>
         <translation>Lapinar&#xa0;: une leçon de sciences sur les populations animales d&apos;une île.</translation>
-    </message>
-</context>
-<context>
-    <name>PopupHoles</name>
-    <message>
-        <source>burrow</source>
-        <translation>terrier</translation>
-    </message>
-    <message>
-        <source>counted rabbit</source>
-        <translation>lapin compté</translation>
-    </message>
-    <message>
-        <source>rabbit</source>
-        <translation>lapin</translation>
     </message>
 </context>
 <context>
