@@ -67,8 +67,8 @@ void Island::ShowYear()
 
     CalendarPage::setCaption(Calendar(0), IslandYear::calendarCaption(year, state.NewLine));
     Calendar(1)->setText(QStringLiteral("0"));
-    setCaption(0, IslandYear::forwardCaption(year));
-    setCaption(1, IslandYear::backCaption(year));
+    setCaption(YearRange::Forward, IslandYear::Years.forwardCaption(year));
+    setCaption(YearRange::Back, IslandYear::Years.backCaption(year));
 
     m_game.layOut(IslandYear::drawBurrows(m_lesson.random, IslandYear::burrowCount(rabbits)), rabbits);
     m_board.refresh();
@@ -79,7 +79,7 @@ void Island::RecordCount()
 {
     LAPINAR1 &state = m_lesson.state;
     const int year = state.CurrentYear;
-    if (year < IslandYear::FirstYear || year > IslandYear::LastYear)
+    if (!IslandYear::Years.contains(year))
         return;
     qint16 &counted = state.Counted[std::size_t(year)];
     if (m_game.yearCount() > counted)
@@ -89,25 +89,13 @@ void Island::RecordCount()
 bool Island::cmd_button_Click(int index)
 {
     qint16 &year = m_lesson.state.CurrentYear;
-    switch (index) {
-    case 0:
-        RecordCount();
-        if (year == IslandYear::FirstYear)
-            showReminder(tr(LeaveFirstVisit));
-        ++year;
-        break;
-    case 1:
-        RecordCount();
-        --year;
-        break;
-    default:
+    if (index != YearRange::Forward && index != YearRange::Back)
         return false;
-    }
+    RecordCount();
+    if (index == YearRange::Forward && year == IslandYear::FirstYear)
+        showReminder(tr(LeaveFirstVisit));
     // Past the last visit the results screen follows, before the first the practice.
-    if (year > IslandYear::LastYear || year < IslandYear::FirstYear)
-        return true;
-    ShowYear();
-    return false;
+    return IslandYear::Years.step(year, index, [this] { ShowYear(); });
 }
 
 void Island::Hole_Click(int index)

@@ -53,16 +53,6 @@ QString calendarCaption(int year, const QString &newLine)
     return QCoreApplication::translate("Calendar", "Year%1%2").arg(newLine, QString::number(year - 1));
 }
 
-QString forwardCaption(int year)
-{
-    return year >= LastYear ? QStringLiteral(">>") : QCoreApplication::translate("YearButtons", "Next year");
-}
-
-QString backCaption(int year)
-{
-    return year <= FirstYear ? QStringLiteral("<<") : QCoreApplication::translate("YearButtons", "Last year");
-}
-
 QPoint gridCell(int index)
 {
     if (index == 1)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "yearrange.h"
+
 #include <QList>
 #include <QPoint>
 #include <QString>
@@ -9,13 +11,14 @@ class Random;
 struct LAPINAR1;
 
 // The island's years without their widgets: how many rabbits live there each year, how many
-// burrows that makes, where the burrows go, and what the calendar and the year buttons say.
+// burrows that makes, where the burrows go, and what the calendar says.
 // Visits are numbered 1 to 10 (the lesson's CurrentYear); the calendar shows one less.
 namespace IslandYear {
 
 constexpr int HoleCount = 65;
 constexpr int FirstYear = 1;
 constexpr int LastYear = 10;
+constexpr YearRange Years{FirstYear, LastYear};
 // Visits up to this one are counted by clicking; later ones are estimated from the burrows.
 constexpr int LastCountingYear = 4;
 
@@ -31,8 +34,6 @@ QList<int> drawBurrows(Random &random, int count);
 bool isCountingYear(int year);
 
 QString calendarCaption(int year, const QString &newLine);
-QString forwardCaption(int year);
-QString backCaption(int year);
 
 // Where hole `index` (1 to 65) lies on the island's grid of 10 columns by 7 rows: x is the column,
 // y the row. The two calendar pages take the first two cells of the top row.

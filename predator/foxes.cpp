@@ -78,8 +78,8 @@ void Foxes::ShowYear()
 
     CalendarPage::setCaption(Calendar(0), FoxFigures::yearCaption(y, m_lesson.state.NewLine));
     showCount();
-    setCaption(0, FoxFigures::forwardCaption(y));
-    setCaption(1, FoxFigures::backCaption(y));
+    setCaption(YearRange::Forward, FoxFigures::Years.forwardCaption(y));
+    setCaption(YearRange::Back, FoxFigures::Years.backCaption(y));
 }
 
 void Foxes::showCount()
@@ -91,36 +91,17 @@ void Foxes::showCount()
 
 void Foxes::Hole_Click(int index)
 {
-    // The year shows the animal marked as it marks it.
-    switch (m_year.click(index)) {
-    case FoxYear::Click::CountedRabbit:
+    // The year shows the animal marked as it marks it. Only rabbits are counted here; the pupil
+    // tallies the foxes on the worksheet.
+    const FoxYear::Click click = m_year.click(index);
+    if (click == FoxYear::Click::CountedRabbit)
         showCount();
-        break;
-    case FoxYear::Click::AlreadyCounted:
+    else if (click == FoxYear::Click::AlreadyCounted)
         showMessage(tr("You have already counted this one."));
-        break;
-    case FoxYear::Click::MarkedFox:
-    case FoxYear::Click::Nothing:
-        break;
-    }
 }
 
 bool Foxes::cmd_button_Click(int index)
 {
-    qint16 &year = m_lesson.state.CurrentYear;
-    switch (index) {
-    case 0:
-        ++year;
-        break;
-    case 1:
-        --year;
-        break;
-    default:
-        return false;
-    }
     // Past year 10 the last screen follows, before year 0 the extension's introduction.
-    if (year > FoxFigures::LastYear || year < FoxFigures::FirstYear)
-        return true;
-    ShowYear();
-    return false;
+    return FoxFigures::Years.step(m_lesson.state.CurrentYear, index, [this] { ShowYear(); });
 }

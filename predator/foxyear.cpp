@@ -42,16 +42,6 @@ QString yearCaption(int year, const QString &newLine)
     return QCoreApplication::translate("Calendar", "Year%1%2").arg(newLine, QString::number(year));
 }
 
-QString forwardCaption(int year)
-{
-    return year >= LastYear ? QStringLiteral(">>") : QCoreApplication::translate("YearButtons", "Next year");
-}
-
-QString backCaption(int year)
-{
-    return year <= FirstYear ? QStringLiteral("<<") : QCoreApplication::translate("YearButtons", "Last year");
-}
-
 } // namespace FoxFigures
 
 const QString FoxYear::RabbitTag = QStringLiteral("rabbit");

@@ -3,6 +3,7 @@
 
 #include "holestates.h"
 #include "lapinar1.h"
+#include "yearrange.h"
 
 #include <QString>
 #include <functional>
@@ -14,16 +15,13 @@ namespace FoxFigures {
 
 constexpr int FirstYear = 0;
 constexpr int LastYear = 10;
+constexpr YearRange Years{FirstYear, LastYear};
 
 // Writes the fox experiment's rabbits and foxes of every year over the shared year table.
 void FillYearTable(LAPINAR1 &state);
 
 // "Year", the lesson's line break, then the year's number: the caption of the year page.
 QString yearCaption(int year, const QString &newLine);
-// Captions of the forward (index 0) and back (index 1) buttons in a year: the ends of the
-// experiment lead off the screen.
-QString forwardCaption(int year);
-QString backCaption(int year);
 
 } // namespace FoxFigures
 
