@@ -202,7 +202,8 @@ void WalkTest::firstStepsKeepOneWindowWithTheReminderOnTop()
     // Closes the reminder that the click opens, after a click beside it, checking on the way.
     auto throughReminder = [&](QPushButton *button, const QString &text) {
         QString seen, fault = QStringLiteral("no reminder"), onTop = QStringLiteral("no reminder");
-        QTimer::singleShot(0, [&] {
+        QObject stackGuard; // a shot that never fires is dropped with this frame
+        QTimer::singleShot(0, &stackGuard, [&] {
             ModalPanel *panel = t.lesson.window.openPanel();
             if (!panel)
                 return;
