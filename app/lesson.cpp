@@ -3,9 +3,11 @@
 
 #include "lessonstyle.h"
 
-Lesson::Lesson() : chain(*this)
+Lesson::Look::Look()
 {
     LessonStyle::install();
 }
+
+Lesson::Lesson() : chain(*this) {}
 
 Lesson::~Lesson() = default;

@@ -15,6 +15,10 @@ struct Lesson {
     Lesson(const Lesson &) = delete;
     Lesson &operator=(const Lesson &) = delete;
 
+    // First of all, so that every control is made in the lesson's style rather than restyled.
+    struct Look {
+        Look();
+    } look;
     LAPINAR1 state;
     Random random;
     // Declared before the chain, so the screens and panels go before the window that holds them.

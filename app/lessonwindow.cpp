@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lessonwindow.h"
 
+#include "artwork.h"
 #include "dialogs.h"
 #include "twips.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -51,6 +53,9 @@ LessonWindow::LessonWindow()
       m_shade(new Shade(m_pages))
 {
     setWindowTitle(QStringLiteral("Lapinar"));
+    // The window's own small icon, drawn once; the whole program's icon, for task bars and window
+    // lists, comes after the first frame.
+    setWindowIcon(QIcon(Artwork::pixmap(Picture::Icon, QSize(32, 32))));
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { keepFocusInPanel(now); });
     CenterScreen();
 }

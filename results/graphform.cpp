@@ -3,6 +3,7 @@
 
 #include "cellnumber.h"
 #include "lesson.h"
+#include "lessonstyle.h"
 #include "resultsgraph.h"
 #include "twips.h"
 
@@ -10,11 +11,29 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <algorithm>
 #include <limits>
 
 namespace {
+
+// A value cell of the table. Its flat one-pixel border leaves no room for the style's own focus
+// frame, so the lesson's focus ring is drawn over the border once the pupil uses the keyboard.
+class ValueCell : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLineEdit::paintEvent(event);
+        if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+            QPainter painter(this);
+            LessonStyle::drawFocusRing(&painter, rect());
+        }
+    }
+};
 
 QFont tableFont()
 {
@@ -94,7 +113,7 @@ void GraphForm::buildTable()
         const QString year = row == 1 ? tr("Start") : QString::number(row - 1);
         tableLabel(client(), year, 6825, rowTop(row), 780, 255);
 
-        auto *cell = new QLineEdit(client());
+        auto *cell = new ValueCell(client());
         cell->setGeometry(Twips::rect(8310, rowTop(row), row == 1 ? 480 : 475, 240));
         cell->setFont(tableFont());
         // The cell is only 16 pixels high; a flat one-pixel border leaves room for the digits.

@@ -23,7 +23,8 @@ struct QuestionSeen {
 QuestionSeen openQuestion(TestLesson &t, LessonScreen *screen, const std::function<void(QuestionDialog &)> &close)
 {
     QuestionSeen seen;
-    QTimer::singleShot(0, [&] {
+    QObject stackGuard; // a shot that never fires is dropped with this frame
+    QTimer::singleShot(0, &stackGuard, [&] {
         QuestionDialog &dialog = t.lesson.chain.questionDialog();
         seen.title = dialog.QuestionTitle->text();
         seen.text = dialog.QuestionText->text();
@@ -64,7 +65,8 @@ void DialogsTest::reminderIsCentredAndShowsOnlyTheLatestText()
 
     QRect geometry;
     QString text, textColour;
-    QTimer::singleShot(0, [&] {
+    QObject stackGuard; // a shot that never fires is dropped with this frame
+    QTimer::singleShot(0, &stackGuard, [&] {
         ReminderDialog &r = t.lesson.chain.reminderDialog();
         geometry = r.geometry();
         text = r.text()->text();
@@ -258,7 +260,8 @@ void DialogsTest::openPanelTakesEveryClickAndKey()
     QList<QWidget *> focusedWhileOpen;
     QPushButton *ok = nullptr;
     bool stillOpen = false;
-    QTimer::singleShot(0, [&] {
+    QObject stackGuard; // a shot that never fires is dropped with this frame
+    QTimer::singleShot(0, &stackGuard, [&] {
         ReminderDialog &r = t.lesson.chain.reminderDialog();
         // "Clear table" beneath, then the cell, then typing and Tab both ways.
         QTest::mouseClick(window, Qt::LeftButton, {}, centreOf(results->actionButton(3)));

@@ -103,7 +103,8 @@ void ScaleTest::controlsAndFontsFollowTheScale()
 
     // The quit question speaks in the lesson's font at the lesson's scale, buttons included.
     QStringList boxFonts;
-    QTimer::singleShot(0, [&] {
+    QObject stackGuard; // a shot that never fires is dropped with this frame
+    QTimer::singleShot(0, &stackGuard, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
