@@ -28,14 +28,13 @@ HoleBoard::HoleBoard(Stores stores)
     }
 }
 
-ClickableImage *HoleBoard::addHole(QWidget *parent, int index, double left, double top)
+void HoleBoard::addHole(QWidget *parent, int index, double left, double top)
 {
     auto *hole = new ClickableImage(parent);
     hole->setGeometry(Twips::rect(left, top, HoleWidth, HoleHeight));
     Hole.insert(index, hole);
     m_field.add(hole);
     connect(hole, &ClickableImage::clicked, this, [this, index] { emit clicked(index); });
-    return hole;
 }
 
 const StoredPicture *HoleBoard::stored(HoleStates::Look look) const

@@ -49,7 +49,7 @@ public:
 
     // Hole `index`, empty, at left, top of parent. Holes stack, and Tab meets the field, in the
     // order they are made.
-    ClickableImage *addHole(QWidget *parent, int index, double left, double top);
+    void addHole(QWidget *parent, int index, double left, double top);
 
     void show(int index, const HoleStates::Hole &state);
     // After every layout, so that Tab finds a hole that shows something.
