@@ -104,7 +104,12 @@ void LessonWindow::setFullScreenLesson(bool on)
             setGeometry(display->geometry());
     } else {
         showNormal();
-        CenterScreen();
+        // A Wayland compositor gives the window its size back once it has left full screen; a
+        // size fixed before then leaves the compositor showing it as full screen still.
+        if (QGuiApplication::platformName() == QLatin1String("wayland"))
+            m_sizeWhenBack = true;
+        else
+            CenterScreen();
     }
     placePages();
     update();
@@ -140,6 +145,10 @@ void LessonWindow::keepFocusInPanel(QWidget *now)
 void LessonWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    if (m_sizeWhenBack && !m_fullScreen && screen() && event->size() != screen()->geometry().size()) {
+        m_sizeWhenBack = false;
+        CenterScreen();
+    }
     placePages();
 }
 

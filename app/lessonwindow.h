@@ -60,4 +60,7 @@ private:
     QWidget *m_shade;
     ModalPanel *m_panel = nullptr;
     bool m_fullScreen = false;
+    // Leaving full screen under Wayland: the lesson's size is fixed again once the compositor has
+    // resized the window.
+    bool m_sizeWhenBack = false;
 };
