@@ -2,7 +2,7 @@
 #include "language.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -46,10 +46,11 @@ namespace Language {
 
 QStringList available()
 {
+    // Every translation built into the program speaks its language; nothing else lists them.
     QStringList codes{English};
-    for (const char *code : {"fr"})
-        if (QFile::exists(lessonFile(QString::fromLatin1(code))))
-            codes << QString::fromLatin1(code);
+    const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("lapinar_*.qm")}, QDir::Files);
+    for (const QString &file : files)
+        codes << file.mid(int(qstrlen("lapinar_"))).chopped(int(qstrlen(".qm")));
     return codes;
 }
 

@@ -23,7 +23,8 @@ struct Options {
                                                                          "kiosk (F11 switches it on and off).")};
     QCommandLineOption language{
         QStringLiteral("language"),
-        QCoreApplication::translate("Options", "Speak <language> (en or fr) instead of the desktop's language."),
+        QCoreApplication::translate("Options", "Speak <language> (one of: %1) instead of the desktop's language.")
+            .arg(Language::available().join(QStringLiteral(", "))),
         QCoreApplication::translate("Options", "language")};
 };
 

@@ -351,16 +351,16 @@
         <translation>Démarrer en plein écran, pour un vidéoprojecteur ou une borne (F11 l&apos;active ou le désactive).</translation>
     </message>
     <message>
-        <source>Speak &lt;language&gt; (en or fr) instead of the desktop&apos;s language.</source>
-        <translation>Parler &lt;langue&gt; (en ou fr) au lieu de la langue du bureau.</translation>
-    </message>
-    <message>
         <source>language</source>
         <translation>langue</translation>
     </message>
     <message>
         <source>Lapinar: a science lesson about animal populations on an island.</source>
         <translation>Lapinar&#xa0;: une leçon de sciences sur les populations animales d&apos;une île.</translation>
+    </message>
+    <message>
+        <source>Speak &lt;language&gt; (one of: %1) instead of the desktop&apos;s language.</source>
+        <translation>Parler &lt;langue&gt; (au choix&#xa0;: %1) au lieu de la langue du bureau.</translation>
     </message>
 </context>
 <context>
