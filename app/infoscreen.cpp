@@ -23,6 +23,8 @@ QLabel *InfoScreen::addTitle(int index, const QString &text, double points, doub
                              double height)
 {
     QLabel *title = addInfoText(index, text, left, top, width, height);
+    setTitleText(index);
+    setScreenName(text);
     title->setFont(Twips::font(Twips::Face::Arial, points));
     title->setWordWrap(false);
     // A big title's line is taller than its label; sitting it on the label's bottom keeps every

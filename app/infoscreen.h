@@ -14,7 +14,8 @@ public:
     void load() override;
 
 protected:
-    // The title label of the control array InfoText, in Arial at the given size.
+    // The title label of the control array InfoText, in Arial at the given size; the screen's name
+    // unless the screen gives another.
     QLabel *addTitle(int index, const QString &text, double points, double left, double top, double width,
                      double height);
 

@@ -5,6 +5,7 @@
 
 Intro2::Intro2(Lesson &lesson) : InfoScreen(lesson, ScreenId::Intro2, OnLoad::Nothing)
 {
+    setScreenName(tr("Your plan"));
     addInfoText(3,
                 tr("Your plan is to put ten rabbits on the island. You will leave them for a few years "
                    "to see how their population changes."),

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 LessonScreen::LessonScreen(Lesson &lesson, ScreenId id, const QColor &background)
     : QWidget(lesson.window.pages()), m_lesson(lesson), m_id(id)
@@ -83,4 +84,28 @@ QLabel *LessonScreen::addInfoPic(Picture picture, const QString &spokenName, dou
                                  double height)
 {
     return Controls::picture(client(), picture, spokenName, left, top, width, height);
+}
+
+QString LessonScreen::instructions() const
+{
+    QList<const QLabel *> texts;
+    for (int index : InfoText.indexes())
+        if (index != m_titleIndex && !InfoText(index)->text().isEmpty())
+            texts.append(InfoText(index));
+    std::sort(texts.begin(), texts.end(),
+              [](const QLabel *a, const QLabel *b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
+    QStringList said;
+    for (const QLabel *text : texts)
+        said.append(text->text().simplified());
+    return said.join(QLatin1Char(' '));
+}
+
+void LessonScreen::updateSpokenPage()
+{
+    const QString name = screenName();
+    const QString description = instructions();
+    if (accessibleName() != name)
+        setAccessibleName(name);
+    if (accessibleDescription() != description)
+        setAccessibleDescription(description);
 }

@@ -37,6 +37,16 @@ public:
     QPushButton *cmdButton(int index) const { return cmd_button(index); }
     QPushButton *questionButton() const { return QButton; }
 
+    // What a screen reader hears for the screen as a page: its name, the screen's title or what it
+    // is ("Island, year 3"), and its instructions, both made from what the screen shows now.
+    virtual QString screenName() const { return m_screenName; }
+    // By default the screen's texts (InfoText) in reading order, top to bottom and left to right,
+    // without its title.
+    virtual QString instructions() const;
+    // Gives the page the name and instructions above as its accessible name and description. The
+    // chain calls it on each arrival; a screen calls it when what it shows changes them.
+    void updateSpokenPage();
+
 signals:
     // The pupil pressed navigation button `index` and it leaves this screen; the chain knows where to.
     void leaveRequested(int index);
@@ -76,6 +86,10 @@ protected:
     QLabel *addInfoPic(Picture picture, const QString &spokenName, double left, double top, double width,
                        double height);
 
+    void setScreenName(const QString &name) { m_screenName = name; }
+    // The text of InfoText `index` is the screen's title: its name, not one of its instructions.
+    void setTitleText(int index) { m_titleIndex = index; }
+
     Lesson &m_lesson;
     ControlArray<QPushButton> cmd_button;
     ControlArray<QLabel> InfoText;
@@ -85,4 +99,6 @@ private:
     void navigate(int index);
 
     ScreenId m_id;
+    QString m_screenName;
+    int m_titleIndex = -1;
 };

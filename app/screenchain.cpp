@@ -134,6 +134,7 @@ void ScreenChain::show(ScreenId id)
         m_lesson.window.activateWindow();
     }
     target->activate();
+    target->updateSpokenPage();
     if (!canTake(m_lesson.window.focusWidget()))
         if (const QList<QWidget *> stops = Controls::focusStops(target); !stops.isEmpty())
             stops.first()->setFocus(Qt::OtherFocusReason);
@@ -183,6 +184,7 @@ void ScreenChain::activateAgain(LessonScreen *caller)
 {
     if (caller && caller->isVisible()) {
         caller->activate();
+        caller->updateSpokenPage();
         emit screenActivated(caller->id());
     }
 }

@@ -11,6 +11,7 @@ const QList<int> PracticeBurrows = {0, 1, 2};
 
 Intro3::Intro3(Lesson &lesson) : PopupScreen(lesson, ScreenId::Intro3, grey(), PopupGame::Rules::Practice, 0, 3)
 {
+    setScreenName(tr("Practice"));
     addInfoText(3, tr("The trouble with counting rabbits is that they move about and hide."), 840, 960, 5055, 1335);
     addInfoText(4,
                 tr("If you see a rabbit, click on it as fast as you can. This will mark it and so you "

@@ -48,6 +48,18 @@ void Island::activate()
     ShowYear();
 }
 
+QString Island::screenName() const
+{
+    return tr("Island, year %1").arg(m_lesson.state.CurrentYear - 1);
+}
+
+QString Island::instructions() const
+{
+    if (!IslandYear::isCountingYear(m_lesson.state.CurrentYear))
+        return tr(TooManyToCount);
+    return tr("Rabbits counted: %1").arg(Calendar(1)->text());
+}
+
 void Island::FillYearTable()
 {
     IslandYear::FillYearTable(m_lesson.state);
@@ -73,6 +85,7 @@ void Island::ShowYear()
     m_game.layOut(IslandYear::drawBurrows(m_lesson.random, IslandYear::burrowCount(rabbits)), rabbits);
     m_board.refresh();
     keepPopupRunning();
+    updateSpokenPage();
 }
 
 void Island::RecordCount()
@@ -108,6 +121,7 @@ void Island::Hole_Click(int index)
     switch (m_game.click(index)) {
     case PopupGame::Click::Counted:
         Calendar(1)->setText(QString::number(m_game.yearCount()));
+        updateSpokenPage();
         break;
     case PopupGame::Click::AlreadyCounted:
         showMessage(tr("You have already counted this rabbit."));

@@ -25,6 +25,11 @@ public:
 
     QLabel *calendar(int index) const { return Calendar(index); }
 
+    // "Island, year 3", with the year the calendar shows.
+    QString screenName() const override;
+    // The count page's count in the counting years, the reason to estimate in the others.
+    QString instructions() const override;
+
 protected:
     bool cmd_button_Click(int index) override;
     void Hole_Click(int index) override;

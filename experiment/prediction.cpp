@@ -48,6 +48,7 @@ QRect PredictionLabel::focusRect() const
 
 Prediction::Prediction(Lesson &lesson) : LessonScreen(lesson, ScreenId::Prediction, grey())
 {
+    setScreenName(tr("Prediction"));
     // Made in reading order, which is also the order Tab visits them.
     const QFont predictionFont = Twips::font(Twips::Face::MSSansSerif, 12, true);
     for (int i = 0; i < PredictionCount; ++i) {

@@ -87,6 +87,17 @@ void Foxes::showCount()
     const QString count = QString::number(m_year.YearCount());
     Calendar(1)->setText(count);
     Calendar(1)->setAccessibleName(tr("Rabbits counted: %1").arg(count));
+    updateSpokenPage();
+}
+
+QString Foxes::screenName() const
+{
+    return tr("Fox island, year %1").arg(m_lesson.state.CurrentYear);
+}
+
+QString Foxes::instructions() const
+{
+    return tr("Rabbits counted: %1").arg(Calendar(1)->text());
 }
 
 void Foxes::Hole_Click(int index)

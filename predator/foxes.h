@@ -26,6 +26,10 @@ public:
     QLabel *calendar(int index) const { return Calendar(index); }
     const FoxYear &year() const { return m_year; }
 
+    // "Fox island, year 3", and the count page's count.
+    QString screenName() const override;
+    QString instructions() const override;
+
 protected:
     bool cmd_button_Click(int index) override;
 

@@ -9,6 +9,7 @@
 Conclusion::Conclusion(Lesson &lesson) : InfoScreen(lesson, ScreenId::Conclusion, OnLoad::Nothing)
 {
     addTitle(3, QStringLiteral("Lapinar"), 48.75, 2760, 240, 3495, 975);
+    setScreenName(tr("Conclusion"));
     addInfoText(1, QString(), 600, 1440, 8535, 855);
     addInfoText(0, tr("Decide if your results are good enough for you to make a conclusion."), 600, 2400, 8535, 855);
     addInfoText(2,

@@ -81,6 +81,7 @@ double rowTop(int row)
 
 GraphForm::GraphForm(Lesson &lesson) : LessonScreen(lesson, ScreenId::GraphForm, QColor(255, 255, 224))
 {
+    setScreenName(tr("Results"));
     m_graph = new ResultsGraph(client());
     m_graph->setGeometry(Twips::rect(480, 360, 5655, 4095));
     buildTable();
@@ -190,6 +191,12 @@ void GraphForm::activate()
 {
     focusCell(1);
     Action_Button_Click(DrawGraph);
+}
+
+QString GraphForm::instructions() const
+{
+    // The screen shows no words of its own: the table and the buttons say what to do.
+    return tr("Type the number of rabbits of each year into the table, then draw the graph.");
 }
 
 void GraphForm::focusCell(int row)

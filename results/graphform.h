@@ -34,6 +34,8 @@ public:
     QLineEdit *titleText() const { return TitleText; }
     ResultsGraph *graph() const { return m_graph; }
 
+    QString instructions() const override;
+
 protected:
     bool cmd_button_Click(int index) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -26,6 +26,10 @@
         <source>Extension</source>
         <translation>La suite</translation>
     </message>
+    <message>
+        <source>Conclusion</source>
+        <translation>Conclusion</translation>
+    </message>
 </context>
 <context>
     <name>Extend</name>
@@ -91,6 +95,10 @@
         <source>You have already counted this one.</source>
         <translation>Tu as déjà compté cet animal.</translation>
     </message>
+    <message>
+        <source>Fox island, year %1</source>
+        <translation>Île aux renards, année %1</translation>
+    </message>
 </context>
 <context>
     <name>GraphForm</name>
@@ -141,6 +149,14 @@
     <message>
         <source>Plot points</source>
         <translation>Points séparés</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Type the number of rabbits of each year into the table, then draw the graph.</source>
+        <translation>Tape le nombre de lapins de chaque année dans le tableau, puis trace le graphique.</translation>
     </message>
 </context>
 <context>
@@ -207,6 +223,10 @@
         <source>Prediction</source>
         <translation>Prédiction</translation>
     </message>
+    <message>
+        <source>Your plan</source>
+        <translation>Ton plan</translation>
+    </message>
 </context>
 <context>
     <name>Intro3</name>
@@ -234,6 +254,10 @@
         <source>You missed. Better luck next time.</source>
         <translation>Raté&#xa0;! Tu feras mieux la prochaine fois.</translation>
     </message>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
 </context>
 <context>
     <name>Island</name>
@@ -256,6 +280,14 @@
     <message>
         <source>You missed. Better luck next time.</source>
         <translation>Raté&#xa0;! Tu feras mieux la prochaine fois.</translation>
+    </message>
+    <message>
+        <source>Island, year %1</source>
+        <translation>Île, année %1</translation>
+    </message>
+    <message>
+        <source>Rabbits counted: %1</source>
+        <translation>Lapins comptés&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -396,6 +428,10 @@
     <message>
         <source>Click on the best prediction.</source>
         <translation>Clique sur ta prédiction.</translation>
+    </message>
+    <message>
+        <source>Prediction</source>
+        <translation>Prédiction</translation>
     </message>
 </context>
 <context>
