@@ -41,6 +41,8 @@ QString name(Picture picture)
         return QStringLiteral("rabbit_up");
     case Picture::Ring:
         return QStringLiteral("ring");
+    case Picture::Speaker:
+        return QStringLiteral("speaker");
     case Picture::Stop:
         return QStringLiteral("stop");
     }

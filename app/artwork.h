@@ -27,6 +27,7 @@ enum class Picture {
     RabbitOnGrass,
     RabbitUp,
     Ring,
+    Speaker,
     Stop,
 };
 Q_ENUM_NS(Picture)

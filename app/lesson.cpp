@@ -8,6 +8,11 @@ Lesson::Look::Look()
     LessonStyle::install();
 }
 
-Lesson::Lesson() : chain(*this) {}
+Lesson::Lesson() : chain(*this)
+{
+    QObject::connect(&window, &LessonWindow::readAloudKeyPressed, &readAloud, &ReadAloud::toggle);
+    // Said in the lesson once the key's own handling is over.
+    QObject::connect(&readAloud, &ReadAloud::unavailable, &chain, &ScreenChain::information, Qt::QueuedConnection);
+}
 
 Lesson::~Lesson() = default;

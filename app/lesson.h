@@ -4,6 +4,7 @@
 #include "lapinar1.h"
 #include "lessonwindow.h"
 #include "random.h"
+#include "readaloud.h"
 #include "screenchain.h"
 
 // One run of the lesson: the shared state, the one random generator, the lesson window and the
@@ -23,5 +24,6 @@ struct Lesson {
     Random random;
     // Declared before the chain, so the screens and panels go before the window that holds them.
     LessonWindow window;
+    ReadAloud readAloud{window};
     ScreenChain chain;
 };

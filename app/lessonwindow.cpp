@@ -190,6 +190,10 @@ void LessonWindow::keyPressEvent(QKeyEvent *event)
         setFullScreenLesson(!m_fullScreen);
         return;
     }
+    if (event->key() == Qt::Key_F9 && !event->isAutoRepeat()) {
+        emit readAloudKeyPressed();
+        return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (auto *button = qobject_cast<QAbstractButton *>(focusWidget()); button && button->isEnabled()) {
             button->click();

@@ -42,12 +42,16 @@ public:
     // Paints the raised fixed frame of a lesson window or panel round the inside edge of `outer`.
     static void paintFrame(QPainter &painter, const QRect &outer, const QPalette &palette);
 
+signals:
+    // The pupil pressed the key that turns reading aloud on and off.
+    void readAloudKeyPressed();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     // Enter presses the button that has the focus, as on the systems the lesson grew up on; F11
-    // switches full screen on and off.
+    // switches full screen on and off; F9 reading aloud.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

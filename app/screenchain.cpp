@@ -135,6 +135,7 @@ void ScreenChain::show(ScreenId id)
     }
     target->activate();
     target->updateSpokenPage();
+    m_lesson.readAloud.showing(target->instructions());
     if (!canTake(m_lesson.window.focusWidget()))
         if (const QList<QWidget *> stops = Controls::focusStops(target); !stops.isEmpty())
             stops.first()->setFocus(Qt::OtherFocusReason);
@@ -189,12 +190,20 @@ void ScreenChain::activateAgain(LessonScreen *caller)
     }
 }
 
+void ScreenChain::backFromPanel(LessonScreen *caller)
+{
+    if (caller)
+        m_lesson.readAloud.backTo(caller->instructions());
+    activateAgain(caller);
+}
+
 void ScreenChain::showReminder(LessonScreen *caller, const QString &text)
 {
     ReminderDialog &dialog = reminderDialog();
     dialog.text()->setText(text);
+    m_lesson.readAloud.showing(text);
     dialog.showModal();
-    activateAgain(caller);
+    backFromPanel(caller);
 }
 
 void ScreenChain::showQuestion(LessonScreen *caller, int n, const QWidget *button, Corner corner)
@@ -211,8 +220,9 @@ void ScreenChain::showQuestion(LessonScreen *caller, int n, const QWidget *butto
     const int left = corner == Corner::BottomLeft ? b.left() : b.left() + b.width() - d.width();
     dialog.move(left, top);
 
+    m_lesson.readAloud.showing(question.Title + QLatin1Char('\n') + question.Text);
     dialog.showModal();
-    activateAgain(caller);
+    backFromPanel(caller);
 }
 
 namespace {

@@ -73,6 +73,8 @@ signals:
 private:
     static int index(ScreenId id) { return int(id); }
     void activateAgain(LessonScreen *caller);
+    // A panel closed over the caller: reading aloud falls silent and the caller activates again.
+    void backFromPanel(LessonScreen *caller);
 
     Lesson &m_lesson;
     std::array<Factory, ScreenCount> m_factories;

@@ -26,6 +26,9 @@ struct Options {
         QCoreApplication::translate("Options", "Speak <language> (one of: %1) instead of the desktop's language.")
             .arg(Language::available().join(QStringLiteral(", "))),
         QCoreApplication::translate("Options", "language")};
+    QCommandLineOption readAloud{QStringLiteral("read-aloud"),
+                                 QCoreApplication::translate("Options", "Start with reading aloud on: the lesson "
+                                                                        "speaks its texts (F9 turns it on and off).")};
 };
 
 // Made after the translations are in place, so that the help speaks the pupil's language.
@@ -37,6 +40,7 @@ void describe(QCommandLineParser &parser, const Options &options)
     parser.addVersionOption();
     parser.addOption(options.fullScreen);
     parser.addOption(options.language);
+    parser.addOption(options.readAloud);
 }
 
 QStringList arguments(int argc, char *argv[])
@@ -82,11 +86,13 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
 
     QApplication app(argc, argv);
     // The language first, so that what the command line says wrong is said in it too.
+    QString language;
     {
         QCommandLineParser early;
         describe(early, Options());
         early.parse(QCoreApplication::arguments());
-        Language::install(Language::choose(early.value(QStringLiteral("language"))));
+        language = Language::choose(early.value(QStringLiteral("language")));
+        Language::install(language);
     }
     QCommandLineParser parser;
     const Options options;
@@ -110,6 +116,9 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     addLessonScreens(lesson);
     if (fullScreen)
         lesson.window.setFullScreenLesson(true);
+    lesson.readAloud.setLanguage(language);
+    if (parser.isSet(options.readAloud))
+        lesson.readAloud.setOn(true);
     lesson.chain.start();
     // The icon for the task bar and window list is wanted soon, not for the first frame.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(QIcon(Artwork::path(Picture::Icon))); });

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson shell: start-up state, the moves between screens, quitting and the resetting loads.
 #include "prediction.h"
+#include "readaloud.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -21,6 +22,8 @@ private slots:
     void firstShowingOfExtendAndFinishClearsCounts();
     void oneFramelessCentredWindowThatCannotBeClosed();
     void informationScreensShowTheirTexts();
+    void readAloudSpeaksWhatIsNew_data();
+    void readAloudSpeaksWhatIsNew();
 };
 
 void ShellTest::startUpStateBeforeAnyClick()
@@ -342,6 +345,85 @@ void ShellTest::informationScreensShowTheirTexts()
             QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
         }
     }
+}
+
+// A voice that writes down what it is asked to say.
+struct RecordingVoice : SpeechEngine {
+    explicit RecordingVoice(QStringList &log) : m_log(log) {}
+    void say(const QString &text) override { m_log << QStringLiteral("say ") + text; }
+    void stop() override { m_log << QStringLiteral("stop"); }
+    QStringList &m_log;
+};
+
+void ShellTest::readAloudSpeaksWhatIsNew_data()
+{
+    // Steps: "key" presses F9; "next" leaves the screen by ">>", closing the reminder; "question"
+    // opens and closes the worksheet question; "click" clicks the screen's first text; "no voice"
+    // makes the voice find no speaker for the language. What is heard names the screen whose
+    // instructions are said, or what else is said.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("heard");
+    const auto list = [](const char *text) { return QString::fromLatin1(text).split(QLatin1Char(',')); };
+    QTest::newRow("off: nothing, and no voice is made") << list("next,question,click") << QStringList();
+    QTest::newRow("on: the screen showing") << list("key") << list("say Intro1");
+    QTest::newRow("off again: silent at once") << list("key,key,next") << list("say Intro1,stop");
+    QTest::newRow("reminder, then the next screen")
+        << list("key,next") << list("say Intro1,say reminder,stop,say Intro2");
+    QTest::newRow("question, then silence") << list("key,question") << list("say Intro1,say question,stop");
+    QTest::newRow("a clicked text") << list("key,click") << list("say Intro1,say clicked");
+    QTest::newRow("no voice: said once, stays off") << list("no voice,key,key,next") << list("message");
+}
+
+void ShellTest::readAloudSpeaksWhatIsNew()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, heard);
+    TestLesson t;
+    QStringList log;
+    int voicesMade = 0;
+    bool voiceFound = true;
+    t.lesson.readAloud.setEngineMaker([&](const QLocale &, const std::function<void(const QString &)> &unavailable) {
+        ++voicesMade;
+        if (!voiceFound)
+            unavailable(QStringLiteral("no voice"));
+        return std::make_unique<RecordingVoice>(log);
+    });
+    t.lesson.chain.start();
+
+    QMap<QString, QString> said;
+    for (const QString &step : steps) {
+        LessonScreen *screen = t.showing();
+        said[screenName(screen->id())] = screen->instructions();
+        if (step == QLatin1String("key")) {
+            const QList<ModalSeen> seen = answerAllModals(t, [&] {
+                QTest::keyClick(t.lesson.window.windowHandle(), ReadAloud::Key);
+                QTest::qWait(0);
+            });
+            if (!seen.isEmpty())
+                log << QStringLiteral("message");
+        } else if (step == QLatin1String("next")) {
+            said[QStringLiteral("reminder")] = answerModal(t, [&] { screen->cmdButton(0)->click(); }).text;
+            said[screenName(t.showing()->id())] = t.showing()->instructions();
+        } else if (step == QLatin1String("question")) {
+            const ModalSeen seen = answerModal(t, [&] { screen->questionButton()->click(); });
+            said[QStringLiteral("question")] = (seen.title + QLatin1Char(' ') + seen.text).simplified();
+        } else if (step == QLatin1String("click")) {
+            QLabel *text = screen->findChildren<QLabel *>().value(0);
+            for (QLabel *label : screen->findChildren<QLabel *>())
+                if (!label->text().isEmpty() && label->pixmap().isNull())
+                    text = label;
+            said[QStringLiteral("clicked")] = text->text().simplified();
+            QTest::mouseClick(text, Qt::LeftButton);
+        } else if (step == QLatin1String("no voice")) {
+            voiceFound = false;
+        }
+    }
+    QStringList expected;
+    for (const QString &h : heard)
+        expected << (h.startsWith(QLatin1String("say ")) ? QStringLiteral("say ") + said.value(h.mid(4)) : h);
+    QCOMPARE(log, expected);
+    QCOMPARE(voicesMade, steps.contains(QLatin1String("key")) ? 1 : 0);
+    QCOMPARE(t.lesson.readAloud.isOn(), steps.count(QLatin1String("key")) == 1 && voiceFound);
 }
 
 QTEST_MAIN(ShellTest)

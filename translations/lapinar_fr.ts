@@ -394,6 +394,10 @@
         <source>Speak &lt;language&gt; (one of: %1) instead of the desktop&apos;s language.</source>
         <translation>Parler &lt;langue&gt; (au choix&#xa0;: %1) au lieu de la langue du bureau.</translation>
     </message>
+    <message>
+        <source>Start with reading aloud on: the lesson speaks its texts (F9 turns it on and off).</source>
+        <translation>Démarrer avec la lecture à voix haute : la leçon lit ses textes (F9 l’active et la désactive).</translation>
+    </message>
 </context>
 <context>
     <name>Prediction</name>
@@ -447,6 +451,17 @@
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>ReadAloud</name>
+    <message>
+        <source>Reading aloud is on</source>
+        <translation>La lecture à voix haute est activée</translation>
+    </message>
+    <message>
+        <source>Reading aloud is not available on this computer.</source>
+        <translation>La lecture à voix haute n’est pas disponible sur cet ordinateur.</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "speechengine.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+class QLabel;
+class LessonWindow;
+
+// Reading aloud, for pupils who read with difficulty: off until the pupil presses its key (or a
+// setting turns it on at start). While it is on, the lesson speaks each screen's instructions on
+// arrival, a reminder or worksheet question as it opens, and any text of a screen the pupil
+// clicks; each new text cuts the one before short. The key again turns it off and silences it.
+// A small speaker in the top right corner of the lesson shows that it is on.
+//
+// The voice is made on the first turn-on, from the speech module, so a lesson that never reads
+// aloud loads no speech library. Where no voice speaks the lesson's language, reading aloud says so
+// once (on the terminal and in the lesson) and stays off.
+class ReadAloud : public QObject {
+    Q_OBJECT
+public:
+    static constexpr Qt::Key Key = Qt::Key_F9;
+    using EngineMaker = std::function<std::unique_ptr<SpeechEngine>(
+        const QLocale &locale, const std::function<void(const QString &why)> &unavailable)>;
+
+    explicit ReadAloud(LessonWindow &window);
+    ~ReadAloud() override;
+
+    // The language the lesson speaks, as its two-letter code.
+    void setLanguage(const QString &language) { m_language = language; }
+    // Tests put a recording voice in place of the speech module.
+    void setEngineMaker(EngineMaker maker) { m_maker = std::move(maker); }
+
+    bool isOn() const { return m_on; }
+    void setOn(bool on);
+    void toggle() { setOn(!m_on); }
+
+    // What is showing now, given by the chain on each arrival at a screen and each panel opening:
+    // spoken at once when reading aloud is on, and again when it is turned on.
+    void showing(const QString &text);
+    // The panel over the screen has closed: what it was saying stops, and the screen's text is
+    // what turning reading aloud on speaks again.
+    void backTo(const QString &text);
+    // Speaks the text now, if reading aloud is on and the text has words.
+    void speak(const QString &text);
+
+    // The speech module's voice; nullptr, after calling `unavailable`, where it cannot be loaded.
+    static std::unique_ptr<SpeechEngine> loadModuleEngine(const QLocale &locale,
+                                                          const std::function<void(const QString &)> &unavailable);
+
+signals:
+    // Reading aloud could not start; the lesson shows the text in a message.
+    void unavailable(const QString &message);
+    void switched(bool on);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void cannotSpeak(const QString &why);
+    void showSign();
+
+    LessonWindow &m_window;
+    QString m_language = QStringLiteral("en");
+    EngineMaker m_maker;
+    std::unique_ptr<SpeechEngine> m_engine;
+    QLabel *m_sign = nullptr;
+    bool m_on = false;
+    // No voice was found: reading aloud said so and stays off.
+    bool m_failed = false;
+    // What the pupil hears on turning it on: the screen showing, or the panel open over it.
+    QString m_current;
+};
