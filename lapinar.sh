@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Lapinar's two everyday commands, each doing all of its own set-up on Debian 12 or Ubuntu:
+# Lapinar's everyday commands, each doing all of its own set-up on Debian 12 or Ubuntu:
 #   ./lapinar.sh start [options]   install what is missing, build the lesson alone, start it
 #   ./lapinar.sh test              install what is missing, build, run every test
+#   ./lapinar.sh package           install what is missing, build, make the Debian package
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,7 +14,10 @@ packages=(cmake g++ ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
           fonts-liberation)
-test_packages=(clang-format git desktop-file-utils appstream dpkg-dev file lintian weston qt6-wayland dbus libao4)
+test_packages=(clang-format git desktop-file-utils appstream dpkg-dev file lintian weston qt6-wayland poppler-utils
+               dbus libao4)
+# What CPack needs to make the Debian package: dpkg-shlibdeps finds its dependencies, file finds the program.
+package_packages=(dpkg-dev file)
 
 install_missing() {
     local missing=()
@@ -45,6 +49,15 @@ start)
     cmake --build build --parallel --target lapinar
     exec build/lapinar "$@"
     ;;
+package)
+    install_missing "${packages[@]}" "${package_packages[@]}"
+    [ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    # What the package takes (program, icons, manual page, worksheets), not the tests.
+    cmake --build build --parallel --target lapinar_installable
+    deb=$(cd build && cpack -G DEB | sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p')
+    [ -n "$deb" ] || { echo "cpack made no package"; exit 1; }
+    echo "$deb"
+    ;;
 test)
     install_missing "${packages[@]}" "${test_packages[@]}"
     # One house style: any file that clang-format would change fails the run before anything builds.
@@ -64,7 +77,7 @@ test)
     ctest --output-on-failure --parallel 2
     ;;
 *)
-    sed -n '3,5p' "$0"
+    sed -n '3,6p' "$0"
     exit 2
     ;;
 esac

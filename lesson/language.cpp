@@ -54,6 +54,12 @@ QStringList available()
     return codes;
 }
 
+QString spoken(const QString &name)
+{
+    const QString code = languageOf(name);
+    return available().contains(code) ? code : QString();
+}
+
 QString choose(const QString &wanted, const std::function<QString(const char *)> &environment)
 {
     const QStringList spoken = available();

@@ -13,6 +13,10 @@ namespace Language {
 // The languages the lesson speaks, as two-letter codes, English first.
 QStringList available();
 
+// The code of the language `name` names ("fr" for "fr", "FR" or "fr_FR.UTF-8") when the lesson
+// speaks it; otherwise empty.
+QString spoken(const QString &name);
+
 // The language for this run: `wanted` (from --language) if the lesson speaks it; otherwise the
 // first of the desktop's LANGUAGE (a list), LC_ALL, LC_MESSAGES and LANG that is set, when the lesson
 // speaks that language; otherwise English. `environment` reads a variable (tests give their own).

@@ -5,7 +5,9 @@
 #include "language.h"
 #include "lesson.h"
 #include "screens.h"
+#include "settings.h"
 #include "twips.h"
+#include "worksheet.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -29,6 +31,11 @@ struct Options {
     QCommandLineOption readAloud{QStringLiteral("read-aloud"),
                                  QCoreApplication::translate("Options", "Start with reading aloud on: the lesson "
                                                                         "speaks its texts (F9 turns it on and off).")};
+    QCommandLineOption worksheet{
+        QStringLiteral("worksheet"),
+        QCoreApplication::translate("Options", "Write the printed worksheet, in the lesson's language, to <file> "
+                                               "(PDF, A4) and exit without opening a window."),
+        QCoreApplication::translate("Options", "file")};
 };
 
 // Made after the translations are in place, so that the help speaks the pupil's language.
@@ -41,6 +48,7 @@ void describe(QCommandLineParser &parser, const Options &options)
     parser.addOption(options.fullScreen);
     parser.addOption(options.language);
     parser.addOption(options.readAloud);
+    parser.addOption(options.worksheet);
 }
 
 QStringList arguments(int argc, char *argv[])
@@ -49,6 +57,20 @@ QStringList arguments(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         all << QString::fromLocal8Bit(argv[i]);
     return all;
+}
+
+// The settings for this run, with the language they choose put in place. Read twice, so that what
+// the files say wrong is said once, on standard error, in that language.
+Settings settingsFor(const QCommandLineParser &parser)
+{
+    const Options options;
+    const Settings::CommandLine commandLine{parser.value(options.language), parser.isSet(options.fullScreen),
+                                            parser.isSet(options.readAloud)};
+    const QStringList files = Settings::files();
+    Language::install(Language::choose(Settings::read(files, commandLine, [](const QString &) {}).language));
+    return Settings::read(files, commandLine, [](const QString &line) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(line));
+    });
 }
 
 // --help and --version answer on the terminal without opening a window, so they work where
@@ -62,7 +84,7 @@ int answerOnTerminal(int argc, char *argv[])
     if (!help && !early.isSet(QStringLiteral("version")))
         return -1;
     QCoreApplication core(argc, argv);
-    Language::install(Language::choose(early.value(QStringLiteral("language"))));
+    settingsFor(early);
     if (!help) {
         std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
                     qPrintable(QCoreApplication::applicationVersion()));
@@ -75,6 +97,31 @@ int answerOnTerminal(int argc, char *argv[])
     return 0;
 }
 
+// --worksheet writes the worksheet without a window, on the offscreen platform, so that it works
+// where there is no display (the build makes the worksheets it installs that way). Returns -1 when
+// it was not asked for.
+int writeWorksheet(int argc, char *argv[])
+{
+    QCommandLineParser early;
+    describe(early, Options());
+    early.parse(arguments(argc, argv));
+    if (!early.isSet(QStringLiteral("worksheet")))
+        return -1;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    settingsFor(early);
+    QCommandLineParser parser;
+    describe(parser, Options());
+    parser.process(app);
+    const QString file = parser.value(QStringLiteral("worksheet"));
+    if (QString error; !Worksheet::write(file, &error)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     qPrintable(QCoreApplication::translate("Options", "cannot write %1: %2").arg(file, error)));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> &beforeStart)
@@ -83,22 +130,22 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     QCoreApplication::setApplicationVersion(QStringLiteral(LAPINAR_VERSION));
     if (const int answered = answerOnTerminal(argc, argv); answered >= 0)
         return answered;
+    if (const int written = writeWorksheet(argc, argv); written >= 0)
+        return written;
 
     QApplication app(argc, argv);
-    // The language first, so that what the command line says wrong is said in it too.
-    QString language;
+    // The settings and their language first, so that what the command line says wrong is said in it too.
+    Settings settings;
     {
         QCommandLineParser early;
         describe(early, Options());
         early.parse(QCoreApplication::arguments());
-        language = Language::choose(early.value(QStringLiteral("language")));
-        Language::install(language);
+        settings = settingsFor(early);
     }
     QCommandLineParser parser;
-    const Options options;
-    describe(parser, options);
+    describe(parser, Options());
     parser.process(app);
-    const bool fullScreen = parser.isSet(options.fullScreen);
+    const bool fullScreen = settings.fullScreen;
 
     QApplication::setDesktopFileName(QStringLiteral("org.lapinar.Lapinar"));
     // The lesson was laid out for a 640 x 480 display; on a larger one everything grows alike,
@@ -116,8 +163,8 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     addLessonScreens(lesson);
     if (fullScreen)
         lesson.window.setFullScreenLesson(true);
-    lesson.readAloud.setLanguage(language);
-    if (parser.isSet(options.readAloud))
+    lesson.readAloud.setLanguage(Language::choose(settings.language));
+    if (settings.readAloud)
         lesson.readAloud.setOn(true);
     lesson.chain.start();
     // The icon for the task bar and window list is wanted soon, not for the first frame.

@@ -3,7 +3,8 @@
 # Installs the built lesson into a scratch folder and builds its Debian package, then checks what a
 # school technician gets: the program, desktop entry, icons and AppStream metadata in their usual
 # places, both validators content, and a package that names the Debian packages the lesson needs,
-# carries a stripped program, its copyright, changelog and manual page, and that lintian accepts.
+# carries a stripped program, its copyright, changelog, manual page and printed worksheets and the
+# example settings file as a conffile, and that lintian accepts without an error or a warning.
 set -euo pipefail
 build=$(realpath "$1")
 scratch=$(mktemp -d)
@@ -19,6 +20,17 @@ for f in usr/bin/lapinar \
     [ -s "$scratch/$f" ] || fail "missing $f"
 done
 [ -x "$scratch/usr/bin/lapinar" ] || fail "the program is not executable"
+
+# The example settings file: every setting commented out, and each one, once taken in, read without
+# a word on standard error (a key misspelt in the example would get a warning).
+example=$scratch/usr/etc/xdg/lapinar/lapinar.conf
+[ -s "$example" ] || fail "missing the example settings file"
+if grep -v '^#' "$example" | grep -q '[^[:space:]]'; then fail "the example settings file sets something"; fi
+mkdir -p "$scratch/settings/lapinar"
+sed 's/^#\([A-Z][A-Za-z]*=\)/\1/' "$example" >"$scratch/settings/lapinar/lapinar.conf"
+[ "$(grep -c '^[A-Z]' "$scratch/settings/lapinar/lapinar.conf")" = 4 ] || fail "the example does not show the four settings"
+warnings=$(XDG_CONFIG_DIRS=$scratch/settings XDG_CONFIG_HOME=$scratch/none "$scratch/usr/bin/lapinar" --version 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "the example settings, taken in, give: $warnings"
 
 # Each PNG icon is a PNG of its folder's size (width and height read from the IHDR chunk).
 for size in 16 22 24 32 48 64 128 256; do
@@ -52,10 +64,15 @@ doc=$unpacked/share/doc/lapinar
 head -1 "$doc/copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
     fail "the package lacks a machine-readable copyright file"
 zcat "$unpacked/share/man/man1/lapinar.1.gz" | grep -q '^\.TH LAPINAR 1 ' || fail "the package lacks the manual page"
+for language in en fr; do
+    [ "$(head -c 5 "$doc/worksheet-$language.pdf" 2>/dev/null)" = "%PDF-" ] || fail "the package lacks worksheet-$language.pdf"
+done
+# The example settings file is a conffile, so that an upgrade never overwrites a technician's settings.
+[ -s "$scratch/unpacked/etc/xdg/lapinar/lapinar.conf" ] || fail "the package lacks the example settings file"
+[ "$(dpkg-deb -I "$deb" conffiles)" = /etc/xdg/lapinar/lapinar.conf ] || fail "the settings file is not a conffile"
 # The newest changelog entry is the packaged version: a release must not go out without one.
 version=$(dpkg-deb -f "$deb" Version)
 zcat "$doc/changelog.gz" | head -1 | grep -q "^lapinar ($version) " || fail "no changelog entry for $version"
-# Lintian's warnings are shown but only its errors fail: newer lintians add warnings of their own.
-report=$(lintian --fail-on error "$deb" 2>&1) || { echo "$report"; fail "lintian reports errors"; }
+report=$(lintian --fail-on error,warning "$deb" 2>&1) || { echo "$report"; fail "lintian reports errors or warnings"; }
 grep -v 'running with root privileges' <<<"$report" || true
 echo "install tree, validators and package all as expected"

@@ -396,7 +396,19 @@
     </message>
     <message>
         <source>Start with reading aloud on: the lesson speaks its texts (F9 turns it on and off).</source>
-        <translation>Démarrer avec la lecture à voix haute : la leçon lit ses textes (F9 l’active et la désactive).</translation>
+        <translation>Démarrer avec la lecture à voix haute&#xa0;: la leçon lit ses textes (F9 l’active et la désactive).</translation>
+    </message>
+    <message>
+        <source>Write the printed worksheet, in the lesson&apos;s language, to &lt;file&gt; (PDF, A4) and exit without opening a window.</source>
+        <translation>Écrire la fiche à imprimer, dans la langue de la leçon, dans &lt;fichier&gt; (PDF, A4) et quitter sans ouvrir de fenêtre.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -502,6 +514,37 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>the desktop&apos;s language</source>
+        <translation>la langue du bureau</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read; skipped.</source>
+        <translation>%1&#xa0;: illisible, ignoré.</translation>
+    </message>
+    <message>
+        <source>%1: Language=%2 is not a language the lesson speaks (%3); using %4.</source>
+        <translation>%1&#xa0;: Language=%2 n’est pas une langue de la leçon (%3)&#xa0;; %4 est utilisée.</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3 is neither true nor false; using %4.</source>
+        <translation>%1&#xa0;: %2=%3 n’est ni true ni false&#xa0;; %4 est utilisé.</translation>
+    </message>
+    <message>
+        <source>%1: unknown setting %2 ignored; did you mean %3?</source>
+        <translation>%1&#xa0;: réglage inconnu %2 ignoré&#xa0;; vouliez-vous dire %3&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1: unknown setting %2 ignored; the settings are %3.</source>
+        <translation>%1&#xa0;: réglage inconnu %2 ignoré&#xa0;; les réglages sont %3.</translation>
+    </message>
+    <message>
+        <source>--language %1 is not a language the lesson speaks (%2); using %3.</source>
+        <translation>--language %1 n’est pas une langue de la leçon (%2)&#xa0;; %3 est utilisée.</translation>
+    </message>
+</context>
+<context>
     <name>Summary</name>
     <message>
         <source>You have now counted none of the rabbits that were on the island.</source>
@@ -550,6 +593,29 @@
     <message>
         <source>You have now counted a lot more than the rabbits that were on the island.</source>
         <translation>Tu as maintenant compté beaucoup plus de lapins qu&apos;il n&apos;y en avait sur l&apos;île.</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Lapinar worksheet</source>
+        <translation>Fiche Lapinar</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Foxes</source>
+        <translation>Renards</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>le PDF n’a pas pu être commencé</translation>
     </message>
 </context>
 <context>

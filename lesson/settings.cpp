@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings.h"
+
+#include "language.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace {
+
+const QStringList Keys{QStringLiteral("Language"), QStringLiteral("FullScreen"), QStringLiteral("KeepWork"),
+                       QStringLiteral("ReadAloud")};
+
+// "true" and "false", and the other ways a technician may write them.
+std::optional<bool> flag(const QString &text)
+{
+    const QString word = text.trimmed().toLower();
+    for (const char *yes : {"true", "yes", "on", "1"})
+        if (word == QLatin1String(yes))
+            return true;
+    for (const char *no : {"false", "no", "off", "0"})
+        if (word == QLatin1String(no))
+            return false;
+    return std::nullopt;
+}
+
+QString word(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+// How many letters to add, take away or change to turn one word into the other, case aside.
+qsizetype distance(const QString &a, const QString &b)
+{
+    const QString x = a.toLower(), y = b.toLower();
+    std::vector<qsizetype> row(size_t(y.size()) + 1);
+    for (qsizetype j = 0; j <= y.size(); ++j)
+        row[size_t(j)] = j;
+    for (qsizetype i = 1; i <= x.size(); ++i) {
+        qsizetype diagonal = row[0];
+        row[0] = i;
+        for (qsizetype j = 1; j <= y.size(); ++j) {
+            const qsizetype above = row[size_t(j)];
+            row[size_t(j)] = std::min({above + 1, row[size_t(j - 1)] + 1, diagonal + (x[i - 1] == y[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+// The key a misspelt one was most likely meant to be, or empty.
+QString meant(const QString &key)
+{
+    for (const QString &known : Keys)
+        if (distance(key, known) <= 2)
+            return known;
+    return QString();
+}
+
+// A value as the file has it; QSettings reads a value with commas as a list.
+QString text(const QVariant &value)
+{
+    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QStringLiteral(", "))
+                                                    : value.toString();
+}
+
+QString languageInUse(const QString &language)
+{
+    return language.isEmpty() ? Settings::tr("the desktop's language") : language;
+}
+
+} // namespace
+
+QStringList Settings::files()
+{
+    // The pupil's own folder comes first in Qt's list, then the system's, the most important first.
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    std::reverse(folders.begin(), folders.end());
+    QStringList files;
+    for (const QString &folder : folders)
+        files << folder + QStringLiteral("/lapinar/lapinar.conf");
+    return files;
+}
+
+Settings Settings::read(const QStringList &files, const CommandLine &commandLine,
+                        const std::function<void(const QString &)> &warn)
+{
+    Settings settings;
+    for (const QString &file : files) {
+        if (!QFileInfo::exists(file))
+            continue;
+        const QSettings values(file, QSettings::IniFormat);
+        if (values.status() != QSettings::NoError) {
+            warn(tr("%1: cannot be read; skipped.").arg(file));
+            continue;
+        }
+        for (const QString &key : values.allKeys()) {
+            const QString value = text(values.value(key));
+            if (key == QLatin1String("Language")) {
+                // An empty value asks for the desktop's language.
+                const QString code = Language::spoken(value);
+                if (code.isEmpty() && !value.trimmed().isEmpty())
+                    warn(tr("%1: Language=%2 is not a language the lesson speaks (%3); using %4.")
+                             .arg(file, value, Language::available().join(QStringLiteral(", ")),
+                                  languageInUse(settings.language)));
+                else
+                    settings.language = code;
+            } else if (bool *setting = key == QLatin1String("FullScreen")  ? &settings.fullScreen
+                                       : key == QLatin1String("KeepWork")  ? &settings.keepWork
+                                       : key == QLatin1String("ReadAloud") ? &settings.readAloud
+                                                                           : nullptr) {
+                if (const std::optional<bool> on = flag(value))
+                    *setting = *on;
+                else
+                    warn(tr("%1: %2=%3 is neither true nor false; using %4.").arg(file, key, value, word(*setting)));
+            } else if (const QString known = meant(key); !known.isEmpty()) {
+                warn(tr("%1: unknown setting %2 ignored; did you mean %3?").arg(file, key, known));
+            } else {
+                warn(tr("%1: unknown setting %2 ignored; the settings are %3.")
+                         .arg(file, key, Keys.join(QStringLiteral(", "))));
+            }
+        }
+    }
+
+    if (!commandLine.language.isEmpty()) {
+        if (const QString code = Language::spoken(commandLine.language); !code.isEmpty())
+            settings.language = code;
+        else
+            warn(tr("--language %1 is not a language the lesson speaks (%2); using %3.")
+                     .arg(commandLine.language, Language::available().join(QStringLiteral(", ")),
+                          languageInUse(settings.language)));
+    }
+    settings.fullScreen = settings.fullScreen || commandLine.fullScreen;
+    settings.readAloud = settings.readAloud || commandLine.readAloud;
+    return settings;
+}

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// How a school sets the lesson up for every pupil, read once at start: the system's settings files,
+// then the pupil's own, then the command line, each overriding the one before. The lesson never
+// writes a settings file. A file is untrusted input: a key or value the lesson cannot use is reported
+// in one line and leaves the setting as it stood before that file; an unreadable file is skipped.
+struct Settings {
+    Q_DECLARE_TR_FUNCTIONS(Settings)
+
+public:
+    // A language the lesson speaks; empty: the desktop's language.
+    QString language;
+    bool fullScreen = false;
+    // False: the pupil's work is never written and never offered at the next start.
+    bool keepWork = true;
+    bool readAloud = false;
+
+    // What the command line says; an option given overrides the files, one left out does not.
+    struct CommandLine {
+        QString language; // --language
+        bool fullScreen = false;
+        bool readAloud = false;
+    };
+
+    // The files read, in order: lapinar/lapinar.conf in each folder of XDG_CONFIG_DIRS (/etc/xdg
+    // when unset), the least important first, then in XDG_CONFIG_HOME (~/.config when unset).
+    static QStringList files();
+
+    // The settings from `files` (a missing file is passed over in silence) and then `commandLine`;
+    // each line to report, without the program's name, goes to `warn`.
+    static Settings read(const QStringList &files, const CommandLine &commandLine,
+                         const std::function<void(const QString &)> &warn);
+};

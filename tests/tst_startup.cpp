@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a school sets up outside the lesson: the settings files a technician and a pupil write, over
+// which the command line has the last word, and the printed worksheet the lesson writes.
+#include "language.h"
+#include "lapinar1.h"
+#include "settings.h"
+#include "worksheet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Runs a poppler tool and gives what it printed.
+QString poppler(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Every run of blanks, line breaks and non-breaking spaces as one blank.
+QString flat(QString text)
+{
+    text.replace(QChar(0x00a0), QLatin1Char(' '));
+    return text.simplified();
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { Language::install(QStringLiteral("en")); }
+    void settingsFromFilesAndCommandLine_data();
+    void settingsFromFilesAndCommandLine();
+    void worksheetHasTheQuestionsOnA4_data();
+    void worksheetHasTheQuestionsOnA4();
+    void worksheetThatCannotBeWrittenSaysWhy();
+};
+
+void StartupTest::settingsFromFilesAndCommandLine_data()
+{
+    QTest::addColumn<QString>("system"); // the system file's text; "<folder>" makes it unreadable
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QStringList>("options"); // --language LL, --full-screen
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("fullScreen");
+    QTest::addColumn<bool>("keepWork");
+    QTest::addColumn<QString>("warnings"); // SYSTEM and USER stand for the two files
+
+    QTest::newRow("nothing set") << ""
+                                 << "" << QStringList() << "" << false << true << "";
+    QTest::newRow("system only") << "[General]\nLanguage=fr\nFullScreen=true\nKeepWork=false\n"
+                                 << "" << QStringList() << "fr" << true << false << "";
+    QTest::newRow("user over system") << "Language=fr\nFullScreen=true\nKeepWork=false\n"
+                                      << "# mine\nLanguage = en\nKeepWork=yes\n"
+                                      << QStringList() << "en" << true << true << "";
+    QTest::newRow("command line over both")
+        << "Language=fr\n"
+        << "Language=fr\nFullScreen=false\n"
+        << QStringList{"--language", "en", "--full-screen"} << "en" << true << true << "";
+    QTest::newRow("misspelt key") << "Fullscreen=true\nKeepWork=false\n"
+                                  << "" << QStringList() << "" << false << false
+                                  << "SYSTEM: unknown setting Fullscreen ignored; did you mean FullScreen?";
+    QTest::newRow("unknown key") << ""
+                                 << "Colour=blue\n"
+                                 << QStringList() << "" << false << true
+                                 << "USER: unknown setting Colour ignored; the settings are Language, FullScreen, "
+                                    "KeepWork, ReadAloud.";
+    QTest::newRow("bad value keeps the system's")
+        << "KeepWork=false\nFullScreen=true\n"
+        << "KeepWork=sometimes\nLanguage=fr\n"
+        << QStringList() << "fr" << true << false << "USER: KeepWork=sometimes is neither true nor false; using false.";
+    QTest::newRow("language the lesson lacks")
+        << "Language=fr\n"
+        << "Language=de, en\n"
+        << QStringList() << "fr" << false << true
+        << "USER: Language=de, en is not a language the lesson speaks (en, fr); using fr.";
+    QTest::newRow("unreadable file") << "<folder>"
+                                     << "FullScreen=on\n"
+                                     << QStringList() << "" << true << true << "SYSTEM: cannot be read; skipped.";
+}
+
+void StartupTest::settingsFromFilesAndCommandLine()
+{
+    QFETCH(QString, system);
+    QFETCH(QString, user);
+    QFETCH(QStringList, options);
+    QFETCH(QString, language);
+    QFETCH(bool, fullScreen);
+    QFETCH(bool, keepWork);
+    QFETCH(QString, warnings);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString systemFile = folder.filePath(QStringLiteral("system/lapinar/lapinar.conf"));
+    const QString userFile = folder.filePath(QStringLiteral("user/lapinar/lapinar.conf"));
+    for (const auto &[file, text] : {std::pair{systemFile, system}, std::pair{userFile, user}}) {
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        if (text == QLatin1String("<folder>")) {
+            // Unreadable even to root, who reads a file of any permissions.
+            QVERIFY(QDir().mkpath(file));
+        } else if (!text.isEmpty()) {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(text.toUtf8());
+        }
+    }
+    qputenv("XDG_CONFIG_DIRS", folder.filePath(QStringLiteral("system")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("user")).toLocal8Bit());
+    QCOMPARE(Settings::files(), (QStringList{systemFile, userFile}));
+
+    Settings::CommandLine commandLine;
+    commandLine.language = options.contains(QStringLiteral("--language"))
+                               ? options.value(options.indexOf(QStringLiteral("--language")) + 1)
+                               : QString();
+    commandLine.fullScreen = options.contains(QStringLiteral("--full-screen"));
+    QStringList said;
+    const Settings settings =
+        Settings::read(Settings::files(), commandLine, [&](const QString &line) { said << line; });
+    QCOMPARE(settings.language, language);
+    QCOMPARE(settings.fullScreen, fullScreen);
+    QCOMPARE(settings.keepWork, keepWork);
+    QCOMPARE(settings.readAloud, false);
+    warnings.replace(QStringLiteral("SYSTEM"), systemFile).replace(QStringLiteral("USER"), userFile);
+    QCOMPARE(said.join(QLatin1Char('\n')), warnings);
+}
+
+void StartupTest::worksheetHasTheQuestionsOnA4_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : Language::available())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void StartupTest::worksheetHasTheQuestionsOnA4()
+{
+    QFETCH(QString, language);
+    QVERIFY(Language::install(language));
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("worksheet.pdf"));
+    QString error;
+    QVERIFY2(Worksheet::write(pdf, &error), qPrintable(error));
+
+    const QString info = poppler(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY2(!info.isEmpty(), "pdfinfo (poppler-utils) did not read the worksheet");
+    const QString pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1);
+    QVERIFY2(pages == QLatin1String("1") || pages == QLatin1String("2"), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:[^\\n]*\\(A4\\)"))), qPrintable(info));
+
+    const QString text = flat(poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}));
+    LAPINAR1 state;
+    state.FillQuestions();
+    for (int n = 1; n <= 8; ++n) {
+        QVERIFY2(text.contains(flat(state.Questions[n].Title)), qPrintable(state.Questions[n].Title));
+        QVERIFY2(text.contains(flat(state.Questions[n].Text)), qPrintable(state.Questions[n].Text));
+    }
+    // The results graph's axis titles and the extension's rows, as the lesson words them.
+    for (const char *words : {"Number of rabbits", "Start"})
+        QVERIFY2(text.contains(QCoreApplication::translate("GraphForm", words)), words);
+    QVERIFY(text.contains(Worksheet::tr("Foxes")));
+}
+
+void StartupTest::worksheetThatCannotBeWrittenSaysWhy()
+{
+    QTemporaryDir folder;
+    QString error;
+    QVERIFY(!Worksheet::write(folder.filePath(QStringLiteral("no such folder/worksheet.pdf")), &error));
+    QVERIFY(!error.isEmpty());
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
