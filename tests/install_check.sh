@@ -60,6 +60,10 @@ unpacked=$scratch/unpacked/usr
 [ -x "$unpacked/bin/lapinar" ] || fail "the package lacks the program"
 [ -s "$unpacked/share/applications/org.lapinar.Lapinar.desktop" ] || fail "the package lacks the desktop entry"
 file "$unpacked/bin/lapinar" | grep -q ', stripped' || fail "the packaged program is not stripped"
+# The read-aloud voice is a module of its own, where the program looks for it; the program itself
+# does not link the speech library, which only the module loads.
+[ -s "$unpacked/lib/lapinar/speech/lapinar_speech.so" ] || fail "the package lacks the read-aloud voice"
+if ldd "$unpacked/bin/lapinar" | grep -q TextToSpeech; then fail "the program links the speech library"; fi
 doc=$unpacked/share/doc/lapinar
 head -1 "$doc/copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
     fail "the package lacks a machine-readable copyright file"
