@@ -2,6 +2,7 @@
 #include "run.h"
 
 #include "artwork.h"
+#include "keptlesson.h"
 #include "language.h"
 #include "lesson.h"
 #include "screens.h"
@@ -13,6 +14,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -26,6 +28,10 @@ struct Options {
         QCoreApplication::translate("Options", "Speak <language> (one of: %1) instead of the desktop's language.")
             .arg(Language::available().join(QStringLiteral(", "))),
         QCoreApplication::translate("Options", "language")};
+    QCommandLineOption newLesson{
+        QStringLiteral("new-lesson"),
+        QCoreApplication::translate("Options", "Start a fresh lesson without offering the work kept from the last "
+                                               "one, which is kept aside as the previous work.")};
 };
 
 // Made after the translations are in place, so that the help speaks the pupil's language.
@@ -37,6 +43,7 @@ void describe(QCommandLineParser &parser, const Options &options)
     parser.addVersionOption();
     parser.addOption(options.fullScreen);
     parser.addOption(options.language);
+    parser.addOption(options.newLesson);
 }
 
 QStringList arguments(int argc, char *argv[])
@@ -106,11 +113,22 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     if (beforeStart)
         beforeStart(app);
 
+    // Whether the pupil's work is kept between runs and offered back at the next start. When it
+    // is not, no work is written, read or offered.
+    const bool keepWork = true;
+
     Lesson lesson;
     addLessonScreens(lesson);
     if (fullScreen)
         lesson.window.setFullScreenLesson(true);
+    std::optional<KeptLesson> kept;
+    if (keepWork) {
+        kept.emplace(lesson);
+        kept->endOnTermination();
+    }
     lesson.chain.start();
+    if (kept)
+        kept->begin(parser.isSet(options.newLesson));
     // The icon for the task bar and window list is wanted soon, not for the first frame.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(QIcon(Artwork::path(Picture::Icon))); });
     return app.exec();
