@@ -176,8 +176,11 @@ std::optional<KeptWork> KeptWork::fromJson(const QByteArray &json, QString *why)
     work.reached = r.screen("reached");
     if (int(work.screen) > int(work.reached))
         r.fail(QStringLiteral("screen lies beyond the screen reached"));
-    // The island shows visits 1 to 10, the fox island years 0 to 10.
-    work.currentYear = qint16(r.integer("currentYear", work.screen == ScreenId::Island ? 1 : 0, 10));
+    // The island shows visits 1 to 10 and the fox island years 0 to 10; stepping past either end
+    // leaves the year one beyond it.
+    const bool island = work.screen == ScreenId::Island;
+    const bool foxes = work.screen == ScreenId::Foxes;
+    work.currentYear = qint16(r.integer("currentYear", island ? 1 : foxes ? 0 : -1, island || foxes ? 10 : 11));
     work.graphVisited = r.flag("graphVisited");
     const QJsonArray counts = r.array("counted", qsizetype(work.counted.size()));
     for (qsizetype i = 0; i < counts.size(); ++i)
@@ -223,7 +226,8 @@ std::optional<KeptWork> WorkFile::read()
     const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        if (error == ENOENT)
+        // No file, or no folder for one.
+        if (error == ENOENT || error == ENOTDIR)
             return std::nullopt;
         setAside(error == ELOOP ? QStringLiteral("it is a symbolic link") : errorText(error));
         return std::nullopt;
