@@ -163,6 +163,7 @@ YesNoPanel::YesNoPanel(LessonWindow &window) : ModalPanel(window)
 void YesNoPanel::ask(const QString &text)
 {
     InfoText(0)->setText(text);
+    m_before = QApplication::focusWidget();
     m_window.setOpenPanel(this);
     show();
     focusFirst();
@@ -174,6 +175,10 @@ void YesNoPanel::cmd_button_Click(int index)
         return;
     hide();
     m_window.setOpenPanel(nullptr);
+    // The focus goes back where it was, as after the lesson's other panels; a move that follows
+    // places it anew.
+    if (m_before && m_before->isVisible())
+        m_before->setFocus(Qt::OtherFocusReason);
     emit answered(index == 0);
 }
 

@@ -3,6 +3,8 @@
 
 #include "controls.h"
 
+#include <QPointer>
+
 class LessonWindow;
 class QLabel;
 class QPushButton;
@@ -83,6 +85,7 @@ private:
 
     ControlArray<QLabel> InfoText;
     ControlArray<QPushButton> cmd_button;
+    QPointer<QWidget> m_before;
 };
 
 // The question dialog "Question": a worksheet question's title and text and a Close button that
