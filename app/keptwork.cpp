@@ -330,3 +330,49 @@ void WorkFile::keepAsPrevious()
         say(QStringLiteral("the kept work %1 could not be kept as %2 (%3)")
                 .arg(path(), previousPath(), errorText(errno)));
 }
+
+WorkWriter::~WorkWriter()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_changed.notify_all();
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void WorkWriter::write(const KeptWork &work)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_waiting = work;
+        if (!m_thread.joinable())
+            m_thread = std::thread([this] { run(); });
+    }
+    m_changed.notify_all();
+}
+
+void WorkWriter::finish()
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return !m_waiting && !m_busy; });
+}
+
+void WorkWriter::run()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_changed.wait(lock, [this] { return m_waiting || m_stop; });
+        if (!m_waiting)
+            return;
+        const KeptWork work = std::move(*m_waiting);
+        m_waiting.reset();
+        m_busy = true;
+        lock.unlock();
+        m_file.write(work);
+        lock.lock();
+        m_busy = false;
+        m_changed.notify_all();
+    }
+}

@@ -7,7 +7,10 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 // The pupil's work, kept between runs so that a lesson stopped by the bell, a crash or a power cut
 // carries on where it stopped: everything the pupil made that the lesson shows or uses later. The
@@ -80,4 +83,31 @@ private:
 
     QString m_folder;
     bool m_writeFailed = false;
+};
+
+// Writes the work file on a thread of its own, so that the interface never waits for the disk
+// (making sure the work is on the disk takes milliseconds, more on a busy machine). The newest work
+// handed over replaces any older work still waiting; what is being written is finished first.
+class WorkWriter {
+public:
+    explicit WorkWriter(WorkFile &file) : m_file(file) {}
+    // Finishes the work handed over, then stops.
+    ~WorkWriter();
+    WorkWriter(const WorkWriter &) = delete;
+    WorkWriter &operator=(const WorkWriter &) = delete;
+
+    void write(const KeptWork &work);
+    // Returns once everything handed over is written (or has failed to be).
+    void finish();
+
+private:
+    void run();
+
+    WorkFile &m_file;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::optional<KeptWork> m_waiting;
+    bool m_busy = false;
+    bool m_stop = false;
+    std::thread m_thread;
 };

@@ -39,9 +39,9 @@ KeptLesson::KeptLesson(Lesson &lesson, const QString &folder) : m_lesson(lesson)
     // writes nothing.
     m_timer.setInterval(1000);
     connect(&m_timer, &QTimer::timeout, this, &KeptLesson::save);
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &KeptLesson::save);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &KeptLesson::saveAndFinish);
     if (auto *gui = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        connect(gui, &QGuiApplication::commitDataRequest, this, &KeptLesson::save);
+        connect(gui, &QGuiApplication::commitDataRequest, this, &KeptLesson::saveAndFinish);
 }
 
 KeptLesson::~KeptLesson() = default;
@@ -90,7 +90,7 @@ void KeptLesson::endOnTermination()
         char byte;
         while (::read(signalPipe[0], &byte, 1) > 0) {
         }
-        save();
+        saveAndFinish();
         QCoreApplication::exit(0);
     });
     struct sigaction action {};
@@ -165,6 +165,12 @@ void KeptLesson::save()
         return;
     // A work that could not be written is tried again only once it changes, so a folder that
     // cannot be written costs nothing more.
-    m_file.write(work);
+    m_writer.write(work);
     m_written = work;
+}
+
+void KeptLesson::saveAndFinish()
+{
+    save();
+    m_writer.finish();
 }

@@ -32,8 +32,11 @@ public:
     KeptWork collect() const;
     // Puts kept work back into a lesson that shows its first screen.
     void restore(const KeptWork &work);
-    // Writes the work now if it changed since it was last written.
+    // Hands the work to the writer if it changed since it was last handed over; the writing
+    // goes on beside the lesson.
     void save();
+    // Saves, and returns once the work is written: when the program ends.
+    void saveAndFinish();
 
     WorkFile &file() { return m_file; }
     // The offer while it waits for an answer, else nullptr.
@@ -44,6 +47,8 @@ private:
 
     Lesson &m_lesson;
     WorkFile m_file;
+    // After the file, which it writes.
+    WorkWriter m_writer{m_file};
     QTimer m_timer;
     ScreenId m_current = ScreenId::Intro1;
     bool m_keeping = false;
