@@ -32,11 +32,15 @@ namespace {
 QStringList warnings;
 std::mutex warningsMutex;
 
-void keepWarnings(QtMsgType type, const QMessageLogContext &, const QString &message)
+QtMessageHandler otherMessages = nullptr;
+
+void keepWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     const std::lock_guard lock(warningsMutex);
     if (type == QtWarningMsg && message.startsWith(QLatin1String("Lapinar: ")))
         warnings << message;
+    else if (otherMessages)
+        otherMessages(type, context, message);
 }
 
 // Presses navigation button `index` of the screen showing, closing every reminder it opens.
@@ -151,7 +155,7 @@ void KeptWorkTest::init()
     qputenv("XDG_STATE_HOME", m_state->path().toLocal8Bit());
     QVERIFY(QDir().mkpath(folder()));
     warnings.clear();
-    qInstallMessageHandler(keepWarnings);
+    otherMessages = qInstallMessageHandler(keepWarnings);
 }
 
 void KeptWorkTest::cleanup()
