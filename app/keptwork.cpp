@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -297,11 +298,14 @@ bool WorkFile::write(const KeptWork &work)
         m_writeFailed = true;
         return false;
     };
+    // The lesson's own folder is the pupil's alone; the folders above it are made as any program
+    // makes them.
     const QByteArray folder = QFile::encodeName(m_folder);
-    if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) {
-        if (errno != ENOENT || !QDir().mkpath(m_folder))
-            return failed(errorText(errno));
-    }
+    int made = ::mkdir(folder.constData(), 0700);
+    if (made != 0 && errno == ENOENT && QDir().mkpath(QFileInfo(m_folder).path()))
+        made = ::mkdir(folder.constData(), 0700);
+    if (made != 0 && errno != EEXIST)
+        return failed(errorText(errno));
     // Never through a link or into a folder put where the file should be.
     struct stat info {};
     if (::lstat(QFile::encodeName(path()).constData(), &info) == 0 && !S_ISREG(info.st_mode))
