@@ -12,6 +12,7 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -365,7 +366,18 @@ void KeptWorkTest::pupilCarriesOnAfterTheLessonIsStopped()
     QTRY_VERIFY_WITH_TIMEOUT(
         (said += child.readAllStandardOutput()).contains("ready") || child.state() == QProcess::NotRunning, 60000);
     if (stop == QLatin1String("kill")) {
-        QTest::qWait(2000);
+        // Killed once the visit the pupil stepped back to is in the file: the save a second after
+        // a change, with no move to bring it sooner.
+        QElapsedTimer since;
+        since.start();
+        const auto keptYear = [] {
+            QFile f(WorkFile().path());
+            const std::optional<KeptWork> work =
+                f.open(QIODevice::ReadOnly) ? KeptWork::fromJson(f.readAll()) : std::nullopt;
+            return work ? int(work->currentYear) : -1;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(keptYear(), year, 20000);
+        qInfo("kept %lld ms after the last step", qint64(since.elapsed()));
         child.kill();
     } else if (stop == QLatin1String("terminate")) {
         child.terminate();
