@@ -134,6 +134,62 @@ void ReminderDialog::cmd_button_Click(int index)
         hide();
 }
 
+YesNoPanel::YesNoPanel(LessonWindow &window) : ModalPanel(window)
+{
+    setAccessibleName(QStringLiteral("Lapinar"));
+    setBackground(palette().color(QPalette::Button));
+
+    auto *text =
+        Controls::label(client(), QString(), 360, 240, 5295, 1575, Twips::font(Twips::Face::MSSansSerif, 13.5));
+    QPalette blue = text->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    text->setPalette(blue);
+    InfoText.insert(0, text);
+
+    // The pair centred where the reminder has its OK.
+    const char *const captions[] = {QT_TR_NOOP("Yes"), QT_TR_NOOP("No")};
+    for (int i = 0; i < 2; ++i) {
+        auto *button = Controls::button(client(), tr(captions[i]), 1620 + 1560 * i, 2040, 1215, 615,
+                                        Twips::font(Twips::Face::MSSansSerif, 9.75));
+        cmd_button.insert(i, button);
+        connect(button, &QPushButton::clicked, this, [this, i] { cmd_button_Click(i); });
+    }
+
+    setOuterSize(Twips::size(6000, 3000));
+    const QSize area = window.pages()->size();
+    move((area.width() - width()) / 2, (area.height() - height()) / 2);
+}
+
+void YesNoPanel::ask(const QString &text)
+{
+    InfoText(0)->setText(text);
+    m_before = QApplication::focusWidget();
+    m_window.setOpenPanel(this);
+    show();
+    focusFirst();
+}
+
+void YesNoPanel::cmd_button_Click(int index)
+{
+    if (!isVisible() || (index != 0 && index != 1))
+        return;
+    hide();
+    m_window.setOpenPanel(nullptr);
+    // The focus goes back where it was, as after the lesson's other panels; a move that follows
+    // places it anew.
+    if (m_before && m_before->isVisible())
+        m_before->setFocus(Qt::OtherFocusReason);
+    emit answered(index == 0);
+}
+
+void YesNoPanel::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        cmd_button_Click(1);
+    else
+        ModalPanel::keyPressEvent(event);
+}
+
 QuestionDialog::QuestionDialog(LessonWindow &window) : ModalPanel(window)
 {
     setAccessibleName(tr("Question"));

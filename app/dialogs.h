@@ -3,6 +3,8 @@
 
 #include "controls.h"
 
+#include <QPointer>
+
 class LessonWindow;
 class QLabel;
 class QPushButton;
@@ -56,6 +58,34 @@ private:
 
     ControlArray<QLabel> InfoText;
     ControlArray<QPushButton> cmd_button;
+};
+
+// A yes-or-no question in the reminder's style: its text in blue over Yes and No, centred over the
+// lesson screen. Unlike the reminder it does not wait: ask() opens it and returns, and the answer
+// comes by answered() once the pupil has pressed a button (Esc answers No).
+class YesNoPanel : public ModalPanel {
+    Q_OBJECT
+public:
+    explicit YesNoPanel(LessonWindow &window);
+
+    void ask(const QString &text);
+
+    QLabel *text() const { return InfoText(0); }
+    QPushButton *yesButton() const { return cmd_button(0); }
+    QPushButton *noButton() const { return cmd_button(1); }
+
+signals:
+    void answered(bool yes);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void cmd_button_Click(int index);
+
+    ControlArray<QLabel> InfoText;
+    ControlArray<QPushButton> cmd_button;
+    QPointer<QWidget> m_before;
 };
 
 // The question dialog "Question": a worksheet question's title and text and a Close button that

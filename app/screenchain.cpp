@@ -62,7 +62,8 @@ const Move Moves[] = {
 
 ScreenChain::ScreenChain(Lesson &lesson)
     : m_lesson(lesson), m_programEnd([] {
-          // The lesson ends at once: every window disappears and nothing is saved.
+          // The lesson ends at once: every window disappears. The pupil's work, where it is kept, is
+          // written as the program leaves its event loop.
           for (QWidget *window : QApplication::topLevelWidgets())
               window->hide();
           QCoreApplication::exit(0);

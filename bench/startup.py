@@ -11,43 +11,60 @@ import re
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 build = sys.argv[1] if len(sys.argv) > 1 else "build-bench"
 runs = int(os.environ.get("RUNS", "11"))
 programs = {"bare window": os.path.join(build, "bench", "bench_bare"),
             "window + text": os.path.join(build, "bench", "bench_bare_text"),
-            "lesson": os.path.join(build, "bench", "bench_lesson")}
+            "lesson": os.path.join(build, "bench", "bench_lesson"),
+            "lesson, work kept": os.path.join(build, "bench", "bench_lesson")}
+
+# The lesson keeps a pupil's work in the state folder: none for "lesson", which starts as a new
+# pupil's does; for "lesson, work kept" a pupil's work on the island, which the first frame offers
+# back. Never the real home's.
+state = tempfile.TemporaryDirectory()
+environments = {name: dict(os.environ, XDG_STATE_HOME=os.path.join(state.name, "none")) for name in programs}
+environments["lesson, work kept"]["XDG_STATE_HOME"] = os.path.join(state.name, "kept")
+os.makedirs(os.path.join(state.name, "kept", "lapinar"))
+with open(os.path.join(state.name, "kept", "lapinar", "work.json"), "w") as kept:
+    kept.write('{"format": "Lapinar kept work", "version": 1, "screen": "Island", "reached": "GraphForm", '
+               '"currentYear": 6, "graphVisited": false, "counted": [12, 15, 21, 30, 0, 0, 0, 0, 0, 0], '
+               '"prediction": 3, "table": ["10", "14", "20", "42", "78", "", "", "", "", ""], '
+               '"titleText": "Rabbits", "graphTitle": "Rabbits", "joined": true}\n')
 
 
-def first_frame(path):
+def first_frame(name):
+    path = programs[name]
     start = time.monotonic_ns()
-    out = subprocess.run([path], capture_output=True, text=True, timeout=60).stdout
+    out = subprocess.run([path], capture_output=True, text=True, timeout=60, env=environments[name]).stdout
     m = re.search(r"first-frame (\d+) peak-rss-kb (\d+)", out)
     if not m:
         sys.exit(f"{path} reported no first frame: {out!r}")
     return (int(m.group(1)) - start) / 1e6, int(m.group(2))
 
 
-def instructions(path):
+def instructions(name):
+    path = programs[name]
     err = subprocess.run(["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null", path],
-                         capture_output=True, text=True, timeout=600).stderr
+                         capture_output=True, text=True, timeout=600, env=environments[name]).stderr
     m = re.search(r"Collected : (\d+)", err)
     if not m:
         sys.exit(f"callgrind gave no count for {path}: {err[-500:]}")
     return int(m.group(1))
 
 
-for path in programs.values():  # warm the caches once
-    first_frame(path)
+for name in programs:  # warm the caches once
+    first_frame(name)
 times = {name: [] for name in programs}
 memory = {name: [] for name in programs}
 for _ in range(runs):
-    for name, path in programs.items():
-        ms, kb = first_frame(path)
+    for name in programs:
+        ms, kb = first_frame(name)
         times[name].append(ms)
         memory[name].append(kb)
-counts = {name: instructions(path) for name, path in programs.items()}
+counts = {name: instructions(name) for name in programs}
 
 print(f"{'':24}{'first frame (ms)':>18}{'peak RSS (MiB)':>16}{'instructions (M)':>18}")
 for name in programs:
@@ -57,4 +74,7 @@ for base in ("bare window", "window + text"):
     l = "lesson"
     print(f"{'lesson / ' + base:24}{statistics.median(times[l]) / statistics.median(times[base]):18.2f}"
           f"{statistics.median(memory[l]) / statistics.median(memory[base]):16.2f}{counts[l] / counts[base]:18.2f}")
+l, k = "lesson", "lesson, work kept"
+print(f"{'work kept / lesson':24}{statistics.median(times[k]) / statistics.median(times[l]):18.2f}"
+      f"{statistics.median(memory[k]) / statistics.median(memory[l]):16.2f}{counts[k] / counts[l]:18.2f}")
 print(f"(medians of {runs} runs each; instructions from one callgrind run each)")

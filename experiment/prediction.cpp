@@ -123,6 +123,11 @@ QPixmap Prediction::ringFor(const QSize &areaSize) const
 
 void Prediction::PredictionText_Click(int index)
 {
+    choose(index);
+}
+
+void Prediction::choose(int index)
+{
     QLabel *area = PredictText(index);
     if (!area)
         return;

@@ -30,6 +30,8 @@ public:
 
     // Removes the ring from whichever area shows it.
     void ClearRings();
+    // Rings prediction `index` (0 to 4) as a click on it does; another index changes nothing.
+    void choose(int index);
 
     // The area that shows the ring, or -1 while nothing has been chosen.
     int ringedIndex() const;

@@ -2,6 +2,7 @@
 #include "run.h"
 
 #include "artwork.h"
+#include "keptlesson.h"
 #include "language.h"
 #include "lesson.h"
 #include "screens.h"
@@ -15,6 +16,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -36,6 +38,10 @@ struct Options {
         QCoreApplication::translate("Options", "Write the printed worksheet, in the lesson's language, to <file> "
                                                "(PDF, A4) and exit without opening a window."),
         QCoreApplication::translate("Options", "file")};
+    QCommandLineOption newLesson{
+        QStringLiteral("new-lesson"),
+        QCoreApplication::translate("Options", "Start a fresh lesson without offering the work kept from the last "
+                                               "one, which is kept aside as the previous work.")};
 };
 
 // Made after the translations are in place, so that the help speaks the pupil's language.
@@ -49,6 +55,7 @@ void describe(QCommandLineParser &parser, const Options &options)
     parser.addOption(options.language);
     parser.addOption(options.readAloud);
     parser.addOption(options.worksheet);
+    parser.addOption(options.newLesson);
 }
 
 QStringList arguments(int argc, char *argv[])
@@ -166,7 +173,16 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     lesson.readAloud.setLanguage(Language::choose(settings.language));
     if (settings.readAloud)
         lesson.readAloud.setOn(true);
+    // Whether the pupil's work is kept between runs and offered back at the next start (KeepWork).
+    // When it is not, as for pupils who share one account, no work is written, read or offered.
+    std::optional<KeptLesson> kept;
+    if (settings.keepWork) {
+        kept.emplace(lesson);
+        kept->endOnTermination();
+    }
     lesson.chain.start();
+    if (kept)
+        kept->begin(parser.isSet(QStringLiteral("new-lesson")));
     // The icon for the task bar and window list is wanted soon, not for the first frame.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(QIcon(Artwork::path(Picture::Icon))); });
     return app.exec();

@@ -241,7 +241,11 @@ void GraphForm::drawGraph()
 
 void GraphForm::toggleJoin()
 {
-    const bool join = !m_graph->joined();
+    setJoined(!m_graph->joined());
+}
+
+void GraphForm::setJoined(bool join)
+{
     m_graph->setJoined(join);
     Action_Button(JoinPoints)->setText(join ? tr("Plot points") : tr("Join points"));
 }

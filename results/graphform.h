@@ -28,6 +28,8 @@ public:
     void ClearTable();
     // Writes the ten cells into the lesson's counts, each rounded half to even.
     void SaveCounts();
+    // Joins the points or plots them alone, with the join button's caption to match.
+    void setJoined(bool join);
 
     QLineEdit *valueCell(int row) const { return YVal(row); }
     QPushButton *actionButton(int index) const { return Action_Button(index); }

@@ -291,6 +291,13 @@
     </message>
 </context>
 <context>
+    <name>KeptLesson</name>
+    <message>
+        <source>Carry on where you stopped?</source>
+        <translation>Reprendre là où tu en étais&#xa0;?</translation>
+    </message>
+</context>
+<context>
     <name>LAPINAR1</name>
     <message>
         <source>1 - Populations</source>
@@ -409,6 +416,10 @@
     <message>
         <source>cannot write %1: %2</source>
         <translation>impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Start a fresh lesson without offering the work kept from the last one, which is kept aside as the previous work.</source>
+        <translation>Commencer une nouvelle leçon sans proposer le travail gardé de la dernière, qui est mis de côté comme travail précédent.</translation>
     </message>
 </context>
 <context>
@@ -627,6 +638,17 @@
     <message>
         <source>Last year</source>
         <translation>Précédente</translation>
+    </message>
+</context>
+<context>
+    <name>YesNoPanel</name>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
     </message>
 </context>
 </TS>
