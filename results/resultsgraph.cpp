@@ -3,6 +3,7 @@
 
 #include "twips.h"
 
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
@@ -12,6 +13,7 @@
 #include <QLegend>
 #include <QLineSeries>
 #include <QLocale>
+#include <QMimeData>
 #include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -199,7 +201,17 @@ QImage ResultsGraph::image() const
 
 void ResultsGraph::copyToClipboard() const
 {
-    QGuiApplication::clipboard()->setImage(image());
+    // A Wayland compositor that keeps a copy for after the lesson has quit keeps only the first
+    // type offered; a PNG is what other programs paste, Qt's own image type only Qt programs.
+    const QImage picture = image();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    auto *data = new QMimeData;
+    data->setData(QStringLiteral("image/png"), png);
+    data->setImageData(picture);
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 // A screen reader user hears the points drawn, each as the table names its year ("Start" for

@@ -226,6 +226,10 @@ void GraphFormTest::copyGraphPutsAnImageOnTheClipboard()
 
     g->actionButton(1)->click();
     QVERIFY(clipboard->mimeData()->hasImage());
+    // Offered first as a PNG, the type a compositor that keeps only one keeps.
+    QCOMPARE(clipboard->mimeData()->formats().value(0), QStringLiteral("image/png"));
+    QCOMPARE(QImage::fromData(clipboard->mimeData()->data(QStringLiteral("image/png")), "PNG").size(),
+             g->graph()->image().size());
     const QImage copied = clipboard->image();
     QVERIFY(!copied.isNull());
     // The graph as it shows, not something else of the same size.
