@@ -54,6 +54,11 @@ QStringList available()
     return codes;
 }
 
+bool speaks(const QString &wanted)
+{
+    return available().contains(languageOf(wanted));
+}
+
 QString choose(const QString &wanted, const std::function<QString(const char *)> &environment)
 {
     const QStringList spoken = available();

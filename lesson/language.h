@@ -13,6 +13,9 @@ namespace Language {
 // The languages the lesson speaks, as two-letter codes, English first.
 QStringList available();
 
+// Whether the lesson speaks the language a --language value names ("fr", "fr_FR.UTF-8").
+bool speaks(const QString &wanted);
+
 // The language for this run: `wanted` (from --language) if the lesson speaks it; otherwise the
 // first of the desktop's LANGUAGE (a list), LC_ALL, LC_MESSAGES and LANG that is set, when the lesson
 // speaks that language; otherwise English. `environment` reads a variable (tests give their own).

@@ -39,6 +39,24 @@ void describe(QCommandLineParser &parser, const Options &options)
     parser.addOption(options.language);
 }
 
+// Qt's own lines of the help that Qt's translations lack; the lesson's translations carry them.
+[[maybe_unused]] const char *const QtHelpLines[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+};
+
+// Puts in place the language --language asks for, or the desktop's; a language the lesson does
+// not speak is said in one line on standard error, in the language it then speaks.
+void chooseLanguage(const QCommandLineParser &early)
+{
+    const QString wanted = early.value(QStringLiteral("language"));
+    Language::install(Language::choose(wanted));
+    if (!wanted.isEmpty() && !Language::speaks(wanted))
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("Options", "Lapinar does not speak \"%1\"; it speaks: %2.")
+                                    .arg(wanted, Language::available().join(QStringLiteral(", ")))));
+}
+
 QStringList arguments(int argc, char *argv[])
 {
     QStringList all;
@@ -58,7 +76,7 @@ int answerOnTerminal(int argc, char *argv[])
     if (!help && !early.isSet(QStringLiteral("version")))
         return -1;
     QCoreApplication core(argc, argv);
-    Language::install(Language::choose(early.value(QStringLiteral("language"))));
+    chooseLanguage(early);
     if (!help) {
         std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
                     qPrintable(QCoreApplication::applicationVersion()));
@@ -86,7 +104,7 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
         QCommandLineParser early;
         describe(early, Options());
         early.parse(QCoreApplication::arguments());
-        Language::install(Language::choose(early.value(QStringLiteral("language"))));
+        chooseLanguage(early);
     }
     QCommandLineParser parser;
     const Options options;
