@@ -149,6 +149,8 @@ QuestionDialog::QuestionDialog(LessonWindow &window) : ModalPanel(window)
     // Centred across and drawn from the top, as every label of the lesson is.
     QuestionTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QuestionTitle->setWordWrap(false);
+    // A framed label would stand its text half an "x" below the frame; it starts just under it.
+    QuestionTitle->setIndent(0);
 
     QuestionText = Controls::label(client(), QString(), 600, 1320, 3495, 1815, font);
 

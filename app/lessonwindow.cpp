@@ -88,6 +88,32 @@ private:
     QPointer<QAbstractButton> m_cancelled;
 };
 
+// The focus ring and everything else that helps a keyboard player show only while the pupil is
+// using the keyboard: from a key press until the next press of a mouse button. Qt's own mark of
+// that, the window's keyboard-focus-change attribute, is what the style draws the ring by; Qt sets
+// it only on Tab and never clears it.
+class KeyboardUse : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
+            return false;
+        auto *widget = qobject_cast<QWidget *>(watched);
+        QWidget *window = widget ? widget->window() : nullptr;
+        const bool keyboard = type == QEvent::KeyPress;
+        if (window && window->testAttribute(Qt::WA_KeyboardFocusChange) != keyboard) {
+            window->setAttribute(Qt::WA_KeyboardFocusChange, keyboard);
+            if (QWidget *focus = window->focusWidget())
+                focus->update();
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 LessonWindow::LessonWindow()
@@ -99,6 +125,7 @@ LessonWindow::LessonWindow()
     // lists, comes after the first frame.
     setWindowIcon(QIcon(Artwork::pixmap(Picture::Icon, QSize(32, 32))));
     qApp->installEventFilter(new DoubleClickGuard(this));
+    qApp->installEventFilter(new KeyboardUse(this));
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { keepFocusInPanel(now); });
     CenterScreen();
 }

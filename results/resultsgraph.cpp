@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resultsgraph.h"
 
+#include "lessonstyle.h"
 #include "twips.h"
 
 #include <QBuffer>
@@ -14,6 +15,7 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QMimeData>
+#include <QPainter>
 #include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -54,6 +56,34 @@ QString asRichText(const QString &text)
     return html;
 }
 
+// The lesson's focus ring round the chart, over it, while the chart has the focus from the keyboard.
+class FocusRing : public QWidget {
+public:
+    explicit FocusRing(QWidget *chart) : QWidget(chart)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        chart->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            update();
+        return false;
+    }
+    void paintEvent(QPaintEvent *) override
+    {
+        QWidget *chart = parentWidget();
+        if (!chart->hasFocus() || !chart->window()->testAttribute(Qt::WA_KeyboardFocusChange))
+            return;
+        QPainter painter(this);
+        LessonStyle::drawFocusRing(&painter, rect());
+    }
+};
+
 QString number(double value)
 {
     return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
@@ -75,6 +105,7 @@ ResultsGraph::ResultsGraph(QWidget *parent)
     m_view->setFocusPolicy(Qt::TabFocus);
     m_view->setAccessibleName(tr("Graph of rabbits counted each year"));
     setFocusProxy(m_view);
+    m_ring = new FocusRing(m_view);
 
     m_chart->legend()->hide();
     m_chart->setBackgroundRoundness(0);
@@ -196,7 +227,11 @@ QString ResultsGraph::title() const
 
 QImage ResultsGraph::image() const
 {
-    return m_view->grab().toImage();
+    // The graph, without the focus ring round it.
+    m_ring->hide();
+    const QImage picture = m_view->grab().toImage();
+    m_ring->show();
+    return picture;
 }
 
 void ResultsGraph::copyToClipboard() const

@@ -62,6 +62,7 @@ private:
     void placeMarkers();
 
     QChartView *m_view;
+    QWidget *m_ring;
     QChart *m_chart;
     // Holds the points and places them; its own markers are not drawn, since the chart clips them
     // at the plot's edges and a point at 0 rabbits or in the last year would show only half.
