@@ -449,6 +449,14 @@
         <source>No points</source>
         <translation>Aucun point</translation>
     </message>
+    <message>
+        <source>%1 %2 (above the graph)</source>
+        <translation>%1 %2 (au-dessus du graphique)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (below the graph)</source>
+        <translation>%1 %2 (sous le graphique)</translation>
+    </message>
 </context>
 <context>
     <name>ScreenChain</name>
