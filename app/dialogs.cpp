@@ -7,7 +7,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -19,9 +21,35 @@ namespace {
 // A panel is a child widget, which assistive technology would take for a plain part of the window.
 QAccessibleInterface *panelAccessible(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("ModalPanel") && object && object->isWidgetType())
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("MessagePanel"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::AlertMessage);
+    if (className == QLatin1String("ModalPanel"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Dialog);
     return nullptr;
+}
+
+// The critical icon of a message box, drawn at the size it shows at, so it stays sharp at any scale:
+// a red disc with a white cross.
+QPixmap criticalIcon(int side)
+{
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap pixmap(QSize(side, side) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal rim = side / 16.0;
+    p.setPen(QPen(QColor(0x9e, 0x0b, 0x0f), rim));
+    p.setBrush(QColor(0xe0, 0x1b, 0x24));
+    p.drawEllipse(QRectF(rim / 2, rim / 2, side - rim, side - rim));
+    p.setPen(QPen(Qt::white, side / 8.0, Qt::SolidLine, Qt::RoundCap));
+    const qreal a = side * 0.32;
+    const qreal b = side * 0.68;
+    p.drawLine(QPointF(a, a), QPointF(b, b));
+    p.drawLine(QPointF(a, b), QPointF(b, a));
+    return pixmap;
 }
 
 } // namespace
@@ -67,6 +95,8 @@ void ModalPanel::showModal()
 {
     // The control that had the focus gets it back when the panel closes, as after a dialog window.
     const QPointer<QWidget> before = QApplication::focusWidget();
+    // A message may open over a panel; the panel is the open one again once the message closes.
+    const QPointer<ModalPanel> under = m_window.openPanel();
     QEventLoop loop;
     connect(this, &ModalPanel::hidden, &loop, &QEventLoop::quit);
     m_window.setOpenPanel(this);
@@ -74,7 +104,7 @@ void ModalPanel::showModal()
     focusFirst();
     if (isVisible())
         loop.exec();
-    m_window.setOpenPanel(nullptr);
+    m_window.setOpenPanel(under && under->isVisible() ? under.data() : nullptr);
     if (before && before->isVisible())
         before->setFocus(Qt::OtherFocusReason);
 }
@@ -205,6 +235,8 @@ QuestionDialog::QuestionDialog(LessonWindow &window) : ModalPanel(window)
     // Centred across and drawn from the top, as every label of the lesson is.
     QuestionTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QuestionTitle->setWordWrap(false);
+    // A framed label would stand its text half an "x" below the frame; it starts just under it.
+    QuestionTitle->setIndent(0);
 
     QuestionText = Controls::label(client(), QString(), 600, 1320, 3495, 1815, font);
 
@@ -227,4 +259,126 @@ void QuestionDialog::keyPressEvent(QKeyEvent *event)
     default:
         ModalPanel::keyPressEvent(event);
     }
+}
+
+MessagePanel::MessagePanel(LessonWindow &window, QMessageBox::Icon icon, const QString &text,
+                           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+                           QMessageBox::StandardButton escapeButton)
+    : ModalPanel(window), m_icon(icon), m_default(defaultButton), m_escape(escapeButton)
+{
+    setAccessibleName(QStringLiteral("Lapinar"));
+    setWindowTitle(QStringLiteral("Lapinar"));
+    setBackground(palette().color(QPalette::Window));
+    const QFont font = Twips::font(Twips::Face::MSSansSerif, 9.75);
+    const int gap = Twips::px(180);
+
+    auto *layout = new QGridLayout(client());
+    layout->setContentsMargins(gap, gap, gap, gap);
+    layout->setHorizontalSpacing(gap);
+    layout->setVerticalSpacing(gap);
+
+    if (icon == QMessageBox::Critical) {
+        auto *picture = new QLabel(client());
+        const int side = Twips::px(480);
+        picture->setPixmap(criticalIcon(side));
+        picture->setFixedSize(side, side);
+        layout->addWidget(picture, 0, 0, Qt::AlignTop);
+    }
+
+    // One line where it fits in most of the lesson's width, else wrapped to that width.
+    m_text = new QLabel(text, client());
+    m_text->setFont(font);
+    m_text->setTextFormat(Qt::PlainText);
+    const QFontMetrics metrics(font);
+    const int widest = Twips::px(6000);
+    QSize textSize = metrics.size(0, text);
+    if (textSize.width() > widest) {
+        m_text->setWordWrap(true);
+        textSize = metrics.boundingRect(QRect(0, 0, widest, 1 << 20), Qt::TextWordWrap, text).size();
+    }
+    m_text->setFixedSize(textSize);
+    layout->addWidget(m_text, 0, 1, Qt::AlignVCenter);
+
+    m_buttons = new QDialogButtonBox(client());
+    m_buttons->setFont(font);
+    const int buttonWidth = Twips::px(1125);
+    for (QMessageBox::StandardButton which :
+         {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel, QMessageBox::Close}) {
+        if (!(buttons & which))
+            continue;
+        QPushButton *b = m_buttons->addButton(QDialogButtonBox::StandardButton(int(which)));
+        b->setFont(font);
+        b->setMinimumWidth(buttonWidth);
+        b->setFocusPolicy(Qt::StrongFocus);
+        connect(b, &QPushButton::clicked, this, [this, which] {
+            m_pressed = which;
+            hide();
+        });
+    }
+    layout->addWidget(m_buttons, 1, 0, 1, 2);
+    if (QPushButton *b = button(defaultButton))
+        b->setDefault(true);
+
+    setOuterSize(outerSizeFor(layout->sizeHint()));
+    const QSize area = window.pages()->size();
+    move((area.width() - width()) / 2, (area.height() - height()) / 2);
+}
+
+QMessageBox::StandardButton MessagePanel::exec()
+{
+    m_pressed = QMessageBox::NoButton;
+    showModal();
+    return m_pressed == QMessageBox::NoButton ? m_escape : m_pressed;
+}
+
+QString MessagePanel::text() const
+{
+    return m_text->text();
+}
+
+QList<QPushButton *> MessagePanel::buttons() const
+{
+    QList<QPushButton *> all;
+    for (QAbstractButton *b : m_buttons->buttons())
+        all << static_cast<QPushButton *>(b);
+    return all;
+}
+
+QPushButton *MessagePanel::button(QMessageBox::StandardButton which) const
+{
+    return which == QMessageBox::NoButton ? nullptr : m_buttons->button(QDialogButtonBox::StandardButton(int(which)));
+}
+
+void MessagePanel::focusFirst()
+{
+    if (QPushButton *b = defaultButton())
+        b->setFocus(Qt::OtherFocusReason);
+    else
+        ModalPanel::focusFirst();
+}
+
+void MessagePanel::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Escape) {
+        if (QPushButton *b = escapeButton())
+            b->click();
+        return;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
+        QPushButton *b = buttons().contains(focused) ? focused : defaultButton();
+        if (b)
+            b->click();
+        return;
+    }
+    // A button's underlined letter presses it without Alt too, as in a message box.
+    if (!(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)))
+        for (QPushButton *b : buttons())
+            if (const QKeySequence mnemonic = QKeySequence::mnemonic(b->text());
+                !mnemonic.isEmpty() && mnemonic[0].key() == Qt::Key(key)) {
+                b->click();
+                return;
+            }
+    ModalPanel::keyPressEvent(event);
 }

@@ -3,6 +3,7 @@
 
 #include "controls.h"
 
+#include <QMessageBox>
 #include <QPointer>
 
 class LessonWindow;
@@ -27,7 +28,7 @@ public:
 
     void showModal();
     // Gives the focus to the panel's first control.
-    void focusFirst();
+    virtual void focusFirst();
 
 signals:
     void hidden();
@@ -106,4 +107,42 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+};
+
+// A message box of the lesson, drawn as a panel inside the lesson window like the reminder: the
+// title "Lapinar" (what assistive technology reads it by, as an alert), an optional icon, the
+// text, and Qt's standard buttons in the desktop's order and language. The default button has
+// the focus; Enter presses the button with the focus, Escape the escape button, and a button's
+// underlined letter presses it, with or without Alt. It is sized to its text at the lesson's scale
+// and centred over the lesson screen.
+class MessagePanel : public ModalPanel {
+    Q_OBJECT
+public:
+    MessagePanel(LessonWindow &window, QMessageBox::Icon icon, const QString &text,
+                 QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+                 QMessageBox::StandardButton escapeButton);
+
+    // Shows the panel and waits, as a message box does; the button pressed, the escape button's if
+    // the panel closed otherwise.
+    QMessageBox::StandardButton exec();
+
+    QString text() const;
+    QMessageBox::Icon icon() const { return m_icon; }
+    QList<QPushButton *> buttons() const;
+    QPushButton *button(QMessageBox::StandardButton which) const;
+    QPushButton *defaultButton() const { return button(m_default); }
+    QPushButton *escapeButton() const { return button(m_escape); }
+
+    void focusFirst() override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QMessageBox::Icon m_icon;
+    QMessageBox::StandardButton m_default;
+    QMessageBox::StandardButton m_escape;
+    QMessageBox::StandardButton m_pressed = QMessageBox::NoButton;
+    QLabel *m_text;
+    class QDialogButtonBox *m_buttons;
 };

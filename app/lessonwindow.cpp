@@ -10,7 +10,9 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <cmath>
 
@@ -46,6 +48,72 @@ protected:
 
 const QColor Surround(0x20, 0x20, 0x20);
 
+// A double-click on any button of the lesson acts once. Many screens have a button where the last
+// one had one, so the second press of a double-click would otherwise press the next screen's
+// button, or the same button again. That press has already pushed the button down when the
+// double-click event follows it: the button is let up again without a click, and the pointer's
+// moves until the release cannot push it down again.
+class DoubleClickGuard : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonDblClick:
+            if (auto *button = qobject_cast<QAbstractButton *>(watched);
+                button && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+                button->setDown(false);
+                m_cancelled = button;
+                return true;
+            }
+            break;
+        case QEvent::MouseMove:
+            return m_cancelled && watched == m_cancelled;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+            if (watched == m_cancelled && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+                m_cancelled->setDown(false);
+                m_cancelled = nullptr;
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QPointer<QAbstractButton> m_cancelled;
+};
+
+// The focus ring and everything else that helps a keyboard player show only while the pupil is
+// using the keyboard: from a key press until the next press of a mouse button. Qt's own mark of
+// that, the window's keyboard-focus-change attribute, is what the style draws the ring by; Qt sets
+// it only on Tab and never clears it.
+class KeyboardUse : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
+            return false;
+        auto *widget = qobject_cast<QWidget *>(watched);
+        QWidget *window = widget ? widget->window() : nullptr;
+        const bool keyboard = type == QEvent::KeyPress;
+        if (window && window->testAttribute(Qt::WA_KeyboardFocusChange) != keyboard) {
+            window->setAttribute(Qt::WA_KeyboardFocusChange, keyboard);
+            if (QWidget *focus = window->focusWidget())
+                focus->update();
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 LessonWindow::LessonWindow()
@@ -56,6 +124,8 @@ LessonWindow::LessonWindow()
     // The window's own small icon, drawn once; the whole program's icon, for task bars and window
     // lists, comes after the first frame.
     setWindowIcon(QIcon(Artwork::pixmap(Picture::Icon, QSize(32, 32))));
+    qApp->installEventFilter(new DoubleClickGuard(this));
+    qApp->installEventFilter(new KeyboardUse(this));
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { keepFocusInPanel(now); });
     CenterScreen();
 }

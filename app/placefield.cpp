@@ -91,7 +91,8 @@ void PlaceField::follow(ClickableImage *place)
     if (!place || !m_places.contains(place) || !place->hasPicture() || !place->isVisible())
         return;
     ClickableImage *focused = focusedPlace();
-    if (!focused)
+    // A pupil playing with the mouse is not shown where the rabbits come up.
+    if (!focused || !place->window()->testAttribute(Qt::WA_KeyboardFocusChange))
         return;
     if (focused != place) {
         focus(place, Qt::OtherFocusReason);

@@ -19,7 +19,8 @@ class QKeyEvent;
 //   above or below that has one, Home and End to the first and last. Nothing wraps round.
 // - Space and Enter are the place's own: they click it.
 // - follow() moves the focus to a place where a rabbit has just come up, if the focus is in the
-//   field, so a keyboard pupil can count it in time; between rabbits the arrows are the pupil's.
+//   field and the pupil is using the keyboard, so a keyboard pupil can count it in time; between
+//   rabbits the arrows are the pupil's. A pupil who has gone over to the mouse is not followed.
 //
 // The field does not watch what its places show: the screen calls refresh() after every layout.
 class PlaceField : public QObject {

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <optional>
 
@@ -226,33 +225,16 @@ void ScreenChain::showQuestion(LessonScreen *caller, int n, const QWidget *butto
     backFromPanel(caller);
 }
 
-namespace {
-
-// A message box's text and buttons in the lesson's font at the lesson's scale, whatever font the
-// desktop gives message boxes.
-void atLessonScale(QMessageBox &box)
-{
-    const QFont font = Twips::font(Twips::Face::MSSansSerif, 9.75);
-    box.setFont(font);
-    for (QWidget *part : box.findChildren<QWidget *>())
-        part->setFont(font);
-}
-
-} // namespace
-
 void ScreenChain::information(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Lapinar"), text, QMessageBox::Ok, &m_lesson.window);
-    atLessonScale(box);
+    MessagePanel box(m_lesson.window, QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok);
     box.exec();
 }
 
 void ScreenChain::confirmQuit()
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Lapinar"), tr("Do you really want to leave Lapinar?"),
-                    QMessageBox::Yes | QMessageBox::No, &m_lesson.window);
-    box.setDefaultButton(QMessageBox::No);
-    atLessonScale(box);
+    MessagePanel box(m_lesson.window, QMessageBox::Critical, tr("Do you really want to leave Lapinar?"),
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No);
     if (box.exec() == QMessageBox::Yes)
         m_programEnd();
 }

@@ -53,7 +53,8 @@ public:
     // The question panel with worksheet question n, its given corner on the button's corner; the
     // caller is activated again afterwards.
     void showQuestion(LessonScreen *caller, int n, const QWidget *button, Corner corner);
-    // A message box with one OK button, no icon and the title "Lapinar". Nothing is activated after.
+    // A message box with one OK button, no icon and the title "Lapinar", as a panel of the lesson
+    // window. Nothing is activated after.
     void information(const QString &text);
     // The quit question; Yes ends the program at once, anything else changes nothing.
     void confirmQuit();

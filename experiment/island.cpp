@@ -9,8 +9,9 @@
 #include <algorithm>
 
 namespace {
+// Said "the number of lapinar" where it meant the rabbits, once: mended.
 const char *const LeaveFirstVisit =
-    QT_TRANSLATE_NOOP("Island", "Make sure that you write down the number of lapinar in the table on your worksheet.");
+    QT_TRANSLATE_NOOP("Island", "Make sure that you write down the number of rabbits in the table on your worksheet.");
 const char *const TooManyToCount = QT_TRANSLATE_NOOP(
     "Island", "There are getting to be too many rabbits to count. There are around 4 rabbits living in each "
               "burrow. Use this fact to estimate them.");

@@ -133,6 +133,9 @@ void Prediction::choose(int index)
         return;
     ClearRings();
     area->setPixmap(ringFor(area->size()));
+    // The chosen one has the focus, however it was chosen: a focus left on another would look chosen
+    // too once the pupil takes up the keyboard.
+    PredictionText(index)->setFocus(Qt::MouseFocusReason);
     PredictionText(index)->setAccessibleDescription(tr("chosen"));
     cmd_button(0)->setEnabled(true);
 }

@@ -58,6 +58,12 @@ void describe(QCommandLineParser &parser, const Options &options)
     parser.addOption(options.newLesson);
 }
 
+// Qt's own lines of the help that Qt's translations lack; the lesson's translations carry them.
+[[maybe_unused]] const char *const QtHelpLines[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+};
+
 QStringList arguments(int argc, char *argv[])
 {
     QStringList all;

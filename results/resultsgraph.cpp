@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resultsgraph.h"
 
+#include "lessonstyle.h"
 #include "twips.h"
 
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLayout>
+#include <QGraphicsPolygonItem>
+#include <QGraphicsSimpleTextItem>
 #include <QGuiApplication>
 #include <QLegend>
 #include <QLineSeries>
 #include <QLocale>
+#include <QMimeData>
+#include <QPainter>
 #include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -52,6 +58,34 @@ QString asRichText(const QString &text)
     return html;
 }
 
+// The lesson's focus ring round the chart, over it, while the chart has the focus from the keyboard.
+class FocusRing : public QWidget {
+public:
+    explicit FocusRing(QWidget *chart) : QWidget(chart)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        chart->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            update();
+        return false;
+    }
+    void paintEvent(QPaintEvent *) override
+    {
+        QWidget *chart = parentWidget();
+        if (!chart->hasFocus() || !chart->window()->testAttribute(Qt::WA_KeyboardFocusChange))
+            return;
+        QPainter painter(this);
+        LessonStyle::drawFocusRing(&painter, rect());
+    }
+};
+
 QString number(double value)
 {
     return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
@@ -73,6 +107,7 @@ ResultsGraph::ResultsGraph(QWidget *parent)
     m_view->setFocusPolicy(Qt::TabFocus);
     m_view->setAccessibleName(tr("Graph of rabbits counted each year"));
     setFocusProxy(m_view);
+    m_ring = new FocusRing(m_view);
 
     m_chart->legend()->hide();
     m_chart->setBackgroundRoundness(0);
@@ -127,47 +162,90 @@ ResultsGraph::Scale ResultsGraph::yScale() const
 void ResultsGraph::setPoints(const QList<QPointF> &points)
 {
     m_given = points;
+    // A point off the scale is drawn at the edge it lies beyond, where the joining line runs to it.
+    const double low = m_y->min();
+    const double high = m_y->max();
     QList<QPointF> shown;
     shown.reserve(points.size());
     for (const QPointF &p : points)
-        shown.append(drawable(p));
+        shown.append(QPointF(drawable(p).x(), std::clamp(p.y(), low, high)));
     m_points->replace(shown);
     m_line->replace(shown);
     while (m_markers.size() < shown.size()) {
         const double size = Twips::px(120);
-        auto *marker = new QGraphicsEllipseItem(-size / 2, -size / 2, size, size, m_chart);
-        marker->setBrush(Ink);
-        marker->setPen(QPen(Qt::white, 1));
-        marker->setZValue(1000);
+        Marker marker;
+        marker.point = new QGraphicsEllipseItem(-size / 2, -size / 2, size, size, m_chart);
+        marker.point->setBrush(Ink);
+        marker.point->setPen(QPen(Qt::white, 1));
+        marker.arrow = new QGraphicsPolygonItem(m_chart);
+        marker.arrow->setBrush(Ink);
+        marker.arrow->setPen(QPen(Qt::white, 1));
+        marker.value = new QGraphicsSimpleTextItem(m_chart);
+        marker.value->setFont(Twips::font(Twips::Face::Arial, 8, true));
+        marker.value->setBrush(Ink);
+        for (QGraphicsItem *item : std::initializer_list<QGraphicsItem *>{marker.point, marker.arrow, marker.value})
+            item->setZValue(1000);
         m_markers.append(marker);
     }
-    while (m_markers.size() > shown.size())
-        delete m_markers.takeLast();
+    while (m_markers.size() > shown.size()) {
+        const Marker marker = m_markers.takeLast();
+        delete marker.point;
+        delete marker.arrow;
+        delete marker.value;
+    }
     placeMarkers();
     describe();
 }
 
 QList<QPointF> ResultsGraph::points() const
 {
-    return m_points->points();
+    return m_given;
 }
 
 int ResultsGraph::markersShown() const
 {
     return int(std::count_if(m_markers.cbegin(), m_markers.cend(),
-                             [](const QGraphicsEllipseItem *m) { return m->isVisible(); }));
+                             [](const Marker &m) { return m.point->isVisible() || m.arrow->isVisible(); }));
 }
 
-// A marker whose point lies outside the scales is not shown: it would sit over the axes or the
-// title. The line, clipped to the plot, still leaves the plot towards it.
+int ResultsGraph::offScaleMarkersShown() const
+{
+    return int(
+        std::count_if(m_markers.cbegin(), m_markers.cend(), [](const Marker &m) { return m.arrow->isVisible(); }));
+}
+
+// A point on the scales shows as a disc. One above the top (or below the bottom) shows as an arrow
+// head on that edge pointing out of the graph, with its value beside it, on the side towards the
+// middle of the graph so that it is never cut off.
 void ResultsGraph::placeMarkers()
 {
-    const QRectF plot = m_chart->plotArea().adjusted(-0.5, -0.5, 0.5, 0.5);
-    const QList<QPointF> points = m_points->points();
-    for (qsizetype i = 0; i < m_markers.size() && i < points.size(); ++i) {
-        const QPointF at = m_chart->mapToPosition(points[i], m_points);
-        m_markers[i]->setPos(at);
-        m_markers[i]->setVisible(plot.contains(at));
+    const QRectF plot = m_chart->plotArea();
+    const QList<QPointF> shown = m_points->points();
+    const double width = Twips::px(180);
+    const double height = Twips::px(150);
+    for (qsizetype i = 0; i < m_markers.size() && i < shown.size() && i < m_given.size(); ++i) {
+        const Marker &marker = m_markers[i];
+        const QPointF at = m_chart->mapToPosition(shown[i], m_points);
+        const double y = m_given[i].y();
+        const int out = y > m_y->max() ? 1 : y < m_y->min() ? -1 : 0;
+        const bool inside = plot.adjusted(-0.5, -0.5, 0.5, 0.5).contains(at);
+        marker.point->setPos(at);
+        marker.point->setVisible(inside && out == 0);
+        marker.arrow->setVisible(inside && out != 0);
+        marker.value->setVisible(inside && out != 0);
+        if (out == 0 || !inside)
+            continue;
+        // The tip on the edge, the base inside the graph.
+        const double base = out > 0 ? height : -height;
+        marker.arrow->setPolygon(QPolygonF{QPointF(0, 0), QPointF(-width / 2, base), QPointF(width / 2, base)});
+        marker.arrow->setPos(at);
+        marker.value->setText(number(y));
+        const QRectF text = marker.value->boundingRect();
+        const bool leftOfArrow = at.x() > plot.center().x();
+        const double left =
+            leftOfArrow ? at.x() - width / 2 - Twips::px(30) - text.width() : at.x() + width / 2 + Twips::px(30);
+        const double top = out > 0 ? at.y() : at.y() - text.height();
+        marker.value->setPos(left, top);
     }
 }
 
@@ -194,12 +272,26 @@ QString ResultsGraph::title() const
 
 QImage ResultsGraph::image() const
 {
-    return m_view->grab().toImage();
+    // The graph, without the focus ring round it.
+    m_ring->hide();
+    const QImage picture = m_view->grab().toImage();
+    m_ring->show();
+    return picture;
 }
 
 void ResultsGraph::copyToClipboard() const
 {
-    QGuiApplication::clipboard()->setImage(image());
+    // A Wayland compositor that keeps a copy for after the lesson has quit keeps only the first
+    // type offered; a PNG is what other programs paste, Qt's own image type only Qt programs.
+    const QImage picture = image();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    auto *data = new QMimeData;
+    data->setData(QStringLiteral("image/png"), png);
+    data->setImageData(picture);
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 // A screen reader user hears the points drawn, each as the table names its year ("Start" for
@@ -207,7 +299,14 @@ void ResultsGraph::copyToClipboard() const
 void ResultsGraph::describe()
 {
     QStringList values;
-    for (const QPointF &p : std::as_const(m_given))
-        values << QStringLiteral("%1 %2").arg(p.x() == 0 ? tr("Start") : number(p.x()), number(p.y()));
+    for (const QPointF &p : std::as_const(m_given)) {
+        const QString year = p.x() == 0 ? tr("Start") : number(p.x());
+        if (p.y() > m_y->max())
+            values << tr("%1 %2 (above the graph)").arg(year, number(p.y()));
+        else if (p.y() < m_y->min())
+            values << tr("%1 %2 (below the graph)").arg(year, number(p.y()));
+        else
+            values << QStringLiteral("%1 %2").arg(year, number(p.y()));
+    }
     m_view->setAccessibleDescription(values.isEmpty() ? tr("No points") : values.join(QStringLiteral(", ")));
 }

@@ -10,6 +10,8 @@
 class QChart;
 class QChartView;
 class QGraphicsEllipseItem;
+class QGraphicsPolygonItem;
+class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
@@ -39,12 +41,14 @@ public:
     Scale xScale() const;
     Scale yScale() const;
 
-    // The points, in the order the joining line takes them. Every point shows as a marker; points
-    // outside the scales fall outside the plot and are not drawn there.
+    // The points, in the order the joining line takes them. Every point shows as a marker; a point
+    // above the scale shows on the top edge, one below it on the bottom edge, as an arrow head
+    // pointing out of the graph with its value beside it, and the joining line runs to it there.
     void setPoints(const QList<QPointF> &points);
     QList<QPointF> points() const;
-    // How many markers show inside the plot now.
+    // How many markers show now, and how many of those are the arrow heads of points off the scale.
     int markersShown() const;
+    int offScaleMarkersShown() const;
 
     void setJoined(bool joined);
     bool joined() const;
@@ -62,11 +66,17 @@ private:
     void placeMarkers();
 
     QChartView *m_view;
+    QWidget *m_ring;
     QChart *m_chart;
     // Holds the points and places them; its own markers are not drawn, since the chart clips them
     // at the plot's edges and a point at 0 rabbits or in the last year would show only half.
     QScatterSeries *m_points;
-    QList<QGraphicsEllipseItem *> m_markers;
+    struct Marker {
+        QGraphicsEllipseItem *point;
+        QGraphicsPolygonItem *arrow;
+        QGraphicsSimpleTextItem *value;
+    };
+    QList<Marker> m_markers;
     QLineSeries *m_line;
     QValueAxis *m_x;
     QValueAxis *m_y;

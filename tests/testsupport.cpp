@@ -5,7 +5,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QWindow>
 
@@ -47,17 +47,17 @@ bool handleModal(TestLesson &t, const QString &answer, ModalSeen &seen)
     if (!modal)
         return false;
     seen.visibleScreens = visibleScreenNames(t);
-    if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+    if (auto *box = qobject_cast<MessagePanel *>(modal)) {
         seen.kind = QStringLiteral("message box");
-        seen.title = box->windowTitle();
+        seen.title = box->accessibleName();
         seen.text = box->text();
         seen.icon = int(box->icon());
-        for (QAbstractButton *b : box->buttons())
+        for (QPushButton *b : box->buttons())
             seen.buttons << b->text().remove(QLatin1Char('&'));
         if (box->defaultButton())
             seen.defaultButton = box->defaultButton()->text().remove(QLatin1Char('&'));
-        QAbstractButton *press = nullptr;
-        for (QAbstractButton *b : box->buttons()) {
+        QPushButton *press = nullptr;
+        for (QPushButton *b : box->buttons()) {
             const QString caption = b->text().remove(QLatin1Char('&'));
             if (answer.isEmpty() ? (caption == QLatin1String("OK") || caption == QLatin1String("No"))
                                  : caption == answer)
@@ -90,9 +90,6 @@ bool handleModal(TestLesson &t, const QString &answer, ModalSeen &seen)
 
 QWidget *openModal(TestLesson &t)
 {
-    // A message box opens over a panel, never the other way round.
-    if (QWidget *box = QApplication::activeModalWidget(); box && box->isVisible())
-        return box;
     if (ModalPanel *panel = t.lesson.window.openPanel(); panel && panel->isVisible())
         return panel;
     return nullptr;
@@ -106,19 +103,14 @@ QString oneWindowFault(TestLesson &t)
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (!w->isVisible() || w == &t.lesson.window || popsUp(w->windowType()))
             continue;
-        if (qobject_cast<QMessageBox *>(w) && w->parentWidget() == &t.lesson.window)
-            continue;
         faults << QStringLiteral("%1 \"%2\" showing").arg(w->metaObject()->className(), w->windowTitle());
     }
     if (!t.lesson.window.isVisible())
         faults << QStringLiteral("the lesson window is hidden");
-    // What the window system is given: the lesson window's own surface and message boxes only.
-    for (QWindow *w : QGuiApplication::topLevelWindows()) {
-        if (!w->isVisible() || w == t.lesson.window.windowHandle() || popsUp(w->type()))
-            continue;
-        if (w->transientParent() != t.lesson.window.windowHandle() || !QApplication::activeModalWidget())
+    // What the window system is given: the lesson window's own surface only.
+    for (QWindow *w : QGuiApplication::topLevelWindows())
+        if (w->isVisible() && w != t.lesson.window.windowHandle() && !popsUp(w->type()))
             faults << QStringLiteral("window \"%1\" showing").arg(w->title());
-    }
     return faults.join(QStringLiteral("; "));
 }
 

@@ -47,9 +47,8 @@ QList<ModalSeen> answerAllModals(TestLesson &t, const std::function<void()> &act
 
 QString screenName(ScreenId id);
 
-// The modal window or panel open now (a message box before a panel beneath it), or nullptr.
+// The panel open now (a message over a panel beneath it), or nullptr.
 QWidget *openModal(TestLesson &t);
 
-// Empty while the lesson window is the one top-level window showing, message boxes over it aside;
-// otherwise what else is showing.
+// Empty while the lesson window is the one top-level window showing; otherwise what else is showing.
 QString oneWindowFault(TestLesson &t);

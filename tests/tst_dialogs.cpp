@@ -54,6 +54,8 @@ private slots:
     void questionDialogClosesWithEnterEscAndAltC();
     void screenBeneathIsActivatedAfterDialogsButNotMessageBoxes();
     void openPanelTakesEveryClickAndKey();
+    void quitPanelKeys_data();
+    void quitPanelKeys();
 };
 
 void DialogsTest::reminderIsCentredAndShowsOnlyTheLatestText()
@@ -282,6 +284,50 @@ void DialogsTest::openPanelTakesEveryClickAndKey()
     QCOMPARE(results->valueCell(2)->text(), QString());
     QCOMPARE(focusedWhileOpen, QList<QWidget *>(3, ok));
     QCOMPARE(t.showing(), results);
+}
+
+void DialogsTest::quitPanelKeys_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<bool>("ends");
+    const int alt = int(Qt::AltModifier);
+    QTest::newRow("Enter presses the default No") << QList<int>{Qt::Key_Return} << false;
+    QTest::newRow("Escape") << QList<int>{Qt::Key_Escape} << false;
+    QTest::newRow("Y") << QList<int>{Qt::Key_Y} << true;
+    QTest::newRow("Alt+Y") << QList<int>{alt | Qt::Key_Y} << true;
+    QTest::newRow("N") << QList<int>{Qt::Key_N} << false;
+    QTest::newRow("Tab to Yes, Enter") << QList<int>{Qt::Key_Tab, Qt::Key_Return} << true;
+    QTest::newRow("Tab twice, Space") << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space} << false;
+}
+
+void DialogsTest::quitPanelKeys()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(bool, ends);
+    TestLesson t;
+    t.lesson.chain.start();
+    QVERIFY(QTest::qWaitForWindowActive(&t.lesson.window));
+    bool closed = false;
+    QString role;
+    QObject stackGuard; // a shot that never fires is dropped with this frame
+    QTimer::singleShot(0, &stackGuard, [&] {
+        auto *box = qobject_cast<MessagePanel *>(openModal(t));
+        QVERIFY(box && t.lesson.window.isAncestorOf(box));
+        QCOMPARE(QApplication::focusWidget(), box->defaultButton());
+        role = QString::number(int(QAccessible::queryAccessibleInterface(box)->role()));
+        for (int key : keys)
+            QTest::keyClick(t.lesson.window.windowHandle(), Qt::Key(key & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+        // A mnemonic with Alt presses its button with a short animation: allow it its moment.
+        closed = QTest::qWaitFor([&] { return !box->isVisible(); }, 1000);
+        if (!closed)
+            box->escapeButton()->click();
+    });
+    t.showing()->cmdButton(1)->click();
+    QVERIFY(closed);
+    QCOMPARE(t.ended, ends);
+    QCOMPARE(role, QString::number(int(QAccessible::AlertMessage)));
+    QCOMPARE(oneWindowFault(t), QString());
 }
 
 QTEST_MAIN(DialogsTest)

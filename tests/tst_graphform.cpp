@@ -113,13 +113,14 @@ void GraphFormTest::drawGraphPlotsTheNumbersReadFromTheCells()
     fill(g, {"12.5", " 7", "1 2", "12abc", "1,000", "-3", "abc", "", "13.5", "99"});
     g->actionButton(0)->click();
     QCOMPARE(g->graph()->points(), pointsAt({12.5, 7, 12, 12, 1, -3, 0, 0, 13.5, 99}));
-    // The point below the scale is not drawn over the axis.
-    QCOMPARE(g->graph()->markersShown(), 9);
+    // The point below the scale shows on the bottom edge, as an arrow head.
+    QCOMPARE(g->graph()->markersShown(), 10);
+    QCOMPARE(g->graph()->offScaleMarkersShown(), 1);
     // The chart says the same to a screen reader, each year named as the table names it.
     QWidget *chart = g->graph()->focusProxy();
     QCOMPARE(chart->accessibleName(), QStringLiteral("Graph of rabbits counted each year"));
     QCOMPARE(chart->accessibleDescription(),
-             QStringLiteral("Start 12.5, 1 7, 2 12, 3 12, 4 1, 5 -3, 6 0, 7 0, 8 13.5, 9 99"));
+             QStringLiteral("Start 12.5, 1 7, 2 12, 3 12, 4 1, 5 -3 (below the graph), 6 0, 7 0, 8 13.5, 9 99"));
 }
 
 void GraphFormTest::numbersBeyondTheScaleLeaveItFixed()
@@ -136,8 +137,23 @@ void GraphFormTest::numbersBeyondTheScaleLeaveItFixed()
         QVERIFY(std::isfinite(p.y()));
     QCOMPARE(g->graph()->xScale(), x);
     QCOMPARE(g->graph()->yScale(), y);
-    // 100 and 0 sit on the edges of the plot and show whole; 150 and the huge ones do not show.
-    QCOMPARE(g->graph()->markersShown(), 6);
+    // 100 and 0 sit on the edges of the plot and show whole; 150 and the huge ones show as arrow
+    // heads on the edges.
+    QCOMPARE(g->graph()->markersShown(), 10);
+    QCOMPARE(g->graph()->offScaleMarkersShown(), 4);
+
+    // In the picture: 104 is not 100, nor -5 0; each shows its value by its arrow, joined or not.
+    const auto picture = [&](const char *fifth, const char *sixth) {
+        fill(g, {"10", "20", "30", "40", "50", fifth, sixth});
+        g->actionButton(0)->click();
+        return g->graph()->image();
+    };
+    for (bool joined : {false, true}) {
+        if (g->graph()->joined() != joined)
+            g->actionButton(4)->click();
+        QVERIFY(picture("104", "0") != picture("100", "0"));
+        QVERIFY(picture("50", "-5") != picture("50", "0"));
+    }
 }
 
 void GraphFormTest::joinTogglesLineAndCaption()
@@ -226,6 +242,10 @@ void GraphFormTest::copyGraphPutsAnImageOnTheClipboard()
 
     g->actionButton(1)->click();
     QVERIFY(clipboard->mimeData()->hasImage());
+    // Offered first as a PNG, the type a compositor that keeps only one keeps.
+    QCOMPARE(clipboard->mimeData()->formats().value(0), QStringLiteral("image/png"));
+    QCOMPARE(QImage::fromData(clipboard->mimeData()->data(QStringLiteral("image/png")), "PNG").size(),
+             g->graph()->image().size());
     const QImage copied = clipboard->image();
     QVERIFY(!copied.isNull());
     // The graph as it shows, not something else of the same size.

@@ -464,7 +464,7 @@ void IslandTest::pupilPlaysAllTenVisitsAndBack()
         for (const ModalSeen &seen : answerAllModals(f.t, [&] { island->cmdButton(0)->click(); }))
             reminders << QStringLiteral("%1: %2").arg(visit).arg(seen.text);
     }
-    QCOMPARE(reminders, QStringList{QStringLiteral("1: Make sure that you write down the number of lapinar in "
+    QCOMPARE(reminders, QStringList{QStringLiteral("1: Make sure that you write down the number of rabbits in "
                                                    "the table on your worksheet.")});
     QCOMPARE(f.t.showing()->id(), ScreenId::GraphForm);
     QCOMPARE(state.CurrentYear, qint16(11));

@@ -210,7 +210,8 @@ void LanguageTest::everyTextFitsItsPlace()
             checkArea(question, QStringLiteral("question"), faults);
             ++panelsSeen;
             question->CloseButton->click();
-        } else if (auto *box = qobject_cast<QMessageBox *>(open)) {
+        } else if (auto *box = qobject_cast<MessagePanel *>(open)) {
+            checkArea(box, QStringLiteral("message"), faults);
             (box->button(QMessageBox::No) ? box->button(QMessageBox::No) : box->buttons().value(0))->click();
         }
     });

@@ -71,7 +71,10 @@ void PracticeTest::focusInTheBurrowsFollowsTheRisingRabbit()
     Fixture f;
     QVERIFY(QTest::qWaitForWindowActive(f.practice->window()));
     auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    QWidget *window = f.practice->window();
     f.practice->hole(0)->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Home);
+    QVERIFY(window->testAttribute(Qt::WA_KeyboardFocusChange));
     f.t.lesson.random.script({0.999});
     f.practice->popupTick();
     QCOMPARE(QApplication::focusWidget(), f.practice->hole(2));
@@ -90,6 +93,17 @@ void PracticeTest::focusInTheBurrowsFollowsTheRisingRabbit()
     f.practice->popupTick();
     QCOMPARE(holes(f.practice)[0], QStringLiteral("up/rabbit_up/rabbit"));
     QCOMPARE(QApplication::focusWidget(), f.practice->cmdButton(1));
+
+    // A pupil who takes up the mouse sees no ring, and the rabbits no longer take the focus.
+    f.practice->hole(0)->setFocus(Qt::TabFocusReason);
+    QTest::mouseClick(f.practice, Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(!window->testAttribute(Qt::WA_KeyboardFocusChange));
+    f.t.lesson.random.script({0.999});
+    f.practice->popupTick();
+    QCOMPARE(QApplication::focusWidget(), f.practice->hole(0));
+    // The next key brings the ring back.
+    key(Qt::Key_Home);
+    QVERIFY(window->testAttribute(Qt::WA_KeyboardFocusChange));
 }
 
 void PracticeTest::ticksBringARabbitUpAndDown_data()

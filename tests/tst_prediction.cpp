@@ -197,9 +197,12 @@ void PredictionTest::keyboardReachesAndChoosesPredictions()
     TestLesson t;
     Prediction *p = openPrediction(t);
     QVERIFY(QTest::qWaitForWindowActive(p->window()));
-    // A mouse click chooses without taking the focus, as before.
+    // A mouse click chooses and takes the focus, so no other looks chosen once the keyboard is used;
+    // a pupil using the mouse sees no ring.
+    p->predictionText(0)->setFocus(Qt::TabFocusReason);
     clickText(p, 3);
-    QVERIFY(!p->predictionText(3)->hasFocus());
+    QVERIFY(p->predictionText(3)->hasFocus());
+    QVERIFY(!p->window()->testAttribute(Qt::WA_KeyboardFocusChange));
 
     p->predictionText(0)->setFocus(Qt::TabFocusReason);
     QList<QWidget *> visited{QApplication::focusWidget()};

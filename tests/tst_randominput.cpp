@@ -85,7 +85,7 @@ private:
 
     void closeUsually(QWidget *modal)
     {
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        if (auto *box = qobject_cast<MessagePanel *>(modal)) {
             (box->text() == QuitQuestion ? box->button(QMessageBox::No) : box->buttons().value(0))->click();
         } else if (auto *reminder = qobject_cast<ReminderDialog *>(modal)) {
             reminder->okButton()->click();
@@ -98,7 +98,7 @@ private:
 
     void act(QWidget *modal)
     {
-        if (auto *box = qobject_cast<QMessageBox *>(modal); box && box->text() == QuitQuestion) {
+        if (auto *box = qobject_cast<MessagePanel *>(modal); box && box->text() == QuitQuestion) {
             box->button(QMessageBox::No)->click();
             return;
         }

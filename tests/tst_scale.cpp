@@ -105,12 +105,13 @@ void ScaleTest::controlsAndFontsFollowTheScale()
     QStringList boxFonts;
     QObject stackGuard; // a shot that never fires is dropped with this frame
     QTimer::singleShot(0, &stackGuard, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        auto *box = qobject_cast<MessagePanel *>(openModal(t));
         if (!box)
             return;
-        for (QWidget *part : box->findChildren<QLabel *>(QStringLiteral("qt_msgbox_label")))
-            boxFonts << QString::number(part->font().pixelSize());
-        for (QAbstractButton *button : box->buttons())
+        for (QLabel *part : box->findChildren<QLabel *>())
+            if (part->text() == box->text())
+                boxFonts << QString::number(part->font().pixelSize());
+        for (QPushButton *button : box->buttons())
             boxFonts << QString::number(button->font().pixelSize());
         box->button(QMessageBox::No)->click();
     });

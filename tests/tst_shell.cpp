@@ -160,7 +160,15 @@ void ShellTest::everyButtonOfEveryScreen()
     const ModalSeen seen = answerModal(t, [&] {
         QObject stackGuard; // a shot that never fires is dropped with this frame
         QTimer::singleShot(0, &stackGuard, [&] { faultWhileOpen = oneWindowFault(t); });
-        QTest::mouseClick(source->cmdButton(button), Qt::LeftButton);
+        QPushButton *pressed = source->cmdButton(button);
+        if (!opens.isEmpty()) {
+            QTest::mouseClick(pressed, Qt::LeftButton);
+            return;
+        }
+        // A double-click through the window, as a pupil makes it: its second press lands on whatever
+        // the first click left under the pointer, and must not press it.
+        QWindow *window = t.lesson.window.windowHandle();
+        QTest::mouseDClick(window, Qt::LeftButton, {}, pressed->mapTo(&t.lesson.window, pressed->rect().center()));
     });
     QCOMPARE(seen.text, opens);
     if (!opens.isEmpty()) {

@@ -159,7 +159,7 @@ void WalkTest::pupilWalksForwardToTheEndAndBackToTheStart()
         reminders,
         QStringList({"Remember that each screen has a question on your worksheet. Have you answered the first one?",
                      "Make sure that you have written your prediction down.",
-                     "Make sure that you write down the number of lapinar in the table on your worksheet."}));
+                     "Make sure that you write down the number of rabbits in the table on your worksheet."}));
     QVERIFY(!t.ended);
 }
 

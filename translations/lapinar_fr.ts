@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Go back to check your results or click on the question button for help on writing your conclusion.</source>
-        <translation>Reviens en arrière pour vérifier tes résultats, ou bien clique sur le bouton des questions pour t&apos;aider à conclure.</translation>
+        <translation>Reviens en arrière pour vérifier tes résultats, ou bien clique sur le bouton des questions pour t’aider à conclure.</translation>
     </message>
     <message>
         <source>Extension</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>You now decide to put a predator on the island.</source>
-        <translation>Tu décides de lâcher un prédateur sur l&apos;île.</translation>
+        <translation>Tu décides de lâcher un prédateur sur l’île.</translation>
     </message>
     <message>
         <source>You want to find out how some foxes will affect the rabbit numbers.</source>
@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>You will start with a large population of rabbits. You will then put a few foxes on the island.</source>
-        <translation>Tu commenceras avec une grande population de lapins. Ensuite, tu lâcheras quelques renards sur l&apos;île.</translation>
+        <translation>Tu commenceras avec une grande population de lapins. Ensuite, tu lâcheras quelques renards sur l’île.</translation>
     </message>
 </context>
 <context>
@@ -104,7 +104,7 @@
     <name>GraphForm</name>
     <message>
         <source>Rabbits in year %1</source>
-        <translation>Lapins de l&apos;année %1</translation>
+        <translation>Lapins de l’année %1</translation>
     </message>
     <message>
         <source>Graph title</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>Plot points</source>
-        <translation>Points séparés</translation>
+        <translation>Séparer les points</translation>
     </message>
     <message>
         <source>Results</source>
@@ -186,11 +186,11 @@
     <name>Intro1</name>
     <message>
         <source>A rabbit on grass</source>
-        <translation>Un lapin dans l&apos;herbe</translation>
+        <translation>Un lapin dans l’herbe</translation>
     </message>
     <message>
         <source>You are a scientist in charge of an island.</source>
-        <translation>Tu es un scientifique responsable d&apos;une île.</translation>
+        <translation>Tu es scientifique, responsable d’une île.</translation>
     </message>
     <message>
         <source>Your job is to find out about rabbit populations.</source>
@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>You are going to do an experiment to find out how rabbit numbers change on the island.</source>
-        <translation>Tu vas faire une expérience pour découvrir comment le nombre de lapins change sur l&apos;île.</translation>
+        <translation>Tu vas faire une expérience pour découvrir comment le nombre de lapins change sur l’île.</translation>
     </message>
 </context>
 <context>
@@ -209,15 +209,15 @@
     </message>
     <message>
         <source>Your plan is to put ten rabbits on the island. You will leave them for a few years to see how their population changes.</source>
-        <translation>Ton plan&#xa0;: lâcher dix lapins sur l&apos;île et les y laisser quelques années pour voir comment leur population évolue.</translation>
+        <translation>Ton plan&#xa0;: lâcher dix lapins sur l’île et les y laisser quelques années pour voir comment leur population évolue.</translation>
     </message>
     <message>
         <source>Every year, you will go back to the island and count the number of rabbits alive.</source>
-        <translation>Chaque année, tu retourneras sur l&apos;île pour compter les lapins encore en vie.</translation>
+        <translation>Chaque année, tu retourneras sur l’île pour compter les lapins encore en vie.</translation>
     </message>
     <message>
         <source>First, you need to predict what you think will happen.</source>
-        <translation>D&apos;abord, tu dois prédire ce qui va se passer selon toi.</translation>
+        <translation>D’abord, tu dois prédire ce qui va se passer selon toi.</translation>
     </message>
     <message>
         <source>Prediction</source>
@@ -244,11 +244,11 @@
     </message>
     <message>
         <source>Have a practice and then it will be time to go and put the rabbits on the island.</source>
-        <translation>Entraîne-toi, puis il sera temps d&apos;aller lâcher les lapins sur l&apos;île.</translation>
+        <translation>Entraîne-toi, puis il sera temps d’aller lâcher les lapins sur l’île.</translation>
     </message>
     <message>
         <source>Start experiment</source>
-        <translation>Commencer l&apos;expérience</translation>
+        <translation>Commencer l’expérience</translation>
     </message>
     <message>
         <source>You missed. Better luck next time.</source>
@@ -262,12 +262,8 @@
 <context>
     <name>Island</name>
     <message>
-        <source>Make sure that you write down the number of lapinar in the table on your worksheet.</source>
-        <translation>N&apos;oublie pas de noter le nombre de lapins dans le tableau de ta fiche.</translation>
-    </message>
-    <message>
         <source>There are getting to be too many rabbits to count. There are around 4 rabbits living in each burrow. Use this fact to estimate them.</source>
-        <translation>Il y a maintenant trop de lapins pour les compter. Environ 4 lapins vivent dans chaque terrier&#xa0;: sers-t&apos;en pour estimer leur nombre.</translation>
+        <translation>Il y a maintenant trop de lapins pour les compter. Environ 4 lapins vivent dans chaque terrier&#xa0;: sers-t’en pour estimer leur nombre.</translation>
     </message>
     <message>
         <source>Next year</source>
@@ -289,6 +285,10 @@
         <source>Rabbits counted: %1</source>
         <translation>Lapins comptés&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Make sure that you write down the number of rabbits in the table on your worksheet.</source>
+        <translation>N’oublie pas de noter le nombre de lapins dans le tableau de ta fiche.</translation>
+    </message>
 </context>
 <context>
     <name>KeptLesson</name>
@@ -305,15 +305,15 @@
     </message>
     <message>
         <source>Write down two things that might change the number of rabbits living on the island.</source>
-        <translation>Note deux choses qui pourraient changer le nombre de lapins qui vivent sur l&apos;île.</translation>
+        <translation>Note deux choses qui pourraient changer le nombre de lapins qui vivent sur l’île.</translation>
     </message>
     <message>
         <source>2 - The experiment</source>
-        <translation>2 - L&apos;expérience</translation>
+        <translation>2 - L’expérience</translation>
     </message>
     <message>
         <source>Write down one way that you could make the survey fair.</source>
-        <translation>Note un moyen de rendre ton étude juste et fiable.</translation>
+        <translation>Note un moyen de rendre ton étude équitable.</translation>
     </message>
     <message>
         <source>3 - Predicting the result</source>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>Write the prediction you chose down and explain why you think it will happen.</source>
-        <translation>Note la prédiction que tu as choisie et explique pourquoi tu penses qu&apos;elle va se réaliser.</translation>
+        <translation>Note la prédiction que tu as choisie et explique pourquoi tu penses qu’elle va se réaliser.</translation>
     </message>
     <message>
         <source>6 - Conclusion</source>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Was your prediction correct? Why do you think that the rabbit numbers change?</source>
-        <translation>Ta prédiction était-elle juste&#xa0;? Pourquoi, d&apos;après toi, le nombre de lapins change-t-il&#xa0;?</translation>
+        <translation>Ta prédiction était‑elle juste&#xa0;? Pourquoi, d’après toi, le nombre de lapins change‑t‑il&#xa0;?</translation>
     </message>
     <message>
         <source>7 - Extension</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>Put the data into your own table and draw a graph showing the rabbit and the fox numbers. Why did the populations change?</source>
-        <translation>Mets les données dans ton tableau et trace un graphique des lapins et des renards. Pourquoi leur nombre a-t-il changé&#xa0;?</translation>
+        <translation>Mets en tableau et en graphique le nombre de lapins et de renards. Pourquoi les populations ont‑elles changé&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -387,7 +387,7 @@
     <name>Options</name>
     <message>
         <source>Start full screen, for a projector or a kiosk (F11 switches it on and off).</source>
-        <translation>Démarrer en plein écran, pour un vidéoprojecteur ou une borne (F11 l&apos;active ou le désactive).</translation>
+        <translation>Démarrer en plein écran, pour un vidéoprojecteur ou une borne (F11 l’active ou le désactive).</translation>
     </message>
     <message>
         <source>language</source>
@@ -395,7 +395,7 @@
     </message>
     <message>
         <source>Lapinar: a science lesson about animal populations on an island.</source>
-        <translation>Lapinar&#xa0;: une leçon de sciences sur les populations animales d&apos;une île.</translation>
+        <translation>Lapinar&#xa0;: une leçon de sciences sur les populations animales d’une île.</translation>
     </message>
     <message>
         <source>Speak &lt;language&gt; (one of: %1) instead of the desktop&apos;s language.</source>
@@ -438,7 +438,7 @@
     </message>
     <message>
         <source>The number of rabbits will keep on going up.</source>
-        <translation>Le nombre de lapins va continuer d&apos;augmenter.</translation>
+        <translation>Le nombre de lapins va continuer d’augmenter.</translation>
     </message>
     <message>
         <source>The number of rabbits will go up and then go down.</source>
@@ -454,11 +454,22 @@
     </message>
     <message>
         <source>Click on the best prediction.</source>
-        <translation>Clique sur ta prédiction.</translation>
+        <translation>Clique sur la meilleure.</translation>
     </message>
     <message>
         <source>Prediction</source>
         <translation>Prédiction</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Afficher l’aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Afficher l’aide, y compris les options propres à Qt.</translation>
     </message>
 </context>
 <context>
@@ -508,12 +519,20 @@
         <source>No points</source>
         <translation>Aucun point</translation>
     </message>
+    <message>
+        <source>%1 %2 (above the graph)</source>
+        <translation>%1 %2 (au-dessus du graphique)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (below the graph)</source>
+        <translation>%1 %2 (sous le graphique)</translation>
+    </message>
 </context>
 <context>
     <name>ScreenChain</name>
     <message>
         <source>Remember that each screen has a question on your worksheet. Have you answered the first one?</source>
-        <translation>N&apos;oublie pas&#xa0;: chaque écran a une question sur ta fiche. As-tu répondu à la première&#xa0;?</translation>
+        <translation>N’oublie pas&#xa0;: chaque écran a une question sur ta fiche. As-tu répondu à la première&#xa0;?</translation>
     </message>
     <message>
         <source>Make sure that you have written your prediction down.</source>
@@ -559,51 +578,51 @@
     <name>Summary</name>
     <message>
         <source>You have now counted none of the rabbits that were on the island.</source>
-        <translation>Pour l&apos;instant, tu n&apos;as compté aucun des lapins qui étaient sur l&apos;île.</translation>
+        <translation>Pour l’instant, tu n’as compté aucun des lapins qui étaient sur l’île.</translation>
     </message>
     <message>
         <source>You have now counted only a few of the rabbits that were on the island.</source>
-        <translation>Tu as maintenant compté seulement quelques-uns des lapins qui étaient sur l&apos;île.</translation>
+        <translation>Tu as maintenant compté seulement quelques-uns des lapins qui étaient sur l’île.</translation>
     </message>
     <message>
         <source>You have now counted some of the rabbits that were on the island.</source>
-        <translation>Tu as maintenant compté une partie des lapins qui étaient sur l&apos;île.</translation>
+        <translation>Tu as maintenant compté une partie des lapins qui étaient sur l’île.</translation>
     </message>
     <message>
         <source>You have now counted nearly half of the rabbits that were on the island.</source>
-        <translation>Tu as maintenant compté presque la moitié des lapins qui étaient sur l&apos;île.</translation>
+        <translation>Tu as maintenant compté presque la moitié des lapins qui étaient sur l’île.</translation>
     </message>
     <message>
         <source>You have now counted half of the rabbits that were on the island.</source>
-        <translation>Tu as maintenant compté la moitié des lapins qui étaient sur l&apos;île.</translation>
+        <translation>Tu as maintenant compté la moitié des lapins qui étaient sur l’île.</translation>
     </message>
     <message>
         <source>You have now counted just over half of the rabbits that were on the island.</source>
-        <translation>Tu as maintenant compté un peu plus de la moitié des lapins qui étaient sur l&apos;île.</translation>
+        <translation>Tu as maintenant compté un peu plus de la moitié des lapins qui étaient sur l’île.</translation>
     </message>
     <message>
         <source>You have now counted most of the rabbits that were on the island.</source>
-        <translation>Tu as maintenant compté la plupart des lapins qui étaient sur l&apos;île.</translation>
+        <translation>Tu as maintenant compté la plupart des lapins qui étaient sur l’île.</translation>
     </message>
     <message>
         <source>You have now counted nearly all of the rabbits that were on the island.</source>
-        <translation>Tu as maintenant compté presque tous les lapins qui étaient sur l&apos;île.</translation>
+        <translation>Tu as maintenant compté presque tous les lapins qui étaient sur l’île.</translation>
     </message>
     <message>
         <source>You have now counted all of the rabbits that were on the island.</source>
-        <translation>Tu as maintenant compté tous les lapins qui étaient sur l&apos;île.</translation>
+        <translation>Tu as maintenant compté tous les lapins qui étaient sur l’île.</translation>
     </message>
     <message>
         <source>You have now counted a few more than the rabbits that were on the island.</source>
-        <translation>Tu as maintenant compté un peu plus de lapins qu&apos;il n&apos;y en avait sur l&apos;île.</translation>
+        <translation>Tu as maintenant compté un peu plus de lapins qu’il n’y en avait sur l’île.</translation>
     </message>
     <message>
         <source>You have now counted  the rabbits that were on the island.</source>
-        <translation>Tu as maintenant compté  les lapins qui étaient sur l&apos;île.</translation>
+        <translation>Tu as maintenant compté  les lapins qui étaient sur l’île.</translation>
     </message>
     <message>
         <source>You have now counted a lot more than the rabbits that were on the island.</source>
-        <translation>Tu as maintenant compté beaucoup plus de lapins qu&apos;il n&apos;y en avait sur l&apos;île.</translation>
+        <translation>Tu as maintenant compté beaucoup plus de lapins qu’il n’y en avait sur l’île.</translation>
     </message>
 </context>
 <context>
