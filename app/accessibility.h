@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QAccessible>
+#include <QString>
+
+class QWidget;
+
+// What assistive technology sees of the lesson beyond what Qt gives a widget by itself.
+//
+// The text fields (the results table's cells, the graph title) answer screen readers through an
+// interface of the lesson's own: Qt 6.4's own one for a line edit loops for ever when asked for the
+// word at the end of "10", and reports empty attribute runs, from which Orca cuts the last
+// character off what it reads.
+namespace Accessibility {
+
+// Puts the lesson's own interfaces in place; once is enough, later calls do nothing.
+void install();
+
+// A stretch of a text: the characters from start up to, not including, end.
+struct Segment {
+    int start = 0;
+    int end = 0;
+};
+
+// The segments of a one-line text by kind of boundary, without widgets. A character is one
+// character (a surrogate pair is one); a word runs from the start of a word to the start of the
+// next one, its trailing blanks with it (blanks before the first word are a segment of their own);
+// a sentence, line or paragraph is the whole text, which is one line. Offsets below 0 count as 0
+// and offsets past the end as the end. At the end, a character is the empty segment there and
+// anything else is the last segment.
+Segment segmentAt(const QString &text, int offset, QAccessible::TextBoundaryType boundary);
+// The segment just before or just after the one at offset; empty (at 0 or at the end) when there
+// is none.
+Segment segmentBefore(const QString &text, int offset, QAccessible::TextBoundaryType boundary);
+Segment segmentAfter(const QString &text, int offset, QAccessible::TextBoundaryType boundary);
+
+} // namespace Accessibility
