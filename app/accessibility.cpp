@@ -2,7 +2,9 @@
 #include "accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QLineEdit>
+#include <QVariant>
 #include <algorithm>
 
 namespace Accessibility {
@@ -202,13 +204,107 @@ private:
     }
 };
 
+// Where the lesson keeps what a widget is to a screen reader.
+const char *const SpokenPattern = "lapinarSpokenPattern";
+const char *const Chosen = "lapinarChosen";
+
+// A label whose spoken name is made from what it shows, asked afresh at every query.
+class FollowingLabel : public QAccessibleWidget {
+public:
+    explicit FollowingLabel(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QAccessible::Role role() const override
+    {
+        return label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name || !label()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(t);
+        return label()->property(SpokenPattern).toString().arg(label()->text().simplified());
+    }
+
+private:
+    QLabel *label() const { return static_cast<QLabel *>(widget()); }
+};
+
+// One of a group of choices, read as a radio button: checked when it is the chosen one.
+class Choice : public QAccessibleWidget {
+public:
+    explicit Choice(QWidget *widget) : QAccessibleWidget(widget, QAccessible::RadioButton) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            if (const auto *label = qobject_cast<const QLabel *>(widget()))
+                return label->text().simplified();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = isChosen(widget());
+        return s;
+    }
+};
+
 QAccessibleInterface *lessonInterface(const QString &className, QObject *object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
     if (className == QLatin1String("QLineEdit"))
         return new TextField(static_cast<QLineEdit *>(object));
+    // Asked with the widget's own class first: what the lesson has said of it decides.
+    if (className != QLatin1String(object->metaObject()->className()))
+        return nullptr;
+    if (object->property(Chosen).isValid())
+        return new Choice(static_cast<QWidget *>(object));
+    if (auto *label = qobject_cast<QLabel *>(object); label && label->property(SpokenPattern).isValid())
+        return new FollowingLabel(label);
     return nullptr;
+}
+
+// A widget's interface is kept once made, and Qt makes one as soon as a widget sends its first
+// event, often while it is being built: the next query makes it afresh, from what the lesson has
+// said of the widget since.
+void renew(QObject *object)
+{
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(object))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+QAccessible::UpdateHandler passOn = nullptr;
+
+void quietWhenHidden(QAccessibleEvent *event)
+{
+    switch (event->type()) {
+    case QAccessible::NameChanged:
+    case QAccessible::DescriptionChanged:
+    case QAccessible::StateChanged:
+    case QAccessible::ValueChanged:
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged:
+    case QAccessible::TextAttributeChanged:
+        if (QObject *object = event->object(); object && object->isWidgetType())
+            if (!static_cast<QWidget *>(object)->isVisible())
+                return;
+        break;
+    default:
+        break;
+    }
+    if (passOn) {
+        passOn(event);
+        return;
+    }
+    // Qt has no handler to hand the event on to: with none installed for the moment, Qt gives it
+    // to the platform's bridge itself.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(quietWhenHidden);
 }
 
 } // namespace
@@ -220,6 +316,47 @@ void install()
         return true;
     }();
     Q_UNUSED(installed);
+    if (const QAccessible::UpdateHandler before = QAccessible::installUpdateHandler(quietWhenHidden);
+        before != quietWhenHidden)
+        passOn = before;
+}
+
+void speakAs(QLabel *label, const QString &pattern)
+{
+    label->setProperty(SpokenPattern, pattern);
+    renew(label);
+}
+
+void makeChoice(QWidget *widget)
+{
+    widget->setProperty(Chosen, false);
+    renew(widget);
+}
+
+void setChosen(QWidget *widget, bool chosen)
+{
+    if (isChosen(widget) == chosen)
+        return;
+    widget->setProperty(Chosen, chosen);
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(widget, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+bool isChosen(const QWidget *widget)
+{
+    return widget->property(Chosen).toBool();
+}
+
+void announce(QWidget *source, const QString &text)
+{
+    if (!source || !source->isVisible() || text.isEmpty())
+        return;
+    QWidget *window = source->window();
+    // The same news twice is still news: a screen reader hears only a name that changed.
+    const QString name = window->accessibleName() == text ? text + QLatin1Char(' ') : text;
+    window->setAccessibleName(name);
 }
 
 } // namespace Accessibility

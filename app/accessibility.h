@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 // What assistive technology sees of the lesson beyond what Qt gives a widget by itself.
@@ -14,8 +15,24 @@ class QWidget;
 // character off what it reads.
 namespace Accessibility {
 
-// Puts the lesson's own interfaces in place; once is enough, later calls do nothing.
+// Puts the lesson's own interfaces in place, and keeps screens that are not showing quiet: a
+// widget that is not visible sends no change of name, description, state, value or text to
+// assistive technology (the pop-up games tick on hidden screens). Once is enough.
 void install();
+
+// The label is spoken as `pattern` with what it shows in place of %1, lines joined into one,
+// whatever it shows now ("Rabbits counted: %1", or "%1" for just what it shows).
+void speakAs(QLabel *label, const QString &pattern = QStringLiteral("%1"));
+
+// The widget is one of a group of choices: a radio button to assistive technology, checked or not.
+void makeChoice(QWidget *widget);
+void setChosen(QWidget *widget, bool chosen);
+bool isChosen(const QWidget *widget);
+
+// Has a screen reader say `text` now, once, without the pupil asking: the lesson window's spoken
+// name becomes the text, and Orca speaks the name of the active window when it changes. Nothing is
+// said for a source that is not showing.
+void announce(QWidget *source, const QString &text);
 
 // A stretch of a text: the characters from start up to, not including, end.
 struct Segment {

@@ -102,6 +102,13 @@ QString LessonScreen::instructions() const
     return said.join(QLatin1Char(' '));
 }
 
+void LessonScreen::announcePage()
+{
+    updateSpokenPage();
+    const QString said = instructions();
+    Accessibility::announce(this, said.isEmpty() ? screenName() : tr("%1. %2").arg(screenName(), said));
+}
+
 void LessonScreen::updateSpokenPage()
 {
     const QString name = screenName();
