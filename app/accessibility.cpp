@@ -207,6 +207,8 @@ private:
 // Where the lesson keeps what a widget is to a screen reader.
 const char *const SpokenPattern = "lapinarSpokenPattern";
 const char *const Chosen = "lapinarChosen";
+const char *const Role = "lapinarRole";
+const char *const NewsName = "lapinarNews";
 
 // A label whose spoken name is made from what it shows, asked afresh at every query.
 class FollowingLabel : public QAccessibleWidget {
@@ -255,9 +257,15 @@ QAccessibleInterface *lessonInterface(const QString &className, QObject *object)
         return nullptr;
     if (className == QLatin1String("QLineEdit"))
         return new TextField(static_cast<QLineEdit *>(object));
+    // A plain widget as a top-level window is a nameless filler to Qt; the lesson window is the
+    // pupil's window, and a screen reader speaks the active window's name when it changes.
+    if (className == QLatin1String("LessonWindow"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     // Asked with the widget's own class first: what the lesson has said of it decides.
     if (className != QLatin1String(object->metaObject()->className()))
         return nullptr;
+    if (const QVariant role = object->property(Role); role.isValid())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Role(role.toInt()));
     if (object->property(Chosen).isValid())
         return new Choice(static_cast<QWidget *>(object));
     if (auto *label = qobject_cast<QLabel *>(object); label && label->property(SpokenPattern).isValid())
@@ -273,6 +281,50 @@ void renew(QObject *object)
     if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(object))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
+
+// The news of a window: a notification in a status bar of the window, neither taking any room.
+// Orca says a notification as it appears, without the word "notification" when it is in a status
+// bar. (Qt 6.4 sends a changed name or description as the object rather than the text, which
+// Orca cannot say.) News told before the window is active, as at start, is told on its activation,
+// when a screen reader listens to it.
+class News : public QWidget {
+public:
+    explicit News(QWidget *window) : QWidget(new QWidget(window))
+    {
+        parentWidget()->setProperty(Role, int(QAccessible::StatusBar));
+        parentWidget()->setGeometry(0, 0, 0, 0);
+        setObjectName(QLatin1String(NewsName));
+        setProperty(Role, int(QAccessible::Notification));
+        setGeometry(0, 0, 0, 0);
+        renew(parentWidget());
+        renew(this);
+        hide();
+        parentWidget()->show();
+        window->installEventFilter(this);
+    }
+
+    void tell(const QString &text)
+    {
+        hide();
+        setAccessibleName(text);
+        m_untold = !window()->isActiveWindow();
+        if (!m_untold)
+            show();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowActivate && m_untold) {
+            m_untold = false;
+            show();
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
+private:
+    bool m_untold = false;
+};
 
 QAccessible::UpdateHandler passOn = nullptr;
 
@@ -354,9 +406,10 @@ void announce(QWidget *source, const QString &text)
     if (!source || !source->isVisible() || text.isEmpty())
         return;
     QWidget *window = source->window();
-    // The same news twice is still news: a screen reader hears only a name that changed.
-    const QString name = window->accessibleName() == text ? text + QLatin1Char(' ') : text;
-    window->setAccessibleName(name);
+    auto *news = static_cast<News *>(window->findChild<QWidget *>(QLatin1String(NewsName)));
+    if (!news)
+        news = new News(window);
+    news->tell(text);
 }
 
 } // namespace Accessibility

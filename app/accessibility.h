@@ -29,9 +29,8 @@ void makeChoice(QWidget *widget);
 void setChosen(QWidget *widget, bool chosen);
 bool isChosen(const QWidget *widget);
 
-// Has a screen reader say `text` now, once, without the pupil asking: the lesson window's spoken
-// name becomes the text, and Orca speaks the name of the active window when it changes. Nothing is
-// said for a source that is not showing.
+// Has a screen reader say `text` now, once, without the pupil asking, as a notification of the
+// source's window that appears. Nothing is said for a source that is not showing.
 void announce(QWidget *source, const QString &text);
 
 // A stretch of a text: the characters from start up to, not including, end.
