@@ -10,7 +10,8 @@ cd "$(dirname "$0")"
 packages=(cmake g++ ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           fonts-liberation)
-test_packages=(clang-format git desktop-file-utils appstream dpkg-dev file lintian weston qt6-wayland)
+test_packages=(clang-format git desktop-file-utils appstream dpkg-dev file lintian weston qt6-wayland
+               orca speech-dispatcher speech-dispatcher-espeak-ng libao4 xvfb xdotool at-spi2-core dbus dbus-x11)
 
 install_missing() {
     local missing=()
