@@ -7,7 +7,6 @@
 # without them this fails rather than pass unseen.
 #   screen_reader_walk.sh LESSON-PROGRAM
 set -euo pipefail
-program=$(realpath "$1")
 missing=()
 for tool in Xvfb xdotool dbus-daemon orca speech-dispatcher; do
     command -v "$tool" >/dev/null || missing+=("$tool")
@@ -21,6 +20,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     exit 1
 fi
 
+program=$(realpath "$1")
 work=$(mktemp -d /tmp/lapinar-orca.XXXXXX)
 chmod 700 "$work"
 pids=()
