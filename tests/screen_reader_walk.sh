@@ -196,6 +196,8 @@ for year in 2 3 4 5 6 7 8 9; do
 done
 keys Return
 hear "arriving at the results says so" "Results\. Type the number of rabbits" 15
+# From here on the island is hidden, its rabbits still popping up: it must stay quiet.
+results_line=$(wc -l <"$log")
 
 # Three numbers typed, each read back whole when the pupil comes back to it.
 keys 1 4 Down 8 1 Down 1 0 Up
@@ -218,5 +220,13 @@ hear "drawing the graph says so" "Graph drawn" 10
 tab_to "Copy graph" 16
 keys Return
 hear "copying the graph says so" "Graph copied" 10
+island_names=$(tail -n +"$results_line" "$log" |
+    grep -Ec "EVENT MANAGER: object:property-change:accessible-name for \[(image|label) \|" || true)
+if [ "$island_names" -eq 0 ]; then
+    echo "ok (${SECONDS}s): the hidden island sent no name changes"
+else
+    echo "FAILED: the hidden island sent $island_names name changes while the results showed"
+    failures=$((failures + 1))
+fi
 [ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "the walk took ${SECONDS}s"
