@@ -257,8 +257,8 @@ QAccessibleInterface *lessonInterface(const QString &className, QObject *object)
         return nullptr;
     if (className == QLatin1String("QLineEdit"))
         return new TextField(static_cast<QLineEdit *>(object));
-    // A plain widget as a top-level window is a nameless filler to Qt; the lesson window is the
-    // pupil's window, and a screen reader speaks the active window's name when it changes.
+    // A plain widget as a top-level window is a filler to Qt; the lesson window is the pupil's
+    // window, a frame named "Lapinar", which a screen reader names when the pupil comes to it.
     if (className == QLatin1String("LessonWindow"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     // Asked with the widget's own class first: what the lesson has said of it decides.
