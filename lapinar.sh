@@ -15,7 +15,7 @@ packages=(cmake g++ ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt
           qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
           fonts-liberation)
 test_packages=(clang-format git desktop-file-utils appstream dpkg-dev file lintian weston qt6-wayland poppler-utils
-               dbus libao4)
+               orca speech-dispatcher speech-dispatcher-espeak-ng libao4 xvfb xdotool at-spi2-core dbus dbus-x11)
 # What CPack needs to make the Debian package: dpkg-shlibdeps finds its dependencies, file finds the program.
 package_packages=(dpkg-dev file)
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendarpage.h"
 
+#include "accessibility.h"
 #include "controls.h"
 #include "twips.h"
 
@@ -17,6 +18,7 @@ Page add(QWidget *parent, const QString &spokenName, double left, double top, do
                                    Twips::font(Twips::Face::MSSansSerif, points));
     page.caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     page.caption->setWordWrap(false);
+    Accessibility::speakAs(page.caption);
     return page;
 }
 
@@ -30,7 +32,6 @@ void setCaption(QLabel *caption, const QString &text)
     QString shown = text;
     shown.replace(lineBreak, QStringLiteral("\n"));
     caption->setText(shown);
-    caption->setAccessibleName(shown.simplified());
 }
 
 } // namespace CalendarPage

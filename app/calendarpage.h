@@ -8,8 +8,8 @@ class QWidget;
 
 // The calendar pages of the island screens: a spiral-bound sheet (675 x 690 twips) with a caption
 // on it, such as the year page's "Year", the lesson's NewLine and the year's number. The caption
-// shows its lines one under the other, each centred across the page, and a screen reader reads it
-// as one line ("Year 0").
+// shows its lines one under the other, each centred across the page, and a screen reader reads what
+// it shows now as one line ("Year 0").
 namespace CalendarPage {
 
 struct Page {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lessonscreen.h"
 
+#include "accessibility.h"
 #include "lesson.h"
 #include "twips.h"
 
@@ -11,6 +12,7 @@
 LessonScreen::LessonScreen(Lesson &lesson, ScreenId id, const QColor &background)
     : QWidget(lesson.window.pages()), m_lesson(lesson), m_id(id)
 {
+    Accessibility::install();
     // Shown only by the chain.
     hide();
     setGeometry(QRect(QPoint(0, 0), lesson.window.pages()->size()));
@@ -98,6 +100,13 @@ QString LessonScreen::instructions() const
     for (const QLabel *text : texts)
         said.append(text->text().simplified());
     return said.join(QLatin1Char(' '));
+}
+
+void LessonScreen::announcePage()
+{
+    updateSpokenPage();
+    const QString said = instructions();
+    Accessibility::announce(this, said.isEmpty() ? screenName() : tr("%1. %2").arg(screenName(), said));
 }
 
 void LessonScreen::updateSpokenPage()

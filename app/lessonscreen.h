@@ -46,6 +46,8 @@ public:
     // Gives the page the name and instructions above as its accessible name and description. The
     // chain calls it on each arrival; a screen calls it when what it shows changes them.
     void updateSpokenPage();
+    // The same, then a screen reader says the name and instructions at once, as on arrival.
+    void announcePage();
 
 signals:
     // The pupil pressed navigation button `index` and it leaves this screen; the chain knows where to.

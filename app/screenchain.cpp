@@ -134,11 +134,12 @@ void ScreenChain::show(ScreenId id)
         m_lesson.window.activateWindow();
     }
     target->activate();
-    target->updateSpokenPage();
     m_lesson.readAloud.showing(target->instructions());
     if (!canTake(m_lesson.window.focusWidget()))
         if (const QList<QWidget *> stops = Controls::focusStops(target); !stops.isEmpty())
             stops.first()->setFocus(Qt::OtherFocusReason);
+    // After the focus has moved, so that the screen reader says it after the focused control.
+    target->announcePage();
     emit screenActivated(id);
 }
 
@@ -185,7 +186,7 @@ void ScreenChain::activateAgain(LessonScreen *caller)
 {
     if (caller && caller->isVisible()) {
         caller->activate();
-        caller->updateSpokenPage();
+        caller->announcePage();
         emit screenActivated(caller->id());
     }
 }

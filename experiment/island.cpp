@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "island.h"
 
+#include "accessibility.h"
 #include "calendarpage.h"
 #include "islandyear.h"
 #include "lesson.h"
@@ -26,6 +27,7 @@ Island::Island(Lesson &lesson)
         CalendarPage::setCaption(page.caption, QStringLiteral("10"));
         Calendar.insert(i, page.caption);
     }
+    Accessibility::speakAs(Calendar(1), tr("Rabbits counted: %1"));
 
     for (int index = 1; index <= IslandYear::HoleCount; ++index) {
         const QPoint cell = IslandYear::gridCell(index);
@@ -109,7 +111,10 @@ bool Island::cmd_button_Click(int index)
     if (index == YearRange::Forward && year == IslandYear::FirstYear)
         showReminder(tr(LeaveFirstVisit));
     // Past the last visit the results screen follows, before the first the practice.
-    return IslandYear::Years.step(year, index, [this] { ShowYear(); });
+    return IslandYear::Years.step(year, index, [this] {
+        ShowYear();
+        announcePage();
+    });
 }
 
 void Island::Hole_Click(int index)
@@ -123,6 +128,7 @@ void Island::Hole_Click(int index)
     case PopupGame::Click::Counted:
         Calendar(1)->setText(QString::number(m_game.yearCount()));
         updateSpokenPage();
+        Accessibility::announce(this, instructions());
         break;
     case PopupGame::Click::AlreadyCounted:
         showMessage(tr("You have already counted this rabbit."));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "prediction.h"
 
+#include "accessibility.h"
 #include "artwork.h"
 #include "lesson.h"
 #include "twips.h"
@@ -72,6 +73,7 @@ Prediction::Prediction(Lesson &lesson) : LessonScreen(lesson, ScreenId::Predicti
         palette.setColor(QPalette::WindowText, Qt::black);
         text->setPalette(palette);
         PredictionText.insert(i, text);
+        Accessibility::makeChoice(text);
         connect(text, &PredictionLabel::clicked, this, [this, i] { PredictionText_Click(i); });
     }
 
@@ -101,7 +103,7 @@ void Prediction::ClearRings()
 {
     for (int i = 0; i < PredictionCount; ++i) {
         PredictText(i)->clear();
-        PredictionText(i)->setAccessibleDescription(QString());
+        Accessibility::setChosen(PredictionText(i), false);
     }
 }
 
@@ -136,7 +138,7 @@ void Prediction::choose(int index)
     // The chosen one has the focus, however it was chosen: a focus left on another would look chosen
     // too once the pupil takes up the keyboard.
     PredictionText(index)->setFocus(Qt::MouseFocusReason);
-    PredictionText(index)->setAccessibleDescription(tr("chosen"));
+    Accessibility::setChosen(PredictionText(index), true);
     cmd_button(0)->setEnabled(true);
 }
 

@@ -5,7 +5,8 @@
 #include "lessonscreen.h"
 
 // The text of one prediction. The pupil chooses it with a click, or reaches it with Tab and
-// chooses it with Space or Enter; a screen reader reads it as the text it shows.
+// chooses it with Space or Enter; a screen reader reads it as a radio button named by the text it
+// shows, checked when it is the chosen one.
 class PredictionLabel : public ClickableLabel {
     Q_OBJECT
 public:

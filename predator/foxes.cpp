@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "foxes.h"
 
+#include "accessibility.h"
 #include "calendarpage.h"
 #include "lesson.h"
 #include "twips.h"
@@ -29,6 +30,7 @@ Foxes::Foxes(Lesson &lesson)
             CalendarPage::add(client(), pages[i].spoken, pages[i].left, 360, pages[i].labelHeight, pages[i].points);
         Calendar.insert(i, page.caption);
     }
+    Accessibility::speakAs(Calendar(1), tr("Rabbits counted: %1"));
 
     // The burrow places row by row. The first, third and fifth rows start 240 twips further right;
     // the first row leaves its first two columns to the calendar pages, and the last row stops
@@ -84,9 +86,7 @@ void Foxes::ShowYear()
 
 void Foxes::showCount()
 {
-    const QString count = QString::number(m_year.YearCount());
-    Calendar(1)->setText(count);
-    Calendar(1)->setAccessibleName(tr("Rabbits counted: %1").arg(count));
+    Calendar(1)->setText(QString::number(m_year.YearCount()));
     updateSpokenPage();
 }
 
@@ -105,14 +105,18 @@ void Foxes::Hole_Click(int index)
     // The year shows the animal marked as it marks it. Only rabbits are counted here; the pupil
     // tallies the foxes on the worksheet.
     const FoxYear::Click click = m_year.click(index);
-    if (click == FoxYear::Click::CountedRabbit)
+    if (click == FoxYear::Click::CountedRabbit) {
         showCount();
-    else if (click == FoxYear::Click::AlreadyCounted)
+        Accessibility::announce(this, instructions());
+    } else if (click == FoxYear::Click::AlreadyCounted)
         showMessage(tr("You have already counted this one."));
 }
 
 bool Foxes::cmd_button_Click(int index)
 {
     // Past year 10 the last screen follows, before year 0 the extension's introduction.
-    return FoxFigures::Years.step(m_lesson.state.CurrentYear, index, [this] { ShowYear(); });
+    return FoxFigures::Years.step(m_lesson.state.CurrentYear, index, [this] {
+        ShowYear();
+        announcePage();
+    });
 }

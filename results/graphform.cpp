@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphform.h"
 
+#include "accessibility.h"
 #include "cellnumber.h"
 #include "lesson.h"
 #include "lessonstyle.h"
@@ -145,7 +146,13 @@ void GraphForm::buildButtons()
     for (const ActionLayout &a : actions) {
         QPushButton *button = Controls::button(client(), tr(a.caption), a.left, a.top, a.width, a.height, tableFont());
         Action_Button.insert(a.index, button);
-        connect(button, &QPushButton::clicked, this, [this, index = a.index] { Action_Button_Click(index); });
+        connect(button, &QPushButton::clicked, this, [this, index = a.index] {
+            Action_Button_Click(index);
+            if (index == DrawGraph)
+                Accessibility::announce(this, tr("Graph drawn."));
+            else if (index == CopyGraph)
+                Accessibility::announce(this, tr("Graph copied."));
+        });
     }
 
     TitleText = new QLineEdit(client());

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -21,6 +22,24 @@ LessonScreen *TestLesson::showing() const
 {
     const auto screens = lesson.chain.visibleScreens();
     return screens.size() == 1 ? screens.first() : nullptr;
+}
+
+QString spokenName(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+}
+
+QString spokenDescription(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Description);
+}
+
+QString spokenChoice(QObject *object)
+{
+    const QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(object);
+    const QString role = spoken->role() == QAccessible::RadioButton ? QStringLiteral("radio button")
+                                                                    : QStringLiteral("role %1").arg(spoken->role());
+    return role + (spoken->state().checked ? QStringLiteral(", checked") : QStringLiteral(", not checked"));
 }
 
 QString screenName(ScreenId id)

@@ -47,6 +47,12 @@ QList<ModalSeen> answerAllModals(TestLesson &t, const std::function<void()> &act
 
 QString screenName(ScreenId id);
 
+// What a screen reader is told of a widget: its name, its description, and for a choice its role
+// and whether it is checked ("radio button, checked").
+QString spokenName(QObject *object);
+QString spokenDescription(QObject *object);
+QString spokenChoice(QObject *object);
+
 // The panel open now (a message over a panel beneath it), or nullptr.
 QWidget *openModal(TestLesson &t);
 

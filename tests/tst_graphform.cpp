@@ -4,6 +4,7 @@
 #include "resultsgraph.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
@@ -12,6 +13,10 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QtTest>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 // The results screen: the table, its keys, the graph drawn from it, and the moves on and back.
 class GraphFormTest : public QObject {
@@ -39,6 +44,8 @@ private slots:
     void backSetsLastYearAndKeepsCounts();
     void setupRunsOnceAndStateSurvivesVisits();
     void anyTextInAnyCellKeepsLessonUsable();
+    void everyTextQueryIsAnsweredAtOnce_data();
+    void everyTextQueryIsAnsweredAtOnce();
 };
 
 namespace {
@@ -508,6 +515,97 @@ void GraphFormTest::anyTextInAnyCellKeepsLessonUsable()
     // Nothing the pupil typed was lost.
     for (int row = 1; row <= GraphForm::Rows; ++row)
         QCOMPARE(g->valueCell(row)->text(), cells[row - 1]);
+}
+
+void GraphFormTest::everyTextQueryIsAnsweredAtOnce_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("a number") << QStringLiteral("10");
+    QTest::newRow("two numbers") << QStringLiteral("1 2");
+    QTest::newRow("blanks round") << QStringLiteral("  14  ");
+    QTest::newRow("255 characters") << QStringLiteral("81 ").repeated(85);
+    QTest::newRow("accents") << QStringLiteral("Lapins de l’île, été");
+}
+
+// Every text field asked every text query at every offset up to past the end: a
+// query that hangs stops the test at once, one that takes longer than 100 ms fails it, and the word
+// at an offset is the word that starts there or before it.
+void GraphFormTest::everyTextQueryIsAnsweredAtOnce()
+{
+    QFETCH(QString, text);
+    TestLesson t;
+    GraphForm *g = showResults(t);
+
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool done = false;
+    QString asking;
+    std::thread watchdog([&] {
+        std::unique_lock lock(mutex);
+        if (!wake.wait_for(lock, std::chrono::seconds(10), [&] { return done; }))
+            qFatal("A text query has not returned: %s", qPrintable(asking));
+    });
+    const auto stopWatchdog = qScopeGuard([&] {
+        {
+            std::lock_guard lock(mutex);
+            done = true;
+        }
+        wake.notify_one();
+        watchdog.join();
+    });
+
+    QList<QLineEdit *> fields{g->titleText()};
+    for (int row = 1; row <= GraphForm::Rows; ++row)
+        fields << g->valueCell(row);
+    const QList<QAccessible::TextBoundaryType> boundaries{QAccessible::CharBoundary,     QAccessible::WordBoundary,
+                                                          QAccessible::SentenceBoundary, QAccessible::ParagraphBoundary,
+                                                          QAccessible::LineBoundary,     QAccessible::NoBoundary};
+    const int length = int(text.size());
+    for (QLineEdit *field : fields) {
+        field->setText(text);
+        QAccessibleTextInterface *spoken = QAccessible::queryAccessibleInterface(field)->textInterface();
+        QVERIFY(spoken);
+        QCOMPARE(spoken->characterCount(), length);
+        for (int offset = 0; offset <= length + 2; ++offset) {
+            int start = -2, end = -2;
+            for (QAccessible::TextBoundaryType boundary : boundaries) {
+                asking = QStringLiteral("%1 at %2, boundary %3").arg(field->accessibleName()).arg(offset).arg(boundary);
+                QElapsedTimer clock;
+                clock.start();
+                // An answer is a stretch of the text, or nothing at all.
+                const auto answered = [&](const QString &got) {
+                    return (got.isEmpty() && start == -1 && end == -1) ||
+                           (0 <= start && start <= end && end <= length && got == text.mid(start, end - start));
+                };
+                QVERIFY2(answered(spoken->textAtOffset(offset, boundary, &start, &end)), qPrintable(asking));
+                QVERIFY2(answered(spoken->textBeforeOffset(offset, boundary, &start, &end)), qPrintable(asking));
+                QVERIFY2(answered(spoken->textAfterOffset(offset, boundary, &start, &end)), qPrintable(asking));
+                QVERIFY2(clock.elapsed() < 100, qPrintable(asking));
+            }
+            // One run of attributes covers the whole text.
+            QCOMPARE(spoken->attributes(offset, &start, &end).isEmpty(), false);
+            QCOMPARE((QList<int>{start, end}), (QList<int>{0, length}));
+            if (offset > length)
+                continue;
+            // The word that starts at the offset, or the last one before it.
+            static const QRegularExpression word(QStringLiteral("\\S+"));
+            QString expected;
+            for (const QRegularExpressionMatch &m : word.globalMatch(text))
+                if (m.capturedStart() <= offset)
+                    expected = m.captured();
+            QCOMPARE(spoken->textAtOffset(offset, QAccessible::WordBoundary, &start, &end).trimmed(), expected);
+            QCOMPARE(spoken->textAtOffset(offset, QAccessible::CharBoundary, &start, &end), text.mid(offset, 1));
+            QCOMPARE(spoken->textAtOffset(offset, QAccessible::LineBoundary, &start, &end), text);
+        }
+        // The words one after another are the whole text.
+        QString words;
+        for (int offset = 0, start = 0, end = 0; offset < length; offset = end) {
+            words += spoken->textAtOffset(offset, QAccessible::WordBoundary, &start, &end);
+            QVERIFY(end > offset);
+        }
+        QCOMPARE(words, text);
+    }
 }
 
 QTEST_MAIN(GraphFormTest)

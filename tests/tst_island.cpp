@@ -148,8 +148,14 @@ void IslandTest::everyYearIsLaidOutAfresh()
     QCOMPARE(f.t.lesson.state.YearTable[std::size_t(year)].Rabbits, qint16(rabbits));
     QCOMPARE(island->game().rabbitsLeft(), rabbits);
     QCOMPARE(island->calendar(0)->text(), QStringLiteral("Year\n%1").arg(year - 1));
-    QCOMPARE(island->calendar(0)->accessibleName(), QStringLiteral("Year %1").arg(year - 1));
+    QCOMPARE(spokenName(island->calendar(0)), QStringLiteral("Year %1").arg(year - 1));
     QCOMPARE(island->calendar(1)->text(), QStringLiteral("0"));
+    QCOMPARE(spokenName(island->calendar(1)), QStringLiteral("Rabbits counted: 0"));
+    QCOMPARE(spokenName(island), QStringLiteral("Island, year %1").arg(year - 1));
+    QCOMPARE(spokenDescription(island), year <= 4 ? QStringLiteral("Rabbits counted: 0")
+                                                  : QStringLiteral("There are getting to be too many rabbits to "
+                                                                   "count. There are around 4 rabbits living in "
+                                                                   "each burrow. Use this fact to estimate them."));
     QCOMPARE(island->cmdButton(0)->text(), year == 10 ? ">>" : "Next year");
     QCOMPARE(island->cmdButton(1)->text(), year == 1 ? "<<" : "Last year");
     QCOMPARE(tagged(island, QStringLiteral("down")), burrows);
@@ -245,6 +251,8 @@ void IslandTest::hitCountsAndSecondClickIsRefused()
     QCOMPARE(rabbit->pictureName(), QStringLiteral("rabbit_marked"));
     QCOMPARE(rabbit->accessibleName(), QStringLiteral("counted rabbit"));
     QCOMPARE(island->calendar(1)->text(), QStringLiteral("1"));
+    QCOMPARE(spokenName(island->calendar(1)), QStringLiteral("Rabbits counted: 1"));
+    QCOMPARE(spokenDescription(island), QStringLiteral("Rabbits counted: 1"));
 
     const ModalSeen seen = answerModal(f.t, [&] { click(rabbit); });
     QCOMPARE(seen.kind, QStringLiteral("message box"));

@@ -132,7 +132,8 @@ void PredictionTest::clickingATextRingsItAndEnablesForward()
     QVERIFY(p->cmdButton(0)->isEnabled());
     for (int i = 0; i < Prediction::PredictionCount; ++i) {
         QCOMPARE(!p->predictText(i)->pixmap().isNull(), i == index);
-        QCOMPARE(p->predictionText(i)->accessibleDescription(), i == index ? QStringLiteral("chosen") : QString());
+        QCOMPARE(spokenChoice(p->predictionText(i)),
+                 i == index ? QStringLiteral("radio button, checked") : QStringLiteral("radio button, not checked"));
     }
 }
 

@@ -158,6 +158,14 @@
         <source>Type the number of rabbits of each year into the table, then draw the graph.</source>
         <translation>Tape le nombre de lapins de chaque année dans le tableau, puis trace le graphique.</translation>
     </message>
+    <message>
+        <source>Graph drawn.</source>
+        <translation>Graphique tracé.</translation>
+    </message>
+    <message>
+        <source>Graph copied.</source>
+        <translation>Graphique copié.</translation>
+    </message>
 </context>
 <context>
     <name>HoleBoard</name>
@@ -382,6 +390,10 @@
         <source>Question %1</source>
         <translation>Question %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -424,10 +436,6 @@
 </context>
 <context>
     <name>Prediction</name>
-    <message>
-        <source>chosen</source>
-        <translation>choisie</translation>
-    </message>
     <message>
         <source>The number of rabbits will go up and then stay the same.</source>
         <translation>Le nombre de lapins va augmenter, puis rester stable.</translation>

@@ -1,0 +1,232 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A blind pupil's walk through the lesson, by keys alone, with the Orca screen reader: checks what
+# Orca says at each step, from its debug file. Runs on a virtual X display with a private home, in
+# which speech-dispatcher sends its speech to libao's null driver, so no sound device is needed.
+# Needs Xvfb, xdotool, dbus, AT-SPI, Orca and speech-dispatcher, which the test command installs;
+# without them this fails rather than pass unseen.
+#   screen_reader_walk.sh LESSON-PROGRAM
+set -euo pipefail
+missing=()
+for tool in Xvfb xdotool dbus-daemon orca speech-dispatcher; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
+# libao has its null driver built in; speech-dispatcher speaks through its eSpeak NG module.
+compgen -G '/usr/lib/*/libao.so.4' >/dev/null || missing+=(libao4)
+[ -x /usr/libexec/at-spi-bus-launcher ] || missing+=(at-spi2-core)
+[ -x /usr/lib/speech-dispatcher-modules/sd_espeak-ng ] || missing+=(speech-dispatcher-espeak-ng)
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "missing: ${missing[*]} (the test command installs them)"
+    exit 1
+fi
+
+program=$(realpath "$1")
+work=$(mktemp -d /tmp/lapinar-orca.XXXXXX)
+chmod 700 "$work"
+pids=()
+# Ends what this run started: its own processes, and whatever was started inside its folder (the
+# speech server Orca spawns, the AT-SPI bus).
+cleanup() {
+    [ -z "${LAPINAR_ORCA_LOG:-}" ] || cat "$work/orca.err" "$work/lesson.log" "$log" >"$LAPINAR_ORCA_LOG" 2>/dev/null || true
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    for p in $(ps -eo pid=,args= | awk -v w="$work" 'index($0, w) {print $1}'); do kill "$p" 2>/dev/null || true; done
+    [ -z "${bus_pid:-}" ] || kill "$bus_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share \
+    XDG_CACHE_HOME=$work/home/.cache XDG_RUNTIME_DIR=$work/run
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+echo "default_driver=null" >"$HOME/.libao"
+{
+    grep -v '^\s*AudioOutputMethod' /etc/speech-dispatcher/speechd.conf 2>/dev/null || true
+    echo 'AudioOutputMethod "libao"'
+} >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+
+# The display number the server chose, so that runs side by side never meet.
+exec 5>"$work/display"
+Xvfb -displayfd 5 -screen 0 640x480x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$(head -n 1 "$work/display")"
+dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus" 4>"$work/bus.pid"
+bus_pid=$(cat "$work/bus.pid")
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
+export DBUS_SESSION_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 GTK_MODULES= \
+    QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANGUAGE=en
+
+log=$work/orca.log
+: >"$log"
+# Orca, its debug file opened line-buffered so that each thing it says is there at once; with the
+# Python it is written for, which has its AT-SPI bindings.
+orca=$(command -v orca)
+python=$(sed -n '1s/^#! *//p' "$orca" | cut -d' ' -f1)
+"${python:-/usr/bin/python3}" - "$log" "$orca" >"$work/orca.err" 2>&1 <<'PY' &
+import builtins, runpy, sys
+log = sys.argv[1]
+_open = builtins.open
+def line_buffered(file, mode="r", *a, **k):
+    if str(file) == log and "w" in mode:
+        return _open(file, mode, buffering=1)
+    return _open(file, mode, *a, **k)
+builtins.open = line_buffered
+orca = sys.argv[2]
+sys.argv = [orca, "--debug-file=" + log]
+runpy.run_path(orca, run_name="__main__")
+PY
+pids+=($!)
+
+said() { grep -h "SPEECH OUTPUT:" "$log" 2>/dev/null | sed -E "s/^.*SPEECH OUTPUT: //" || true; }
+mark=0
+failures=0
+# hear WHAT PATTERN [SECONDS]: waits until Orca has said something matching the extended regular
+# expression since the last keys; what it said meanwhile is shown on a failure.
+hear() {
+    local what=$1 pattern=$2 seconds=${3:-30}
+    local deadline=$((SECONDS + seconds))
+    while [ $SECONDS -lt $deadline ]; do
+        if said | tail -n +$((mark + 1)) | grep -Eq -- "$pattern"; then
+            echo "ok (${SECONDS}s): $what"
+            return 0
+        fi
+        sleep 0.2
+    done
+    echo "FAILED: $what: Orca did not say /$pattern/ within ${seconds}s; it said:"
+    said | tail -n +$((mark + 1)) | sed 's/^/    /'
+    failures=$((failures + 1))
+    return 1
+}
+# keys KEY...: from now on hear() listens to what follows; the keys go one by one.
+keys() {
+    mark=$(said | wc -l)
+    echo "$(date +%T) keys: $*" >>"$work/walk.log"
+    for k in "$@"; do
+        xdotool key --delay 0 "$k"
+        sleep 0.3
+    done
+}
+# tab_to PATTERN [TABS]: Tab until Orca names the control wanted; after each Tab, what Orca says
+# for the control Tab reached (the line after its echo of the key) is looked at.
+tab_to() {
+    local pattern=$1 tabs=${2:-8}
+    for _ in $(seq "$tabs"); do
+        keys Tab
+        local deadline=$((SECONDS + 10))
+        while [ $SECONDS -lt $deadline ] && [ "$(said | tail -n +$((mark + 1)) | grep -vc "^'tab")" -eq 0 ]; do
+            sleep 0.1
+        done
+        sleep 0.2
+        if said | tail -n +$((mark + 1)) | grep -Eq -- "$pattern"; then
+            echo "ok (${SECONDS}s): Tab reaches /$pattern/"
+            return 0
+        fi
+    done
+    echo "FAILED: $tabs presses of Tab did not reach /$pattern/"
+    exit 1
+}
+# word_key KEY: KEY with Control held, released after it, as a hand does.
+word_key() {
+    mark=$(said | wc -l)
+    xdotool keydown Control_L
+    xdotool key --delay 0 "$1"
+    sleep 0.5
+    xdotool keyup Control_L
+}
+
+hear "Orca has started" "Screen reader on" 20 || exit 1
+"$program" --language en >"$work/lesson.log" 2>&1 &
+lesson=$!
+pids+=($lesson)
+
+# Intro1: its instructions, without asking.
+hear "Intro1 speaks its instructions" "You are a scientist in charge of an island" 30
+# Question button, stop sign, then forward: the reminder says its text.
+keys Tab Tab
+hear "Tab reaches Next screen" "Next screen" 10
+keys Return
+hear "the reminder says its text" "Have you answered the first one" 15
+keys Return
+hear "Intro2 speaks its instructions" "Your plan is to put ten rabbits on the island" 15
+# Intro2's first stop is its question button; Tab, Tab reaches "Prediction".
+keys Tab Tab
+hear "Tab reaches Prediction" "Prediction" 10
+keys Return
+hear "Prediction speaks its instructions" "Click on the best prediction" 15
+keys Tab
+# Orca says a radio button's states as "selected" and "not selected".
+hear "a prediction is a radio button, not checked" "not selected radio button" 10
+keys space
+hear "choosing it says it is checked" "^'selected" 10
+tab_to "Next screen"
+keys Return
+hear "the reminder says its text" "Make sure that you have written your prediction down" 15
+keys Return
+hear "the practice speaks its instructions" "The trouble with counting rabbits" 15
+tab_to "Next screen"
+keys Return
+hear "arriving on the island says the year and the count" "Island, year 0\. Rabbits counted: 0" 15
+
+# Counting: the burrows are one stop, and the focus follows a rabbit that comes up. A rabbit that
+# has gone down again before the key came is a miss: the message box is closed and it is tried again.
+tab_to "burrow|rabbit"
+counted=""
+for attempt in 1 2 3 4 5 6; do
+    mark=$(said | wc -l)
+    hear "a rabbit comes up" "^'rabbit" 20 || break
+    keys space
+    if hear "counting it says the count" "Rabbits counted: 1" 5; then
+        counted=yes
+        break
+    fi
+    failures=$((failures - 1))
+    keys Return
+done
+[ -n "$counted" ] || { echo "FAILED: no rabbit counted in six tries"; exit 1; }
+tab_to "Next year"
+keys Return
+hear "leaving the first year, the reminder says its text" "write down the number of lapinar" 15
+keys Return
+hear "the next year is spoken" "Island, year 1\." 15
+for year in 2 3 4 5 6 7 8 9; do
+    keys Return
+    hear "year $year is spoken" "Island, year $year\." 15
+done
+keys Return
+hear "arriving at the results says so" "Results\. Type the number of rabbits" 15
+# From here on the island is hidden, its rabbits still popping up: it must stay quiet.
+results_line=$(wc -l <"$log")
+
+# Three numbers typed, each read back whole when the pupil comes back to it.
+keys 1 4 Down 8 1 Down 1 0 Up
+hear "Up reads 81 whole" "81" 10
+keys Up
+hear "Up reads 14 whole" "14" 10
+keys Down Down
+hear "Down reads 10 whole" "10" 10
+# Word review in a cell, which asks for the word at the end of the text: it is read whole, and
+# the lesson goes on answering afterwards.
+word_key Left
+hear "Ctrl+Left reads the word 10 whole" "^'10'" 10
+word_key Right
+hear "Ctrl+Right reads the word 10 whole" "^'10'" 10
+keys Up
+hear "the lesson still answers after word review" "81" 10
+tab_to "Draw graph" 16
+keys Return
+hear "drawing the graph says so" "Graph drawn" 10
+tab_to "Copy graph" 16
+keys Return
+hear "copying the graph says so" "Graph copied" 10
+island_names=$(tail -n +"$results_line" "$log" |
+    grep -Ec "EVENT MANAGER: object:property-change:accessible-name for \[(image|label) \|" || true)
+if [ "$island_names" -eq 0 ]; then
+    echo "ok (${SECONDS}s): the hidden island sent no name changes"
+else
+    echo "FAILED: the hidden island sent $island_names name changes while the results showed"
+    failures=$((failures + 1))
+fi
+[ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
+echo "the walk took ${SECONDS}s"
