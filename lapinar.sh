@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What the lesson needs to build and run (and, for the tests, what they use beside it).
-packages=(cmake g++ ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6
+packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev libqt6svg6
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           fonts-liberation)
 test_packages=(clang-format git desktop-file-utils appstream dpkg-dev file lintian weston qt6-wayland)
