@@ -162,6 +162,36 @@ QPointF ResultsGraph::position(const QPointF &value) const
 void ResultsGraph::paint(QPainter &p) const
 {
     const Layout l = layout();
+    // What changes only with the size, the scales and the title is drawn once into a picture of
+    // its own: large texts are drawn glyph by glyph as outlines, which takes milliseconds at a
+    // large scale, and a new table or the join toggle redraws only the points and the line.
+    const qreal ratio = p.device()->devicePixelRatioF();
+    const QString key = QStringLiteral("%1x%2@%3,%4|%5|%6 %7 %8|%9 %10 %11|%12|%13")
+                            .arg(width())
+                            .arg(height())
+                            .arg(ratio)
+                            .arg(Twips::scale())
+                            .arg(m_title)
+                            .arg(m_x.minimum)
+                            .arg(m_x.maximum)
+                            .arg(m_x.divisions)
+                            .arg(m_y.minimum)
+                            .arg(m_y.maximum)
+                            .arg(m_y.divisions)
+                            .arg(m_x.title, m_y.title);
+    if (key != m_backgroundKey || m_background.isNull()) {
+        m_background = QImage(size() * ratio, QImage::Format_RGB32);
+        m_background.setDevicePixelRatio(ratio);
+        QPainter background(&m_background);
+        paintBackground(background, l);
+        m_backgroundKey = key;
+    }
+    p.drawImage(QPointF(0, 0), m_background);
+    paintPoints(p, l);
+}
+
+void ResultsGraph::paintBackground(QPainter &p, const Layout &l) const
+{
     const QRectF plot = l.plot;
     p.fillRect(rect(), Qt::white);
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -222,7 +252,12 @@ void ResultsGraph::paint(QPainter &p) const
         p.setFont(l.titleFont);
         drawTextAt(p, l.titleAt, QFontMetricsF(l.titleFont), l.title);
     }
+}
 
+void ResultsGraph::paintPoints(QPainter &p, const Layout &l) const
+{
+    const QRectF plot = l.plot;
+    p.setRenderHint(QPainter::Antialiasing, true);
     // The line under the markers, inside the plot.
     QList<QPointF> at;
     at.reserve(m_points.size());
@@ -231,13 +266,13 @@ void ResultsGraph::paint(QPainter &p) const
                       plot.bottom() - (std::clamp(drawable(v.y()), m_y.minimum, m_y.maximum) - m_y.minimum) /
                                           (m_y.maximum - m_y.minimum) * plot.height());
     if (m_joined && at.size() > 1) {
-        p.save();
-        p.setClipRect(plot);
-        QPen line(Ink);
-        line.setWidthF(std::max(1, Twips::px(30)));
-        p.setPen(line);
-        p.drawPolyline(at.constData(), int(at.size()));
-        p.restore();
+        // Drawn a segment at a time, which the raster engine draws far faster than a joined path;
+        // the segments' square ends overlap where they meet, and lie under the markers.
+        p.setPen(QPen(Ink, std::max(1, Twips::px(30)), Qt::SolidLine, Qt::SquareCap));
+        QList<QLineF> segments;
+        for (qsizetype i = 1; i < at.size(); ++i)
+            segments << QLineF(at[i - 1], at[i]);
+        p.drawLines(segments);
     }
 
     // A disc for a point on the scales; an arrow head on the edge, pointing out, and the value

@@ -77,6 +77,8 @@ private:
     struct Layout;
     Layout layout() const;
     void paint(QPainter &painter) const;
+    void paintBackground(QPainter &painter, const Layout &layout) const;
+    void paintPoints(QPainter &painter, const Layout &layout) const;
     void describe();
 
     Scale m_x{0, 1, 1, QString()};
@@ -84,4 +86,7 @@ private:
     QList<QPointF> m_points;
     bool m_joined = false;
     QString m_title;
+    // The frame, grid, numbers and titles as last drawn, and what they were drawn for.
+    mutable QImage m_background;
+    mutable QString m_backgroundKey;
 };
