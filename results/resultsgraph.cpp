@@ -5,140 +5,90 @@
 #include "twips.h"
 
 #include <QBuffer>
-#include <QChart>
-#include <QChartView>
 #include <QClipboard>
-#include <QGraphicsEllipseItem>
-#include <QGraphicsLayout>
-#include <QGraphicsPolygonItem>
-#include <QGraphicsSimpleTextItem>
+#include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QLegend>
-#include <QLineSeries>
 #include <QLocale>
 #include <QMimeData>
 #include <QPainter>
-#include <QScatterSeries>
-#include <QVBoxLayout>
-#include <QValueAxis>
+#include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 const QColor Ink(0x1f, 0x4e, 0x9c);
+const QColor Words(0x40, 0x40, 0x44);
+const QColor Grid(0xd8, 0xd8, 0xd8);
+const QColor AxisLine(0xd6, 0xd6, 0xd6);
+const QColor Frame(0x9f, 0x9f, 0x9f);
 
-// The drawing code works in floats; values far outside the plot are brought within a range it
-// handles safely. A point that far out is off the plot either way, and the line still leaves the
-// plot in the right direction.
-QPointF drawable(const QPointF &p)
+// The face starts inside the frame and a pixel of white.
+constexpr double Inset = 2;
+// Room round a text: its box is a pixel wider and taller than the text on every side.
+constexpr double TextMargin = 1;
+// The ticks' length, and the gaps between the ticks, the numbers and the axis titles.
+constexpr double Tick = 4;
+constexpr double TitleGap = 1;
+constexpr double AxisTitleGap = 3;
+constexpr double LabelGap = 4;
+
+// Values far outside the graph are brought within a range the drawing handles safely; a point
+// that far out is off the graph either way.
+double drawable(double v)
 {
     constexpr double limit = 1e6;
-    return {std::clamp(p.x(), -limit, limit), std::clamp(p.y(), -limit, limit)};
+    return std::isnan(v) ? 0 : std::clamp(v, -limit, limit);
 }
-
-void setUpAxis(QValueAxis *axis, const ResultsGraph::Scale &scale)
-{
-    axis->setRange(scale.minimum, scale.maximum);
-    axis->setTickCount(scale.divisions + 1);
-    axis->setTitleText(scale.title);
-}
-
-ResultsGraph::Scale scaleOf(const QValueAxis *axis)
-{
-    return {axis->min(), axis->max(), axis->tickCount() - 1, axis->titleText()};
-}
-
-// The chart draws its title as rich text, in which "<" opens a tag, "&" an entity and a run of
-// blanks is one blank. Escaped, with every blank a non-breaking one, the text shows as it is.
-QString asRichText(const QString &text)
-{
-    QString html = text.toHtmlEscaped();
-    html.replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
-    html.replace(QLatin1Char('\t'), QStringLiteral("&nbsp;"));
-    return html;
-}
-
-// The lesson's focus ring round the chart, over it, while the chart has the focus from the keyboard.
-class FocusRing : public QWidget {
-public:
-    explicit FocusRing(QWidget *chart) : QWidget(chart)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        chart->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Resize)
-            setGeometry(parentWidget()->rect());
-        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
-            update();
-        return false;
-    }
-    void paintEvent(QPaintEvent *) override
-    {
-        QWidget *chart = parentWidget();
-        if (!chart->hasFocus() || !chart->window()->testAttribute(Qt::WA_KeyboardFocusChange))
-            return;
-        QPainter painter(this);
-        LessonStyle::drawFocusRing(&painter, rect());
-    }
-};
 
 QString number(double value)
 {
     return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
 }
 
+// What a division of a scale is labelled: its value, as a whole number.
+QString divisionLabel(double value)
+{
+    return QString::number(std::lround(value));
+}
+
+// Which edge a value lies beyond: 1 above the scale, -1 below it, 0 on it.
+int offScale(double y, const ResultsGraph::Scale &scale)
+{
+    return y > scale.maximum ? 1 : y < scale.minimum ? -1 : 0;
+}
+
+// The height of a text's box: whole pixels above and below the baseline, and the margins.
+double boxHeight(const QFontMetricsF &metrics)
+{
+    return std::ceil(metrics.ascent()) + std::ceil(metrics.descent()) + 2 * TextMargin;
+}
+
+// A text drawn from the top left of its box, as given: a tab shows as a blank.
+void drawTextAt(QPainter &p, const QPointF &boxTopLeft, const QFontMetricsF &metrics, const QString &text)
+{
+    QString shown = text;
+    shown.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    p.drawText(QPointF(boxTopLeft.x() + TextMargin, boxTopLeft.y() + TextMargin + metrics.ascent()), shown);
+}
+
 } // namespace
 
-ResultsGraph::ResultsGraph(QWidget *parent)
-    : QWidget(parent), m_view(new QChartView(this)), m_chart(new QChart), m_points(new QScatterSeries),
-      m_line(new QLineSeries), m_x(new QValueAxis), m_y(new QValueAxis)
+struct ResultsGraph::Layout {
+    QFont titleFont, axisTitleFont, labelFont, valueFont;
+    QRectF plot;
+    QString title;
+    QPointF titleAt;
+    double labelHeight = 0;
+    double axisTitleHeight = 0;
+    double left = 0; // where the axis titles' boxes start
+};
+
+ResultsGraph::ResultsGraph(QWidget *parent) : QWidget(parent)
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
-
-    m_view->setChart(m_chart);
-    m_view->setRenderHint(QPainter::Antialiasing);
-    m_view->setFrameShape(QFrame::Box);
-    m_view->setFocusPolicy(Qt::TabFocus);
-    m_view->setAccessibleName(tr("Graph of rabbits counted each year"));
-    setFocusProxy(m_view);
-    m_ring = new FocusRing(m_view);
-
-    m_chart->legend()->hide();
-    m_chart->setBackgroundRoundness(0);
-    m_chart->setMargins(QMargins(Twips::px(60), Twips::px(90), Twips::px(120), Twips::px(30)));
-    m_chart->layout()->setContentsMargins(0, 0, 0, 0);
-    m_chart->setTitleFont(Twips::font(Twips::Face::Arial, 12, true));
-
-    const QFont axisTitle = Twips::font(Twips::Face::Arial, 9, true);
-    const QFont axisLabels = Twips::font(Twips::Face::Arial, 8);
-    for (QValueAxis *axis : {m_x, m_y}) {
-        axis->setTitleFont(axisTitle);
-        axis->setLabelsFont(axisLabels);
-        axis->setLabelFormat(QStringLiteral("%.0f"));
-        axis->setGridLineColor(QColor(0xd8, 0xd8, 0xd8));
-    }
-    m_chart->addAxis(m_x, Qt::AlignBottom);
-    m_chart->addAxis(m_y, Qt::AlignLeft);
-
-    // The line lies under the markers, so each point shows whole whether joined or not.
-    QPen pen(Ink);
-    pen.setWidthF(std::max(1.0, Twips::px(30) * 1.0));
-    m_line->setPen(pen);
-    m_line->setVisible(false);
-    m_points->setColor(Qt::transparent);
-    m_points->setBorderColor(Qt::transparent);
-    for (QXYSeries *series : std::initializer_list<QXYSeries *>{m_line, m_points}) {
-        m_chart->addSeries(series);
-        series->attachAxis(m_x);
-        series->attachAxis(m_y);
-    }
-    connect(m_chart, &QChart::plotAreaChanged, this, &ResultsGraph::placeMarkers);
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(tr("Graph of rabbits counted each year"));
     describe();
 }
 
@@ -146,136 +96,284 @@ ResultsGraph::~ResultsGraph() = default;
 
 void ResultsGraph::setScales(const Scale &x, const Scale &y)
 {
-    setUpAxis(m_x, x);
-    setUpAxis(m_y, y);
+    m_x = x;
+    m_y = y;
+    m_x.divisions = std::max(1, m_x.divisions);
+    m_y.divisions = std::max(1, m_y.divisions);
+    update();
+    describe();
 }
 
-ResultsGraph::Scale ResultsGraph::xScale() const
+ResultsGraph::Layout ResultsGraph::layout() const
 {
-    return scaleOf(m_x);
+    Layout l;
+    l.titleFont = Twips::font(Twips::Face::Arial, 12, true);
+    l.axisTitleFont = Twips::font(Twips::Face::Arial, 9, true);
+    l.labelFont = Twips::font(Twips::Face::Arial, 8);
+    l.valueFont = Twips::font(Twips::Face::Arial, 8, true);
+    const QFontMetricsF titleMetrics(l.titleFont);
+    const QFontMetricsF axisTitleMetrics(l.axisTitleFont);
+    const QFontMetricsF labelMetrics(l.labelFont);
+    const auto labelWidth = [&](const QString &t) { return labelMetrics.horizontalAdvance(t) + 2 * TextMargin; };
+
+    const double marginLeft = Twips::px(60);
+    const double marginTop = Twips::px(90);
+    const double marginRight = Twips::px(120);
+    const double marginBottom = Twips::px(30);
+    const double titleHeight = boxHeight(titleMetrics);
+    l.labelHeight = boxHeight(labelMetrics);
+    l.axisTitleHeight = boxHeight(axisTitleMetrics);
+
+    double widestLabel = 0;
+    for (int i = 0; i <= m_y.divisions; ++i)
+        widestLabel = std::max(
+            widestLabel, labelWidth(divisionLabel(m_y.minimum + (m_y.maximum - m_y.minimum) * i / m_y.divisions)));
+    const double lastLabel = labelWidth(divisionLabel(m_x.maximum));
+
+    // The title across the room between the side margins; the plot below it.
+    const double titleRoom = width() - marginLeft - marginRight;
+    l.title = titleMetrics.elidedText(m_title, Qt::ElideRight, std::max(0.0, titleRoom - 2 * TextMargin));
+    const double titleWidth = titleMetrics.horizontalAdvance(l.title) + 2 * TextMargin;
+    l.titleAt = QPointF(Inset + std::round(width() / 2.0 - Twips::scale() * 2 - titleWidth / 2), Inset + marginTop);
+
+    l.left = Inset + marginLeft + 2;
+    const double top = Inset + marginTop + (m_title.isEmpty() ? 0 : titleHeight + TitleGap) + l.labelHeight / 2;
+    const double left = l.left + l.axisTitleHeight + LabelGap + widestLabel + Tick;
+    const double right = Inset + width() - marginRight - lastLabel / 2 - 1.5 * Twips::scale();
+    const double bottom = Inset + height() - 2 - marginBottom - l.axisTitleHeight - AxisTitleGap - l.labelHeight - Tick;
+    l.plot = QRectF(QPointF(left, top), QPointF(std::max(left + 1, right), std::max(top + 1, bottom)));
+    return l;
 }
-ResultsGraph::Scale ResultsGraph::yScale() const
+
+QRectF ResultsGraph::plotArea() const
 {
-    return scaleOf(m_y);
+    return layout().plot;
+}
+
+QPointF ResultsGraph::position(const QPointF &value) const
+{
+    const QRectF plot = plotArea();
+    const double x = drawable(value.x());
+    const double y = std::clamp(drawable(value.y()), m_y.minimum, m_y.maximum);
+    return {plot.left() + (x - m_x.minimum) / (m_x.maximum - m_x.minimum) * plot.width(),
+            plot.bottom() - (y - m_y.minimum) / (m_y.maximum - m_y.minimum) * plot.height()};
+}
+
+void ResultsGraph::paint(QPainter &p) const
+{
+    const Layout l = layout();
+    // What changes only with the size, the scales and the title is drawn once into a picture of
+    // its own: large texts are drawn glyph by glyph as outlines, which takes milliseconds at a
+    // large scale, and a new table or the join toggle redraws only the points and the line.
+    const qreal ratio = p.device()->devicePixelRatioF();
+    const QString key = QStringLiteral("%1x%2@%3,%4|%5|%6 %7 %8|%9 %10 %11|%12|%13")
+                            .arg(width())
+                            .arg(height())
+                            .arg(ratio)
+                            .arg(Twips::scale())
+                            .arg(m_title)
+                            .arg(m_x.minimum)
+                            .arg(m_x.maximum)
+                            .arg(m_x.divisions)
+                            .arg(m_y.minimum)
+                            .arg(m_y.maximum)
+                            .arg(m_y.divisions)
+                            .arg(m_x.title, m_y.title);
+    if (key != m_backgroundKey || m_background.isNull()) {
+        m_background = QImage(size() * ratio, QImage::Format_RGB32);
+        m_background.setDevicePixelRatio(ratio);
+        QPainter background(&m_background);
+        paintBackground(background, l);
+        m_backgroundKey = key;
+    }
+    p.drawImage(QPointF(0, 0), m_background);
+    paintPoints(p, l);
+}
+
+void ResultsGraph::paintBackground(QPainter &p, const Layout &l) const
+{
+    const QRectF plot = l.plot;
+    p.fillRect(rect(), Qt::white);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Frame);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRect(0, 0, width() - 2, height() - 2));
+    p.setRenderHint(QPainter::Antialiasing, true);
+
+    // The grid, a line at every division, and the axes with their ticks.
+    const auto xAt = [&](int i) { return plot.left() + plot.width() * i / m_x.divisions; };
+    const auto yAt = [&](int j) { return plot.bottom() - plot.height() * j / m_y.divisions; };
+    p.setPen(QPen(Grid, 1));
+    for (int i = 0; i <= m_x.divisions; ++i)
+        p.drawLine(QPointF(xAt(i), plot.top()), QPointF(xAt(i), plot.bottom()));
+    for (int j = 0; j <= m_y.divisions; ++j)
+        p.drawLine(QPointF(plot.left(), yAt(j)), QPointF(plot.right(), yAt(j)));
+    const double axisX = std::floor(plot.left() - Inset) + Inset;
+    p.setPen(QPen(AxisLine, 1));
+    p.drawLine(QPointF(axisX, plot.top()), QPointF(axisX, plot.bottom()));
+    p.drawLine(QPointF(plot.left(), plot.bottom()), QPointF(plot.right(), plot.bottom()));
+    for (int i = 0; i <= m_x.divisions; ++i)
+        p.drawLine(QPointF(xAt(i), plot.bottom()), QPointF(xAt(i), plot.bottom() + Tick));
+    for (int j = 0; j <= m_y.divisions; ++j)
+        p.drawLine(QPointF(axisX - Tick, yAt(j)), QPointF(axisX, yAt(j)));
+
+    // The numbers of the divisions, on whole pixels as a text is best drawn.
+    const QFontMetricsF labelMetrics(l.labelFont);
+    p.setFont(l.labelFont);
+    p.setPen(Words);
+    for (int i = 0; i <= m_x.divisions; ++i) {
+        const QString label = divisionLabel(m_x.minimum + (m_x.maximum - m_x.minimum) * i / m_x.divisions);
+        const double w = labelMetrics.horizontalAdvance(label) + 2 * TextMargin;
+        drawTextAt(p, QPointF(std::round(xAt(i) - Inset - w / 2) + Inset, plot.bottom() + Tick), labelMetrics, label);
+    }
+    for (int j = 0; j <= m_y.divisions; ++j) {
+        const QString label = divisionLabel(m_y.minimum + (m_y.maximum - m_y.minimum) * j / m_y.divisions);
+        const double w = labelMetrics.horizontalAdvance(label) + 2 * TextMargin;
+        drawTextAt(p,
+                   QPointF(std::round(plot.left() - Inset - Tick - w) + Inset,
+                           std::round(yAt(j) - Inset - l.labelHeight / 2) + Inset),
+                   labelMetrics, label);
+    }
+
+    // The axis titles: across under the numbers, and up the left side.
+    const QFontMetricsF axisTitleMetrics(l.axisTitleFont);
+    p.setFont(l.axisTitleFont);
+    const double xTitleWidth = axisTitleMetrics.horizontalAdvance(m_x.title) + 2 * TextMargin;
+    drawTextAt(p, QPointF(plot.center().x() - xTitleWidth / 2, plot.bottom() + Tick + l.labelHeight + AxisTitleGap),
+               axisTitleMetrics, m_x.title);
+    const double yTitleWidth = axisTitleMetrics.horizontalAdvance(m_y.title) + 2 * TextMargin;
+    p.save();
+    p.translate(l.left, plot.center().y() + yTitleWidth / 2);
+    p.rotate(-90);
+    drawTextAt(p, QPointF(0, 0), axisTitleMetrics, m_y.title);
+    p.restore();
+
+    if (!m_title.isEmpty()) {
+        p.setFont(l.titleFont);
+        drawTextAt(p, l.titleAt, QFontMetricsF(l.titleFont), l.title);
+    }
+}
+
+void ResultsGraph::paintPoints(QPainter &p, const Layout &l) const
+{
+    const QRectF plot = l.plot;
+    p.setRenderHint(QPainter::Antialiasing, true);
+    // The line under the markers, inside the plot.
+    QList<QPointF> at;
+    at.reserve(m_points.size());
+    for (const QPointF &v : m_points)
+        at << QPointF(plot.left() + (drawable(v.x()) - m_x.minimum) / (m_x.maximum - m_x.minimum) * plot.width(),
+                      plot.bottom() - (std::clamp(drawable(v.y()), m_y.minimum, m_y.maximum) - m_y.minimum) /
+                                          (m_y.maximum - m_y.minimum) * plot.height());
+    if (m_joined && at.size() > 1) {
+        // Drawn a segment at a time, which the raster engine draws far faster than a joined path;
+        // the segments' square ends overlap where they meet, and lie under the markers.
+        p.setPen(QPen(Ink, std::max(1, Twips::px(30)), Qt::SolidLine, Qt::SquareCap));
+        QList<QLineF> segments;
+        for (qsizetype i = 1; i < at.size(); ++i)
+            segments << QLineF(at[i - 1], at[i]);
+        p.drawLines(segments);
+    }
+
+    // A disc for a point on the scales; an arrow head on the edge, pointing out, and the value
+    // beside it for one beyond them, on the side towards the middle so that it is never cut off.
+    const QRectF inside = plot.adjusted(-0.5, -0.5, 0.5, 0.5);
+    const double disc = Twips::px(120);
+    const double arrowWidth = Twips::px(180);
+    const double arrowHeight = Twips::px(150);
+    const QFontMetricsF valueMetrics(l.valueFont);
+    p.setFont(l.valueFont);
+    for (qsizetype i = 0; i < at.size(); ++i) {
+        if (!inside.contains(at[i]))
+            continue;
+        const int out = offScale(m_points[i].y(), m_y);
+        p.setPen(QPen(Qt::white, 1));
+        p.setBrush(Ink);
+        if (out == 0) {
+            p.drawEllipse(at[i], disc / 2, disc / 2);
+            continue;
+        }
+        const double base = out > 0 ? arrowHeight : -arrowHeight;
+        const QPointF tip = at[i];
+        p.drawPolygon(QPolygonF{tip, tip + QPointF(-arrowWidth / 2, base), tip + QPointF(arrowWidth / 2, base)});
+        const QString value = number(m_points[i].y());
+        const double w = valueMetrics.horizontalAdvance(value);
+        const double gap = Twips::px(30);
+        const double left =
+            tip.x() > plot.center().x() ? tip.x() - arrowWidth / 2 - gap - w : tip.x() + arrowWidth / 2 + gap;
+        const double top = out > 0 ? tip.y() : tip.y() - (boxHeight(valueMetrics) - 2 * TextMargin);
+        p.setPen(Ink);
+        p.drawText(QPointF(left, top + std::ceil(valueMetrics.ascent())), value);
+    }
+    p.setBrush(Qt::NoBrush);
+}
+
+void ResultsGraph::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    paint(p);
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        LessonStyle::drawFocusRing(&p, rect());
+}
+
+void ResultsGraph::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ResultsGraph::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void ResultsGraph::setPoints(const QList<QPointF> &points)
 {
-    m_given = points;
-    // A point off the scale is drawn at the edge it lies beyond, where the joining line runs to it.
-    const double low = m_y->min();
-    const double high = m_y->max();
-    QList<QPointF> shown;
-    shown.reserve(points.size());
-    for (const QPointF &p : points)
-        shown.append(QPointF(drawable(p).x(), std::clamp(p.y(), low, high)));
-    m_points->replace(shown);
-    m_line->replace(shown);
-    while (m_markers.size() < shown.size()) {
-        const double size = Twips::px(120);
-        Marker marker;
-        marker.point = new QGraphicsEllipseItem(-size / 2, -size / 2, size, size, m_chart);
-        marker.point->setBrush(Ink);
-        marker.point->setPen(QPen(Qt::white, 1));
-        marker.arrow = new QGraphicsPolygonItem(m_chart);
-        marker.arrow->setBrush(Ink);
-        marker.arrow->setPen(QPen(Qt::white, 1));
-        marker.value = new QGraphicsSimpleTextItem(m_chart);
-        marker.value->setFont(Twips::font(Twips::Face::Arial, 8, true));
-        marker.value->setBrush(Ink);
-        for (QGraphicsItem *item : std::initializer_list<QGraphicsItem *>{marker.point, marker.arrow, marker.value})
-            item->setZValue(1000);
-        m_markers.append(marker);
-    }
-    while (m_markers.size() > shown.size()) {
-        const Marker marker = m_markers.takeLast();
-        delete marker.point;
-        delete marker.arrow;
-        delete marker.value;
-    }
-    placeMarkers();
+    m_points = points;
+    update();
     describe();
-}
-
-QList<QPointF> ResultsGraph::points() const
-{
-    return m_given;
 }
 
 int ResultsGraph::markersShown() const
 {
-    return int(std::count_if(m_markers.cbegin(), m_markers.cend(),
-                             [](const Marker &m) { return m.point->isVisible() || m.arrow->isVisible(); }));
+    const QRectF inside = plotArea().adjusted(-0.5, -0.5, 0.5, 0.5);
+    return int(std::count_if(m_points.cbegin(), m_points.cend(),
+                             [&](const QPointF &v) { return inside.contains(position(v)); }));
 }
 
 int ResultsGraph::offScaleMarkersShown() const
 {
-    return int(
-        std::count_if(m_markers.cbegin(), m_markers.cend(), [](const Marker &m) { return m.arrow->isVisible(); }));
-}
-
-// A point on the scales shows as a disc. One above the top (or below the bottom) shows as an arrow
-// head on that edge pointing out of the graph, with its value beside it, on the side towards the
-// middle of the graph so that it is never cut off.
-void ResultsGraph::placeMarkers()
-{
-    const QRectF plot = m_chart->plotArea();
-    const QList<QPointF> shown = m_points->points();
-    const double width = Twips::px(180);
-    const double height = Twips::px(150);
-    for (qsizetype i = 0; i < m_markers.size() && i < shown.size() && i < m_given.size(); ++i) {
-        const Marker &marker = m_markers[i];
-        const QPointF at = m_chart->mapToPosition(shown[i], m_points);
-        const double y = m_given[i].y();
-        const int out = y > m_y->max() ? 1 : y < m_y->min() ? -1 : 0;
-        const bool inside = plot.adjusted(-0.5, -0.5, 0.5, 0.5).contains(at);
-        marker.point->setPos(at);
-        marker.point->setVisible(inside && out == 0);
-        marker.arrow->setVisible(inside && out != 0);
-        marker.value->setVisible(inside && out != 0);
-        if (out == 0 || !inside)
-            continue;
-        // The tip on the edge, the base inside the graph.
-        const double base = out > 0 ? height : -height;
-        marker.arrow->setPolygon(QPolygonF{QPointF(0, 0), QPointF(-width / 2, base), QPointF(width / 2, base)});
-        marker.arrow->setPos(at);
-        marker.value->setText(number(y));
-        const QRectF text = marker.value->boundingRect();
-        const bool leftOfArrow = at.x() > plot.center().x();
-        const double left =
-            leftOfArrow ? at.x() - width / 2 - Twips::px(30) - text.width() : at.x() + width / 2 + Twips::px(30);
-        const double top = out > 0 ? at.y() : at.y() - text.height();
-        marker.value->setPos(left, top);
-    }
+    const QRectF inside = plotArea().adjusted(-0.5, -0.5, 0.5, 0.5);
+    return int(std::count_if(m_points.cbegin(), m_points.cend(), [&](const QPointF &v) {
+        return offScale(v.y(), m_y) != 0 && inside.contains(position(v));
+    }));
 }
 
 void ResultsGraph::setJoined(bool joined)
 {
-    m_line->setVisible(joined);
-}
-
-bool ResultsGraph::joined() const
-{
-    return m_line->isVisible();
+    m_joined = joined;
+    update();
 }
 
 void ResultsGraph::setTitle(const QString &title)
 {
     m_title = title;
-    m_chart->setTitle(asRichText(title));
+    update();
 }
 
-QString ResultsGraph::title() const
+QString ResultsGraph::shownTitle() const
 {
-    return m_title;
+    return m_title.isEmpty() ? QString() : layout().title;
 }
 
 QImage ResultsGraph::image() const
 {
-    // The graph, without the focus ring round it.
-    m_ring->hide();
-    const QImage picture = m_view->grab().toImage();
-    m_ring->show();
+    const qreal ratio = devicePixelRatioF();
+    QImage picture(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    QPainter p(&picture);
+    paint(p);
     return picture;
 }
 
@@ -299,14 +397,14 @@ void ResultsGraph::copyToClipboard() const
 void ResultsGraph::describe()
 {
     QStringList values;
-    for (const QPointF &p : std::as_const(m_given)) {
+    for (const QPointF &p : std::as_const(m_points)) {
         const QString year = p.x() == 0 ? tr("Start") : number(p.x());
-        if (p.y() > m_y->max())
+        if (offScale(p.y(), m_y) > 0)
             values << tr("%1 %2 (above the graph)").arg(year, number(p.y()));
-        else if (p.y() < m_y->min())
+        else if (offScale(p.y(), m_y) < 0)
             values << tr("%1 %2 (below the graph)").arg(year, number(p.y()));
         else
             values << QStringLiteral("%1 %2").arg(year, number(p.y()));
     }
-    m_view->setAccessibleDescription(values.isEmpty() ? tr("No points") : values.join(QStringLiteral(", ")));
+    setAccessibleDescription(values.isEmpty() ? tr("No points") : values.join(QStringLiteral(", ")));
 }

@@ -4,22 +4,21 @@
 #include <QImage>
 #include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QWidget>
 
-class QChart;
-class QChartView;
-class QGraphicsEllipseItem;
-class QGraphicsPolygonItem;
-class QGraphicsSimpleTextItem;
-class QLineSeries;
-class QScatterSeries;
-class QValueAxis;
+class QPainter;
 
-// The results graph: one series of points on an XY chart with fixed scales, shown as markers with
-// or without a line joining them in order, under a title, and copied to the clipboard as the
-// picture that shows. The results screen uses only these operations, so the chart library behind
-// them (Qt Charts today) can be swapped without touching the screen.
+// The results graph: one series of points on fixed scales, shown as markers with or without a line
+// joining them in order, under a title, and copied to the clipboard as the picture that shows. It
+// draws itself, from its points, at the lesson's scale; the results screen uses only these
+// operations.
+//
+// The look: a white face in a thin grey frame; the title centred at the top (left out, with its
+// room, while empty); the plot with a light grid line at every division, the divisions' numbers
+// left of it and under it, the axis titles beside them; blue discs for the points, the line under
+// them.
 class ResultsGraph : public QWidget {
     Q_OBJECT
 public:
@@ -37,50 +36,57 @@ public:
 
     // Fixes both scales; no data changes them afterwards.
     void setScales(const Scale &x, const Scale &y);
-    // The scales as the chart really has them.
-    Scale xScale() const;
-    Scale yScale() const;
+    Scale xScale() const { return m_x; }
+    Scale yScale() const { return m_y; }
 
     // The points, in the order the joining line takes them. Every point shows as a marker; a point
     // above the scale shows on the top edge, one below it on the bottom edge, as an arrow head
     // pointing out of the graph with its value beside it, and the joining line runs to it there.
     void setPoints(const QList<QPointF> &points);
-    QList<QPointF> points() const;
+    QList<QPointF> points() const { return m_points; }
     // How many markers show now, and how many of those are the arrow heads of points off the scale.
     int markersShown() const;
     int offScaleMarkersShown() const;
+    // Where the marker of a value stands in the graph, in pixels; off the scale, on its edge.
+    QPointF position(const QPointF &value) const;
+    // The plot, inside the axes, in pixels.
+    QRectF plotArea() const;
 
     void setJoined(bool joined);
-    bool joined() const;
+    bool joined() const { return m_joined; }
 
-    // The title shows exactly as given: every character, blanks and all, never read as markup.
+    // The title shows exactly as given: every character, blanks and all, never read as markup,
+    // shortened with an ellipsis where it is wider than the graph.
     void setTitle(const QString &title);
-    QString title() const;
+    QString title() const { return m_title; }
+    // The title as drawn now.
+    QString shownTitle() const;
 
-    // The graph as it shows now, and the same picture put on the system clipboard.
+    // The graph as it shows now, without the focus ring, and the same picture put on the system
+    // clipboard (as a PNG first).
     QImage image() const;
     void copyToClipboard() const;
 
-private:
-    void describe();
-    void placeMarkers();
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
-    QChartView *m_view;
-    QWidget *m_ring;
-    QChart *m_chart;
-    // Holds the points and places them; its own markers are not drawn, since the chart clips them
-    // at the plot's edges and a point at 0 rabbits or in the last year would show only half.
-    QScatterSeries *m_points;
-    struct Marker {
-        QGraphicsEllipseItem *point;
-        QGraphicsPolygonItem *arrow;
-        QGraphicsSimpleTextItem *value;
-    };
-    QList<Marker> m_markers;
-    QLineSeries *m_line;
-    QValueAxis *m_x;
-    QValueAxis *m_y;
+private:
+    // Where everything goes at the graph's size and the lesson's scale.
+    struct Layout;
+    Layout layout() const;
+    void paint(QPainter &painter) const;
+    void paintBackground(QPainter &painter, const Layout &layout) const;
+    void paintPoints(QPainter &painter, const Layout &layout) const;
+    void describe();
+
+    Scale m_x{0, 1, 1, QString()};
+    Scale m_y{0, 1, 1, QString()};
+    QList<QPointF> m_points;
+    bool m_joined = false;
     QString m_title;
-    // The points as given, before those far off the plot were brought within drawing range.
-    QList<QPointF> m_given;
+    // The frame, grid, numbers and titles as last drawn, and what they were drawn for.
+    mutable QImage m_background;
+    mutable QString m_backgroundKey;
 };
