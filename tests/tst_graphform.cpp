@@ -597,6 +597,7 @@ void GraphFormTest::everyTextQueryIsAnsweredAtOnce()
         }
         QCOMPARE(words, text);
     }
+}
 
 void GraphFormTest::knownTableDrawnAtScale_data()
 {
