@@ -187,7 +187,7 @@ done
 [ -n "$counted" ] || { echo "FAILED: no rabbit counted in six tries"; exit 1; }
 tab_to "Next year"
 keys Return
-hear "leaving the first year, the reminder says its text" "write down the number of lapinar" 15
+hear "leaving the first year, the reminder says its text" "write down the number of rabbits" 15
 keys Return
 hear "the next year is spoken" "Island, year 1\." 15
 for year in 2 3 4 5 6 7 8 9; do
