@@ -136,26 +136,36 @@ bool ModalPanel::focusNextPrevChild(bool next)
     return true;
 }
 
-ReminderDialog::ReminderDialog(LessonWindow &window) : ModalPanel(window)
+namespace {
+
+// The reminder's look, which the yes-or-no panel shares: "Lapinar" to assistive technology, the
+// button face, 6000 x 3000 twips with its frame centred over the lesson screen as it once was on
+// the display, and its text in blue. Returns the text.
+QLabel *reminderStyle(ModalPanel &panel, LessonWindow &window)
 {
-    setAccessibleName(QStringLiteral("Lapinar"));
-    setBackground(palette().color(QPalette::Button));
+    panel.setAccessibleName(QStringLiteral("Lapinar"));
+    panel.setBackground(panel.palette().color(QPalette::Button));
+    panel.setOuterSize(Twips::size(6000, 3000));
+    const QSize area = window.pages()->size();
+    panel.move((area.width() - panel.width()) / 2, (area.height() - panel.height()) / 2);
 
     auto *text =
-        Controls::label(client(), QString(), 360, 240, 5295, 1575, Twips::font(Twips::Face::MSSansSerif, 13.5));
+        Controls::label(panel.client(), QString(), 360, 240, 5295, 1575, Twips::font(Twips::Face::MSSansSerif, 13.5));
     QPalette blue = text->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     text->setPalette(blue);
-    InfoText.insert(0, text);
+    return text;
+}
+
+} // namespace
+
+ReminderDialog::ReminderDialog(LessonWindow &window) : ModalPanel(window)
+{
+    InfoText.insert(0, reminderStyle(*this, window));
 
     auto *ok = Controls::button(client(), tr("OK"), 2400, 2040, 1215, 615, Twips::font(Twips::Face::MSSansSerif, 9.75));
     cmd_button.insert(0, ok);
     connect(ok, &QPushButton::clicked, this, [this] { cmd_button_Click(0); });
-
-    // 6000 x 3000 twips with its frame, centred over the lesson screen as it once was on the display.
-    setOuterSize(Twips::size(6000, 3000));
-    const QSize area = window.pages()->size();
-    move((area.width() - width()) / 2, (area.height() - height()) / 2);
 }
 
 void ReminderDialog::cmd_button_Click(int index)
@@ -166,15 +176,7 @@ void ReminderDialog::cmd_button_Click(int index)
 
 YesNoPanel::YesNoPanel(LessonWindow &window) : ModalPanel(window)
 {
-    setAccessibleName(QStringLiteral("Lapinar"));
-    setBackground(palette().color(QPalette::Button));
-
-    auto *text =
-        Controls::label(client(), QString(), 360, 240, 5295, 1575, Twips::font(Twips::Face::MSSansSerif, 13.5));
-    QPalette blue = text->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    text->setPalette(blue);
-    InfoText.insert(0, text);
+    InfoText.insert(0, reminderStyle(*this, window));
 
     // The pair centred where the reminder has its OK.
     const char *const captions[] = {QT_TR_NOOP("Yes"), QT_TR_NOOP("No")};
@@ -184,10 +186,6 @@ YesNoPanel::YesNoPanel(LessonWindow &window) : ModalPanel(window)
         cmd_button.insert(i, button);
         connect(button, &QPushButton::clicked, this, [this, i] { cmd_button_Click(i); });
     }
-
-    setOuterSize(Twips::size(6000, 3000));
-    const QSize area = window.pages()->size();
-    move((area.width() - width()) / 2, (area.height() - height()) / 2);
 }
 
 void YesNoPanel::ask(const QString &text)
