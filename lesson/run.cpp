@@ -12,11 +12,13 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QEvent>
 #include <QIcon>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -135,6 +137,26 @@ int writeWorksheet(int argc, char *argv[])
     return 0;
 }
 
+// Does a piece of work once the window has painted its first frame, so that it does not delay it.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget &window, std::function<void()> work) : m_work(std::move(work))
+    {
+        window.installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && m_work) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, std::exchange(m_work, nullptr));
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_work;
+};
+
 } // namespace
 
 int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> &beforeStart)
@@ -189,7 +211,8 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     lesson.chain.start();
     if (kept)
         kept->begin(parser.isSet(QStringLiteral("new-lesson")));
-    // The icon for the task bar and window list is wanted soon, not for the first frame.
-    QTimer::singleShot(0, [] { QApplication::setWindowIcon(QIcon(Artwork::path(Picture::Icon))); });
+    // The icon for the task bar and window list is wanted soon, not for the first frame: it is set
+    // once the window has been painted.
+    AfterFirstPaint iconLater(lesson.window, [] { QApplication::setWindowIcon(QIcon(Artwork::path(Picture::Icon))); });
     return app.exec();
 }
