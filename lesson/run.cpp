@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run.h"
 
-#include "artwork.h"
 #include "keptlesson.h"
 #include "language.h"
 #include "lesson.h"
@@ -13,7 +12,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QEvent>
-#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
@@ -211,8 +209,8 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     lesson.chain.start();
     if (kept)
         kept->begin(parser.isSet(QStringLiteral("new-lesson")));
-    // The icon for the task bar and window list is wanted soon, not for the first frame: it is set
-    // once the window has been painted.
-    AfterFirstPaint iconLater(lesson.window, [] { QApplication::setWindowIcon(QIcon(Artwork::path(Picture::Icon))); });
+    // The icons for the task bar and window list are wanted soon, not for the first frame: they are
+    // set once the window has been painted.
+    AfterFirstPaint iconsLater(lesson.window, [&lesson] { lesson.window.setIcons(); });
     return app.exec();
 }
