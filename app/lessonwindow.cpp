@@ -121,9 +121,8 @@ LessonWindow::LessonWindow()
       m_shade(new Shade(m_pages))
 {
     setWindowTitle(QStringLiteral("Lapinar"));
-    // The window's own small icon, drawn once; the whole program's icon, for task bars and window
-    // lists, comes after the first frame.
-    setWindowIcon(QIcon(Artwork::pixmap(Picture::Icon, QSize(32, 32))));
+    // The window is frameless, so its small icon shows only in task bars and window lists: it is
+    // given after the first frame (setIcons()), with the whole program's.
     qApp->installEventFilter(new DoubleClickGuard(this));
     qApp->installEventFilter(new KeyboardUse(this));
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { keepFocusInPanel(now); });
@@ -144,6 +143,12 @@ void LessonWindow::placePages()
     const QRect client = lessonRect().adjusted(frame, frame, -frame, -frame);
     m_pages->setGeometry(client);
     m_shade->setGeometry(QRect(QPoint(0, 0), client.size()));
+}
+
+void LessonWindow::setIcons()
+{
+    setWindowIcon(QIcon(Artwork::pixmap(Picture::Icon, QSize(32, 32))));
+    QApplication::setWindowIcon(QIcon(Artwork::path(Picture::Icon)));
 }
 
 void LessonWindow::CenterScreen()

@@ -28,6 +28,8 @@ public:
     // Sizes the window to one lesson screen with its frame and centres it on the display, where the
     // window system lets a program place its windows.
     void CenterScreen();
+    // The window's own small icon and the whole program's, for task bars and window lists.
+    void setIcons();
 
     bool isFullScreenLesson() const { return m_fullScreen; }
     void setFullScreenLesson(bool on);

@@ -54,9 +54,12 @@ QFont font(Face face, double points, bool bold)
     // "MS Sans Serif" and "Arial" are rarely on a Linux school machine; Liberation Sans has Arial's
     // metrics, so the texts fit their labels as the lesson was laid out. The family is settled once:
     // asking the font system for a missing family on every label costs a fallback search each time.
+    // The installed families are listed once; QFontDatabase::hasFamily would also ask fontconfig to
+    // resolve each name as an alias, a substitution pass over its whole configuration per name.
     static const auto family = [](const QString &wanted) {
+        static const QStringList installed = QFontDatabase::families();
         for (const QString &candidate : {wanted, QStringLiteral("Liberation Sans"), QStringLiteral("Arial")})
-            if (QFontDatabase::hasFamily(candidate))
+            if (installed.contains(candidate, Qt::CaseInsensitive))
                 return candidate;
         return wanted;
     };

@@ -46,11 +46,16 @@ namespace Language {
 
 QStringList available()
 {
-    // Every translation built into the program speaks its language; nothing else lists them.
-    QStringList codes{English};
-    const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("lapinar_*.qm")}, QDir::Files);
-    for (const QString &file : files)
-        codes << file.mid(int(qstrlen("lapinar_"))).chopped(int(qstrlen(".qm")));
+    // Every translation built into the program speaks its language; nothing else lists them. They
+    // are built in, so they are listed once: the start asks several times.
+    static const QStringList codes = [] {
+        QStringList all{English};
+        const QDir::Filters files = QDir::Files;
+        for (const QString &file : QDir(QStringLiteral(":/i18n")).entryList(files))
+            if (file.startsWith(QLatin1String("lapinar_")) && file.endsWith(QLatin1String(".qm")))
+                all << file.mid(int(qstrlen("lapinar_"))).chopped(int(qstrlen(".qm")));
+        return all;
+    }();
     return codes;
 }
 

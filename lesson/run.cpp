@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run.h"
 
-#include "artwork.h"
 #include "keptlesson.h"
 #include "language.h"
 #include "lesson.h"
@@ -12,11 +11,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QIcon>
+#include <QEvent>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -135,6 +135,26 @@ int writeWorksheet(int argc, char *argv[])
     return 0;
 }
 
+// Does a piece of work once the window has painted its first frame, so that it does not delay it.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget &window, std::function<void()> work) : m_work(std::move(work))
+    {
+        window.installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && m_work) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, std::exchange(m_work, nullptr));
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_work;
+};
+
 } // namespace
 
 int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> &beforeStart)
@@ -189,7 +209,8 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     lesson.chain.start();
     if (kept)
         kept->begin(parser.isSet(QStringLiteral("new-lesson")));
-    // The icon for the task bar and window list is wanted soon, not for the first frame.
-    QTimer::singleShot(0, [] { QApplication::setWindowIcon(QIcon(Artwork::path(Picture::Icon))); });
+    // The icons for the task bar and window list are wanted soon, not for the first frame: they are
+    // set once the window has been painted.
+    AfterFirstPaint iconsLater(lesson.window, [&lesson] { lesson.window.setIcons(); });
     return app.exec();
 }

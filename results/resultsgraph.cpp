@@ -14,6 +14,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -161,7 +162,6 @@ QPointF ResultsGraph::position(const QPointF &value) const
 
 void ResultsGraph::paint(QPainter &p) const
 {
-    const Layout l = layout();
     // What changes only with the size, the scales and the title is drawn once into a picture of
     // its own: large texts are drawn glyph by glyph as outlines, which takes milliseconds at a
     // large scale, and a new table or the join toggle redraws only the points and the line.
@@ -179,15 +179,61 @@ void ResultsGraph::paint(QPainter &p) const
                             .arg(m_y.maximum)
                             .arg(m_y.divisions)
                             .arg(m_x.title, m_y.title);
-    if (key != m_backgroundKey || m_background.isNull()) {
+    if (key != m_backgroundKey || m_background.isNull() || !m_layout) {
+        m_layout = std::make_unique<Layout>(layout());
+        const Layout &l = *m_layout;
         m_background = QImage(size() * ratio, QImage::Format_RGB32);
         m_background.setDevicePixelRatio(ratio);
         QPainter background(&m_background);
         paintBackground(background, l);
+        background.end();
         m_backgroundKey = key;
+        m_pieces.clear();
+        // Left of the plot the numbers make rows differ; across the plot most rows repeat.
+        const int split = std::clamp(int(std::floor((l.plot.left() - Tick) * ratio)) - 2, 0, m_background.width());
+        for (const QRect &strip : {QRect(0, 0, split, m_background.height()),
+                                   QRect(split, 0, m_background.width() - split, m_background.height())})
+            cutIntoPieces(strip);
     }
-    p.drawImage(QPointF(0, 0), m_background);
-    paintPoints(p, l);
+    if (ratio != 1.0) {
+        p.drawImage(QPointF(0, 0), m_background);
+    } else {
+        for (const Piece &piece : std::as_const(m_pieces)) {
+            if (piece.alike.isNull()) {
+                p.drawImage(piece.rect, m_background, piece.rect);
+            } else {
+                p.setBrushOrigin(piece.rect.topLeft());
+                p.fillRect(piece.rect, QBrush(piece.alike));
+            }
+        }
+        p.setBrushOrigin(0, 0);
+    }
+    paintPoints(p, *m_layout);
+}
+
+void ResultsGraph::cutIntoPieces(const QRect &strip) const
+{
+    if (strip.isEmpty())
+        return;
+    constexpr int Repeated = 8; // rows alike from which one row is read for all
+    const qsizetype bytes = qsizetype(strip.width()) * 4;
+    const auto row = [&](int y) { return m_background.constScanLine(y) + qsizetype(strip.left()) * 4; };
+    int copyFrom = strip.top(); // the first row not yet in a piece
+    for (int y = strip.top(); y <= strip.bottom();) {
+        int end = y + 1;
+        while (end <= strip.bottom() && std::memcmp(row(end), row(y), size_t(bytes)) == 0)
+            ++end;
+        if (end - y >= Repeated) {
+            if (copyFrom < y)
+                m_pieces.append({QRect(strip.left(), copyFrom, strip.width(), y - copyFrom), QImage()});
+            m_pieces.append(
+                {QRect(strip.left(), y, strip.width(), end - y), m_background.copy(strip.left(), y, strip.width(), 1)});
+            copyFrom = end;
+        }
+        y = end;
+    }
+    if (copyFrom <= strip.bottom())
+        m_pieces.append({QRect(strip.left(), copyFrom, strip.width(), strip.bottom() + 1 - copyFrom), QImage()});
 }
 
 void ResultsGraph::paintBackground(QPainter &p, const Layout &l) const

@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 class QPainter;
 
@@ -78,6 +79,7 @@ private:
     Layout layout() const;
     void paint(QPainter &painter) const;
     void paintBackground(QPainter &painter, const Layout &layout) const;
+    void cutIntoPieces(const QRect &strip) const;
     void paintPoints(QPainter &painter, const Layout &layout) const;
     void describe();
 
@@ -89,4 +91,12 @@ private:
     // The frame, grid, numbers and titles as last drawn, and what they were drawn for.
     mutable QImage m_background;
     mutable QString m_backgroundKey;
+    // That picture in pieces to copy: a run of rows that are all alike is painted from one of them,
+    // which is read once instead of row by row.
+    struct Piece {
+        QRect rect;   // in the picture's pixels
+        QImage alike; // the row the whole piece repeats; null to copy the piece from the picture
+    };
+    mutable QList<Piece> m_pieces;
+    mutable std::unique_ptr<Layout> m_layout; // the layout they were drawn with
 };

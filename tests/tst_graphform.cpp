@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QtTest>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -645,6 +646,22 @@ void GraphFormTest::knownTableDrawnAtScale()
         const QPointF half = (graph.position({0, 10}) + graph.position({1, 50})) / 2;
         QCOMPARE(ink(picture, half), joined);
     }
+    // A redraw paints the kept grid where it was drawn: a line at every year, white between them,
+    // and where the graph lies in a window, as its own picture shows.
+    graph.setPoints({});
+    graph.setJoined(false);
+    const QImage grid = graph.image().convertToFormat(QImage::Format_RGB32);
+    const double y = plot.top() + plot.height() * 0.45;
+    for (int year = 1; year < 9; ++year) {
+        const double x = plot.left() + plot.width() * year / 9;
+        QVERIFY(grid.pixel(int(std::floor(x)), int(y)) != qRgb(255, 255, 255));
+        QCOMPARE(grid.pixel(int(x + plot.width() / 18), int(y)), qRgb(255, 255, 255));
+    }
+    graph.setPoints({{0, 90}, {5, 20}});
+    QImage window(graph.size() + QSize(13, 7), QImage::Format_RGB32);
+    window.fill(Qt::darkCyan);
+    graph.render(&window, QPoint(13, 7), QRegion(), QWidget::RenderFlags());
+    QCOMPARE(window.copy(QRect(QPoint(13, 7), graph.size())), graph.image().convertToFormat(QImage::Format_RGB32));
     Twips::setScale(before);
 }
 
