@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "artwork.h"
 
+#include "picturestore.h"
+
 #include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 
 namespace Artwork {
@@ -63,14 +66,25 @@ QPixmap pixmap(Picture picture, const QSize &size)
     if (auto found = cache.constFind(key); found != cache.constEnd())
         return *found;
 
-    QPixmap rendered(size * ratio);
-    rendered.fill(Qt::transparent);
-    QSvgRenderer renderer(path(picture));
-    {
-        QPainter painter(&rendered);
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer.render(&painter);
+    // Drawing a picture costs far more than reading back the pixels an earlier start drew.
+    static const PictureStore store(PictureStore::defaultFolder());
+    const QSize pixels = size * ratio;
+    const QResource svg(path(picture));
+    const quint64 fingerprint =
+        PictureStore::fingerprint(QByteArrayView(reinterpret_cast<const char *>(svg.data()), svg.size()));
+    QImage image = store.load(name(picture), fingerprint, pixels);
+    if (image.isNull()) {
+        image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QSvgRenderer renderer(path(picture));
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            renderer.render(&painter);
+        }
+        store.save(name(picture), fingerprint, image);
     }
+    QPixmap rendered = QPixmap::fromImage(std::move(image));
     rendered.setDevicePixelRatio(ratio);
     cache.insert(key, rendered);
     return rendered;

@@ -6,7 +6,8 @@
 #include <QString>
 
 // The lesson's pictures are SVG files built into the program. Each is rendered at the pixel size
-// of the control that shows it (times the display's pixel ratio), so it stays sharp at any scale.
+// of the control that shows it (times the display's pixel ratio), so it stays sharp at any scale,
+// and kept in the user's cache folder for the next start (PictureStore).
 namespace Artwork {
 Q_NAMESPACE
 

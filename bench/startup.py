@@ -8,6 +8,7 @@ and the instructions executed up to that frame under callgrind (repeatable on a 
 Run it on an X display (bench/startup.sh starts one)."""
 import os
 import re
+import shutil
 import statistics
 import subprocess
 import sys
@@ -19,13 +20,19 @@ runs = int(os.environ.get("RUNS", "11"))
 programs = {"bare window": os.path.join(build, "bench", "bench_bare"),
             "window + text": os.path.join(build, "bench", "bench_bare_text"),
             "lesson": os.path.join(build, "bench", "bench_lesson"),
-            "lesson, work kept": os.path.join(build, "bench", "bench_lesson")}
+            "lesson, work kept": os.path.join(build, "bench", "bench_lesson"),
+            "lesson, first start": os.path.join(build, "bench", "bench_lesson")}
 
 # The lesson keeps a pupil's work in the state folder: none for "lesson", which starts as a new
 # pupil's does; for "lesson, work kept" a pupil's work on the island, which the first frame offers
-# back. Never the real home's.
+# back. Never the real home's. It keeps the pictures it has drawn in the cache folder: the lesson
+# reads back those of an earlier start, as on every start but a pupil's first, which "lesson, first
+# start" measures by emptying its cache folder before each run.
 state = tempfile.TemporaryDirectory()
-environments = {name: dict(os.environ, XDG_STATE_HOME=os.path.join(state.name, "none")) for name in programs}
+environments = {name: dict(os.environ, XDG_STATE_HOME=os.path.join(state.name, "none"),
+                           XDG_CACHE_HOME=os.path.join(state.name, "cache")) for name in programs}
+first_start_cache = os.path.join(state.name, "first-start-cache")
+environments["lesson, first start"]["XDG_CACHE_HOME"] = first_start_cache
 environments["lesson, work kept"]["XDG_STATE_HOME"] = os.path.join(state.name, "kept")
 os.makedirs(os.path.join(state.name, "kept", "lapinar"))
 with open(os.path.join(state.name, "kept", "lapinar", "work.json"), "w") as kept:
@@ -35,8 +42,14 @@ with open(os.path.join(state.name, "kept", "lapinar", "work.json"), "w") as kept
                '"titleText": "Rabbits", "graphTitle": "Rabbits", "joined": true}\n')
 
 
+def empty_cache(name):
+    if name == "lesson, first start":
+        shutil.rmtree(first_start_cache, ignore_errors=True)
+
+
 def first_frame(name):
     path = programs[name]
+    empty_cache(name)
     start = time.monotonic_ns()
     out = subprocess.run([path], capture_output=True, text=True, timeout=60, env=environments[name]).stdout
     m = re.search(r"first-frame (\d+) peak-rss-kb (\d+)", out)
@@ -47,6 +60,7 @@ def first_frame(name):
 
 def instructions(name):
     path = programs[name]
+    empty_cache(name)
     err = subprocess.run(["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null", path],
                          capture_output=True, text=True, timeout=600, env=environments[name]).stderr
     m = re.search(r"Collected : (\d+)", err)
@@ -74,7 +88,8 @@ for base in ("bare window", "window + text"):
     l = "lesson"
     print(f"{'lesson / ' + base:24}{statistics.median(times[l]) / statistics.median(times[base]):18.2f}"
           f"{statistics.median(memory[l]) / statistics.median(memory[base]):16.2f}{counts[l] / counts[base]:18.2f}")
-l, k = "lesson", "lesson, work kept"
-print(f"{'work kept / lesson':24}{statistics.median(times[k]) / statistics.median(times[l]):18.2f}"
-      f"{statistics.median(memory[k]) / statistics.median(memory[l]):16.2f}{counts[k] / counts[l]:18.2f}")
+for other, label in (("lesson, work kept", "work kept / lesson"), ("lesson, first start", "first start / lesson")):
+    l, k = "lesson", other
+    print(f"{label:24}{statistics.median(times[k]) / statistics.median(times[l]):18.2f}"
+          f"{statistics.median(memory[k]) / statistics.median(memory[l]):16.2f}{counts[k] / counts[l]:18.2f}")
 print(f"(medians of {runs} runs each; instructions from one callgrind run each)")

@@ -2,6 +2,7 @@
 // The lesson scaled to fit larger displays: one scale, through the one twips conversion.
 #include "artwork.h"
 #include "dialogs.h"
+#include "picturestore.h"
 #include "testsupport.h"
 #include "twips.h"
 
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMetaEnum>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -22,6 +24,8 @@ private slots:
     void controlsAndFontsFollowTheScale();
     void picturesAreRenderedAtTheirScaledSize();
     void everyPictureIsDrawnFromItsOwnFile();
+    void keptPicturesAreReadBackOnlyWhenTheyFit_data();
+    void keptPicturesAreReadBackOnlyWhenTheyFit();
 };
 
 void ScaleTest::scaleChosenForTheDisplay_data()
@@ -181,6 +185,56 @@ void ScaleTest::everyPictureIsDrawnFromItsOwnFile()
     // One picture for each file, and none without one.
     files.sort();
     QCOMPARE(files, QDir(QStringLiteral(":/pictures")).entryList(QDir::Files, QDir::Name));
+}
+
+void ScaleTest::keptPicturesAreReadBackOnlyWhenTheyFit_data()
+{
+    QTest::addColumn<QString>("spoil");
+    QTest::addColumn<bool>("readBack");
+    QTest::newRow("as drawn") << QString() << true;
+    QTest::newRow("another SVG or Qt") << QStringLiteral("fingerprint") << false;
+    QTest::newRow("cut short") << QStringLiteral("cut") << false;
+    QTest::newRow("pixels not filled in") << QStringLiteral("zeros") << false;
+    QTest::newRow("a folder in its place") << QStringLiteral("folder") << false;
+    QTest::newRow("no folder can be made") << QStringLiteral("no folder") << false;
+}
+
+void ScaleTest::keptPicturesAreReadBackOnlyWhenTheyFit()
+{
+    QFETCH(QString, spoil);
+    QFETCH(bool, readBack);
+    QTemporaryDir cache;
+    QString folder = cache.filePath(QStringLiteral("pictures"));
+    if (spoil == QLatin1String("no folder")) {
+        QFile plain(folder);
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        folder += QLatin1String("/inside");
+    }
+    const PictureStore store(folder);
+    // What the lesson drew for the stop sign, exactly as it shows it.
+    QImage drawn =
+        Artwork::pixmap(Picture::Stop, QSize(43, 45)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    drawn.setDevicePixelRatio(1);
+    const QSize size = drawn.size();
+    if (spoil == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(store.file(QStringLiteral("stop"), size)));
+    QCOMPARE(store.save(QStringLiteral("stop"), 7, drawn),
+             spoil != QLatin1String("folder") && spoil != QLatin1String("no folder"));
+    if (spoil == QLatin1String("cut"))
+        QVERIFY(QFile::resize(store.file(QStringLiteral("stop"), size), 1000));
+    if (spoil == QLatin1String("zeros")) {
+        QFile file(store.file(QStringLiteral("stop"), size));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(file.size() - 4000));
+        QCOMPARE(file.write(QByteArray(4000, 0)), 4000);
+    }
+    const QImage kept = store.load(QStringLiteral("stop"), spoil == QLatin1String("fingerprint") ? 8 : 7, size);
+    QCOMPARE(kept.isNull(), !readBack);
+    if (readBack)
+        QCOMPARE(kept, drawn);
+    // Nothing half written is left beside the pictures.
+    if (QDir(folder).exists())
+        QVERIFY(QDir(folder).entryList(QStringList(QStringLiteral("*.new")), QDir::Files).isEmpty());
 }
 
 QTEST_MAIN(ScaleTest)

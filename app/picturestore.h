@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArrayView>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// Pictures already drawn, kept in the user's cache folder ($XDG_CACHE_HOME/lapinar/pictures, else
+// ~/.cache/lapinar/pictures) so that the next start shows them without drawing them again. One file
+// per picture and pixel size holds the picture's pixels as they were drawn, with a fingerprint of
+// the SVG and of the Qt that drew them: a file with another fingerprint, of the wrong length or not
+// a plain file is not used, and the picture drawn again is written over it. A folder that cannot be
+// written to costs only the drawing at the next start; nothing is ever told to the pupil.
+class PictureStore {
+public:
+    explicit PictureStore(const QString &folder);
+    static QString defaultFolder();
+
+    // Of the SVG text, the Qt library drawing it and the machine's byte order.
+    static quint64 fingerprint(QByteArrayView svg);
+
+    // The picture kept under this name at this size, or a null image.
+    QImage load(const QString &name, quint64 fingerprint, const QSize &pixels) const;
+    // Keeps a picture drawn in QImage::Format_ARGB32_Premultiplied; returns whether it was written.
+    bool save(const QString &name, quint64 fingerprint, const QImage &image) const;
+
+    QString file(const QString &name, const QSize &pixels) const;
+
+private:
+    QString m_folder;
+};
