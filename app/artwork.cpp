@@ -5,9 +5,8 @@
 
 #include <QGuiApplication>
 #include <QHash>
-#include <QPainter>
+#include <QImageReader>
 #include <QResource>
-#include <QSvgRenderer>
 
 namespace Artwork {
 
@@ -73,16 +72,20 @@ QPixmap pixmap(Picture picture, const QSize &size)
     const quint64 fingerprint =
         PictureStore::fingerprint(QByteArrayView(reinterpret_cast<const char *>(svg.data()), svg.size()));
     QImage image = store.load(name(picture), fingerprint, pixels);
-    if (image.isNull()) {
-        image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QSvgRenderer renderer(path(picture));
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            renderer.render(&painter);
+    if (image.isNull() && !pixels.isEmpty()) {
+        // Qt's SVG image format draws it, loaded only when a picture has to be drawn: a start that
+        // finds all its pictures kept does without the SVG library.
+        QImageReader reader(path(picture), "svg");
+        reader.setScaledSize(pixels);
+        image = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (image.size() == pixels) {
+            store.save(name(picture), fingerprint, image);
+        } else {
+            qWarning("Lapinar: the picture %s could not be drawn: %s", qPrintable(name(picture)),
+                     qPrintable(reader.errorString()));
+            image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
         }
-        store.save(name(picture), fingerprint, image);
     }
     QPixmap rendered = QPixmap::fromImage(std::move(image));
     rendered.setDevicePixelRatio(ratio);
