@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "artwork.h"
 
-#include "picturestore.h"
+#include "keptpictures.h"
 
 #include <QGuiApplication>
 #include <QHash>
@@ -66,11 +66,11 @@ QPixmap pixmap(Picture picture, const QSize &size)
         return *found;
 
     // Drawing a picture costs far more than reading back the pixels an earlier start drew.
-    static const PictureStore store(PictureStore::defaultFolder());
+    static const KeptPictures store(KeptPictures::defaultFolder());
     const QSize pixels = size * ratio;
     const QResource svg(path(picture));
     const quint64 fingerprint =
-        PictureStore::fingerprint(QByteArrayView(reinterpret_cast<const char *>(svg.data()), svg.size()));
+        KeptPictures::fingerprint(QByteArrayView(reinterpret_cast<const char *>(svg.data()), svg.size()));
     QImage image = store.load(name(picture), fingerprint, pixels);
     if (image.isNull() && !pixels.isEmpty()) {
         // Qt's SVG image format draws it, loaded only when a picture has to be drawn: a start that

@@ -7,7 +7,7 @@
 
 // The lesson's pictures are SVG files built into the program. Each is rendered at the pixel size
 // of the control that shows it (times the display's pixel ratio), so it stays sharp at any scale,
-// and kept in the user's cache folder for the next start (PictureStore).
+// and kept in the user's cache folder for the next start (KeptPictures).
 namespace Artwork {
 Q_NAMESPACE
 

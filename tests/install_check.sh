@@ -68,6 +68,8 @@ file "$unpacked/bin/lapinar" | grep -q ', stripped' || fail "the packaged progra
 # does not link the speech library, which only the module loads.
 [ -s "$unpacked/lib/lapinar/speech/lapinar_speech.so" ] || fail "the package lacks the read-aloud voice"
 if ldd "$unpacked/bin/lapinar" | grep -q TextToSpeech; then fail "the program links the speech library"; fi
+# Its pictures are drawn through Qt's SVG image format, loaded only when one is not kept.
+if ldd "$unpacked/bin/lapinar" | grep -q Qt6Svg; then fail "the program links the SVG library"; fi
 doc=$unpacked/share/doc/lapinar
 head -1 "$doc/copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
     fail "the package lacks a machine-readable copyright file"

@@ -2,7 +2,7 @@
 // The lesson scaled to fit larger displays: one scale, through the one twips conversion.
 #include "artwork.h"
 #include "dialogs.h"
-#include "picturestore.h"
+#include "keptpictures.h"
 #include "testsupport.h"
 #include "twips.h"
 
@@ -210,7 +210,7 @@ void ScaleTest::keptPicturesAreReadBackOnlyWhenTheyFit()
         QVERIFY(plain.open(QIODevice::WriteOnly));
         folder += QLatin1String("/inside");
     }
-    const PictureStore store(folder);
+    const KeptPictures store(folder);
     // What the lesson drew for the stop sign, exactly as it shows it.
     QImage drawn =
         Artwork::pixmap(Picture::Stop, QSize(43, 45)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);

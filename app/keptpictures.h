@@ -12,9 +12,9 @@
 // the SVG and of the Qt that drew them: a file with another fingerprint, of the wrong length or not
 // a plain file is not used, and the picture drawn again is written over it. A folder that cannot be
 // written to costs only the drawing at the next start; nothing is ever told to the pupil.
-class PictureStore {
+class KeptPictures {
 public:
-    explicit PictureStore(const QString &folder);
+    explicit KeptPictures(const QString &folder);
     static QString defaultFolder();
 
     // Of the SVG text, the Qt library drawing it and the machine's byte order.

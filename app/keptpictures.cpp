@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "picturestore.h"
+#include "keptpictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,9 +59,9 @@ bool usable(const QSize &pixels)
 
 } // namespace
 
-PictureStore::PictureStore(const QString &folder) : m_folder(folder) {}
+KeptPictures::KeptPictures(const QString &folder) : m_folder(folder) {}
 
-QString PictureStore::defaultFolder()
+QString KeptPictures::defaultFolder()
 {
     // A relative XDG_CACHE_HOME is no folder at all and is ignored.
     QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
@@ -70,7 +70,7 @@ QString PictureStore::defaultFolder()
     return cache + QLatin1String("/lapinar/pictures");
 }
 
-quint64 PictureStore::fingerprint(QByteArrayView svg)
+quint64 KeptPictures::fingerprint(QByteArrayView svg)
 {
     // FNV-1a: the same on every run, unlike qHash.
     quint64 hash = 14695981039346656037ULL;
@@ -87,12 +87,12 @@ quint64 PictureStore::fingerprint(QByteArrayView svg)
     return hash;
 }
 
-QString PictureStore::file(const QString &name, const QSize &pixels) const
+QString KeptPictures::file(const QString &name, const QSize &pixels) const
 {
     return QStringLiteral("%1/%2-%3x%4.pixels").arg(m_folder, name).arg(pixels.width()).arg(pixels.height());
 }
 
-QImage PictureStore::load(const QString &name, quint64 fingerprint, const QSize &pixels) const
+QImage KeptPictures::load(const QString &name, quint64 fingerprint, const QSize &pixels) const
 {
     if (!usable(pixels))
         return QImage();
@@ -115,7 +115,7 @@ QImage PictureStore::load(const QString &name, quint64 fingerprint, const QSize 
     return image;
 }
 
-bool PictureStore::save(const QString &name, quint64 fingerprint, const QImage &image) const
+bool KeptPictures::save(const QString &name, quint64 fingerprint, const QImage &image) const
 {
     if (!usable(image.size()) || image.format() != QImage::Format_ARGB32_Premultiplied ||
         image.bytesPerLine() != image.width() * 4 || !QDir().mkpath(m_folder))
