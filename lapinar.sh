@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 # What the lesson needs to build and run (and, for the tests, what they use beside it).
 # Qt's text-to-speech CMake files need Qt Quick's (qt6-declarative-dev) to be found at all; the
 # lesson itself uses no QML. The speech-dispatcher plugin and the espeak-ng voice read aloud.
-packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev libqt6svg6
+packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 libfontconfig-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
           fonts-liberation)

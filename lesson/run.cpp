@@ -15,7 +15,9 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <fontconfig/fontconfig.h>
 #include <optional>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -166,6 +168,10 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     if (const int written = writeWorksheet(argc, argv); written >= 0)
         return written;
 
+    // Starting the font system (fontconfig reading its configuration and its list of fonts) is most
+    // of what any window showing a word costs to start. It needs nothing of Qt, so it runs on a thread
+    // of its own while Qt connects to the display, and the lesson's first font waits for it.
+    std::jthread fontSystem([] { FcInit(); });
     QApplication app(argc, argv);
     // The settings and their language first, so that what the command line says wrong is said in it too.
     Settings settings;
@@ -186,6 +192,7 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     if (QScreen *display = QGuiApplication::primaryScreen())
         Twips::setScale(fullScreen ? Twips::scaleToFit(display->geometry().size(), 1.0)
                                    : Twips::scaleToFit(display->availableGeometry().size()));
+    fontSystem.join();
     QApplication::setFont(Twips::font(Twips::Face::MSSansSerif, 9.75));
     // Windows are only ever hidden; the lesson ends through its own quit question.
     QApplication::setQuitOnLastWindowClosed(false);
