@@ -153,11 +153,57 @@ QRectF ResultsGraph::plotArea() const
 
 QPointF ResultsGraph::position(const QPointF &value) const
 {
-    const QRectF plot = plotArea();
+    return placed(plotArea(), value);
+}
+
+QPointF ResultsGraph::placed(const QRectF &plot, const QPointF &value) const
+{
     const double x = drawable(value.x());
     const double y = std::clamp(drawable(value.y()), m_y.minimum, m_y.maximum);
     return {plot.left() + (x - m_x.minimum) / (m_x.maximum - m_x.minimum) * plot.width(),
             plot.bottom() - (y - m_y.minimum) / (m_y.maximum - m_y.minimum) * plot.height()};
+}
+
+// The sizes of what marks a point: the disc, the arrow head of one off the scale and the gap to its
+// value, and the joining line's width.
+struct ResultsGraph::Marks {
+    double disc = Twips::px(120);
+    double arrowWidth = Twips::px(180);
+    double arrowHeight = Twips::px(150);
+    double gap = Twips::px(30);
+    int line = std::max(1, Twips::px(30));
+};
+
+QRectF ResultsGraph::valueBox(const Layout &l, const QPointF &tip, int out, const QString &value) const
+{
+    const Marks m;
+    const QFontMetricsF valueMetrics(l.valueFont);
+    const double w = valueMetrics.horizontalAdvance(value);
+    const double left =
+        tip.x() > l.plot.center().x() ? tip.x() - m.arrowWidth / 2 - m.gap - w : tip.x() + m.arrowWidth / 2 + m.gap;
+    const double top = out > 0 ? tip.y() : tip.y() - (boxHeight(valueMetrics) - 2 * TextMargin);
+    return QRectF(left, top, w, boxHeight(valueMetrics));
+}
+
+QRect ResultsGraph::pointsArea() const
+{
+    if (m_points.isEmpty() || width() <= 0 || height() <= 0)
+        return QRect();
+    const Layout l = layout();
+    const Marks m;
+    const QRectF inside = l.plot.adjusted(-0.5, -0.5, 0.5, 0.5);
+    // Every point with room for the line's square ends and for its marker; the line between two
+    // points lies within the box round them.
+    const double reach = std::max({double(m.line), m.disc / 2, m.arrowWidth / 2, m.arrowHeight}) + 1;
+    QRectF area;
+    for (const QPointF &v : m_points) {
+        const QPointF at = placed(l.plot, v);
+        area |= QRectF(at - QPointF(reach, reach), at + QPointF(reach, reach));
+        if (const int out = offScale(v.y(), m_y); out != 0 && inside.contains(at))
+            area |= valueBox(l, at, out, number(v.y()));
+    }
+    // Whole pixels, with a pixel more for the edges the antialiasing softens.
+    return area.toAlignedRect().adjusted(-2, -2, 2, 2) & rect();
 }
 
 void ResultsGraph::paint(QPainter &p) const
@@ -303,18 +349,17 @@ void ResultsGraph::paintBackground(QPainter &p, const Layout &l) const
 void ResultsGraph::paintPoints(QPainter &p, const Layout &l) const
 {
     const QRectF plot = l.plot;
+    const Marks m;
     p.setRenderHint(QPainter::Antialiasing, true);
     // The line under the markers, inside the plot.
     QList<QPointF> at;
     at.reserve(m_points.size());
     for (const QPointF &v : m_points)
-        at << QPointF(plot.left() + (drawable(v.x()) - m_x.minimum) / (m_x.maximum - m_x.minimum) * plot.width(),
-                      plot.bottom() - (std::clamp(drawable(v.y()), m_y.minimum, m_y.maximum) - m_y.minimum) /
-                                          (m_y.maximum - m_y.minimum) * plot.height());
+        at << placed(plot, v);
     if (m_joined && at.size() > 1) {
         // Drawn a segment at a time, which the raster engine draws far faster than a joined path;
         // the segments' square ends overlap where they meet, and lie under the markers.
-        p.setPen(QPen(Ink, std::max(1, Twips::px(30)), Qt::SolidLine, Qt::SquareCap));
+        p.setPen(QPen(Ink, m.line, Qt::SolidLine, Qt::SquareCap));
         QList<QLineF> segments;
         for (qsizetype i = 1; i < at.size(); ++i)
             segments << QLineF(at[i - 1], at[i]);
@@ -324,9 +369,6 @@ void ResultsGraph::paintPoints(QPainter &p, const Layout &l) const
     // A disc for a point on the scales; an arrow head on the edge, pointing out, and the value
     // beside it for one beyond them, on the side towards the middle so that it is never cut off.
     const QRectF inside = plot.adjusted(-0.5, -0.5, 0.5, 0.5);
-    const double disc = Twips::px(120);
-    const double arrowWidth = Twips::px(180);
-    const double arrowHeight = Twips::px(150);
     const QFontMetricsF valueMetrics(l.valueFont);
     p.setFont(l.valueFont);
     for (qsizetype i = 0; i < at.size(); ++i) {
@@ -336,20 +378,16 @@ void ResultsGraph::paintPoints(QPainter &p, const Layout &l) const
         p.setPen(QPen(Qt::white, 1));
         p.setBrush(Ink);
         if (out == 0) {
-            p.drawEllipse(at[i], disc / 2, disc / 2);
+            p.drawEllipse(at[i], m.disc / 2, m.disc / 2);
             continue;
         }
-        const double base = out > 0 ? arrowHeight : -arrowHeight;
+        const double base = out > 0 ? m.arrowHeight : -m.arrowHeight;
         const QPointF tip = at[i];
-        p.drawPolygon(QPolygonF{tip, tip + QPointF(-arrowWidth / 2, base), tip + QPointF(arrowWidth / 2, base)});
+        p.drawPolygon(QPolygonF{tip, tip + QPointF(-m.arrowWidth / 2, base), tip + QPointF(m.arrowWidth / 2, base)});
         const QString value = number(m_points[i].y());
-        const double w = valueMetrics.horizontalAdvance(value);
-        const double gap = Twips::px(30);
-        const double left =
-            tip.x() > plot.center().x() ? tip.x() - arrowWidth / 2 - gap - w : tip.x() + arrowWidth / 2 + gap;
-        const double top = out > 0 ? tip.y() : tip.y() - (boxHeight(valueMetrics) - 2 * TextMargin);
+        const QRectF box = valueBox(l, tip, out, value);
         p.setPen(Ink);
-        p.drawText(QPointF(left, top + std::ceil(valueMetrics.ascent())), value);
+        p.drawText(QPointF(box.left(), box.top() + std::ceil(valueMetrics.ascent())), value);
     }
     p.setBrush(Qt::NoBrush);
 }
@@ -365,19 +403,28 @@ void ResultsGraph::paintEvent(QPaintEvent *)
 void ResultsGraph::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    update();
+    updateRing();
 }
 
 void ResultsGraph::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
-    update();
+    updateRing();
 }
 
+// The focus ring lies along the edges: only they are drawn again.
+void ResultsGraph::updateRing()
+{
+    const int ring = LessonStyle::focusRingWidth();
+    update(QRegion(rect()).subtracted(rect().adjusted(ring, ring, -ring, -ring)));
+}
+
+// A new table or the join toggle draws again only where the points and the line were and are.
 void ResultsGraph::setPoints(const QList<QPointF> &points)
 {
+    const QRect before = pointsArea();
     m_points = points;
-    update();
+    update(before | pointsArea());
     describe();
 }
 
@@ -398,8 +445,10 @@ int ResultsGraph::offScaleMarkersShown() const
 
 void ResultsGraph::setJoined(bool joined)
 {
+    if (joined == m_joined)
+        return;
     m_joined = joined;
-    update();
+    update(pointsArea());
 }
 
 void ResultsGraph::setTitle(const QString &title)

@@ -52,6 +52,9 @@ public:
     QPointF position(const QPointF &value) const;
     // The plot, inside the axes, in pixels.
     QRectF plotArea() const;
+    // Where the points, their values and the line are drawn, in pixels: what a new table or the
+    // join toggle draws again.
+    QRect pointsArea() const;
 
     void setJoined(bool joined);
     bool joined() const { return m_joined; }
@@ -77,11 +80,15 @@ private:
     // Where everything goes at the graph's size and the lesson's scale.
     struct Layout;
     Layout layout() const;
+    struct Marks;
+    QPointF placed(const QRectF &plot, const QPointF &value) const;
+    QRectF valueBox(const Layout &layout, const QPointF &tip, int out, const QString &value) const;
     void paint(QPainter &painter) const;
     void paintBackground(QPainter &painter, const Layout &layout) const;
     void cutIntoPieces(const QRect &strip) const;
     void paintPoints(QPainter &painter, const Layout &layout) const;
     void describe();
+    void updateRing();
 
     Scale m_x{0, 1, 1, QString()};
     Scale m_y{0, 1, 1, QString()};

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QScreen>
 #include <QtTest>
 #include <chrono>
 #include <cmath>
@@ -662,6 +663,24 @@ void GraphFormTest::knownTableDrawnAtScale()
     window.fill(Qt::darkCyan);
     graph.render(&window, QPoint(13, 7), QRegion(), QWidget::RenderFlags());
     QCOMPARE(window.copy(QRect(QPoint(13, 7), graph.size())), graph.image().convertToFormat(QImage::Format_RGB32));
+
+    // A new table, the join toggle and the focus draw again only where something changed: what the
+    // window then shows is the graph drawn whole.
+    graph.setJoined(true);
+    graph.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&graph));
+    const auto showsWhole = [&graph] {
+        QCoreApplication::processEvents();
+        const QImage shown = graph.screen()->grabWindow(graph.winId()).toImage();
+        return shown.convertToFormat(QImage::Format_RGB32) == graph.image().convertToFormat(QImage::Format_RGB32);
+    };
+    QVERIFY(showsWhole());
+    graph.setPoints({{0, 10}, {1, 50}, {2, 104}, {3, 30}, {4, -5}, {9, 99}});
+    QVERIFY(showsWhole());
+    graph.setJoined(false);
+    QVERIFY(showsWhole());
+    graph.setPoints({{8, -40}});
+    QVERIFY(showsWhole());
     Twips::setScale(before);
 }
 
