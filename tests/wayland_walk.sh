@@ -15,5 +15,7 @@ weston=$!
 trap 'kill $weston 2>/dev/null || true; wait $weston 2>/dev/null || true; rm -rf "$runtime"' EXIT
 for _ in $(seq 100); do [ -S "$runtime/lapinar-test" ] && break; sleep 0.1; done
 [ -S "$runtime/lapinar-test" ] || { echo "weston did not start:"; cat "$runtime/weston.log"; exit 1; }
+# Neither work nor pictures are kept in the real home.
 XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=lapinar-test QT_QPA_PLATFORM=wayland LC_ALL=C.UTF-8 \
+    XDG_STATE_HOME=$runtime/state XDG_CACHE_HOME=$runtime/cache \
     "$program" firstStepsKeepOneWindowWithTheReminderOnTop
