@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "artwork.h"
 
-#include "keptpictures.h"
-
 #include <QGuiApplication>
 #include <QHash>
 #include <QImageReader>
 #include <QResource>
 
 namespace Artwork {
+
+namespace {
+const PictureCache *store = nullptr;
+} // namespace
+
+void keepPicturesIn(const PictureCache *kept)
+{
+    store = kept;
+}
 
 QString name(Picture picture)
 {
@@ -66,12 +73,10 @@ QPixmap pixmap(Picture picture, const QSize &size)
         return *found;
 
     // Drawing a picture costs far more than reading back the pixels an earlier start drew.
-    static const KeptPictures store(KeptPictures::defaultFolder());
     const QSize pixels = size * ratio;
-    const QResource svg(path(picture));
-    const quint64 fingerprint =
-        KeptPictures::fingerprint(QByteArrayView(reinterpret_cast<const char *>(svg.data()), svg.size()));
-    QImage image = store.load(name(picture), fingerprint, pixels);
+    const QResource resource(path(picture));
+    const QByteArrayView svg(reinterpret_cast<const char *>(resource.data()), resource.size());
+    QImage image = store ? store->drawnBefore(name(picture), svg, pixels) : QImage();
     if (image.isNull() && !pixels.isEmpty()) {
         // Qt's SVG image format draws it, loaded only when a picture has to be drawn: a start that
         // finds all its pictures kept does without the SVG library.
@@ -79,7 +84,8 @@ QPixmap pixmap(Picture picture, const QSize &size)
         reader.setScaledSize(pixels);
         image = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         if (image.size() == pixels) {
-            store.save(name(picture), fingerprint, image);
+            if (store)
+                store->keepDrawn(name(picture), svg, image);
         } else {
             qWarning("Lapinar: the picture %s could not be drawn: %s", qPrintable(name(picture)),
                      qPrintable(reader.errorString()));

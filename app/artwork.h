@@ -1,13 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArrayView>
+#include <QImage>
 #include <QObject>
 #include <QPixmap>
 #include <QString>
 
+// Where pictures once drawn are kept for the next start (the kept pictures in the pupil's cache
+// folder, which start-up hands over); without one, every start draws its pictures.
+class PictureCache {
+public:
+    virtual ~PictureCache() = default;
+    // The picture kept under this name, drawn from this SVG text at this size, or a null image.
+    virtual QImage drawnBefore(const QString &name, QByteArrayView svg, const QSize &pixels) const = 0;
+    // Keeps a picture drawn from this SVG text, in QImage::Format_ARGB32_Premultiplied.
+    virtual void keepDrawn(const QString &name, QByteArrayView svg, const QImage &image) const = 0;
+};
+
 // The lesson's pictures are SVG files built into the program. Each is rendered at the pixel size
 // of the control that shows it (times the display's pixel ratio), so it stays sharp at any scale,
-// and kept in the user's cache folder for the next start (KeptPictures).
+// and kept by the picture store, when there is one, for the next start.
 namespace Artwork {
 Q_NAMESPACE
 
@@ -37,6 +50,8 @@ Q_ENUM_NS(Picture)
 QString name(Picture picture);
 QString path(Picture picture);
 QPixmap pixmap(Picture picture, const QSize &size);
+// Pictures drawn from now on are looked for in, and kept by, this store (nullptr: none).
+void keepPicturesIn(const PictureCache *store);
 
 } // namespace Artwork
 

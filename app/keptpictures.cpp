@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keptpictures.h"
 
+#include "lessonfolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -63,11 +65,7 @@ KeptPictures::KeptPictures(const QString &folder) : m_folder(folder) {}
 
 QString KeptPictures::defaultFolder()
 {
-    // A relative XDG_CACHE_HOME is no folder at all and is ignored.
-    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
-    if (cache.isEmpty() || QDir::isRelativePath(cache))
-        cache = QDir::homePath() + QLatin1String("/.cache");
-    return cache + QLatin1String("/lapinar/pictures");
+    return LessonFolders::cache() + QLatin1String("/pictures");
 }
 
 quint64 KeptPictures::fingerprint(QByteArrayView svg)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "artwork.h"
+
 #include <QByteArrayView>
 #include <QImage>
 #include <QSize>
@@ -12,7 +14,7 @@
 // the SVG and of the Qt that drew them: a file with another fingerprint, of the wrong length or not
 // a plain file is not used, and the picture drawn again is written over it. A folder that cannot be
 // written to costs only the drawing at the next start; nothing is ever told to the pupil.
-class KeptPictures {
+class KeptPictures : public PictureCache {
 public:
     explicit KeptPictures(const QString &folder);
     static QString defaultFolder();
@@ -26,6 +28,15 @@ public:
     bool save(const QString &name, quint64 fingerprint, const QImage &image) const;
 
     QString file(const QString &name, const QSize &pixels) const;
+
+    QImage drawnBefore(const QString &name, QByteArrayView svg, const QSize &pixels) const override
+    {
+        return load(name, fingerprint(svg), pixels);
+    }
+    void keepDrawn(const QString &name, QByteArrayView svg, const QImage &image) const override
+    {
+        save(name, fingerprint(svg), image);
+    }
 
 private:
     QString m_folder;

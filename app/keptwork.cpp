@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keptwork.h"
 
+#include "lessonfolders.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -201,11 +203,7 @@ std::optional<KeptWork> KeptWork::fromJson(const QByteArray &json, QString *why)
 
 QString WorkFile::defaultFolder()
 {
-    // A relative XDG_STATE_HOME is no folder at all and is ignored.
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty() || QDir::isRelativePath(state))
-        state = QDir::homePath() + QLatin1String("/.local/state");
-    return state + QLatin1String("/lapinar");
+    return LessonFolders::state();
 }
 
 WorkFile::WorkFile(const QString &folder) : m_folder(folder) {}

@@ -2,6 +2,7 @@
 #include "run.h"
 
 #include "keptlesson.h"
+#include "keptpictures.h"
 #include "language.h"
 #include "lesson.h"
 #include "screens.h"
@@ -199,6 +200,9 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     if (beforeStart)
         beforeStart(app);
 
+    // The pictures drawn at an earlier start are read back from the pupil's cache folder.
+    static const KeptPictures keptPictures(KeptPictures::defaultFolder());
+    Artwork::keepPicturesIn(&keptPictures);
     Lesson lesson;
     addLessonScreens(lesson);
     if (fullScreen)
