@@ -5,6 +5,7 @@
 #include "lessonwindow.h"
 #include "random.h"
 #include "readaloud.h"
+#include "readaloudsign.h"
 #include "screenchain.h"
 
 // One run of the lesson: the shared state, the one random generator, the lesson window and the
@@ -25,5 +26,6 @@ struct Lesson {
     // Declared before the chain, so the screens and panels go before the window that holds them.
     LessonWindow window;
     ReadAloud readAloud{window};
+    ReadAloudSign readAloudSign{window, readAloud};
     ScreenChain chain;
 };

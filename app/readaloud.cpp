@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "readaloud.h"
 
-#include "artwork.h"
-#include "lessonwindow.h"
-#include "twips.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -14,12 +10,7 @@
 #include <QTextDocumentFragment>
 #include <cstdio>
 
-namespace {
-// The sign in the top right corner of the lesson screen, in twips.
-constexpr double SignTwips = 270;
-} // namespace
-
-ReadAloud::ReadAloud(LessonWindow &window) : m_window(window), m_maker(&ReadAloud::loadModuleEngine) {}
+ReadAloud::ReadAloud(QWidget &window) : m_window(window), m_maker(&ReadAloud::loadModuleEngine) {}
 
 ReadAloud::~ReadAloud() = default;
 
@@ -50,8 +41,6 @@ void ReadAloud::setOn(bool on)
         if (m_engine)
             m_engine->stop();
         qApp->removeEventFilter(this);
-        if (m_sign)
-            m_sign->hide();
         emit switched(false);
         return;
     }
@@ -69,26 +58,8 @@ void ReadAloud::setOn(bool on)
     }
     m_on = true;
     qApp->installEventFilter(this);
-    if (!m_sign) {
-        m_sign = new QLabel(m_window.pages());
-        m_sign->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_sign->setAccessibleName(tr("Reading aloud is on"));
-    }
-    showSign();
     emit switched(true);
     speak(m_current);
-}
-
-void ReadAloud::showSign()
-{
-    if (!m_on || !m_sign)
-        return;
-    const int side = Twips::px(SignTwips);
-    m_sign->setGeometry(m_sign->parentWidget()->width() - side, 0, side, side);
-    m_sign->setPixmap(Artwork::pixmap(Picture::Speaker, m_sign->size()));
-    m_sign->show();
-    // Above the screen showing now, and above a panel opening over it.
-    m_sign->raise();
 }
 
 void ReadAloud::cannotSpeak(const QString &why)
@@ -106,7 +77,8 @@ void ReadAloud::cannotSpeak(const QString &why)
 void ReadAloud::showing(const QString &text)
 {
     m_current = text;
-    showSign();
+    if (m_on)
+        emit showingNew();
     speak(text);
 }
 
@@ -135,7 +107,7 @@ bool ReadAloud::eventFilter(QObject *watched, QEvent *event)
     // A click on a text of the lesson speaks that text; the click goes on to do what it does.
     if (event->type() == QEvent::MouseButtonPress) {
         auto *label = qobject_cast<QLabel *>(watched);
-        if (label && label != m_sign && m_window.isAncestorOf(label) && !label->text().isEmpty())
+        if (label && m_window.isAncestorOf(label) && !label->text().isEmpty())
             speak(label->text());
     }
     return QObject::eventFilter(watched, event);

@@ -7,14 +7,13 @@
 #include <QPointer>
 #include <memory>
 
-class QLabel;
-class LessonWindow;
+class QWidget;
 
 // Reading aloud, for pupils who read with difficulty: off until the pupil presses its key (or a
 // setting turns it on at start). While it is on, the lesson speaks each screen's instructions on
 // arrival, a reminder or worksheet question as it opens, and any text of a screen the pupil
 // clicks; each new text cuts the one before short. The key again turns it off and silences it.
-// A small speaker in the top right corner of the lesson shows that it is on.
+// The lesson shows a small sign while it is on (`switched`, `showingNew`).
 //
 // The voice is made on the first turn-on, from the speech module, so a lesson that never reads
 // aloud loads no speech library. Where no voice speaks the lesson's language, reading aloud says so
@@ -26,7 +25,8 @@ public:
     using EngineMaker = std::function<std::unique_ptr<SpeechEngine>(
         const QLocale &locale, const std::function<void(const QString &why)> &unavailable)>;
 
-    explicit ReadAloud(LessonWindow &window);
+    // Texts of the lesson window that the pupil clicks are spoken.
+    explicit ReadAloud(QWidget &window);
     ~ReadAloud() override;
 
     // The language the lesson speaks, as its two-letter code.
@@ -55,19 +55,19 @@ signals:
     // Reading aloud could not start; the lesson shows the text in a message.
     void unavailable(const QString &message);
     void switched(bool on);
+    // Something new is showing (a screen or a panel) while reading aloud is on.
+    void showingNew();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void cannotSpeak(const QString &why);
-    void showSign();
 
-    LessonWindow &m_window;
+    QWidget &m_window;
     QString m_language = QStringLiteral("en");
     EngineMaker m_maker;
     std::unique_ptr<SpeechEngine> m_engine;
-    QLabel *m_sign = nullptr;
     bool m_on = false;
     // No voice was found: reading aloud said so and stays off.
     bool m_failed = false;

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "readaloudsign.h"
+
+#include "artwork.h"
+#include "lessonwindow.h"
+#include "readaloud.h"
+#include "twips.h"
+
+#include <QLabel>
+
+namespace {
+// The sign's side, in twips.
+constexpr double SignTwips = 270;
+} // namespace
+
+ReadAloudSign::ReadAloudSign(LessonWindow &window, ReadAloud &readAloud) : m_window(window)
+{
+    connect(&readAloud, &ReadAloud::switched, this, [this](bool on) {
+        if (on)
+            show();
+        else if (m_sign)
+            m_sign->hide();
+    });
+    connect(&readAloud, &ReadAloud::showingNew, this, &ReadAloudSign::show);
+}
+
+void ReadAloudSign::show()
+{
+    if (!m_sign) {
+        m_sign = new QLabel(m_window.pages());
+        m_sign->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_sign->setAccessibleName(ReadAloud::tr("Reading aloud is on"));
+    }
+    const int side = Twips::px(SignTwips);
+    m_sign->setGeometry(m_sign->parentWidget()->width() - side, 0, side, side);
+    m_sign->setPixmap(Artwork::pixmap(Picture::Speaker, m_sign->size()));
+    m_sign->show();
+    // Above the screen showing now, and above a panel opening over it.
+    m_sign->raise();
+}
