@@ -54,7 +54,7 @@ private:
 
 // An image control that reports clicks and carries a text tag: the tag is the whole state of a
 // burrow place, and click handlers decide by the tag alone. A hole "shows a picture" by taking a
-// copy of one from its board's picture store (app/holeboard.h).
+// copy of one from its board's picture store (board/holeboard.h).
 class ClickableImage : public ClickableLabel {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-// The holes of a board (app/holeboard.h) as a game keeps them, without widgets. Each hole, numbered
+// The holes of a board (board/holeboard.h) as a game keeps them, without widgets. Each hole, numbered
 // from first to first + count - 1, has a tag, its whole state, by which clicks decide, and a look,
 // what it shows. Every change to a hole is reported with the hole's number, so that a screen can
 // show it.
