@@ -151,16 +151,19 @@ void LanguageTest::languageChosen_data()
     QTest::newRow("LANG Canadian French") << "" << QStringList{"LANG=fr_CA"} << "fr";
     QTest::newRow("LANG German") << "" << QStringList{"LANG=de_DE.UTF-8"} << "de";
     QTest::newRow("LANG Swiss German") << "" << QStringList{"LANG=de_CH.UTF-8"} << "de";
+    QTest::newRow("LANG Spanish") << "" << QStringList{"LANG=es_ES.UTF-8"} << "es";
+    QTest::newRow("LANG Mexican Spanish") << "" << QStringList{"LANG=es_MX"} << "es";
     QTest::newRow("a language the lesson lacks") << "" << QStringList{"LANG=it_IT.UTF-8"} << "en";
     QTest::newRow("LC_MESSAGES before LANG")
         << "" << QStringList{"LC_MESSAGES=en_GB.UTF-8", "LANG=fr_FR.UTF-8"} << "en";
     QTest::newRow("LC_ALL before LC_MESSAGES") << "" << QStringList{"LC_ALL=fr_BE.UTF-8", "LC_MESSAGES=en_GB"} << "fr";
-    QTest::newRow("LANGUAGE list, first it speaks") << "" << QStringList{"LANGUAGE=it:de:fr:en", "LANG=en_GB"} << "de";
+    QTest::newRow("LANGUAGE list, first it speaks") << "" << QStringList{"LANGUAGE=it:es:de:en", "LANG=en_GB"} << "es";
     QTest::newRow("LANGUAGE with nothing it speaks") << "" << QStringList{"LANGUAGE=it", "LANG=fr_FR"} << "fr";
     QTest::newRow("C locale") << "" << QStringList{"LANG=C.UTF-8"} << "en";
     QTest::newRow("option over the desktop") << "fr" << QStringList{"LANG=en_US.UTF-8"} << "fr";
     QTest::newRow("English option") << "en" << QStringList{"LANG=fr_FR.UTF-8"} << "en";
-    QTest::newRow("German option") << "DE" << QStringList{"LANG=fr_FR.UTF-8"} << "de";
+    QTest::newRow("German option") << "de" << QStringList{"LANG=es_ES.UTF-8"} << "de";
+    QTest::newRow("Spanish option") << "ES" << QStringList{"LANG=de_DE.UTF-8"} << "es";
     QTest::newRow("option it lacks") << "xx" << QStringList{"LANG=fr_FR.UTF-8"} << "fr";
 }
 
