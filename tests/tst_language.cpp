@@ -10,7 +10,9 @@
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStyle>
 #include <QTextLayout>
@@ -264,12 +266,20 @@ void LanguageTest::everyTextFitsItsPlace()
                 checkArea(screen, QStringLiteral("%1 year %2").arg(name).arg(year), faults);
             }
             break;
-        case ScreenId::GraphForm:
+        case ScreenId::GraphForm: {
+            // A screen reader that picks its voice by the language of the text is told the lesson's.
+            QAccessibleInterface *title =
+                QAccessible::queryAccessibleInterface(static_cast<GraphForm *>(screen)->titleText());
+            int start = 0, end = 0;
+            QVERIFY(title->textInterface()
+                        ->attributes(0, &start, &end)
+                        .contains(QStringLiteral("language:%1;").arg(language)));
             for (int press = 0; press < 2; ++press) {
                 QTest::mouseClick(static_cast<GraphForm *>(screen)->actionButton(4), Qt::LeftButton);
                 checkArea(screen, name, faults);
             }
             break;
+        }
         case ScreenId::Conclusion:
             for (int total : {-1, 0, 10, 100, 150, 170, 180, 250, 300, 340, 350, 400}) {
                 state.Counted = {};
