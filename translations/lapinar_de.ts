@@ -473,11 +473,11 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Hilfe zu den Befehlszeilenoptionen anzeigen.</translation>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Hilfe einschließlich der Qt-eigenen Optionen anzeigen.</translation>
+        <translation>Zeigt Hilfe einschließlich der Qt-eigenen Optionen an.</translation>
     </message>
 </context>
 <context>

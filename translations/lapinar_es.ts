@@ -473,11 +473,11 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Mostrar la ayuda sobre las opciones de la línea de órdenes.</translation>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Mostrar la ayuda, incluidas las opciones propias de Qt.</translation>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
     </message>
 </context>
 <context>
