@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QLineEdit>
+#include <QLocale>
 #include <algorithm>
 
 namespace Accessibility {
@@ -182,15 +183,18 @@ public:
     QString attributes(int offset, int *startOffset, int *endOffset) const override
     {
         Q_UNUSED(offset);
-        // The whole text has one look: one run covers it, so a screen reader reads all of it.
+        // The whole text has one look: one run covers it, so a screen reader reads all of it. Its
+        // language is the lesson's (the application's default locale), for a screen reader that
+        // picks its voice by the language of the text.
         *startOffset = 0;
         *endOffset = characterCount();
         const QFont font = field()->font();
-        return QStringLiteral("font-family:%1;font-size:%2pt;font-weight:%3;font-style:%4;")
+        return QStringLiteral("font-family:%1;font-size:%2pt;font-weight:%3;font-style:%4;language:%5;")
             .arg(font.family())
             .arg(font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75)
             .arg(font.bold() ? QStringLiteral("bold") : QStringLiteral("normal"))
-            .arg(font.italic() ? QStringLiteral("italic") : QStringLiteral("normal"));
+            .arg(font.italic() ? QStringLiteral("italic") : QStringLiteral("normal"))
+            .arg(QLocale().bcp47Name());
     }
 
 private:

@@ -97,13 +97,19 @@ bool install(const QString &language)
             QCoreApplication::removeTranslator(slot->get());
         slot->reset();
     }
+    if (language != English) {
+        auto lesson = std::make_unique<QTranslator>();
+        if (!lesson->load(lessonFile(language)))
+            return false;
+        QCoreApplication::installTranslator(lesson.get());
+        lessonTranslator() = std::move(lesson);
+    }
+    // The lesson's locale is its language, whatever the desktop's: the text fields tell a screen
+    // reader the language of their text from it. The lesson writes its numbers without a locale,
+    // so they do not change with it.
+    QLocale::setDefault(QLocale(language));
     if (language == English)
         return true;
-    auto lesson = std::make_unique<QTranslator>();
-    if (!lesson->load(lessonFile(language)))
-        return false;
-    QCoreApplication::installTranslator(lesson.get());
-    lessonTranslator() = std::move(lesson);
     // Qt's own buttons and messages, from the system's Qt translations where they are installed.
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),

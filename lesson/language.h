@@ -24,7 +24,8 @@ QString choose(const QString &wanted, const std::function<QString(const char *)>
 QString choose(const QString &wanted);
 
 // Puts the translations of `language` in place for the running application, replacing any
-// installed before; English takes them all away. False if the lesson does not speak it.
+// installed before; English takes them all away. The application's default locale becomes the
+// language's. False if the lesson does not speak it.
 bool install(const QString &language);
 
 } // namespace Language

@@ -74,7 +74,7 @@ doc=$unpacked/share/doc/lapinar
 head -1 "$doc/copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
     fail "the package lacks a machine-readable copyright file"
 zcat "$unpacked/share/man/man1/lapinar.1.gz" | grep -q '^\.TH LAPINAR 1 ' || fail "the package lacks the manual page"
-for language in en fr; do
+for language in en fr de es; do
     [ "$(head -c 5 "$doc/worksheet-$language.pdf" 2>/dev/null)" = "%PDF-" ] || fail "the package lacks worksheet-$language.pdf"
 done
 # The example settings file is a conffile, so that an upgrade never overwrites a technician's settings.

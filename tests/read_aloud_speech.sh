@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Reading aloud with the real voice: the lesson started with --read-aloud asks speech-dispatcher to
-# speak the first screen's instructions, in English and in French. speech-dispatcher runs in a
-# private home and sends its sound to libao's null driver, so no sound device is needed; what it
-# was asked to say is read from its log. Fails, never skips, when the speech server is missing.
+# speak the first screen's instructions, in each language the lesson speaks. speech-dispatcher runs
+# in a private home and sends its sound to libao's null driver, so no sound device is needed; what
+# it was asked to say is read from its log. Fails, never skips, when the speech server is missing.
 #   read_aloud_speech.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -19,9 +19,10 @@ chmod 700 "$work"
 trap 'rm -rf "$work"' EXIT
 
 # Words of the first screen's instructions, in each language.
-declare -A first=([en]="You are a scientist in charge of an island." [fr]="populations de lapins")
+declare -A first=([en]="You are a scientist in charge of an island." [fr]="populations de lapins"
+                  [de]="Kaninchenpopulationen" [es]="poblaciones de conejos")
 status=0
-for language in en fr; do
+for language in en fr de es; do
     home=$work/$language
     mkdir -p "$home/config/speech-dispatcher" "$home/cache" "$home/run"
     chmod 700 "$home/run"

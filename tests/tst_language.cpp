@@ -10,7 +10,9 @@
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStyle>
 #include <QTextLayout>
@@ -149,15 +151,21 @@ void LanguageTest::languageChosen_data()
     QTest::newRow("nothing set") << "" << QStringList() << "en";
     QTest::newRow("LANG French") << "" << QStringList{"LANG=fr_FR.UTF-8"} << "fr";
     QTest::newRow("LANG Canadian French") << "" << QStringList{"LANG=fr_CA"} << "fr";
-    QTest::newRow("a language the lesson lacks") << "" << QStringList{"LANG=de_DE.UTF-8"} << "en";
+    QTest::newRow("LANG German") << "" << QStringList{"LANG=de_DE.UTF-8"} << "de";
+    QTest::newRow("LANG Swiss German") << "" << QStringList{"LANG=de_CH.UTF-8"} << "de";
+    QTest::newRow("LANG Spanish") << "" << QStringList{"LANG=es_ES.UTF-8"} << "es";
+    QTest::newRow("LANG Mexican Spanish") << "" << QStringList{"LANG=es_MX"} << "es";
+    QTest::newRow("a language the lesson lacks") << "" << QStringList{"LANG=it_IT.UTF-8"} << "en";
     QTest::newRow("LC_MESSAGES before LANG")
         << "" << QStringList{"LC_MESSAGES=en_GB.UTF-8", "LANG=fr_FR.UTF-8"} << "en";
     QTest::newRow("LC_ALL before LC_MESSAGES") << "" << QStringList{"LC_ALL=fr_BE.UTF-8", "LC_MESSAGES=en_GB"} << "fr";
-    QTest::newRow("LANGUAGE list, first it speaks") << "" << QStringList{"LANGUAGE=de:fr:en", "LANG=en_GB"} << "fr";
-    QTest::newRow("LANGUAGE with nothing it speaks") << "" << QStringList{"LANGUAGE=de", "LANG=fr_FR"} << "fr";
+    QTest::newRow("LANGUAGE list, first it speaks") << "" << QStringList{"LANGUAGE=it:es:de:en", "LANG=en_GB"} << "es";
+    QTest::newRow("LANGUAGE with nothing it speaks") << "" << QStringList{"LANGUAGE=it", "LANG=fr_FR"} << "fr";
     QTest::newRow("C locale") << "" << QStringList{"LANG=C.UTF-8"} << "en";
     QTest::newRow("option over the desktop") << "fr" << QStringList{"LANG=en_US.UTF-8"} << "fr";
     QTest::newRow("English option") << "en" << QStringList{"LANG=fr_FR.UTF-8"} << "en";
+    QTest::newRow("German option") << "de" << QStringList{"LANG=es_ES.UTF-8"} << "de";
+    QTest::newRow("Spanish option") << "ES" << QStringList{"LANG=de_DE.UTF-8"} << "es";
     QTest::newRow("option it lacks") << "xx" << QStringList{"LANG=fr_FR.UTF-8"} << "fr";
 }
 
@@ -258,12 +266,20 @@ void LanguageTest::everyTextFitsItsPlace()
                 checkArea(screen, QStringLiteral("%1 year %2").arg(name).arg(year), faults);
             }
             break;
-        case ScreenId::GraphForm:
+        case ScreenId::GraphForm: {
+            // A screen reader that picks its voice by the language of the text is told the lesson's.
+            QAccessibleInterface *title =
+                QAccessible::queryAccessibleInterface(static_cast<GraphForm *>(screen)->titleText());
+            int start = 0, end = 0;
+            QVERIFY(title->textInterface()
+                        ->attributes(0, &start, &end)
+                        .contains(QStringLiteral("language:%1;").arg(language)));
             for (int press = 0; press < 2; ++press) {
                 QTest::mouseClick(static_cast<GraphForm *>(screen)->actionButton(4), Qt::LeftButton);
                 checkArea(screen, name, faults);
             }
             break;
+        }
         case ScreenId::Conclusion:
             for (int total : {-1, 0, 10, 100, 150, 170, 180, 250, 300, 340, 350, 400}) {
                 state.Counted = {};

@@ -82,7 +82,7 @@ void StartupTest::settingsFromFilesAndCommandLine_data()
         << "Language=fr\n"
         << "Language=de, en\n"
         << QStringList() << "fr" << false << true
-        << "USER: Language=de, en is not a language the lesson speaks (en, fr); using fr.";
+        << "USER: Language=de, en is not a language the lesson speaks (en, de, es, fr); using fr.";
     QTest::newRow("unreadable file") << "<folder>"
                                      << "FullScreen=on\n"
                                      << QStringList() << "" << true << true << "SYSTEM: cannot be read; skipped.";

@@ -1,0 +1,681 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>Year%1%2</source>
+        <translation>Año%1%2</translation>
+    </message>
+</context>
+<context>
+    <name>Conclusion</name>
+    <message>
+        <source>Conclusion</source>
+        <translation>Conclusión</translation>
+    </message>
+    <message>
+        <source>Decide if your results are good enough for you to make a conclusion.</source>
+        <translation>Decide si tus resultados son lo bastante buenos para sacar una conclusión.</translation>
+    </message>
+    <message>
+        <source>Go back to check your results or click on the question button for help on writing your conclusion.</source>
+        <translation>Vuelve atrás para revisar tus resultados, o haz clic en el botón de la pregunta para que te ayude a escribir tu conclusión.</translation>
+    </message>
+    <message>
+        <source>A rabbit&apos;s head</source>
+        <translation>Una cabeza de conejo</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Ampliación</translation>
+    </message>
+</context>
+<context>
+    <name>Extend</name>
+    <message>
+        <source>Foxes and Lapinar</source>
+        <translation>Zorros y Lapinar</translation>
+    </message>
+    <message>
+        <source>You now decide to put a predator on the island.</source>
+        <translation>Ahora decides soltar un depredador en la isla.</translation>
+    </message>
+    <message>
+        <source>You want to find out how some foxes will affect the rabbit numbers.</source>
+        <translation>Quieres averiguar cómo cambiarán unos cuantos zorros el número de conejos.</translation>
+    </message>
+    <message>
+        <source>You will start with a large population of rabbits. You will then put a few foxes on the island.</source>
+        <translation>Empezarás con una gran población de conejos. Luego soltarás unos zorros en la isla.</translation>
+    </message>
+    <message>
+        <source>A fox</source>
+        <translation>Un zorro</translation>
+    </message>
+</context>
+<context>
+    <name>Finish</name>
+    <message>
+        <source>The end</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>You now need to process the data you have collected and make a final conclusion.</source>
+        <translation>Ahora tienes que analizar los datos que has reunido y sacar una conclusión final.</translation>
+    </message>
+    <message>
+        <source>Click on the question button to find out what you need to do.</source>
+        <translation>Haz clic en el botón de la pregunta para saber qué tienes que hacer.</translation>
+    </message>
+    <message>
+        <source>A rabbit&apos;s head</source>
+        <translation>Una cabeza de conejo</translation>
+    </message>
+</context>
+<context>
+    <name>Foxes</name>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Rabbits counted</source>
+        <translation>Conejos contados</translation>
+    </message>
+    <message>
+        <source>Rabbits counted: %1</source>
+        <translation>Conejos contados: %1</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Fox island, year %1</source>
+        <translation>Isla de los zorros, año %1</translation>
+    </message>
+    <message>
+        <source>You have already counted this one.</source>
+        <translation>Ya has contado este animal.</translation>
+    </message>
+</context>
+<context>
+    <name>GraphForm</name>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Rabbits</source>
+        <translation>Conejos</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Rabbits in year %1</source>
+        <translation>Conejos en el año %1</translation>
+    </message>
+    <message>
+        <source>Draw graph</source>
+        <translation>Dibujar gráfica</translation>
+    </message>
+    <message>
+        <source>Copy graph</source>
+        <translation>Copiar gráfica</translation>
+    </message>
+    <message>
+        <source>Join points</source>
+        <translation>Unir puntos</translation>
+    </message>
+    <message>
+        <source>Clear table</source>
+        <translation>Borrar tabla</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Graph drawn.</source>
+        <translation>Gráfica dibujada.</translation>
+    </message>
+    <message>
+        <source>Graph copied.</source>
+        <translation>Gráfica copiada.</translation>
+    </message>
+    <message>
+        <source>Graph title</source>
+        <translation>Título de la gráfica</translation>
+    </message>
+    <message>
+        <source>Number of rabbits</source>
+        <translation>Número de conejos</translation>
+    </message>
+    <message>
+        <source>Type the number of rabbits of each year into the table, then draw the graph.</source>
+        <translation>Escribe en la tabla el número de conejos de cada año y luego dibuja la gráfica.</translation>
+    </message>
+    <message>
+        <source>Plot points</source>
+        <translation>Separar puntos</translation>
+    </message>
+</context>
+<context>
+    <name>HoleBoard</name>
+    <message>
+        <source>burrow</source>
+        <translation>madriguera</translation>
+    </message>
+    <message>
+        <source>rabbit</source>
+        <translation>conejo</translation>
+    </message>
+    <message>
+        <source>counted rabbit</source>
+        <translation>conejo contado</translation>
+    </message>
+    <message>
+        <source>fox</source>
+        <translation>zorro</translation>
+    </message>
+    <message>
+        <source>counted fox</source>
+        <translation>zorro contado</translation>
+    </message>
+</context>
+<context>
+    <name>Intro1</name>
+    <message>
+        <source>You are a scientist in charge of an island.</source>
+        <translation>Eres científico y tienes una isla a tu cargo.</translation>
+    </message>
+    <message>
+        <source>Your job is to find out about rabbit populations.</source>
+        <translation>Tu misión: estudiar las poblaciones de conejos.</translation>
+    </message>
+    <message>
+        <source>You are going to do an experiment to find out how rabbit numbers change on the island.</source>
+        <translation>Vas a hacer un experimento para descubrir cómo cambia el número de conejos en la isla.</translation>
+    </message>
+    <message>
+        <source>A rabbit on grass</source>
+        <translation>Un conejo en la hierba</translation>
+    </message>
+</context>
+<context>
+    <name>Intro2</name>
+    <message>
+        <source>Your plan</source>
+        <translation>Tu plan</translation>
+    </message>
+    <message>
+        <source>Your plan is to put ten rabbits on the island. You will leave them for a few years to see how their population changes.</source>
+        <translation>Tu plan: soltar diez conejos en la isla y dejarlos allí unos años para ver cómo cambia su población.</translation>
+    </message>
+    <message>
+        <source>Every year, you will go back to the island and count the number of rabbits alive.</source>
+        <translation>Cada año volverás a la isla y contarás cuántos conejos siguen vivos.</translation>
+    </message>
+    <message>
+        <source>First, you need to predict what you think will happen.</source>
+        <translation>Primero tienes que predecir lo que crees que va a pasar.</translation>
+    </message>
+    <message>
+        <source>A cartoon rabbit</source>
+        <translation>Un conejo de dibujos animados</translation>
+    </message>
+    <message>
+        <source>Prediction</source>
+        <translation>Predicción</translation>
+    </message>
+</context>
+<context>
+    <name>Intro3</name>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>The trouble with counting rabbits is that they move about and hide.</source>
+        <translation>Contar conejos es difícil: se mueven y se esconden.</translation>
+    </message>
+    <message>
+        <source>If you see a rabbit, click on it as fast as you can. This will mark it and so you won&apos;t count it twice.</source>
+        <translation>Si ves un conejo, haz clic rápido en él. Así quedará marcado y no lo contarás dos veces.</translation>
+    </message>
+    <message>
+        <source>Have a practice and then it will be time to go and put the rabbits on the island.</source>
+        <translation>Practica un poco y luego llegará el momento de soltar los conejos en la isla.</translation>
+    </message>
+    <message>
+        <source>A rabbit hopping towards its burrow</source>
+        <translation>Un conejo que salta hacia su madriguera</translation>
+    </message>
+    <message>
+        <source>Start experiment</source>
+        <translation>Empezar el experimento</translation>
+    </message>
+    <message>
+        <source>You missed. Better luck next time.</source>
+        <translation>¡Has fallado! La próxima vez te saldrá mejor.</translation>
+    </message>
+</context>
+<context>
+    <name>Island</name>
+    <message>
+        <source>Make sure that you write down the number of rabbits in the table on your worksheet.</source>
+        <translation>No olvides apuntar el número de conejos en la tabla de tu ficha.</translation>
+    </message>
+    <message>
+        <source>There are getting to be too many rabbits to count. There are around 4 rabbits living in each burrow. Use this fact to estimate them.</source>
+        <translation>Ya hay demasiados conejos para contarlos. En cada madriguera viven unos 4 conejos. Usa este dato para estimar cuántos hay.</translation>
+    </message>
+    <message>
+        <source>Rabbits counted: %1</source>
+        <translation>Conejos contados: %1</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Island, year %1</source>
+        <translation>Isla, año %1</translation>
+    </message>
+    <message>
+        <source>You have already counted this rabbit.</source>
+        <translation>Ya has contado este conejo.</translation>
+    </message>
+    <message>
+        <source>You missed. Better luck next time.</source>
+        <translation>¡Has fallado! La próxima vez te saldrá mejor.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptLesson</name>
+    <message>
+        <source>Carry on where you stopped?</source>
+        <translation>¿Seguir donde lo has dejado?</translation>
+    </message>
+</context>
+<context>
+    <name>LAPINAR1</name>
+    <message>
+        <source>1 - Populations</source>
+        <translation>1 - Las poblaciones</translation>
+    </message>
+    <message>
+        <source>Write down two things that might change the number of rabbits living on the island.</source>
+        <translation>Apunta dos cosas que podrían cambiar el número de conejos que viven en la isla.</translation>
+    </message>
+    <message>
+        <source>2 - The experiment</source>
+        <translation>2 - El experimento</translation>
+    </message>
+    <message>
+        <source>Write down one way that you could make the survey fair.</source>
+        <translation>Apunta una forma de hacer que tu estudio sea justo.</translation>
+    </message>
+    <message>
+        <source>3 - Predicting the result</source>
+        <translation>3 - Predecir el resultado</translation>
+    </message>
+    <message>
+        <source>Write the prediction you chose down and explain why you think it will happen.</source>
+        <translation>Apunta la predicción que has elegido y explica por qué crees que va a ocurrir.</translation>
+    </message>
+    <message>
+        <source>4 - Counting the rabbits</source>
+        <translation>4 - Contar los conejos</translation>
+    </message>
+    <message>
+        <source>How can you estimate the rabbit numbers instead of trying to count them all. It is something to do with the rabbit holes.</source>
+        <translation>¿Cómo puedes estimar el número de conejos sin intentar contarlos todos? Piensa en las madrigueras.</translation>
+    </message>
+    <message>
+        <source>5 - Presenting your results</source>
+        <translation>5 - Presentar tus resultados</translation>
+    </message>
+    <message>
+        <source>Put your data in the table and draw the graph. Plot the graph on your worksheet.</source>
+        <translation>Escribe tus datos en la tabla y dibuja la gráfica. Dibújala también en tu ficha.</translation>
+    </message>
+    <message>
+        <source>6 - Conclusion</source>
+        <translation>6 - Conclusión</translation>
+    </message>
+    <message>
+        <source>Was your prediction correct? Why do you think that the rabbit numbers change?</source>
+        <translation>¿Acertaste con tu predicción? ¿Por qué crees que cambia el número de conejos?</translation>
+    </message>
+    <message>
+        <source>7 - Extension</source>
+        <translation>7 - Ampliación</translation>
+    </message>
+    <message>
+        <source>Write what you predict will happen to rabbit AND fox populations over ten years.</source>
+        <translation>Escribe lo que predices que pasará con las poblaciones de conejos Y de zorros en diez años.</translation>
+    </message>
+    <message>
+        <source>8 - Making your conclusion</source>
+        <translation>8 - Sacar tu conclusión</translation>
+    </message>
+    <message>
+        <source>Put the data into your own table and draw a graph showing the rabbit and the fox numbers. Why did the populations change?</source>
+        <translation>Pon los datos en tu propia tabla y dibuja una gráfica con el número de conejos y de zorros. ¿Por qué han cambiado las poblaciones?</translation>
+    </message>
+</context>
+<context>
+    <name>LessonScreen</name>
+    <message>
+        <source>Next screen</source>
+        <translation>Pantalla siguiente</translation>
+    </message>
+    <message>
+        <source>Previous screen</source>
+        <translation>Pantalla anterior</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Pregunta %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>Start full screen, for a projector or a kiosk (F11 switches it on and off).</source>
+        <translation>Empezar a pantalla completa, para un proyector o un quiosco (F11 la activa y la desactiva).</translation>
+    </message>
+    <message>
+        <source>Speak &lt;language&gt; (one of: %1) instead of the desktop&apos;s language.</source>
+        <translation>Hablar &lt;idioma&gt; (uno de: %1) en lugar del idioma del escritorio.</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>idioma</translation>
+    </message>
+    <message>
+        <source>Start with reading aloud on: the lesson speaks its texts (F9 turns it on and off).</source>
+        <translation>Empezar con la lectura en voz alta: la lección lee sus textos (F9 la activa y la desactiva).</translation>
+    </message>
+    <message>
+        <source>Write the printed worksheet, in the lesson&apos;s language, to &lt;file&gt; (PDF, A4) and exit without opening a window.</source>
+        <translation>Escribir la ficha para imprimir, en el idioma de la lección, en &lt;archivo&gt; (PDF, A4) y salir sin abrir ninguna ventana.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>Start a fresh lesson without offering the work kept from the last one, which is kept aside as the previous work.</source>
+        <translation>Empezar una lección nueva sin ofrecer el trabajo guardado de la última, que se aparta como trabajo anterior.</translation>
+    </message>
+    <message>
+        <source>Lapinar: a science lesson about animal populations on an island.</source>
+        <translation>Lapinar: una lección de ciencias sobre las poblaciones de animales de una isla.</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Prediction</name>
+    <message>
+        <source>The number of rabbits will go up and then stay the same.</source>
+        <translation>El número de conejos subirá y luego se quedará igual.</translation>
+    </message>
+    <message>
+        <source>All the rabbits will die.</source>
+        <translation>Ningún conejo vivirá.</translation>
+    </message>
+    <message>
+        <source>The number of rabbits will keep on going up.</source>
+        <translation>El número de conejos seguirá subiendo.</translation>
+    </message>
+    <message>
+        <source>The number of rabbits will go up and then go down.</source>
+        <translation>El número de conejos subirá y luego bajará.</translation>
+    </message>
+    <message>
+        <source>The number of rabbits will not change.</source>
+        <translation>El número de conejos no cambiará.</translation>
+    </message>
+    <message>
+        <source>Prediction</source>
+        <translation>Predicción</translation>
+    </message>
+    <message>
+        <source>Here are some things that could happen.</source>
+        <translation>Esto es lo que podría pasar.</translation>
+    </message>
+    <message>
+        <source>Click on the best prediction.</source>
+        <translation>Haz clic en la mejor predicción.</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionDialog</name>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Pregunta %1</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>ReadAloud</name>
+    <message>
+        <source>Reading aloud is not available on this computer.</source>
+        <translation>La lectura en voz alta no está disponible en este equipo.</translation>
+    </message>
+    <message>
+        <source>Reading aloud is on</source>
+        <translation>La lectura en voz alta está activada</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsGraph</name>
+    <message>
+        <source>Graph of rabbits counted each year</source>
+        <translation>Gráfica de los conejos contados cada año</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>%1 %2 (above the graph)</source>
+        <translation>%1 %2 (por encima de la gráfica)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (below the graph)</source>
+        <translation>%1 %2 (por debajo de la gráfica)</translation>
+    </message>
+    <message>
+        <source>No points</source>
+        <translation>Sin puntos</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenChain</name>
+    <message>
+        <source>Remember that each screen has a question on your worksheet. Have you answered the first one?</source>
+        <translation>Recuerda: cada pantalla tiene una pregunta en tu ficha. ¿Has contestado la primera?</translation>
+    </message>
+    <message>
+        <source>Make sure that you have written your prediction down.</source>
+        <translation>Comprueba que has apuntado tu predicción.</translation>
+    </message>
+    <message>
+        <source>Do you really want to leave Lapinar?</source>
+        <translation>¿Seguro que quieres salir de Lapinar?</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>the desktop&apos;s language</source>
+        <translation>el idioma del escritorio</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read; skipped.</source>
+        <translation>%1: no se puede leer; se omite.</translation>
+    </message>
+    <message>
+        <source>%1: Language=%2 is not a language the lesson speaks (%3); using %4.</source>
+        <translation>%1: Language=%2 no es un idioma de la lección (%3); se usa %4.</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3 is neither true nor false; using %4.</source>
+        <translation>%1: %2=%3 no es ni true ni false; se usa %4.</translation>
+    </message>
+    <message>
+        <source>%1: unknown setting %2 ignored; did you mean %3?</source>
+        <translation>%1: ajuste desconocido %2 ignorado; ¿quería decir %3?</translation>
+    </message>
+    <message>
+        <source>%1: unknown setting %2 ignored; the settings are %3.</source>
+        <translation>%1: ajuste desconocido %2 ignorado; los ajustes son %3.</translation>
+    </message>
+    <message>
+        <source>--language %1 is not a language the lesson speaks (%2); using %3.</source>
+        <translation>--language %1 no es un idioma de la lección (%2); se usa %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>You have now counted none of the rabbits that were on the island.</source>
+        <translation>Por ahora no has contado ninguno de los conejos que había en la isla.</translation>
+    </message>
+    <message>
+        <source>You have now counted only a few of the rabbits that were on the island.</source>
+        <translation>Has contado solo unos pocos de los conejos que había en la isla.</translation>
+    </message>
+    <message>
+        <source>You have now counted some of the rabbits that were on the island.</source>
+        <translation>Has contado una parte de los conejos que había en la isla.</translation>
+    </message>
+    <message>
+        <source>You have now counted nearly half of the rabbits that were on the island.</source>
+        <translation>Has contado casi la mitad de los conejos que había en la isla.</translation>
+    </message>
+    <message>
+        <source>You have now counted half of the rabbits that were on the island.</source>
+        <translation>Has contado la mitad de los conejos que había en la isla.</translation>
+    </message>
+    <message>
+        <source>You have now counted just over half of the rabbits that were on the island.</source>
+        <translation>Has contado algo más de la mitad de los conejos que había en la isla.</translation>
+    </message>
+    <message>
+        <source>You have now counted most of the rabbits that were on the island.</source>
+        <translation>Has contado la mayoría de los conejos que había en la isla.</translation>
+    </message>
+    <message>
+        <source>You have now counted nearly all of the rabbits that were on the island.</source>
+        <translation>Has contado casi todos los conejos que había en la isla.</translation>
+    </message>
+    <message>
+        <source>You have now counted all of the rabbits that were on the island.</source>
+        <translation>Has contado todos los conejos que había en la isla.</translation>
+    </message>
+    <message>
+        <source>You have now counted a few more than the rabbits that were on the island.</source>
+        <translation>Has contado unos cuantos conejos más de los que había en la isla.</translation>
+    </message>
+    <message>
+        <source>You have now counted  the rabbits that were on the island.</source>
+        <translation>Has contado  los conejos que había en la isla.</translation>
+    </message>
+    <message>
+        <source>You have now counted a lot more than the rabbits that were on the island.</source>
+        <translation>Has contado muchos más conejos de los que había en la isla.</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Lapinar worksheet</source>
+        <translation>Ficha de Lapinar</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>Foxes</source>
+        <translation>Zorros</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>no se pudo crear el PDF</translation>
+    </message>
+</context>
+<context>
+    <name>YearButtons</name>
+    <message>
+        <source>Next year</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>Anterior</translation>
+    </message>
+</context>
+<context>
+    <name>YesNoPanel</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+</TS>
