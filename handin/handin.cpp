@@ -54,7 +54,11 @@ bool writeAll(int fd, const QByteArray &text)
 // it could not, or nothing. Runs on the hand-in's own thread.
 QString writeAtomically(const QString &folder, const QString &name, const QByteArray &text)
 {
-    const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // One hand-in at a time: two would share the temporary file.
+    static std::mutex oneAtATime;
+    const std::lock_guard lock(oneAtATime);
+    // O_PATH: a class folder pupils may write in but not list (mode 1733) cannot be opened for reading.
+    const int dir = ::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0)
         return reason(errno);
     const QByteArray target = QFile::encodeName(name);
@@ -63,10 +67,15 @@ QString writeAtomically(const QString &folder, const QString &name, const QByteA
         ::close(dir);
         return HandIn::tr("%1 belongs to someone else").arg(name);
     }
-    QByteArray temporary;
+    // One temporary name per pupil, so that a hand-in cut short (the machine switched off) leaves no
+    // more than one stray file; another's file of that name is left alone for a name of chance.
+    QByteArray temporary = '.' + target + ".part";
+    if (::fstatat(dir, temporary.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && old.st_uid == ::getuid())
+        ::unlinkat(dir, temporary.constData(), 0);
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 10; ++attempt) {
-        temporary = '.' + target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 16);
+        if (attempt > 0)
+            temporary = '.' + target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 16);
         fd = ::openat(dir, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd < 0 && errno != EEXIST)
             break;
@@ -83,10 +92,13 @@ QString writeAtomically(const QString &folder, const QString &name, const QByteA
         error = errno;
     if (!error && ::renameat(dir, temporary.constData(), dir, target.constData()) != 0)
         error = errno;
-    if (error)
+    if (error) {
         ::unlinkat(dir, temporary.constData(), 0);
-    else
-        ::fsync(dir);
+    } else if (const int listing = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC); listing >= 0) {
+        // The rename itself on the disk, where the folder can be read.
+        ::fsync(listing);
+        ::close(listing);
+    }
     ::close(dir);
     return error ? reason(error) : QString();
 }
