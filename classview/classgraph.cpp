@@ -65,7 +65,15 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
     bottom = std::floor(bottom / step) * step;
 
     const double left = area.left() + metrics.horizontalAdvance(QString::number(-top)) + 2 * unit + line * 0.5;
-    const QRectF plot(left, area.top() + line * 0.5, area.right() - left - line * 0.5, area.height() - line * 3.5);
+    // The key takes a second line where the graph is too narrow for it on one.
+    const QStringList keyWords{tr("each pupil"), tr("class median"), tr("middle half"), tr("whole range"),
+                               tr("rabbits really there")};
+    double keyWidth = 0;
+    for (const QString &words : keyWords)
+        keyWidth += line * 3.0 + metrics.horizontalAdvance(words);
+    const int keyLines = keyWidth > area.right() - left ? 2 : 1;
+    const QRectF plot(left, area.top() + line * 0.5, area.right() - left - line * 0.5,
+                      area.height() - line * (2.5 + keyLines));
     const auto x = [&](int year) { return plot.left() + plot.width() * year / (HandInCsv::Years - 1); };
     const auto y = [&](double value) { return plot.bottom() - plot.height() * (value - bottom) / (top - bottom); };
 
@@ -133,21 +141,21 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
     painter.drawRect(plot);
 
     // The key, below the years.
-    const double keyTop = plot.bottom() + line * 2.3;
+    double keyTop = plot.bottom() + line * 2.3;
     const QList<std::pair<QString, std::function<void(const QRectF &)>>> keys{
-        {tr("each pupil"),
+        {keyWords[0],
          [&](const QRectF &r) {
              painter.setPen(QPen(QColor(0x30, 0x30, 0x40, 140), unit));
              painter.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
          }},
-        {tr("class median"),
+        {keyWords[1],
          [&](const QRectF &r) {
              painter.setPen(QPen(Ink, 3 * unit));
              painter.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
          }},
-        {tr("middle half"), [&](const QRectF &r) { painter.fillRect(r, MiddleHalf); }},
-        {tr("whole range"), [&](const QRectF &r) { painter.fillRect(r, Range); }},
-        {tr("rabbits really there"),
+        {keyWords[2], [&](const QRectF &r) { painter.fillRect(r, MiddleHalf); }},
+        {keyWords[3], [&](const QRectF &r) { painter.fillRect(r, Range); }},
+        {keyWords[4],
          [&](const QRectF &r) {
              painter.setPen(truth);
              painter.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
@@ -155,6 +163,10 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
     };
     double keyLeft = plot.left();
     for (const auto &[words, sign] : keys) {
+        if (keyLeft + line * 2.0 + metrics.horizontalAdvance(words) > area.right() && keyLeft > plot.left()) {
+            keyLeft = plot.left();
+            keyTop += line * 1.1;
+        }
         sign(QRectF(keyLeft, keyTop + line * 0.2, line * 1.6, line * 0.6));
         painter.setPen(Words);
         const double width = metrics.horizontalAdvance(words);

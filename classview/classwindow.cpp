@@ -12,7 +12,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableView>
 
 // The pupils by years, for the window's table.
@@ -96,6 +98,7 @@ ClassWindow::ClassWindow(const QString &folder) : m_folder(folder)
     m_tableView->setModel(m_table);
     m_tableView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_tableView->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_tableView->setAccessibleName(ClassText::tableName());
     m_graph = new ClassGraphView(split);
     m_graph->setAccessibleName(ClassText::graphName());
@@ -110,8 +113,16 @@ ClassWindow::ClassWindow(const QString &folder) : m_folder(folder)
     m_settle.setInterval(400);
     connect(&m_settle, &QTimer::timeout, this, &ClassWindow::reread);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle, qOverload<>(&QTimer::start));
-    resize(980, 640);
     reread();
+    // The whole table beside a graph of much the same width, within the display.
+    const int tableWidth = m_tableView->verticalHeader()->sizeHint().width() +
+                           m_tableView->horizontalHeader()->length() + m_tableView->frameWidth() * 2 +
+                           style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    QSize size(tableWidth * 2 + 40, 700);
+    if (const QScreen *display = screen())
+        size = size.boundedTo(display->availableGeometry().size());
+    resize(size);
+    split->setSizes({tableWidth, size.width() - tableWidth});
 }
 
 // The table and graph outlive this window's own members while QWidget takes them down: they let go
