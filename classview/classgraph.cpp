@@ -65,13 +65,18 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
     bottom = std::floor(bottom / step) * step;
 
     const double left = area.left() + metrics.horizontalAdvance(QString::number(-top)) + 2 * unit + line * 0.5;
-    // The key takes a second line where the graph is too narrow for it on one.
+    // The key takes more lines where the graph is too narrow for it on one.
     const QStringList keyWords{tr("each pupil"), tr("class median"), tr("middle half"), tr("whole range"),
                                tr("rabbits really there")};
-    double keyWidth = 0;
-    for (const QString &words : keyWords)
-        keyWidth += line * 3.0 + metrics.horizontalAdvance(words);
-    const int keyLines = keyWidth > area.right() - left ? 2 : 1;
+    int keyLines = 1;
+    for (double at = left; const QString &words : keyWords) {
+        const double width = metrics.horizontalAdvance(words);
+        if (at + line * 2.0 + width > area.right() && at > left) {
+            ++keyLines;
+            at = left;
+        }
+        at += line * 3.0 + width;
+    }
     const QRectF plot(left, area.top() + line * 0.5, area.right() - left - line * 0.5,
                       area.height() - line * (2.5 + keyLines));
     const auto x = [&](int year) { return plot.left() + plot.width() * year / (HandInCsv::Years - 1); };
