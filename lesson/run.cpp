@@ -166,8 +166,16 @@ int classResults(int argc, char *argv[])
     const Options options;
     describe(early, options);
     early.parse(arguments(argc, argv));
-    if (!early.isSet(options.classFolder))
-        return -1;
+    if (!early.isSet(options.classFolder)) {
+        if (!early.isSet(options.classCsv) && !early.isSet(options.classReport))
+            return -1;
+        // A teacher's slip: the lesson does not start in place of the file asked for.
+        QCoreApplication core(argc, argv);
+        settingsFor(early);
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     qPrintable(QCoreApplication::translate("Options", "--csv and --report need --class <folder>.")));
+        return 2;
+    }
     const bool window = !early.isSet(options.classCsv) && !early.isSet(options.classReport);
     if (!window)
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -601,6 +601,10 @@
         <source>With --class: write the class&apos;s report to &lt;file&gt; (PDF, A4) and exit without opening a window.</source>
         <translation>Avec --class : écrire le compte rendu de la classe dans &lt;fichier&gt; (PDF, A4) et quitter sans ouvrir de fenêtre.</translation>
     </message>
+    <message>
+        <source>--csv and --report need --class &lt;folder&gt;.</source>
+        <translation>--csv et --report demandent --class &lt;dossier&gt;.</translation>
+    </message>
 </context>
 <context>
     <name>Prediction</name>
