@@ -181,7 +181,7 @@ std::optional<HandInCsv::HandIn> parse(const QByteArray &bytes, QString *fault)
         return std::nullopt;
     }
     if (lines.size() != HandInCsv::Years + 1) {
-        *fault = Words::tr("%1 rows of years instead of %2").arg(lines.size() - 1).arg(HandInCsv::Years);
+        *fault = Words::tr("rows of years: %1, not %2").arg(lines.size() - 1).arg(HandInCsv::Years);
         return std::nullopt;
     }
     const qsizetype language = header->indexOf(QStringLiteral("language"));

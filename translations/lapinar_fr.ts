@@ -39,10 +39,6 @@
         <translation>la première ligne n&apos;est pas pupil,year,rabbits</translation>
     </message>
     <message>
-        <source>%1 rows of years instead of %2</source>
-        <translation>%1 lignes d&apos;années au lieu de %2</translation>
-    </message>
-    <message>
         <source>row %1 does not match the header</source>
         <translation>la ligne %1 ne correspond pas à l&apos;en-tête</translation>
     </message>
@@ -53,6 +49,10 @@
     <message>
         <source>an earlier hand-in of %1, who handed in again</source>
         <translation>un rendu plus ancien de %1, qui a rendu à nouveau</translation>
+    </message>
+    <message>
+        <source>rows of years: %1, not %2</source>
+        <translation>lignes d&apos;années : %1, et non %2</translation>
     </message>
 </context>
 <context>
