@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run.h"
 
+#include "classcommand.h"
+#include "handin.h"
 #include "keptlesson.h"
 #include "keptpictures.h"
 #include "language.h"
@@ -45,6 +47,21 @@ struct Options {
         QStringLiteral("new-lesson"),
         QCoreApplication::translate("Options", "Start a fresh lesson without offering the work kept from the last "
                                                "one, which is kept aside as the previous work.")};
+    QCommandLineOption classFolder{
+        QStringLiteral("class"),
+        QCoreApplication::translate("Options",
+                                    "Show the results handed in to the class <folder> instead of the lesson."),
+        QCoreApplication::translate("Options", "folder")};
+    QCommandLineOption classCsv{
+        QStringLiteral("csv"),
+        QCoreApplication::translate("Options", "With --class: write every pupil's results to <file> as one CSV and "
+                                               "exit without opening a window."),
+        QCoreApplication::translate("Options", "file")};
+    QCommandLineOption classReport{
+        QStringLiteral("report"),
+        QCoreApplication::translate("Options", "With --class: write the class's report to <file> (PDF, A4) and exit "
+                                               "without opening a window."),
+        QCoreApplication::translate("Options", "file")};
 };
 
 // Made after the translations are in place, so that the help speaks the pupil's language.
@@ -59,6 +76,9 @@ void describe(QCommandLineParser &parser, const Options &options)
     parser.addOption(options.readAloud);
     parser.addOption(options.worksheet);
     parser.addOption(options.newLesson);
+    parser.addOption(options.classFolder);
+    parser.addOption(options.classCsv);
+    parser.addOption(options.classReport);
 }
 
 // Qt's own lines of the help that Qt's translations lack; the lesson's translations carry them.
@@ -138,6 +158,42 @@ int writeWorksheet(int argc, char *argv[])
     return 0;
 }
 
+// --class shows or writes a class's hand-ins instead of the lesson; --csv and --report need no
+// display. Returns -1 when it was not asked for.
+int classResults(int argc, char *argv[])
+{
+    QCommandLineParser early;
+    const Options options;
+    describe(early, options);
+    early.parse(arguments(argc, argv));
+    if (!early.isSet(options.classFolder)) {
+        if (!early.isSet(options.classCsv) && !early.isSet(options.classReport))
+            return -1;
+        // A teacher's slip: the lesson does not start in place of the file asked for.
+        QCoreApplication core(argc, argv);
+        settingsFor(early);
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     qPrintable(QCoreApplication::translate("Options", "--csv and --report need --class <folder>.")));
+        return 2;
+    }
+    const bool window = !early.isSet(options.classCsv) && !early.isSet(options.classReport);
+    if (!window)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    settingsFor(early);
+    QCommandLineParser parser;
+    describe(parser, options);
+    parser.process(app);
+    QApplication::setFont(Twips::font(Twips::Face::MSSansSerif, 9.75));
+    const QString folder = parser.value(options.classFolder);
+    int status = 0;
+    if (parser.isSet(options.classCsv))
+        status = ClassCommand::writeCsv(folder, parser.value(options.classCsv));
+    if (parser.isSet(options.classReport) && status == 0)
+        status = ClassCommand::writeReport(folder, parser.value(options.classReport));
+    return window ? ClassCommand::showWindow(folder) : status;
+}
+
 // Does a piece of work once the window has painted its first frame, so that it does not delay it.
 class AfterFirstPaint : public QObject {
 public:
@@ -168,6 +224,8 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
         return answered;
     if (const int written = writeWorksheet(argc, argv); written >= 0)
         return written;
+    if (const int shown = classResults(argc, argv); shown >= 0)
+        return shown;
 
     // Starting the font system (fontconfig reading its configuration and its list of fonts) is most
     // of what any window showing a word costs to start. It needs nothing of Qt, so it runs on a thread
@@ -217,6 +275,9 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
         kept.emplace(lesson);
         kept->endOnTermination();
     }
+    std::optional<HandIn> handIn;
+    if (!settings.handInFolder.isEmpty())
+        handIn.emplace(lesson, settings.handInFolder, Language::choose(settings.language));
     lesson.chain.start();
     if (kept)
         kept->begin(parser.isSet(QStringLiteral("new-lesson")));

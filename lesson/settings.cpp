@@ -13,7 +13,7 @@
 namespace {
 
 const QStringList Keys{QStringLiteral("Language"), QStringLiteral("FullScreen"), QStringLiteral("KeepWork"),
-                       QStringLiteral("ReadAloud")};
+                       QStringLiteral("ReadAloud"), QStringLiteral("HandInFolder")};
 
 // "true" and "false", and the other ways a technician may write them.
 std::optional<bool> flag(const QString &text)
@@ -109,6 +109,8 @@ Settings Settings::read(const QStringList &files, const CommandLine &commandLine
                                   languageInUse(settings.language)));
                 else
                     settings.language = code;
+            } else if (key == QLatin1String("HandInFolder")) {
+                settings.handInFolder = value.trimmed();
             } else if (bool *setting = key == QLatin1String("FullScreen")  ? &settings.fullScreen
                                        : key == QLatin1String("KeepWork")  ? &settings.keepWork
                                        : key == QLatin1String("ReadAloud") ? &settings.readAloud

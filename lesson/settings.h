@@ -20,6 +20,9 @@ public:
     // False: the pupil's work is never written and never offered at the next start.
     bool keepWork = true;
     bool readAloud = false;
+    // The class folder the pupil's results are handed in to, as written ("~" and $NAME unexpanded);
+    // empty: nothing is handed in.
+    QString handInFolder;
 
     // What the command line says; an option given overrides the files, one left out does not.
     struct CommandLine {

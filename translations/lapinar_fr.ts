@@ -9,6 +9,139 @@
     </message>
 </context>
 <context>
+    <name>ClassFolder</name>
+    <message>
+        <source>more than %1 files in the class folder; not read</source>
+        <translation>plus de %1 fichiers dans le dossier de la classe ; non lu</translation>
+    </message>
+    <message>
+        <source>a link, not a file; not followed</source>
+        <translation>un lien, pas un fichier ; non suivi</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>larger than a hand-in can be (%1 bytes)</source>
+        <translation>plus gros qu&apos;un rendu ne peut l&apos;être (%1 octets)</translation>
+    </message>
+    <message>
+        <source>larger than a hand-in can be</source>
+        <translation>plus gros qu&apos;un rendu ne peut l&apos;être</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>the first line is not pupil,year,rabbits</source>
+        <translation>la première ligne n&apos;est pas pupil,year,rabbits</translation>
+    </message>
+    <message>
+        <source>row %1 does not match the header</source>
+        <translation>la ligne %1 ne correspond pas à l&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>row %1 is not a year of the same pupil&apos;s counts</source>
+        <translation>la ligne %1 n&apos;est pas une année des comptages du même élève</translation>
+    </message>
+    <message>
+        <source>an earlier hand-in of %1, who handed in again</source>
+        <translation>un rendu plus ancien de %1, qui a rendu à nouveau</translation>
+    </message>
+    <message>
+        <source>rows of years: %1, not %2</source>
+        <translation>lignes d&apos;années : %1, et non %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClassGraph</name>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>each pupil</source>
+        <translation>chaque élève</translation>
+    </message>
+    <message>
+        <source>class median</source>
+        <translation>médiane de la classe</translation>
+    </message>
+    <message>
+        <source>middle half</source>
+        <translation>moitié centrale</translation>
+    </message>
+    <message>
+        <source>whole range</source>
+        <translation>étendue</translation>
+    </message>
+    <message>
+        <source>rabbits really there</source>
+        <translation>lapins réellement présents</translation>
+    </message>
+</context>
+<context>
+    <name>ClassView</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Pupils not shown here: %1 (the merged CSV has every pupil).</source>
+        <translation>Élèves non montrés ici : %1 (le CSV fusionné a tous les élèves).</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>le PDF n&apos;a pas pu être commencé</translation>
+    </message>
+    <message>
+        <source>Lapinar: the class&apos;s results</source>
+        <translation>Lapinar : les résultats de la classe</translation>
+    </message>
+    <message>
+        <source>Year %1</source>
+        <translation>Année %1</translation>
+    </message>
+    <message>
+        <source>Rabbits counted by each pupil, year by year</source>
+        <translation>Lapins comptés par chaque élève, année par année</translation>
+    </message>
+    <message>
+        <source>Graph of the class&apos;s counts against the rabbits really on the island</source>
+        <translation>Graphique des comptages de la classe face aux lapins réellement sur l&apos;île</translation>
+    </message>
+    <message>
+        <source>The folder is read again whenever it changes, and on F5.</source>
+        <translation>Le dossier est relu dès qu&apos;il change, et avec F5.</translation>
+    </message>
+    <message>
+        <source>The class folder cannot be read: %1</source>
+        <translation>Le dossier de la classe ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>Pupils who handed in: %1</source>
+        <translation>Élèves qui ont rendu leurs résultats : %1</translation>
+    </message>
+    <message>
+        <source>files left out: %1</source>
+        <translation>fichiers laissés de côté : %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>cannot read the class folder %1: %2</source>
+        <translation>impossible de lire le dossier de la classe %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1/%2: %3; left out</source>
+        <translation>%1/%2 : %3 ; laissé de côté</translation>
+    </message>
+</context>
+<context>
     <name>Conclusion</name>
     <message>
         <source>A rabbit&apos;s head</source>
@@ -165,6 +298,25 @@
     <message>
         <source>Graph copied.</source>
         <translation>Graphique copié.</translation>
+    </message>
+</context>
+<context>
+    <name>HandIn</name>
+    <message>
+        <source>%1 belongs to someone else</source>
+        <translation>%1 appartient à quelqu&apos;un d&apos;autre</translation>
+    </message>
+    <message>
+        <source>the folder does not answer</source>
+        <translation>le dossier ne répond pas</translation>
+    </message>
+    <message>
+        <source>cannot hand in the results to %1: %2</source>
+        <translation>impossible de rendre les résultats dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Your results could not be handed in. Tell your teacher.</source>
+        <translation>Tes résultats n&apos;ont pas pu être rendus. Préviens ton professeur.</translation>
     </message>
 </context>
 <context>
@@ -432,6 +584,26 @@
     <message>
         <source>Start a fresh lesson without offering the work kept from the last one, which is kept aside as the previous work.</source>
         <translation>Commencer une nouvelle leçon sans proposer le travail gardé de la dernière, qui est mis de côté comme travail précédent.</translation>
+    </message>
+    <message>
+        <source>Show the results handed in to the class &lt;folder&gt; instead of the lesson.</source>
+        <translation>Montrer les résultats rendus dans le &lt;dossier&gt; de la classe au lieu de la leçon.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>dossier</translation>
+    </message>
+    <message>
+        <source>With --class: write every pupil&apos;s results to &lt;file&gt; as one CSV and exit without opening a window.</source>
+        <translation>Avec --class : écrire les résultats de tous les élèves dans &lt;fichier&gt; en un seul CSV et quitter sans ouvrir de fenêtre.</translation>
+    </message>
+    <message>
+        <source>With --class: write the class&apos;s report to &lt;file&gt; (PDF, A4) and exit without opening a window.</source>
+        <translation>Avec --class : écrire le compte rendu de la classe dans &lt;fichier&gt; (PDF, A4) et quitter sans ouvrir de fenêtre.</translation>
+    </message>
+    <message>
+        <source>--csv and --report need --class &lt;folder&gt;.</source>
+        <translation>--csv et --report demandent --class &lt;dossier&gt;.</translation>
     </message>
 </context>
 <context>

@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=${LUPDATE:-$( (qtpaths6 --query QT_HOST_BINS 2>/dev/null || echo /usr/lib/qt6/bin) | head -1)/lupdate}
-sources=(accessibility app board information experiment predator results kept lesson)
+sources=(accessibility app board information experiment predator results kept classresults handin classview lesson)
 # No source locations: the files then change only when the texts do.
 options=(-extensions cpp,h -locations none -no-ui-lines -no-obsolete -silent)
 
