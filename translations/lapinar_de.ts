@@ -9,6 +9,139 @@
     </message>
 </context>
 <context>
+    <name>ClassFolder</name>
+    <message>
+        <source>more than %1 files in the class folder; not read</source>
+        <translation>mehr als %1 Dateien im Klassenordner; nicht gelesen</translation>
+    </message>
+    <message>
+        <source>a link, not a file; not followed</source>
+        <translation>ein Verweis, keine Datei; nicht gefolgt</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>larger than a hand-in can be (%1 bytes)</source>
+        <translation>größer als eine Abgabe sein kann (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>larger than a hand-in can be</source>
+        <translation>größer als eine Abgabe sein kann</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>the first line is not pupil,year,rabbits</source>
+        <translation>die erste Zeile ist nicht pupil,year,rabbits</translation>
+    </message>
+    <message>
+        <source>rows of years: %1, not %2</source>
+        <translation>Zeilen mit Jahren: %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>row %1 does not match the header</source>
+        <translation>Zeile %1 passt nicht zur Kopfzeile</translation>
+    </message>
+    <message>
+        <source>row %1 is not a year of the same pupil&apos;s counts</source>
+        <translation>Zeile %1 ist kein Jahr derselben Schülerin oder desselben Schülers</translation>
+    </message>
+    <message>
+        <source>an earlier hand-in of %1, who handed in again</source>
+        <translation>eine frühere Abgabe von %1, erneut abgegeben</translation>
+    </message>
+</context>
+<context>
+    <name>ClassGraph</name>
+    <message>
+        <source>each pupil</source>
+        <translation>jede Schülerin, jeder Schüler</translation>
+    </message>
+    <message>
+        <source>class median</source>
+        <translation>Median der Klasse</translation>
+    </message>
+    <message>
+        <source>middle half</source>
+        <translation>mittlere Hälfte</translation>
+    </message>
+    <message>
+        <source>whole range</source>
+        <translation>ganze Spannweite</translation>
+    </message>
+    <message>
+        <source>rabbits really there</source>
+        <translation>Kaninchen, die wirklich da sind</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+</context>
+<context>
+    <name>ClassView</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Pupils not shown here: %1 (the merged CSV has every pupil).</source>
+        <translation>Hier nicht gezeigt: %1 Schülerinnen und Schüler (die zusammengeführte CSV-Datei enthält alle).</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>das PDF konnte nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>Lapinar: the class&apos;s results</source>
+        <translation>Lapinar: die Ergebnisse der Klasse</translation>
+    </message>
+    <message>
+        <source>Year %1</source>
+        <translation>Jahr %1</translation>
+    </message>
+    <message>
+        <source>Rabbits counted by each pupil, year by year</source>
+        <translation>Gezählte Kaninchen jeder Schülerin und jedes Schülers, Jahr für Jahr</translation>
+    </message>
+    <message>
+        <source>Graph of the class&apos;s counts against the rabbits really on the island</source>
+        <translation>Diagramm der Zählungen der Klasse und der Kaninchen, die wirklich auf der Insel sind</translation>
+    </message>
+    <message>
+        <source>The folder is read again whenever it changes, and on F5.</source>
+        <translation>Der Ordner wird bei jeder Änderung und mit F5 neu gelesen.</translation>
+    </message>
+    <message>
+        <source>The class folder cannot be read: %1</source>
+        <translation>Der Klassenordner kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Pupils who handed in: %1</source>
+        <translation>Abgaben: %1</translation>
+    </message>
+    <message>
+        <source>files left out: %1</source>
+        <translation>ausgelassene Dateien: %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>cannot read the class folder %1: %2</source>
+        <translation>der Klassenordner %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1/%2: %3; left out</source>
+        <translation>%1/%2: %3; ausgelassen</translation>
+    </message>
+</context>
+<context>
     <name>Conclusion</name>
     <message>
         <source>Conclusion</source>
@@ -165,6 +298,25 @@
     <message>
         <source>Plot points</source>
         <translation>Nur Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>HandIn</name>
+    <message>
+        <source>%1 belongs to someone else</source>
+        <translation>%1 gehört jemand anderem</translation>
+    </message>
+    <message>
+        <source>the folder does not answer</source>
+        <translation>der Ordner antwortet nicht</translation>
+    </message>
+    <message>
+        <source>cannot hand in the results to %1: %2</source>
+        <translation>die Ergebnisse können nicht in %1 abgegeben werden: %2</translation>
+    </message>
+    <message>
+        <source>Your results could not be handed in. Tell your teacher.</source>
+        <translation>Deine Ergebnisse konnten nicht abgegeben werden. Sag es deiner Lehrkraft.</translation>
     </message>
 </context>
 <context>
@@ -432,6 +584,26 @@
     <message>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Show the results handed in to the class &lt;folder&gt; instead of the lesson.</source>
+        <translation>Die im Klassenordner &lt;Ordner&gt; abgegebenen Ergebnisse statt der Lektion zeigen.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>With --class: write every pupil&apos;s results to &lt;file&gt; as one CSV and exit without opening a window.</source>
+        <translation>Mit --class: die Ergebnisse aller Schülerinnen und Schüler als eine CSV-Datei in &lt;Datei&gt; schreiben und beenden, ohne ein Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>With --class: write the class&apos;s report to &lt;file&gt; (PDF, A4) and exit without opening a window.</source>
+        <translation>Mit --class: den Bericht der Klasse in &lt;Datei&gt; schreiben (PDF, A4) und beenden, ohne ein Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>--csv and --report need --class &lt;folder&gt;.</source>
+        <translation>--csv und --report brauchen --class &lt;Ordner&gt;.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,139 @@
     </message>
 </context>
 <context>
+    <name>ClassFolder</name>
+    <message>
+        <source>more than %1 files in the class folder; not read</source>
+        <translation>más de %1 archivos en la carpeta de la clase; no se ha leído</translation>
+    </message>
+    <message>
+        <source>a link, not a file; not followed</source>
+        <translation>un enlace, no un archivo; no se ha seguido</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>larger than a hand-in can be (%1 bytes)</source>
+        <translation>más grande de lo que puede ser una entrega (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>larger than a hand-in can be</source>
+        <translation>más grande de lo que puede ser una entrega</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text</source>
+        <translation>no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>the first line is not pupil,year,rabbits</source>
+        <translation>la primera línea no es pupil,year,rabbits</translation>
+    </message>
+    <message>
+        <source>rows of years: %1, not %2</source>
+        <translation>filas de años: %1, no %2</translation>
+    </message>
+    <message>
+        <source>row %1 does not match the header</source>
+        <translation>la fila %1 no coincide con la cabecera</translation>
+    </message>
+    <message>
+        <source>row %1 is not a year of the same pupil&apos;s counts</source>
+        <translation>la fila %1 no es un año de los recuentos del mismo alumno</translation>
+    </message>
+    <message>
+        <source>an earlier hand-in of %1, who handed in again</source>
+        <translation>una entrega anterior de %1, que ha vuelto a entregar</translation>
+    </message>
+</context>
+<context>
+    <name>ClassGraph</name>
+    <message>
+        <source>each pupil</source>
+        <translation>cada alumno</translation>
+    </message>
+    <message>
+        <source>class median</source>
+        <translation>mediana de la clase</translation>
+    </message>
+    <message>
+        <source>middle half</source>
+        <translation>mitad central</translation>
+    </message>
+    <message>
+        <source>whole range</source>
+        <translation>rango completo</translation>
+    </message>
+    <message>
+        <source>rabbits really there</source>
+        <translation>conejos que hay de verdad</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+</context>
+<context>
+    <name>ClassView</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Pupils not shown here: %1 (the merged CSV has every pupil).</source>
+        <translation>Alumnos que no se muestran aquí: %1 (el CSV combinado tiene a todos).</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>no se ha podido empezar el PDF</translation>
+    </message>
+    <message>
+        <source>Lapinar: the class&apos;s results</source>
+        <translation>Lapinar: los resultados de la clase</translation>
+    </message>
+    <message>
+        <source>Year %1</source>
+        <translation>Año %1</translation>
+    </message>
+    <message>
+        <source>Rabbits counted by each pupil, year by year</source>
+        <translation>Conejos contados por cada alumno, año por año</translation>
+    </message>
+    <message>
+        <source>Graph of the class&apos;s counts against the rabbits really on the island</source>
+        <translation>Gráfica de los recuentos de la clase frente a los conejos que hay de verdad en la isla</translation>
+    </message>
+    <message>
+        <source>The folder is read again whenever it changes, and on F5.</source>
+        <translation>La carpeta se vuelve a leer cada vez que cambia, y con F5.</translation>
+    </message>
+    <message>
+        <source>The class folder cannot be read: %1</source>
+        <translation>No se puede leer la carpeta de la clase: %1</translation>
+    </message>
+    <message>
+        <source>Pupils who handed in: %1</source>
+        <translation>Alumnos que han entregado: %1</translation>
+    </message>
+    <message>
+        <source>files left out: %1</source>
+        <translation>archivos descartados: %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>cannot read the class folder %1: %2</source>
+        <translation>no se puede leer la carpeta de la clase %1: %2</translation>
+    </message>
+    <message>
+        <source>%1/%2: %3; left out</source>
+        <translation>%1/%2: %3; descartado</translation>
+    </message>
+</context>
+<context>
     <name>Conclusion</name>
     <message>
         <source>Conclusion</source>
@@ -165,6 +298,25 @@
     <message>
         <source>Plot points</source>
         <translation>Separar puntos</translation>
+    </message>
+</context>
+<context>
+    <name>HandIn</name>
+    <message>
+        <source>%1 belongs to someone else</source>
+        <translation>%1 es de otra persona</translation>
+    </message>
+    <message>
+        <source>the folder does not answer</source>
+        <translation>la carpeta no responde</translation>
+    </message>
+    <message>
+        <source>cannot hand in the results to %1: %2</source>
+        <translation>no se pueden entregar los resultados en %1: %2</translation>
+    </message>
+    <message>
+        <source>Your results could not be handed in. Tell your teacher.</source>
+        <translation>No se han podido entregar tus resultados. Díselo a tu profesor.</translation>
     </message>
 </context>
 <context>
@@ -432,6 +584,26 @@
     <message>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Show the results handed in to the class &lt;folder&gt; instead of the lesson.</source>
+        <translation>Mostrar los resultados entregados en la &lt;carpeta&gt; de la clase en lugar de la lección.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>carpeta</translation>
+    </message>
+    <message>
+        <source>With --class: write every pupil&apos;s results to &lt;file&gt; as one CSV and exit without opening a window.</source>
+        <translation>Con --class: escribir los resultados de todos los alumnos en &lt;archivo&gt; como un solo CSV y salir sin abrir ninguna ventana.</translation>
+    </message>
+    <message>
+        <source>With --class: write the class&apos;s report to &lt;file&gt; (PDF, A4) and exit without opening a window.</source>
+        <translation>Con --class: escribir el informe de la clase en &lt;archivo&gt; (PDF, A4) y salir sin abrir ninguna ventana.</translation>
+    </message>
+    <message>
+        <source>--csv and --report need --class &lt;folder&gt;.</source>
+        <translation>--csv y --report necesitan --class &lt;carpeta&gt;.</translation>
     </message>
 </context>
 <context>
