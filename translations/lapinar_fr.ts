@@ -304,6 +304,10 @@
         <source>Carry on where you stopped?</source>
         <translation>Reprendre là où tu en étais&#xa0;?</translation>
     </message>
+    <message>
+        <source>This lesson is already open in another window.</source>
+        <translation>Cette leçon est déjà ouverte dans une autre fenêtre.</translation>
+    </message>
 </context>
 <context>
     <name>LAPINAR1</name>
@@ -432,6 +436,14 @@
     <message>
         <source>Start a fresh lesson without offering the work kept from the last one, which is kept aside as the previous work.</source>
         <translation>Commencer une nouvelle leçon sans proposer le travail gardé de la dernière, qui est mis de côté comme travail précédent.</translation>
+    </message>
+    <message>
+        <source>Start in a window, whatever a settings file says.</source>
+        <translation>Démarrer dans une fenêtre, quoi que dise un fichier de réglages.</translation>
+    </message>
+    <message>
+        <source>Start with reading aloud off, whatever a settings file says.</source>
+        <translation>Démarrer avec la lecture à voix haute désactivée, quoi que dise un fichier de réglages.</translation>
     </message>
 </context>
 <context>
