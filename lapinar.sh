@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Lapinar's everyday commands, each doing all of its own set-up on Debian 12 or Ubuntu:
 #   ./lapinar.sh start [options]   install what is missing, build the lesson alone, start it
+#   ./lapinar.sh build             install what is missing, build what `start` starts, without starting it
 #   ./lapinar.sh test              install what is missing, build, run every test
 #   ./lapinar.sh package           install what is missing, build, make the Debian package
 set -euo pipefail
@@ -39,23 +40,48 @@ build() { # build-folder extra-cmake-arguments...
     cmake --build "$dir" --parallel
 }
 
+# Configure the everyday build folder only once: from then on Ninja re-runs CMake by itself when a
+# CMakeLists.txt changes. ccache is used when it is there, so that a rebuild after a fresh clone is quicker.
+configure_once() {
+    [ -f build/build.ninja ] && return 0
+    local launcher=()
+    if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+}
+
+# What the lesson loads at run time: the program and the read-aloud voice beside it. Not the tests,
+# benchmarks or icons, so the lesson starts sooner.
+build_lesson() {
+    install_missing "${packages[@]}"
+    configure_once
+    cmake --build build --parallel --target lapinar lapinar_speech
+}
+
 case "${1:-}" in
 start)
     shift
-    install_missing "${packages[@]}"
-    # Configure only once: from then on Ninja re-runs CMake by itself when a CMakeLists.txt changes.
-    # Only the program is built, not the tests, benchmarks or icons, so the lesson starts sooner.
-    [ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build --parallel --target lapinar
+    build_lesson
     exec build/lapinar "$@"
+    ;;
+build)
+    build_lesson
     ;;
 package)
     install_missing "${packages[@]}" "${package_packages[@]}"
-    [ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    # What the package takes (program, icons, manual page, worksheets), not the tests.
+    configure_once
+    # What the package takes (program, read-aloud voice, icons, manual page, worksheets), not the
+    # tests: CPack builds nothing itself before it installs.
     cmake --build build --parallel --target lapinar_installable
-    deb=$(cd build && cpack -G DEB | sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p')
-    [ -n "$deb" ] || { echo "cpack made no package"; exit 1; }
+    log=$(mktemp)
+    trap 'rm -f "$log"' EXIT
+    status=0
+    (cd build && cpack -G DEB) >"$log" 2>&1 || status=$?
+    deb=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' "$log")
+    if [ "$status" -ne 0 ] || [ -z "$deb" ]; then
+        cat "$log" >&2
+        echo "lapinar.sh: cpack made no package (exit status $status); its output is above" >&2
+        exit $((status == 0 ? 1 : status))
+    fi
     echo "$deb"
     ;;
 test)
@@ -77,7 +103,7 @@ test)
     ctest --output-on-failure --parallel 2
     ;;
 *)
-    sed -n '3,6p' "$0"
+    sed -n '3,7p' "$0"
     exit 2
     ;;
 esac

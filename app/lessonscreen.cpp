@@ -109,6 +109,13 @@ void LessonScreen::announcePage()
     Accessibility::announce(this, said.isEmpty() ? screenName() : tr("%1. %2").arg(screenName(), said));
 }
 
+void LessonScreen::turnPage()
+{
+    announcePage();
+    const QString said = instructions();
+    emit saying(said.isEmpty() ? screenName() : tr("%1. %2").arg(screenName(), said));
+}
+
 void LessonScreen::updateSpokenPage()
 {
     const QString name = screenName();

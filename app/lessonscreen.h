@@ -48,6 +48,8 @@ public:
     void updateSpokenPage();
     // The same, then a screen reader says the name and instructions at once, as on arrival.
     void announcePage();
+    // The same, and reading aloud says the page anew: a new page of the same screen (a year).
+    void turnPage();
 
 signals:
     // The pupil pressed navigation button `index` and it leaves this screen; the chain knows where to.
@@ -55,6 +57,9 @@ signals:
     void reminderRequested(const QString &text);
     void questionRequested(int n, QWidget *button, Corner corner);
     void messageRequested(const QString &text);
+    // Something new on the screen that reading aloud says, cutting short what it was saying: a new
+    // year laid out, a new count.
+    void saying(const QString &text);
 
 protected:
     // The screen's own steps for a navigation button, before any move: true when the button then

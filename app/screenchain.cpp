@@ -91,6 +91,7 @@ LessonScreen *ScreenChain::screen(ScreenId id)
     connect(s, &LessonScreen::questionRequested, this,
             [this, s](int n, QWidget *button, Corner corner) { showQuestion(s, n, button, corner); });
     connect(s, &LessonScreen::messageRequested, this, &ScreenChain::information);
+    connect(s, &LessonScreen::saying, this, [this](const QString &text) { m_lesson.readAloud.showing(text); });
     s->load();
     return s;
 }
@@ -229,13 +230,24 @@ void ScreenChain::showQuestion(LessonScreen *caller, int n, const QWidget *butto
 void ScreenChain::information(const QString &text)
 {
     MessagePanel box(m_lesson.window, QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok);
+    m_lesson.readAloud.showing(text);
     box.exec();
+    backFromMessage();
+}
+
+void ScreenChain::backFromMessage()
+{
+    if (const QList<LessonScreen *> screens = visibleScreens(); !screens.isEmpty())
+        m_lesson.readAloud.backTo(screens.last()->instructions());
 }
 
 void ScreenChain::confirmQuit()
 {
     MessagePanel box(m_lesson.window, QMessageBox::Critical, tr("Do you really want to leave Lapinar?"),
                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No);
+    m_lesson.readAloud.showing(box.text());
     if (box.exec() == QMessageBox::Yes)
         m_programEnd();
+    else
+        backFromMessage();
 }

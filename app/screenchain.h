@@ -58,6 +58,9 @@ public:
     void information(const QString &text);
     // The quit question; Yes ends the program at once, anything else changes nothing.
     void confirmQuit();
+    // A panel of the lesson's own has closed: reading aloud stops, and the screen showing is what
+    // turning it on says again.
+    void backFromMessage();
 
     ReminderDialog &reminderDialog();
     QuestionDialog &questionDialog();

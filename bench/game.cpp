@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -59,24 +60,24 @@ int main(int argc, char *argv[])
     // Saves with the pupil on the results screen, ten cells and a title typed. The folder is a
     // private one on the disk the build is on, never the real home's.
     QTemporaryDir state(QStringLiteral("bench-state-XXXXXX"));
-    KeptLesson kept(lesson, state.path() + QStringLiteral("/lapinar"));
-    kept.begin(false);
+    std::optional<KeptLesson> kept(std::in_place, lesson, state.path() + QStringLiteral("/lapinar"));
+    kept->begin(false);
     lesson.chain.move(island, ScreenId::GraphForm);
     auto *results = static_cast<GraphForm *>(lesson.chain.screen(ScreenId::GraphForm));
     for (int row = 1; row <= GraphForm::Rows; ++row)
         results->valueCell(row)->setText(QString::number(10 * row));
     results->titleText()->setText(QStringLiteral("Rabbits on the island"));
-    kept.save();
+    kept->save();
     // The check each second when nothing changed, and a save after a change: read, compare, write.
-    const double unchanged = medianMicroseconds(10000, [&](int) { kept.save(); });
+    const double unchanged = medianMicroseconds(10000, [&](int) { kept->save(); });
     // A change: what the interface thread spends handing the work over, then how long the writer
     // beside it takes to have the work on the disk.
     std::vector<double> saves;
     std::vector<double> writes;
     for (int i = 0; i < 1000; ++i) {
         results->valueCell(1 + i % GraphForm::Rows)->setText(QString::number(i));
-        saves.push_back(medianMicroseconds(1, [&](int) { kept.save(); }));
-        writes.push_back(medianMicroseconds(1, [&](int) { kept.saveAndFinish(); }));
+        saves.push_back(medianMicroseconds(1, [&](int) { kept->save(); }));
+        writes.push_back(medianMicroseconds(1, [&](int) { kept->saveAndFinish(); }));
     }
     std::sort(saves.begin(), saves.end());
     std::sort(writes.begin(), writes.end());
@@ -86,16 +87,18 @@ int main(int argc, char *argv[])
                 saves[500], saves[990], saves.back());
     std::printf("                      written to the disk beside the lesson: median %.1f ms, slowest %.1f ms\n",
                 writes[500] / 1000, writes.back() / 1000);
-    kept.saveAndFinish();
+    kept->saveAndFinish();
 
     // Carrying on: from Yes to the island's sixth visit showing, every screen up to the results
     // screen loaded on the way.
-    kept.file().write([&] {
-        KeptWork work = kept.collect();
+    kept->file().write([&] {
+        KeptWork work = kept->collect();
         work.screen = ScreenId::Island;
         work.currentYear = 6;
         return work;
     }());
+    // One lesson at a time keeps a pupil's work: the first ends before the second starts.
+    kept.reset();
     Lesson again;
     addLessonScreens(again);
     KeptLesson carryOn(again, state.path() + QStringLiteral("/lapinar"));

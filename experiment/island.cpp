@@ -91,6 +91,15 @@ void Island::ShowYear()
     updateSpokenPage();
 }
 
+void Island::carryOnCount(int counted)
+{
+    if (!IslandYear::isCountingYear(m_lesson.state.CurrentYear))
+        return;
+    m_game.countedBefore(counted);
+    Calendar(1)->setText(QString::number(m_game.yearCount()));
+    updateSpokenPage();
+}
+
 void Island::RecordCount()
 {
     LAPINAR1 &state = m_lesson.state;
@@ -113,7 +122,7 @@ bool Island::cmd_button_Click(int index)
     // Past the last visit the results screen follows, before the first the practice.
     return IslandYear::Years.step(year, index, [this] {
         ShowYear();
-        announcePage();
+        turnPage();
     });
 }
 
@@ -129,6 +138,7 @@ void Island::Hole_Click(int index)
         Calendar(1)->setText(QString::number(m_game.yearCount()));
         updateSpokenPage();
         Accessibility::announce(this, instructions());
+        emit saying(instructions());
         break;
     case PopupGame::Click::AlreadyCounted:
         showMessage(tr("You have already counted this rabbit."));

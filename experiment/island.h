@@ -20,6 +20,9 @@ public:
     void FillYearTable();
     // Lays out the visit CurrentYear anew: no rabbit up, count 0, new burrow places.
     void ShowYear();
+    // The visit showing, carried on from a kept lesson: its kept count shows, and as many rabbits
+    // are counted already.
+    void carryOnCount(int counted);
     // Keeps in Counted the largest count of any visit of the current year.
     void RecordCount();
 

@@ -3,6 +3,7 @@
 
 #include "random.h"
 
+#include <algorithm>
 #include <utility>
 
 const QString PopupGame::Down = QStringLiteral("down");
@@ -32,6 +33,15 @@ void PopupGame::layOut(const QList<int> &burrows, int rabbits)
         m_burrows.append(h);
         m_holes.set(h, Down, Look::Burrow);
     }
+}
+
+void PopupGame::countedBefore(int counted)
+{
+    if (m_rules != Rules::Island)
+        return;
+    const int n = std::clamp(counted, 0, m_rabbitsLeft);
+    m_yearCount += n;
+    m_rabbitsLeft -= n;
 }
 
 void PopupGame::allDown()

@@ -44,6 +44,10 @@ public:
     // A fresh round: every hole empty, then a burrow ("down") at each of the given holes, in that
     // order; no rabbit showing, nothing counted, `rabbits` still to count.
     void layOut(const QList<int> &burrows, int rabbits);
+    // Island: takes `counted` rabbits of the round laid out as counted already (a visit carried on
+    // from a kept lesson). Which rabbits were counted is not kept, as no rabbit has a name: from
+    // then on counted ones come up now and then, and only the others are left to count.
+    void countedBefore(int counted);
     // Puts every burrow back down with no rabbit showing, keeping the counts.
     void allDown();
 

@@ -9,6 +9,7 @@
 #include "resultsgraph.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSocketNotifier>
 #include <algorithm>
@@ -29,8 +30,15 @@ void onTerminationSignal(int)
 
 } // namespace
 
-KeptLesson::KeptLesson(Lesson &lesson, const QString &folder) : m_lesson(lesson), m_file(folder)
+KeptLesson::KeptLesson(Lesson &lesson, const QString &folder) : m_lesson(lesson), m_file(folder), m_only(folder)
 {
+    connect(&m_only, &OneLesson::forwardAsked, this, [this] {
+        LessonWindow &window = m_lesson.window;
+        if (window.isMinimized())
+            window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     connect(&m_lesson.chain, &ScreenChain::screenActivated, this, [this](ScreenId id) {
         m_current = id;
         save();
@@ -51,27 +59,58 @@ YesNoPanel *KeptLesson::offer() const
     return m_offer && m_offer->isVisible() ? m_offer.get() : nullptr;
 }
 
-void KeptLesson::begin(bool newLesson)
+void KeptLesson::giveWay()
 {
-    if (newLesson) {
-        m_file.keepAsPrevious();
-        keepFromNowOn();
+    if (m_only.askOpenLessonForward()) {
+        qWarning("Lapinar: the lesson is already open; it is brought to the front");
         return;
     }
+    qWarning("Lapinar: the lesson is already open (its work is in %s); this one ends without touching it",
+             qUtf8Printable(m_file.path()));
+    m_lesson.chain.start();
+    MessagePanel open(m_lesson.window, QMessageBox::Information, tr("This lesson is already open in another window."),
+                      QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok);
+    m_lesson.readAloud.showing(open.text());
+    open.exec();
+}
+
+void KeptLesson::begin(bool newLesson)
+{
+    if (!m_only.only())
+        return;
+    // Read first even when it is set aside unasked, so that a newer lesson's work is left alone.
     const std::optional<KeptWork> work = m_file.read();
-    if (!work) {
+    if (m_file.leftForNewerLesson())
+        return;
+    if (newLesson)
+        m_file.keepAsPrevious();
+    if (newLesson || !work) {
         keepFromNowOn();
         return;
     }
     m_offer = std::make_unique<YesNoPanel>(m_lesson.window);
     connect(m_offer.get(), &YesNoPanel::answered, this, [this, kept = *work](bool yes) {
+        m_lesson.chain.backFromMessage();
         if (yes)
             restore(kept);
         else
             m_file.keepAsPrevious();
         keepFromNowOn();
     });
+    // Escape leaves the question open rather than answering No: a stray key must not set the work
+    // aside, and carrying on unasked would take a pupil who meant to start afresh past the question
+    // for good. Only Yes or No, chosen, answers it.
+    m_offer->installEventFilter(this);
     m_offer->ask(tr("Carry on where you stopped?"));
+    m_lesson.readAloud.showing(m_offer->text()->text());
+}
+
+bool KeptLesson::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_offer.get() && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+        return true;
+    return QObject::eventFilter(watched, event);
 }
 
 void KeptLesson::keepFromNowOn()
@@ -154,6 +193,10 @@ void KeptLesson::restore(const KeptWork &work)
         results->setJoined(work.joined);
     }
     chain.move(chain.created(ScreenId::Intro1), work.screen);
+    // The visit showing goes on with the count it had, rather than from 0 as a new visit does.
+    if (work.screen == ScreenId::Island && work.currentYear >= 1 && work.currentYear <= 10)
+        if (auto *island = static_cast<Island *>(chain.created(ScreenId::Island)))
+            island->carryOnCount(work.counted[std::size_t(work.currentYear - 1)]);
 }
 
 void KeptLesson::save()
@@ -161,10 +204,12 @@ void KeptLesson::save()
     if (!m_keeping)
         return;
     const KeptWork work = collect();
+    // A work that could not be written (a disk full for a moment) is tried again at the next tick
+    // and at the end.
+    if (m_writer.lastFailed())
+        m_written.reset();
     if (!work.worthKeeping() || work == m_written)
         return;
-    // A work that could not be written is tried again only once it changes, so a folder that
-    // cannot be written costs nothing more.
     m_writer.write(work);
     m_written = work;
 }
@@ -172,5 +217,6 @@ void KeptLesson::save()
 void KeptLesson::saveAndFinish()
 {
     save();
+    // Bounded, so that a hung disk never keeps the program from ending; the writer says so.
     m_writer.finish();
 }

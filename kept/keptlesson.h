@@ -2,6 +2,8 @@
 #pragma once
 
 #include "keptwork.h"
+#include "onelesson.h"
+#include "workwriter.h"
 
 #include <QObject>
 #include <QTimer>
@@ -15,12 +17,21 @@ struct Lesson;
 // writes it to the pupil's work file (about a second after a change, at every move, and when the
 // program ends), and at start offers kept work back: "Carry on where you stopped?". Yes loads every
 // screen the pupil had reached, in the lesson's order, puts the work back and shows the screen the
-// pupil was on as a move there would; No keeps the old work aside as the previous one.
+// pupil was on as a move there would; No keeps the old work aside as the previous one. Only one
+// lesson keeps a pupil's work at a time: a lesson started while another is open on the same folder
+// reads and writes nothing, and gives way to the open one.
 class KeptLesson : public QObject {
     Q_OBJECT
 public:
     explicit KeptLesson(Lesson &lesson, const QString &folder = WorkFile::defaultFolder());
     ~KeptLesson() override;
+
+    // Whether this is the only lesson open on the work folder; when it is not, nothing is read or
+    // written, and the lesson should give way.
+    bool onlyLesson() const { return m_only.only(); }
+    // Brings the lesson already open to the front, or, where it cannot, says in one line on standard
+    // error and in a message panel that it is open; then the program should end.
+    void giveWay();
 
     // Once the first screen shows: offers the kept work, if any, or (newLesson) sets it aside
     // unasked; then keeps the pupil's work from there on.
@@ -42,11 +53,15 @@ public:
     // The offer while it waits for an answer, else nullptr.
     YesNoPanel *offer() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void keepFromNowOn();
 
     Lesson &m_lesson;
     WorkFile m_file;
+    OneLesson m_only;
     // After the file, which it writes.
     WorkWriter m_writer{m_file};
     QTimer m_timer;

@@ -4,12 +4,17 @@
 #include "lessonfolders.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QtEndian>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -95,13 +100,21 @@ QImage KeptPictures::load(const QString &name, quint64 fingerprint, const QSize 
     if (!usable(pixels))
         return QImage();
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-    const QString path = file(name, pixels);
-    // Only a plain file of exactly the right length: never wait on a pipe or read a device.
-    const QFileInfo info(path);
-    if (image.isNull() || !info.isFile() || info.size() != HeaderBytes + image.sizeInBytes())
+    if (image.isNull())
         return QImage();
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
+    // Only a plain file of exactly the right length, checked on the file opened: never through a
+    // link, never waiting on a pipe or reading a device put in its place.
+    const int fd =
+        ::open(QFile::encodeName(file(name, pixels)).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return QImage();
+    QFile in;
+    struct stat info {};
+    if (!in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return QImage();
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size != HeaderBytes + image.sizeInBytes())
         return QImage();
     Header found{};
     if (in.read(reinterpret_cast<char *>(&found), HeaderBytes) != HeaderBytes ||
@@ -132,8 +145,34 @@ bool KeptPictures::save(const QString &name, quint64 fingerprint, const QImage &
         out.flush();
     out.close();
     if (written && out.error() == QFileDevice::NoError &&
-        ::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(target).constData()) == 0)
+        ::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(target).constData()) == 0) {
+        tidy(name, image.size());
         return true;
+    }
     out.remove();
     return false;
+}
+
+void KeptPictures::tidy(const QString &name, const QSize &kept) const
+{
+    // Newest first: what is removed to make room is what was drawn longest ago.
+    const QFileInfoList files = QDir(m_folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Time);
+    const QString keptFile = QFileInfo(file(name, kept)).fileName();
+    const QString ownTemporary = QStringLiteral(".%1.new").arg(QCoreApplication::applicationPid());
+    const QDateTime stale = QDateTime::currentDateTime().addSecs(-60);
+    const QRegularExpression sameName(QStringLiteral("^%1-\\d+x\\d+\\.pixels$").arg(QRegularExpression::escape(name)));
+    qint64 total = 0;
+    for (const QFileInfo &f : files) {
+        const QString n = f.fileName();
+        // The picture at another size, a temporary file left by a lesson that stopped while writing
+        // it (not one being written now), and whatever no longer fits in the folder's limit.
+        const bool otherSize = n != keptFile && sameName.match(n).hasMatch();
+        const bool leftOver =
+            n.endsWith(QLatin1String(".new")) && !n.endsWith(ownTemporary) && f.lastModified() < stale;
+        const bool tooMuch = total + f.size() > MaxFolderBytes && n != keptFile;
+        if (otherSize || leftOver || tooMuch)
+            QFile::remove(f.filePath());
+        else
+            total += f.size();
+    }
 }

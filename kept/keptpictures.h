@@ -14,8 +14,15 @@
 // the SVG and of the Qt that drew them: a file with another fingerprint, of the wrong length or not
 // a plain file is not used, and the picture drawn again is written over it. A folder that cannot be
 // written to costs only the drawing at the next start; nothing is ever told to the pupil.
+//
+// The folder is kept small: each picture at one size only (the last drawn), and the whole folder
+// within MaxFolderBytes, the pictures drawn longest ago removed first. That is the lesson's pictures
+// for a 4K display with room to spare (at 640 x 480 they take under 1 MB, and four times that at
+// twice the size), while a pupil whose home has a quota never finds it filled by a cache.
 class KeptPictures : public PictureCache {
 public:
+    static constexpr qint64 MaxFolderBytes = 32 * 1024 * 1024;
+
     explicit KeptPictures(const QString &folder);
     static QString defaultFolder();
 
@@ -39,5 +46,9 @@ public:
     }
 
 private:
+    // After `name` is kept at size `kept`: removes the picture's other sizes, temporary files left
+    // behind, and the oldest pictures beyond the folder's limit.
+    void tidy(const QString &name, const QSize &kept) const;
+
     QString m_folder;
 };

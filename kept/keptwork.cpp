@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
@@ -106,6 +107,15 @@ private:
     QString m_why;
 };
 
+// The lesson's kept work in a format newer than this lesson reads.
+bool newerFormat(const QByteArray &json)
+{
+    const QJsonObject object = QJsonDocument::fromJson(json).object();
+    const QJsonValue version = object.value(QLatin1String("version"));
+    return object.value(QLatin1String("format")).toString() == QLatin1String(Format) && version.isDouble() &&
+           version.toDouble() > KeptWork::FormatVersion;
+}
+
 QString errorText(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -114,6 +124,18 @@ QString errorText(int error)
 void say(const QString &line)
 {
     qWarning("Lapinar: %s", qUtf8Printable(line));
+}
+
+// Makes the folder's entries as they are now (a file renamed into it) last through a power cut;
+// 0, or the error. A file system that cannot sync a folder is taken as one that needs no such sync.
+int syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int error = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
+    ::close(fd);
+    return error;
 }
 
 } // namespace
@@ -213,9 +235,22 @@ QString WorkFile::path() const
     return m_folder + QLatin1String("/work.json");
 }
 
-QString WorkFile::previousPath() const
+QStringList WorkFile::previousPaths() const
 {
-    return m_folder + QLatin1String("/work.previous.json");
+    // By the date in the name, and within one second by the number after it; a work.previous.json
+    // left by an older lesson counts as the oldest.
+    static const QRegularExpression name(QStringLiteral("^work\\.previous(?:-(\\d{8}-\\d{6})(?:-(\\d+))?)?\\.json$"));
+    QList<std::pair<std::pair<QString, int>, QString>> found;
+    const QStringList names =
+        QDir(m_folder).entryList({QStringLiteral("work.previous*.json")}, QDir::Files | QDir::System | QDir::Hidden);
+    for (const QString &file : names)
+        if (const QRegularExpressionMatch m = name.match(file); m.hasMatch())
+            found.append({{m.captured(1), m.captured(2).isEmpty() ? 1 : m.captured(2).toInt()}, file});
+    std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    QStringList paths(found.size(), m_folder + QLatin1Char('/'));
+    for (qsizetype i = 0; i < found.size(); ++i)
+        paths[i] += found[i].second;
+    return paths;
 }
 
 std::optional<KeptWork> WorkFile::read()
@@ -262,6 +297,14 @@ std::optional<KeptWork> WorkFile::read()
     std::optional<KeptWork> work;
     if (why.isEmpty())
         work = KeptWork::fromJson(json, &why);
+    if (!work && newerFormat(json)) {
+        // Kept by a newer lesson (a school's machines differ): left for it, and nothing kept over it.
+        m_newer = true;
+        say(QStringLiteral("the kept work %1 was kept by a newer Lapinar; it is left as it is, and this lesson "
+                           "keeps no work")
+                .arg(path()));
+        return std::nullopt;
+    }
     if (!work)
         setAside(why);
     return work;
@@ -288,6 +331,8 @@ void WorkFile::setAside(const QString &why)
 
 bool WorkFile::write(const KeptWork &work)
 {
+    if (m_newer)
+        return false;
     const auto failed = [this](const QString &why) {
         // Said once: a folder that cannot be written stays so for the run, and the lesson goes on.
         if (!m_writeFailed)
@@ -321,60 +366,35 @@ bool WorkFile::write(const KeptWork &work)
     const QByteArray json = work.toJson();
     if (file.write(json) != json.size() || !file.commit())
         return failed(file.errorString());
+    // The new file is on the disk; the folder's new entry for it is only once the folder is too.
+    if (const int error = syncFolder(m_folder))
+        return failed(errorText(error));
     m_writeFailed = false;
     return true;
 }
 
 void WorkFile::keepAsPrevious()
 {
-    if (::rename(QFile::encodeName(path()).constData(), QFile::encodeName(previousPath()).constData()) != 0 &&
-        errno != ENOENT)
-        say(QStringLiteral("the kept work %1 could not be kept as %2 (%3)")
-                .arg(path(), previousPath(), errorText(errno)));
-}
-
-WorkWriter::~WorkWriter()
-{
-    {
-        const std::lock_guard lock(m_mutex);
-        m_stop = true;
+    if (m_newer)
+        return;
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path()).constData(), &info) != 0)
+        return;
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    QString previous;
+    for (int n = 1;; ++n) {
+        previous = m_folder + QLatin1String("/work.previous-") + stamp +
+                   (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) + QLatin1String(".json");
+        if (::lstat(QFile::encodeName(previous).constData(), &info) != 0)
+            break;
     }
-    m_changed.notify_all();
-    if (m_thread.joinable())
-        m_thread.join();
-}
-
-void WorkWriter::write(const KeptWork &work)
-{
-    {
-        const std::lock_guard lock(m_mutex);
-        m_waiting = work;
-        if (!m_thread.joinable())
-            m_thread = std::thread([this] { run(); });
+    if (::rename(QFile::encodeName(path()).constData(), QFile::encodeName(previous).constData()) != 0) {
+        say(QStringLiteral("the kept work %1 could not be kept as %2 (%3)").arg(path(), previous, errorText(errno)));
+        return;
     }
-    m_changed.notify_all();
-}
-
-void WorkWriter::finish()
-{
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return !m_waiting && !m_busy; });
-}
-
-void WorkWriter::run()
-{
-    std::unique_lock lock(m_mutex);
-    for (;;) {
-        m_changed.wait(lock, [this] { return m_waiting || m_stop; });
-        if (!m_waiting)
-            return;
-        const KeptWork work = std::move(*m_waiting);
-        m_waiting.reset();
-        m_busy = true;
-        lock.unlock();
-        m_file.write(work);
-        lock.lock();
-        m_busy = false;
-        m_changed.notify_all();
-    }
+    syncFolder(m_folder);
+    const QStringList kept = previousPaths();
+    for (qsizetype i = KeptPrevious; i < kept.size(); ++i)
+        if (::unlink(QFile::encodeName(kept[i]).constData()) != 0)
+            say(QStringLiteral("the old previous work %1 could not be removed (%2)").arg(kept[i], errorText(errno)));
 }

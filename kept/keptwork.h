@@ -5,12 +5,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <array>
-#include <condition_variable>
-#include <mutex>
 #include <optional>
-#include <thread>
 
 // The pupil's work, kept between runs so that a lesson stopped by the bell, a crash or a power cut
 // carries on where it stopped: everything the pupil made that the lesson shows or uses later. The
@@ -66,15 +64,24 @@ public:
 
     explicit WorkFile(const QString &folder = defaultFolder());
 
-    QString path() const;
-    // The work answered away with No or --new-lesson: one generation, for a teacher to bring back.
-    QString previousPath() const;
+    // The work answered away with No or --new-lesson is kept beside the work, for a teacher to bring
+    // back, as dated copies (work.previous-DATE-TIME.json): the newest KeptPrevious of them, so that
+    // no run of starts answered No loses the last lesson with work in it, while a pupil who starts
+    // afresh every day fills nothing.
+    static constexpr int KeptPrevious = 5;
 
-    // The kept work, or nothing when there is none or it cannot be used (then it is set aside).
+    QString path() const;
+    // The previous works kept, newest first.
+    QStringList previousPaths() const;
+
+    // The kept work, or nothing when there is none or it cannot be used (then it is set aside). A
+    // work file of a newer format is left in place, and from then on nothing is written over it.
     std::optional<KeptWork> read();
+    // The work file is of a newer format: it is left alone, and no work is kept over it.
+    bool leftForNewerLesson() const { return m_newer; }
     // Writes the work whole; false (said once on standard error) when it cannot.
     bool write(const KeptWork &work);
-    // Moves the kept work aside as the previous one, replacing an older previous one.
+    // Moves the kept work aside as the newest previous one, removing the oldest beyond KeptPrevious.
     void keepAsPrevious();
 
 private:
@@ -83,31 +90,5 @@ private:
 
     QString m_folder;
     bool m_writeFailed = false;
-};
-
-// Writes the work file on a thread of its own, so that the interface never waits for the disk
-// (making sure the work is on the disk takes milliseconds, more on a busy machine). The newest work
-// handed over replaces any older work still waiting; what is being written is finished first.
-class WorkWriter {
-public:
-    explicit WorkWriter(WorkFile &file) : m_file(file) {}
-    // Finishes the work handed over, then stops.
-    ~WorkWriter();
-    WorkWriter(const WorkWriter &) = delete;
-    WorkWriter &operator=(const WorkWriter &) = delete;
-
-    void write(const KeptWork &work);
-    // Returns once everything handed over is written (or has failed to be).
-    void finish();
-
-private:
-    void run();
-
-    WorkFile &m_file;
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    std::optional<KeptWork> m_waiting;
-    bool m_busy = false;
-    bool m_stop = false;
-    std::thread m_thread;
+    bool m_newer = false;
 };

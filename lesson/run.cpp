@@ -43,6 +43,12 @@ struct Options {
         QCoreApplication::translate("Options", "Write the printed worksheet, in the lesson's language, to <file> "
                                                "(PDF, A4) and exit without opening a window."),
         QCoreApplication::translate("Options", "file")};
+    QCommandLineOption noFullScreen{
+        QStringLiteral("no-full-screen"),
+        QCoreApplication::translate("Options", "Start in a window, whatever a settings file says.")};
+    QCommandLineOption noReadAloud{
+        QStringLiteral("no-read-aloud"),
+        QCoreApplication::translate("Options", "Start with reading aloud off, whatever a settings file says.")};
     QCommandLineOption newLesson{
         QStringLiteral("new-lesson"),
         QCoreApplication::translate("Options", "Start a fresh lesson without offering the work kept from the last "
@@ -72,8 +78,10 @@ void describe(QCommandLineParser &parser, const Options &options)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(options.fullScreen);
+    parser.addOption(options.noFullScreen);
     parser.addOption(options.language);
     parser.addOption(options.readAloud);
+    parser.addOption(options.noReadAloud);
     parser.addOption(options.worksheet);
     parser.addOption(options.newLesson);
     parser.addOption(options.classFolder);
@@ -100,8 +108,15 @@ QStringList arguments(int argc, char *argv[])
 Settings settingsFor(const QCommandLineParser &parser)
 {
     const Options options;
-    const Settings::CommandLine commandLine{parser.value(options.language), parser.isSet(options.fullScreen),
-                                            parser.isSet(options.readAloud)};
+    // Either form of an on-off option overrides the files; given both, the "no" form wins.
+    const auto onOff = [&parser](const QCommandLineOption &on, const QCommandLineOption &off) -> std::optional<bool> {
+        if (parser.isSet(off))
+            return false;
+        return parser.isSet(on) ? std::optional(true) : std::nullopt;
+    };
+    const Settings::CommandLine commandLine{parser.value(options.language),
+                                            onOff(options.fullScreen, options.noFullScreen),
+                                            onOff(options.readAloud, options.noReadAloud)};
     const QStringList files = Settings::files();
     Language::install(Language::choose(Settings::read(files, commandLine, [](const QString &) {}).language));
     return Settings::read(files, commandLine, [](const QString &line) {
@@ -273,6 +288,10 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     std::optional<KeptLesson> kept;
     if (settings.keepWork) {
         kept.emplace(lesson);
+        if (!kept->onlyLesson()) {
+            kept->giveWay();
+            return 0;
+        }
         kept->endOnTermination();
     }
     std::optional<HandIn> handIn;

@@ -136,7 +136,7 @@ Settings Settings::read(const QStringList &files, const CommandLine &commandLine
                      .arg(commandLine.language, Language::available().join(QStringLiteral(", ")),
                           languageInUse(settings.language)));
     }
-    settings.fullScreen = settings.fullScreen || commandLine.fullScreen;
-    settings.readAloud = settings.readAloud || commandLine.readAloud;
+    settings.fullScreen = commandLine.fullScreen.value_or(settings.fullScreen);
+    settings.readAloud = commandLine.readAloud.value_or(settings.readAloud);
     return settings;
 }

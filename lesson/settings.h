@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 // How a school sets the lesson up for every pupil, read once at start: the system's settings files,
 // then the pupil's own, then the command line, each overriding the one before. The lesson never
@@ -26,9 +27,9 @@ public:
 
     // What the command line says; an option given overrides the files, one left out does not.
     struct CommandLine {
-        QString language; // --language
-        bool fullScreen = false;
-        bool readAloud = false;
+        QString language;               // --language
+        std::optional<bool> fullScreen; // --full-screen, --no-full-screen
+        std::optional<bool> readAloud;  // --read-aloud, --no-read-aloud
     };
 
     // The files read, in order: lapinar/lapinar.conf in each folder of XDG_CONFIG_DIRS (/etc/xdg

@@ -108,6 +108,7 @@ void Foxes::Hole_Click(int index)
     if (click == FoxYear::Click::CountedRabbit) {
         showCount();
         Accessibility::announce(this, instructions());
+        emit saying(instructions());
     } else if (click == FoxYear::Click::AlreadyCounted)
         showMessage(tr("You have already counted this one."));
 }
@@ -117,6 +118,6 @@ bool Foxes::cmd_button_Click(int index)
     // Past year 10 the last screen follows, before year 0 the extension's introduction.
     return FoxFigures::Years.step(m_lesson.state.CurrentYear, index, [this] {
         ShowYear();
-        announcePage();
+        turnPage();
     });
 }

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheet.h"
 
+#include "islandyear.h"
 #include "lapinar1.h"
 #include "twips.h"
 
-#include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <algorithm>
 #include <vector>
 
@@ -197,21 +198,38 @@ void Sheet::resultsAndGraph(double top)
     graphGrid(QRectF(Left, top, tableLeft - 8 - Left, GraphHeight));
 }
 
-// Years 0 to 9 across and 0 to 100 rabbits up, a line at every year and every 10 rabbits, and a
+// The most rabbits a pupil can have in the table: the island's own numbers, or an estimate by the
+// rule the island gives once there are too many to count (about 4 rabbits to a burrow), which
+// goes past them (26 burrows, 104 rabbits, in year 4). Rounded up to the grid's next line.
+int mostRabbits()
+{
+    constexpr int RabbitsPerBurrow = 4;
+    LAPINAR1 state;
+    IslandYear::FillYearTable(state);
+    int most = 0;
+    for (int year = IslandYear::FirstYear; year <= IslandYear::LastYear; ++year) {
+        const int rabbits = state.YearTable[std::size_t(year)].Rabbits;
+        most = std::max({most, rabbits, IslandYear::burrowCount(rabbits) * RabbitsPerBurrow});
+    }
+    return (most / 10 + 1) * 10;
+}
+
+// Years 0 to 9 across and 0 to mostRabbits() up, a line at every year and every 10 rabbits, and a
 // fainter one every 5 rabbits to plot between them. `area` is in millimetres.
 void Sheet::graphGrid(const QRectF &area)
 {
+    const int top = mostRabbits();
     const QFont labels = face(9);
     const QFont titles = face(10, true);
     const QRectF plot(area.left() + 17, area.top() + 3, area.width() - 17 - 3, area.height() - 3 - 14);
     const auto xAt = [&](double year) { return plot.left() + plot.width() * year / 9; };
-    const auto yAt = [&](double rabbits) { return plot.bottom() - plot.height() * rabbits / 100; };
+    const auto yAt = [&](double rabbits) { return plot.bottom() - plot.height() * rabbits / top; };
 
     m_painter.setPen(pen(Faint, 0.2));
-    for (int rabbits = 5; rabbits < 100; rabbits += 10)
+    for (int rabbits = 5; rabbits < top; rabbits += 10)
         line(plot.left(), yAt(rabbits), plot.right(), yAt(rabbits));
     m_painter.setPen(pen(Rule, 0.25));
-    for (int rabbits = 10; rabbits <= 100; rabbits += 10)
+    for (int rabbits = 10; rabbits <= top; rabbits += 10)
         line(plot.left(), yAt(rabbits), plot.right(), yAt(rabbits));
     for (int year = 1; year <= 9; ++year)
         line(xAt(year), plot.top(), xAt(year), plot.bottom());
@@ -223,7 +241,7 @@ void Sheet::graphGrid(const QRectF &area)
     m_painter.setPen(Ink);
     for (int year = 0; year <= 9; ++year)
         centred(mmRect(xAt(year) - 5, plot.bottom() + 1, 10, 5), QString::number(year));
-    for (int rabbits = 0; rabbits <= 100; rabbits += 10)
+    for (int rabbits = 0; rabbits <= top; rabbits += 10)
         m_painter.drawText(mmRect(plot.left() - 11, yAt(rabbits) - 2.5, 9.5, 5), Qt::AlignRight | Qt::AlignVCenter,
                            QString::number(rabbits));
 
@@ -330,23 +348,29 @@ void Sheet::draw()
 
 bool Worksheet::write(const QString &file, QString *error)
 {
-    // QPdfWriter says nothing when its file cannot be opened: find out first, as it would open it.
-    if (QFile probe(file); !probe.open(QIODevice::WriteOnly)) {
+    // Written to a new file beside the one asked for, which replaces it only once the PDF is whole
+    // and on the disk: a full disk or a failure half-way leaves any worksheet there as it was.
+    QSaveFile pdf(file);
+    const auto failed = [&](const QString &why) {
+        pdf.cancelWriting();
         if (error)
-            *error = probe.errorString();
+            *error = why;
         return false;
+    };
+    if (!pdf.open(QIODevice::WriteOnly))
+        return failed(pdf.errorString());
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(Resolution);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        writer.setTitle(tr("Lapinar worksheet"));
+        writer.setCreator(QStringLiteral("Lapinar"));
+        Sheet sheet(writer);
+        if (!sheet.isActive())
+            return failed(tr("the PDF could not be started"));
+        sheet.draw();
     }
-    QPdfWriter writer(file);
-    writer.setResolution(Resolution);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    writer.setTitle(tr("Lapinar worksheet"));
-    writer.setCreator(QStringLiteral("Lapinar"));
-    Sheet sheet(writer);
-    if (!sheet.isActive()) {
-        if (error)
-            *error = tr("the PDF could not be started");
-        return false;
-    }
-    sheet.draw();
+    if (pdf.error() != QFileDevice::NoError || !pdf.commit())
+        return failed(pdf.errorString());
     return true;
 }

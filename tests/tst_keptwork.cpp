@@ -23,7 +23,9 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <cstdio>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -69,7 +71,7 @@ const QStringList TypedCells = {"10", "18 rabbits", "31", " 42", "60", "3e1"};
 
 // The pupil's walk: a prediction, two rabbits counted in each counting year, six cells typed, a
 // title and joined points; then as far as the scenario asks.
-void walkToResults(TestLesson &t)
+Island *walkToIsland(TestLesson &t)
 {
     press(t, 0);
     press(t, 0);
@@ -77,7 +79,12 @@ void walkToResults(TestLesson &t)
     QTest::mouseClick(prediction->predictionText(3), Qt::LeftButton);
     press(t, 0);
     press(t, 0);
-    auto *island = static_cast<Island *>(t.showing());
+    return static_cast<Island *>(t.showing());
+}
+
+void walkToResults(TestLesson &t)
+{
+    Island *island = walkToIsland(t);
     for (int visit = 1; visit <= 10; ++visit) {
         if (visit <= 4)
             countRabbits(island, 2);
@@ -101,7 +108,10 @@ int pupil(const QString &scenario)
     t.lesson.chain.start();
     kept.begin(false);
     QTimer::singleShot(0, [&] {
-        walkToResults(t);
+        if (scenario == QLatin1String("three"))
+            countRabbits(walkToIsland(t), 3);
+        else
+            walkToResults(t);
         if (scenario == QLatin1String("island")) {
             // Back to the island's last visit, then back to its sixth.
             press(t, 1);
@@ -116,6 +126,57 @@ int pupil(const QString &scenario)
         std::fflush(stdout);
     });
     return QCoreApplication::exec();
+}
+
+// Root writes into any folder, read-only or not: as root, a test runs again as the unprivileged
+// user nobody, in a copy of this program in a folder of its own that nobody may use, and passes
+// when it passes there.
+void runAsNobody(const QString &testAndRow)
+{
+    const passwd *nobody = ::getpwnam("nobody");
+    QVERIFY2(nobody, "there is no user nobody");
+    QTemporaryDir copy;
+    QVERIFY(copy.isValid());
+    QVERIFY(::chmod(QFile::encodeName(copy.path()).constData(), 01777) == 0);
+    const QString program = copy.filePath(QStringLiteral("tst_keptwork"));
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+    QVERIFY(::chmod(QFile::encodeName(program).constData(), 0755) == 0);
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), copy.path());
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QStringLiteral("setpriv"),
+                {QStringLiteral("--reuid=%1").arg(nobody->pw_uid), QStringLiteral("--regid=%1").arg(nobody->pw_gid),
+                 QStringLiteral("--clear-groups"), program, testAndRow});
+    QVERIFY2(child.waitForFinished(120000), "the unprivileged run did not end");
+    const QByteArray said = child.readAll();
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, said.constData());
+    QVERIFY2(said.contains("PASS   : KeptWorkTest::" + testAndRow.toUtf8().replace(':', '(') + ')'), said.constData());
+}
+
+// Starts the pupil's walk `scenario` in a process of its own, and waits until it is ready.
+bool startPupil(QProcess &child, const QString &scenario)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LAPINAR_TEST_PUPIL"), scenario);
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QByteArray said;
+    QElapsedTimer waited;
+    waited.start();
+    while (child.waitForReadyRead(1000) || (child.state() == QProcess::Running && waited.elapsed() < 60000))
+        if ((said += child.readAllStandardOutput()).contains("ready"))
+            return true;
+    return false;
+}
+
+// The work in the file now, or none.
+std::optional<KeptWork> workNow()
+{
+    QFile f(WorkFile().path());
+    return f.open(QIODevice::ReadOnly) ? KeptWork::fromJson(f.readAll()) : std::nullopt;
 }
 
 } // namespace
@@ -133,6 +194,10 @@ private slots:
     void pupilCarriesOnAfterTheLessonIsStopped();
     void freshLessonKeepsTheOldWorkAside_data();
     void freshLessonKeepsTheOldWorkAside();
+    void secondLessonNeverTouchesTheWork();
+    void carriedOnVisitKeepsItsCount();
+    void unreliableDiskLosesNothing_data();
+    void unreliableDiskLosesNothing();
     void unwritableFolderLeavesTheLessonWorking_data();
     void unwritableFolderLeavesTheLessonWorking();
 
@@ -222,7 +287,8 @@ void KeptWorkTest::badFilesStartAFreshLessonAndAreKeptAside_data()
     file("a list", "[1, 2, 3]");
     file("binary", QByteArray("\x00\xff\xfe{", 4));
     file("another program's", with({{"format", QStringLiteral("Lapin")}}));
-    file("another version", with({{"version", 2}}));
+    // A newer version is left in place for the newer lesson (unreliableDiskLosesNothing).
+    file("an older version", with({{"version", 0}}));
     file("version as text", with({{"version", QStringLiteral("1")}}));
     file("unknown entry", with({{"extra", 1}}));
     file("count as text", with({{"counted", QJsonArray{"1", 0, 0, 0, 0, 0, 0, 0, 0, 0}}}));
@@ -424,41 +490,191 @@ void KeptWorkTest::pupilCarriesOnAfterTheLessonIsStopped()
 
 void KeptWorkTest::freshLessonKeepsTheOldWorkAside_data()
 {
-    QTest::addColumn<bool>("newLesson");
-    QTest::newRow("answered No") << false;
-    QTest::newRow("--new-lesson") << true;
+    // Each start of the lesson, answered: "No", "--new-lesson" or "Escape". Every start but
+    // Escape's is followed by a step, which gives the fresh lesson work of its own.
+    QTest::addColumn<QStringList>("starts");
+    QTest::newRow("answered No") << QStringList{"No"};
+    QTest::newRow("--new-lesson") << QStringList{"--new-lesson"};
+    QTest::newRow("Escape leaves the question open") << QStringList{"Escape"};
+    QTest::newRow("No, No, --new-lesson") << QStringList{"No", "No", "--new-lesson"};
+    QTest::newRow("seven times afresh: the newest five") << QStringList(7, QStringLiteral("No"));
 }
 
 void KeptWorkTest::freshLessonKeepsTheOldWorkAside()
 {
-    QFETCH(bool, newLesson);
+    QFETCH(QStringList, starts);
     KeptWork work;
     work.screen = work.reached = ScreenId::Conclusion;
     work.counted[0] = 9;
     WorkFile file;
     QVERIFY(file.write(work));
 
+    for (const QString &start : starts) {
+        TestLesson t;
+        KeptLesson kept(t.lesson);
+        t.lesson.chain.start();
+        kept.begin(start == QLatin1String("--new-lesson"));
+        if (start == QLatin1String("Escape")) {
+            QVERIFY(kept.offer());
+            QTest::keyClick(kept.offer(), Qt::Key_Escape);
+            QVERIFY(kept.offer());
+            QCOMPARE(file.read(), work);
+            QVERIFY(file.previousPaths().isEmpty());
+            continue;
+        }
+        if (start == QLatin1String("No")) {
+            QVERIFY(kept.offer());
+            kept.offer()->noButton()->click();
+        }
+        QVERIFY(!kept.offer());
+        QCOMPARE(t.showing()->id(), ScreenId::Intro1);
+        QCOMPARE(t.lesson.state.Counted[1], qint16(0));
+        QVERIFY(!QFile::exists(file.path()));
+        // The fresh lesson is kept once the pupil goes on.
+        press(t, 0);
+        kept.saveAndFinish();
+        QCOMPARE(WorkFile().read()->screen, ScreenId::Intro2);
+    }
+    // The oldest kept is the first lesson's work, unless more fresh starts than are kept followed it.
+    const QStringList previous = file.previousPaths();
+    const qsizetype afresh = starts.size() - starts.count(QStringLiteral("Escape"));
+    QCOMPARE(previous.size(), std::min<qsizetype>(afresh, WorkFile::KeptPrevious));
+    for (qsizetype i = 0; i < previous.size(); ++i) {
+        QFile kept(previous[i]);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        const bool first = i == afresh - 1;
+        QCOMPARE(KeptWork::fromJson(kept.readAll())->screen, first ? ScreenId::Conclusion : ScreenId::Intro2);
+    }
+    QCOMPARE(warnings, QStringList());
+}
+
+void KeptWorkTest::secondLessonNeverTouchesTheWork()
+{
+    // The first lesson, in a process of its own, walks to the results and waits.
+    QProcess first;
+    QVERIFY(startPupil(first, QStringLiteral("results")));
+    const auto kept = [] {
+        QFile f(WorkFile().path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    // Once the walk's last step, joining the points, is kept.
+    QTRY_VERIFY_WITH_TIMEOUT(workNow().value_or(KeptWork()).joined, 20000);
+    const QByteArray before = kept();
+
+    {
+        TestLesson t;
+        KeptLesson second(t.lesson);
+        QVERIFY(!second.onlyLesson());
+        // The first answers, and comes to the front.
+        second.giveWay();
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings[0].contains(QLatin1String("brought to the front")), qPrintable(warnings[0]));
+        // A first lesson that does not answer: the second says so in a message of its own.
+        ::kill(pid_t(first.processId()), SIGSTOP);
+        const ModalSeen seen = answerModal(t, [&] { second.giveWay(); });
+        ::kill(pid_t(first.processId()), SIGCONT);
+        QCOMPARE(seen.text, QStringLiteral("This lesson is already open in another window."));
+        QCOMPARE(warnings.size(), 2);
+        QVERIFY2(warnings[1].contains(QLatin1String("already open (")), qPrintable(warnings[1]));
+        // Even carried on regardless, it offers nothing and writes nothing.
+        second.begin(false);
+        QVERIFY(!second.offer());
+        press(t, 0);
+        second.saveAndFinish();
+    }
+    QCOMPARE(kept(), before);
+    QVERIFY(WorkFile().previousPaths().isEmpty());
+
+    // A killed lesson's lock does not block the next start.
+    first.kill();
+    QVERIFY(first.waitForFinished(20000));
+    TestLesson t;
+    KeptLesson next(t.lesson);
+    QVERIFY(next.onlyLesson());
+    t.lesson.chain.start();
+    next.begin(false);
+    QVERIFY(next.offer());
+}
+
+void KeptWorkTest::carriedOnVisitKeepsItsCount()
+{
+    // Three rabbits counted on the first visit, and the lesson killed once they are kept.
+    QProcess child;
+    QVERIFY(startPupil(child, QStringLiteral("three")));
+    QTRY_COMPARE_WITH_TIMEOUT(workNow().value_or(KeptWork()).counted[0], qint16(3), 20000);
+    child.kill();
+    QVERIFY(child.waitForFinished(20000));
+
     TestLesson t;
     KeptLesson kept(t.lesson);
     t.lesson.chain.start();
-    kept.begin(newLesson);
-    if (!newLesson) {
-        QVERIFY(kept.offer());
-        QTest::keyClick(kept.offer(), Qt::Key_Escape);
-    }
-    QVERIFY(!kept.offer());
-    QCOMPARE(t.showing()->id(), ScreenId::Intro1);
-    QCOMPARE(t.lesson.state.Counted[1], qint16(0));
-    QVERIFY(!QFile::exists(file.path()));
-    QFile previous(file.previousPath());
-    QVERIFY(previous.open(QIODevice::ReadOnly));
-    QCOMPARE(KeptWork::fromJson(previous.readAll()), work);
+    kept.begin(false);
+    QVERIFY(kept.offer());
+    kept.offer()->yesButton()->click();
+    QCOMPARE(t.showing()->id(), ScreenId::Island);
+    auto *island = static_cast<Island *>(t.showing());
+    QCOMPARE(t.lesson.state.CurrentYear, qint16(1));
+    QCOMPARE(island->calendar(1)->text(), QStringLiteral("3"));
+    // Three of the visit's rabbits are counted: the count goes on from there.
+    QCOMPARE(island->game().rabbitsLeft(), t.lesson.state.YearTable[1].Rabbits - 3);
+    countRabbits(island, 1);
+    QCOMPARE(island->calendar(1)->text(), QStringLiteral("4"));
+    kept.saveAndFinish();
+    QCOMPARE(workNow()->counted[0], qint16(4));
+}
 
-    // The fresh lesson is kept once the pupil goes on.
+void KeptWorkTest::unreliableDiskLosesNothing_data()
+{
+    QTest::addColumn<QString>("trouble");
+    // A file kept by a newer lesson, offered by neither a start nor --new-lesson, written over by
+    // neither.
+    QTest::newRow("newer format") << "newer";
+    QTest::newRow("newer format, --new-lesson") << "newer, new lesson";
+    // The folder cannot be written for a moment: the save is tried again at the end.
+    QTest::newRow("a save that fails once") << "fails once";
+}
+
+void KeptWorkTest::unreliableDiskLosesNothing()
+{
+    QFETCH(QString, trouble);
+    const bool newer = trouble.startsWith(QLatin1String("newer"));
+    const QByteArray newerWork = R"({"format": "Lapinar kept work", "version": 2, "screen": "Foxes"})";
+    if (newer) {
+        QFile file(WorkFile().path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(newerWork);
+    }
+    TestLesson t;
+    KeptLesson kept(t.lesson);
+    t.lesson.chain.start();
+    kept.begin(trouble.endsWith(QLatin1String("new lesson")));
+    QVERIFY(!kept.offer());
+    QFile plain(folder());
+    if (trouble == QLatin1String("fails once")) {
+        QVERIFY(QDir(folder()).removeRecursively());
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+    }
     press(t, 0);
     kept.saveAndFinish();
-    QCOMPARE(WorkFile().read()->screen, ScreenId::Intro2);
-    QCOMPARE(warnings, QStringList());
+    if (trouble == QLatin1String("fails once")) {
+        QVERIFY(!QFileInfo(folder()).isDir());
+        QVERIFY(plain.remove());
+        kept.saveAndFinish();
+    }
+    QFile file(WorkFile().path());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray now = file.readAll();
+    if (newer) {
+        QCOMPARE(now, newerWork);
+        QVERIFY(WorkFile().previousPaths().isEmpty());
+        QVERIFY(asideFiles().isEmpty());
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings[0].contains(QLatin1String("newer Lapinar")), qPrintable(warnings[0]));
+    } else {
+        QCOMPARE(KeptWork::fromJson(now)->screen, ScreenId::Intro2);
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings[0].contains(QLatin1String("cannot be kept")), qPrintable(warnings[0]));
+    }
 }
 
 void KeptWorkTest::unwritableFolderLeavesTheLessonWorking_data()
@@ -472,8 +688,10 @@ void KeptWorkTest::unwritableFolderLeavesTheLessonWorking()
 {
     QFETCH(QString, kind);
     if (kind == QLatin1String("read-only")) {
-        if (::geteuid() == 0)
-            QSKIP("root writes into a read-only folder");
+        if (::geteuid() == 0) {
+            runAsNobody(QStringLiteral("unwritableFolderLeavesTheLessonWorking:read-only folder"));
+            return;
+        }
         QVERIFY(QFile::setPermissions(folder(), QFile::ReadOwner | QFile::ExeOwner));
     } else {
         QVERIFY(QDir(folder()).removeRecursively());

@@ -6,6 +6,7 @@
 #include "testsupport.h"
 #include "twips.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <sys/stat.h>
 
 class ScaleTest : public QObject {
     Q_OBJECT
@@ -26,6 +28,7 @@ private slots:
     void everyPictureIsDrawnFromItsOwnFile();
     void keptPicturesAreReadBackOnlyWhenTheyFit_data();
     void keptPicturesAreReadBackOnlyWhenTheyFit();
+    void keptPicturesFolderStaysSmall();
 };
 
 void ScaleTest::scaleChosenForTheDisplay_data()
@@ -197,6 +200,8 @@ void ScaleTest::keptPicturesAreReadBackOnlyWhenTheyFit_data()
     QTest::newRow("pixels not filled in") << QStringLiteral("zeros") << false;
     QTest::newRow("a folder in its place") << QStringLiteral("folder") << false;
     QTest::newRow("no folder can be made") << QStringLiteral("no folder") << false;
+    QTest::newRow("a pipe in its place") << QStringLiteral("pipe") << false;
+    QTest::newRow("a link to a picture") << QStringLiteral("link") << false;
 }
 
 void ScaleTest::keptPicturesAreReadBackOnlyWhenTheyFit()
@@ -228,6 +233,13 @@ void ScaleTest::keptPicturesAreReadBackOnlyWhenTheyFit()
         QVERIFY(file.seek(file.size() - 4000));
         QCOMPARE(file.write(QByteArray(4000, 0)), 4000);
     }
+    if (spoil == QLatin1String("pipe") || spoil == QLatin1String("link")) {
+        const QString file = store.file(QStringLiteral("stop"), size);
+        const QString elsewhere = cache.filePath(QStringLiteral("elsewhere"));
+        QVERIFY(QFile::rename(file, elsewhere));
+        QVERIFY(spoil == QLatin1String("pipe") ? ::mkfifo(QFile::encodeName(file).constData(), 0600) == 0
+                                               : QFile::link(elsewhere, file));
+    }
     const QImage kept = store.load(QStringLiteral("stop"), spoil == QLatin1String("fingerprint") ? 8 : 7, size);
     QCOMPARE(kept.isNull(), !readBack);
     if (readBack)
@@ -235,6 +247,35 @@ void ScaleTest::keptPicturesAreReadBackOnlyWhenTheyFit()
     // Nothing half written is left beside the pictures.
     if (QDir(folder).exists())
         QVERIFY(QDir(folder).entryList(QStringList(QStringLiteral("*.new")), QDir::Files).isEmpty());
+}
+
+void ScaleTest::keptPicturesFolderStaysSmall()
+{
+    QTemporaryDir cache;
+    const KeptPictures store(cache.path());
+    QImage small(10, 10, QImage::Format_ARGB32_Premultiplied);
+    small.fill(Qt::red);
+    QImage large(20, 20, QImage::Format_ARGB32_Premultiplied);
+    large.fill(Qt::blue);
+    // A temporary file left by a lesson stopped a while ago, and one just begun by another lesson.
+    const auto leave = [&](const QString &name, int secondsAgo) {
+        QFile f(cache.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.write("half") == 4 && f.flush());
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo), QFileDevice::FileModificationTime));
+    };
+    leave(QStringLiteral("stop-10x10.pixels.1.new"), 3600);
+    leave(QStringLiteral("stop-10x10.pixels.2.new"), 0);
+    // Older than anything drawn now, and more than the folder may hold.
+    QFile old(cache.filePath(QStringLiteral("sea-640x480.pixels")));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.resize(KeptPictures::MaxFolderBytes));
+    QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    old.close();
+    QVERIFY(store.save(QStringLiteral("stop"), 7, small));
+    QVERIFY(store.save(QStringLiteral("stop"), 7, large));
+    QCOMPARE(QDir(cache.path()).entryList(QDir::Files, QDir::Name),
+             (QStringList{QStringLiteral("stop-10x10.pixels.2.new"), QStringLiteral("stop-20x20.pixels")}));
+    QCOMPARE(store.load(QStringLiteral("stop"), 7, large.size()), large);
 }
 
 QTEST_MAIN(ScaleTest)

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson shell: start-up state, the moves between screens, quitting and the resetting loads.
+#include "dialogs.h"
+#include "island.h"
+#include "keptlesson.h"
 #include "prediction.h"
 #include "readaloud.h"
 #include "testsupport.h"
 
 #include <QLabel>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class ShellTest : public QObject {
@@ -380,13 +384,25 @@ void ShellTest::readAloudSpeaksWhatIsNew_data()
     QTest::newRow("question, then silence") << list("key,question") << list("say Intro1,say question,stop");
     QTest::newRow("a clicked text") << list("key,click") << list("say Intro1,say clicked");
     QTest::newRow("no voice: said once, stays off") << list("no voice,key,key,next") << list("message");
+    // "carry on" offers kept work and answers Yes; "panel" opens a message panel; "quit" asks the
+    // quit question, answered No; "Island" and "Foxes" go there; "year" steps a year on; "count"
+    // counts a rabbit.
+    QTest::newRow("carry-on question, then the kept screen")
+        << list("key,carry on") << list("say Intro1,say carry on,stop,say Intro2");
+    QTest::newRow("a message panel") << list("key,panel") << list("say Intro1,say panel,stop");
+    QTest::newRow("quit question") << list("key,quit") << list("say Intro1,say quit,stop");
+    QTest::newRow("island year and count")
+        << list("key,Island,year,count") << list("say Intro1,say Island,say year,say count");
+    QTest::newRow("fox year") << list("key,Foxes,year") << list("say Intro1,say Foxes,say year");
 }
 
 void ShellTest::readAloudSpeaksWhatIsNew()
 {
     QFETCH(QStringList, steps);
     QFETCH(QStringList, heard);
+    QTemporaryDir folder;
     TestLesson t;
+    std::optional<KeptLesson> kept;
     QStringList log;
     int voicesMade = 0;
     bool voiceFound = true;
@@ -424,6 +440,39 @@ void ShellTest::readAloudSpeaksWhatIsNew()
             QTest::mouseClick(text, Qt::LeftButton);
         } else if (step == QLatin1String("no voice")) {
             voiceFound = false;
+        } else if (step == QLatin1String("carry on")) {
+            KeptWork work;
+            work.screen = work.reached = ScreenId::Intro2;
+            QVERIFY(WorkFile(folder.path()).write(work));
+            kept.emplace(t.lesson, folder.path());
+            kept->begin(false);
+            QVERIFY(kept->offer());
+            said[QStringLiteral("carry on")] = kept->offer()->text()->text();
+            kept->offer()->yesButton()->click();
+            said[screenName(t.showing()->id())] = t.showing()->instructions();
+        } else if (step == QLatin1String("panel")) {
+            said[QStringLiteral("panel")] =
+                answerModal(t, [&] { t.lesson.chain.information(QStringLiteral("You missed.")); }).text;
+        } else if (step == QLatin1String("quit")) {
+            said[QStringLiteral("quit")] = answerModal(
+                                               t, [&] { t.lesson.chain.confirmQuit(); }, QStringLiteral("No"))
+                                               .text;
+        } else if (step == QLatin1String("Island") || step == QLatin1String("Foxes")) {
+            const bool island = step == QLatin1String("Island");
+            t.lesson.state.CurrentYear = island ? 2 : 0;
+            t.lesson.chain.move(screen, island ? ScreenId::Island : ScreenId::Foxes);
+            said[step] = t.showing()->instructions();
+        } else if (step == QLatin1String("year")) {
+            answerAllModals(t, [&] { screen->cmdButton(0)->click(); });
+            said[step] = t.showing()->screenName() + QStringLiteral(". ") + t.showing()->instructions();
+        } else if (step == QLatin1String("count")) {
+            auto *island = static_cast<Island *>(screen);
+            island->popupTick();
+            for (int h = 1; h <= 65; ++h)
+                if (island->hole(h)->tag() == QLatin1String("up"))
+                    QTest::mouseClick(island->hole(h), Qt::LeftButton);
+            said[step] = island->instructions();
+            QCOMPARE(said[step], QStringLiteral("Rabbits counted: 1"));
         }
     }
     QStringList expected;

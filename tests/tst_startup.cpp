@@ -12,6 +12,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -49,7 +51,7 @@ void StartupTest::settingsFromFilesAndCommandLine_data()
 {
     QTest::addColumn<QString>("system"); // the system file's text; "<folder>" makes it unreadable
     QTest::addColumn<QString>("user");
-    QTest::addColumn<QStringList>("options"); // --language LL, --full-screen
+    QTest::addColumn<QStringList>("options"); // --language LL, --[no-]full-screen, --[no-]read-aloud
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("fullScreen");
     QTest::addColumn<bool>("keepWork");
@@ -66,6 +68,12 @@ void StartupTest::settingsFromFilesAndCommandLine_data()
         << "Language=fr\n"
         << "Language=fr\nFullScreen=false\n"
         << QStringList{"--language", "en", "--full-screen"} << "en" << true << true << "";
+    QTest::newRow("--no-full-screen over the files") << "FullScreen=true\n"
+                                                     << "FullScreen=true\n"
+                                                     << QStringList{"--no-full-screen"} << "" << false << true << "";
+    QTest::newRow("--no-read-aloud over the files")
+        << "ReadAloud=true\n"
+        << "" << QStringList{"--no-read-aloud", "--full-screen"} << "" << true << true << "";
     QTest::newRow("misspelt key") << "Fullscreen=true\nKeepWork=false\n"
                                   << "" << QStringList() << "" << false << false
                                   << "SYSTEM: unknown setting Fullscreen ignored; did you mean FullScreen?";
@@ -121,7 +129,10 @@ void StartupTest::settingsFromFilesAndCommandLine()
     commandLine.language = options.contains(QStringLiteral("--language"))
                                ? options.value(options.indexOf(QStringLiteral("--language")) + 1)
                                : QString();
-    commandLine.fullScreen = options.contains(QStringLiteral("--full-screen"));
+    if (options.contains(QStringLiteral("--full-screen")) || options.contains(QStringLiteral("--no-full-screen")))
+        commandLine.fullScreen = options.contains(QStringLiteral("--full-screen"));
+    if (options.contains(QStringLiteral("--no-read-aloud")))
+        commandLine.readAloud = false;
     QStringList said;
     const Settings settings =
         Settings::read(Settings::files(), commandLine, [&](const QString &line) { said << line; });
@@ -166,6 +177,8 @@ void StartupTest::worksheetHasTheQuestionsOnA4()
     for (const char *words : {"Number of rabbits", "Start"})
         QVERIFY2(text.contains(QCoreApplication::translate("GraphForm", words)), words);
     QVERIFY(text.contains(Worksheet::tr("Foxes")));
+    // The graph's grid goes past the 104 rabbits the burrows give in year 4, to its next line.
+    QVERIFY2(text.contains(QRegularExpression(QStringLiteral("\\b110\\b"))), qPrintable(text));
 }
 
 void StartupTest::worksheetThatCannotBeWrittenSaysWhy()
@@ -174,6 +187,31 @@ void StartupTest::worksheetThatCannotBeWrittenSaysWhy()
     QString error;
     QVERIFY(!Worksheet::write(folder.filePath(QStringLiteral("no such folder/worksheet.pdf")), &error));
     QVERIFY(!error.isEmpty());
+
+    // A disk that fills half-way (files may grow to 4 KB only): the worksheet already there is left
+    // whole, and nothing else is left beside it.
+    const QString pdf = folder.filePath(QStringLiteral("worksheet.pdf"));
+    QVERIFY(Worksheet::write(pdf));
+    QFile written(pdf);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray whole = written.readAll();
+    written.close();
+    QVERIFY(whole.size() > 4096);
+    rlimit before{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    error.clear();
+    const bool done = Worksheet::write(pdf, &error);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    QVERIFY(!done);
+    QVERIFY(!error.isEmpty());
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), whole);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("worksheet.pdf")});
 }
 
 QTEST_MAIN(StartupTest)

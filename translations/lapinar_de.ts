@@ -456,6 +456,10 @@
         <source>Carry on where you stopped?</source>
         <translation>Da weitermachen, wo du aufgehört hast?</translation>
     </message>
+    <message>
+        <source>This lesson is already open in another window.</source>
+        <translation>Diese Lektion ist schon in einem anderen Fenster offen.</translation>
+    </message>
 </context>
 <context>
     <name>LAPINAR1</name>
@@ -604,6 +608,14 @@
     <message>
         <source>--csv and --report need --class &lt;folder&gt;.</source>
         <translation>--csv und --report brauchen --class &lt;Ordner&gt;.</translation>
+    </message>
+    <message>
+        <source>Start in a window, whatever a settings file says.</source>
+        <translation>In einem Fenster starten, was auch immer eine Einstellungsdatei sagt.</translation>
+    </message>
+    <message>
+        <source>Start with reading aloud off, whatever a settings file says.</source>
+        <translation>Mit ausgeschaltetem Vorlesen starten, was auch immer eine Einstellungsdatei sagt.</translation>
     </message>
 </context>
 <context>

@@ -456,6 +456,10 @@
         <source>Carry on where you stopped?</source>
         <translation>¿Seguir donde lo has dejado?</translation>
     </message>
+    <message>
+        <source>This lesson is already open in another window.</source>
+        <translation>Esta lección ya está abierta en otra ventana.</translation>
+    </message>
 </context>
 <context>
     <name>LAPINAR1</name>
@@ -604,6 +608,14 @@
     <message>
         <source>--csv and --report need --class &lt;folder&gt;.</source>
         <translation>--csv y --report necesitan --class &lt;carpeta&gt;.</translation>
+    </message>
+    <message>
+        <source>Start in a window, whatever a settings file says.</source>
+        <translation>Empezar en una ventana, diga lo que diga un archivo de ajustes.</translation>
+    </message>
+    <message>
+        <source>Start with reading aloud off, whatever a settings file says.</source>
+        <translation>Empezar con la lectura en voz alta desactivada, diga lo que diga un archivo de ajustes.</translation>
     </message>
 </context>
 <context>

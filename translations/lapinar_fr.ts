@@ -456,6 +456,10 @@
         <source>Carry on where you stopped?</source>
         <translation>Reprendre là où tu en étais&#xa0;?</translation>
     </message>
+    <message>
+        <source>This lesson is already open in another window.</source>
+        <translation>Cette leçon est déjà ouverte dans une autre fenêtre.</translation>
+    </message>
 </context>
 <context>
     <name>LAPINAR1</name>
@@ -604,6 +608,14 @@
     <message>
         <source>--csv and --report need --class &lt;folder&gt;.</source>
         <translation>--csv et --report demandent --class &lt;dossier&gt;.</translation>
+    </message>
+    <message>
+        <source>Start in a window, whatever a settings file says.</source>
+        <translation>Démarrer dans une fenêtre, quoi que dise un fichier de réglages.</translation>
+    </message>
+    <message>
+        <source>Start with reading aloud off, whatever a settings file says.</source>
+        <translation>Démarrer avec la lecture à voix haute désactivée, quoi que dise un fichier de réglages.</translation>
     </message>
 </context>
 <context>

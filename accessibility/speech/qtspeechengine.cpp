@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTextToSpeech>
 #include <QThread>
+#include <cstdio>
 
 namespace {
 
@@ -55,18 +56,23 @@ class QtSpeechEngine : public SpeechEngine {
 public:
     QtSpeechEngine(const QLocale &locale, const std::function<void(const QString &)> &unavailable)
     {
-        m_thread.setObjectName(QStringLiteral("Lapinar speech"));
+        m_thread->setObjectName(QStringLiteral("Lapinar speech"));
         m_voice = new Voice;
-        m_voice->moveToThread(&m_thread);
-        QObject::connect(&m_thread, &QThread::finished, m_voice, &QObject::deleteLater);
-        m_thread.start();
+        m_voice->moveToThread(m_thread);
+        QObject::connect(m_thread, &QThread::finished, m_voice, &QObject::deleteLater);
+        m_thread->start();
         post([voice = m_voice, locale, unavailable] { voice->start(locale, unavailable); });
     }
+    // Waits for the speech server a short while only: a stalled one must not keep the program from
+    // ending. The thread is then left to the end of the process rather than destroyed running.
     ~QtSpeechEngine() override
     {
         post([voice = m_voice] { voice->stop(); });
-        m_thread.quit();
-        m_thread.wait();
+        m_thread->quit();
+        if (m_thread->wait(QDeadlineTimer(500)))
+            delete m_thread;
+        else
+            std::fputs("Lapinar: the speech server did not answer; the lesson ends without it\n", stderr);
     }
     void say(const QString &text) override
     {
@@ -81,7 +87,7 @@ private:
     // Texts are spoken in the order they were posted; a newer one cuts the older short.
     template <typename Step> void post(Step step) { QMetaObject::invokeMethod(m_voice, step, Qt::QueuedConnection); }
 
-    QThread m_thread;
+    QThread *m_thread = new QThread;
     Voice *m_voice;
 };
 
