@@ -7,10 +7,17 @@
 # the first run pays for making it and installing the packages the tests need (./lapinar.sh packages);
 # so is the build inside it, so a later run builds only what changed. Needs root, debootstrap and the
 # package archive; without them this fails rather than pass unseen.
-#   debian13.sh SOURCE-FOLDER BUILD-FOLDER
+# With --prepare it only makes the root and installs those packages, which is mostly waiting for
+# the archive, so the test command does that while it compiles; a run waits for a prepare under way.
+#   debian13.sh [--prepare] SOURCE-FOLDER BUILD-FOLDER
 set -euo pipefail
+prepare=
+[ "${1:-}" != --prepare ] || { prepare=prepare; shift; }
 source=$(realpath "$1")
+mkdir -p "$2"
 root=$(realpath "$2")/debian13-root
+exec 9>"$root.lock"
+flock 9
 fail() { echo "FAIL: $*"; exit 1; }
 [ "$(id -u)" -eq 0 ] || fail "making and entering a Debian 13 root needs root"
 command -v debootstrap >/dev/null || fail "debootstrap is missing (the test command installs it)"
@@ -61,6 +68,7 @@ if ! cmp -s /.lapinar-packages-wanted /.lapinar-packages; then
     echo "Debian 13 packages: $((SECONDS - step)) s"
     step=$SECONDS
 fi
+[ "${1:-}" != prepare ] || exit 0
 cmake -S /src -B /build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAPINAR_WERROR=ON >/dev/null
 cmake --build /build --parallel 2 >/build.log 2>&1 || { grep -v '^\[' /build.log | head -n 100; exit 1; }
 echo "Debian 13 build: $((SECONDS - step)) s"
@@ -92,4 +100,4 @@ mount --bind /dev/pts "$1/dev/pts"
 mount -t tmpfs tmpfs "$1/dev/shm"
 mount -t tmpfs tmpfs "$1/tmp"
 exec chroot "$1" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    HOME=/root LC_ALL=C.UTF-8 DEBIAN_FRONTEND=noninteractive /bin/bash /lapinar-run.sh' debian13 "$root"
+    HOME=/root LC_ALL=C.UTF-8 DEBIAN_FRONTEND=noninteractive /bin/bash /lapinar-run.sh "$2"' debian13 "$root" "$prepare"
