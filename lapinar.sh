@@ -102,6 +102,10 @@ test)
     cd build
     ctest --output-on-failure --parallel 2
     ;;
+packages)
+    # Every package the commands above install, one line: what a Debian 13 root gets for the tests.
+    echo "${packages[@]}" "${test_packages[@]}" "${package_packages[@]}"
+    ;;
 *)
     sed -n '3,7p' "$0"
     exit 2

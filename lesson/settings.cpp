@@ -3,11 +3,12 @@
 
 #include "language.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -61,11 +62,43 @@ QString meant(const QString &key)
     return QString();
 }
 
-// A value as the file has it; QSettings reads a value with commas as a list.
-QString text(const QVariant &value)
+// Each setting of a file, in the file's order, as key (Section/key outside [General]) and value; none
+// when it cannot be read. Qt's own INI reader takes only ";" to start a comment and would read
+// "#Language=fr", the way a Debian example file leaves a setting out, as a setting "#Language"; so the
+// lesson reads the file itself, as Qt otherwise would: a line without "=" is passed over, a value may
+// be in double quotes, and outside them ";" starts a comment.
+std::optional<std::vector<std::pair<QString, QString>>> entries(const QString &file)
 {
-    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QStringLiteral(", "))
-                                                    : value.toString();
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Text))
+        return std::nullopt;
+    QString all = QString::fromUtf8(in.readAll());
+    if (all.startsWith(QChar(0xFEFF)))
+        all.remove(0, 1);
+    std::vector<std::pair<QString, QString>> entries;
+    QString section;
+    for (const QString &whole : all.split(QLatin1Char('\n'))) {
+        const QString line = whole.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || line.startsWith(QLatin1Char(';')))
+            continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            section = line.mid(1, line.size() - 2).trimmed();
+            if (section == QLatin1String("General"))
+                section.clear();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            continue;
+        const QString key = line.left(equals).trimmed();
+        QString value = line.mid(equals + 1).trimmed();
+        if (value.startsWith(QLatin1Char('"')))
+            value = value.mid(1, value.indexOf(QLatin1Char('"'), 1) - 1);
+        else
+            value = value.left(value.indexOf(QLatin1Char(';'))).trimmed();
+        entries.emplace_back(section.isEmpty() ? key : section + QLatin1Char('/') + key, value);
+    }
+    return entries;
 }
 
 QString languageInUse(const QString &language)
@@ -93,13 +126,12 @@ Settings Settings::read(const QStringList &files, const CommandLine &commandLine
     for (const QString &file : files) {
         if (!QFileInfo::exists(file))
             continue;
-        const QSettings values(file, QSettings::IniFormat);
-        if (values.status() != QSettings::NoError) {
+        const auto values = entries(file);
+        if (!values) {
             warn(tr("%1: cannot be read; skipped.").arg(file));
             continue;
         }
-        for (const QString &key : values.allKeys()) {
-            const QString value = text(values.value(key));
+        for (const auto &[key, value] : *values) {
             if (key == QLatin1String("Language")) {
                 // An empty value asks for the desktop's language.
                 const QString code = Language::spoken(value);

@@ -29,7 +29,12 @@ if grep -v '^#' "$example" | grep -q '[^[:space:]]'; then fail "the example sett
 mkdir -p "$scratch/settings/lapinar"
 sed 's/^#\([A-Z][A-Za-z]*=\)/\1/' "$example" >"$scratch/settings/lapinar/lapinar.conf"
 [ "$(grep -c '^[A-Z]' "$scratch/settings/lapinar/lapinar.conf")" = 5 ] || fail "the example does not show the five settings"
-warnings=$(XDG_CONFIG_DIRS=$scratch/settings XDG_CONFIG_HOME=$scratch/none "$scratch/usr/bin/lapinar" --version 2>&1 >/dev/null)
+# --version reads no settings; --worksheet reads them as a start does, with no display. A desktop
+# session has its own runtime folder, without which Qt says so on standard error.
+mkdir -m 700 "$scratch/run"
+export XDG_RUNTIME_DIR=$scratch/run
+warnings=$(XDG_CONFIG_DIRS=$scratch/settings XDG_CONFIG_HOME=$scratch/none \
+    "$scratch/usr/bin/lapinar" --worksheet "$scratch/taken-in.pdf" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "the example settings, taken in, give: $warnings"
 
 # Each PNG icon is a PNG of its folder's size (width and height read from the IHDR chunk).
@@ -80,6 +85,12 @@ done
 # The example settings file is a conffile, so that an upgrade never overwrites a technician's settings.
 [ -s "$scratch/unpacked/etc/xdg/lapinar/lapinar.conf" ] || fail "the package lacks the example settings file"
 [ "$(dpkg-deb -I "$deb" conffiles)" = /etc/xdg/lapinar/lapinar.conf ] || fail "the settings file is not a conffile"
+# The installed program, with the installed settings file as the system's, starts without a word on
+# standard error and writes its worksheet.
+said=$(XDG_CONFIG_DIRS=$scratch/unpacked/etc/xdg XDG_CONFIG_HOME=$scratch/none \
+    "$unpacked/bin/lapinar" --worksheet "$scratch/installed.pdf" 2>&1 >/dev/null) || fail "the installed program: $said"
+[ -z "$said" ] || fail "the installed program, with its own settings file, says: $said"
+[ "$(head -c 5 "$scratch/installed.pdf")" = "%PDF-" ] || fail "the installed program wrote no worksheet"
 # The newest changelog entry is the packaged version: a release must not go out without one.
 version=$(dpkg-deb -f "$deb" Version)
 zcat "$doc/changelog.gz" | head -1 | grep -q "^lapinar ($version) " || fail "no changelog entry for $version"

@@ -74,6 +74,12 @@ void StartupTest::settingsFromFilesAndCommandLine_data()
     QTest::newRow("--no-read-aloud over the files")
         << "ReadAloud=true\n"
         << "" << QStringList{"--no-read-aloud", "--full-screen"} << "" << true << true << "";
+    QTest::newRow("# comments, as a Debian example file has them")
+        << "# Full screen:\n#FullScreen=true\n  # KeepWork=false\n[General]\n#Language=fr\nLanguage=\"fr\"\n"
+        << "" << QStringList() << "fr" << false << true << "";
+    QTest::newRow("; comments, as Qt writes them") << ";FullScreen=true\n"
+                                                   << "; KeepWork=false\nKeepWork=false ; shared machines\n"
+                                                   << QStringList() << "" << false << false << "";
     QTest::newRow("misspelt key") << "Fullscreen=true\nKeepWork=false\n"
                                   << "" << QStringList() << "" << false << false
                                   << "SYSTEM: unknown setting Fullscreen ignored; did you mean FullScreen?";

@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The lesson on Debian 13 (Qt 6.8) as well as on the machine's own Debian 12 (Qt 6.4): in a Debian 13
+# root made with debootstrap from the archive this machine's apt sources name, the lesson is built
+# with warnings as errors and all its tests run (the screen-reader walk with Debian 13's Orca), then
+# its package is made, installed, started and purged. The root is kept in the build folder, so only
+# the first run pays for making it and installing the packages the tests need (./lapinar.sh packages);
+# so is the build inside it, so a later run builds only what changed. Needs root, debootstrap and the
+# package archive; without them this fails rather than pass unseen.
+# With --prepare it only makes the root and installs those packages, which is mostly waiting for
+# the archive, so the test command does that while it compiles; a run waits for a prepare under way.
+#   debian13.sh [--prepare] SOURCE-FOLDER BUILD-FOLDER
+set -euo pipefail
+prepare=
+[ "${1:-}" != --prepare ] || { prepare=prepare; shift; }
+source=$(realpath "$1")
+mkdir -p "$2"
+root=$(realpath "$2")/debian13-root
+exec 9>"$root.lock"
+flock 9
+fail() { echo "FAIL: $*"; exit 1; }
+[ "$(id -u)" -eq 0 ] || fail "making and entering a Debian 13 root needs root"
+command -v debootstrap >/dev/null || fail "debootstrap is missing (the test command installs it)"
+
+# The archive: the first http(s) one that the machine's own apt sources name for its own release,
+# in either the one-line or the deb822 format.
+codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+archive=$( {
+    cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+        awk -v c="$codename" '$1 == "deb" { i = 2; if ($i ~ /^\[/) { while ($i !~ /\]$/) i++; i++ } if ($(i + 1) == c) print $i }'
+    cat /etc/apt/sources.list.d/*.sources 2>/dev/null |
+        awk -v c="$codename" 'BEGIN { RS = ""; FS = "\n" }
+            { t = u = s = ""; on = 1
+              for (i = 1; i <= NF; i++) {
+                  if ($i ~ /^Types:/) t = $i; else if ($i ~ /^URIs:/) u = $i; else if ($i ~ /^Suites:/) s = $i
+                  else if ($i ~ /^Enabled:[ \t]*no/) on = 0 }
+              if (on && t ~ /[ \t]deb([ \t]|$)/ && (s " ") ~ ("[ \t]" c "[ \t]")) { split(u, a, /[ \t]+/); print a[2] } }'
+} | grep -E '^https?://' | head -n 1) || true
+[ -n "$archive" ] || fail "no Debian archive named for '$codename' in /etc/apt/sources.list{,.d}"
+
+started=$SECONDS
+if [ ! -f "$root/.lapinar-root" ]; then
+    echo "Making the Debian 13 root from $archive"
+    rm -rf "$root"
+    debootstrap --variant=minbase --components=main trixie "$root" "$archive" >"$root.log" 2>&1 ||
+        { tail -n 20 "$root.log"; fail "debootstrap"; }
+    touch "$root/.lapinar-root"
+    echo "debootstrap: $((SECONDS - started)) s"
+fi
+echo "deb $archive trixie main" >"$root/etc/apt/sources.list"
+cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+"$source/lapinar.sh" packages >"$root/.lapinar-packages-wanted"
+
+# The sources as the repository has them (their times kept, so the kept build rebuilds only changes).
+rm -rf "$root/src"
+mkdir -p "$root/src"
+git -C "$source" ls-files -z | tar -C "$source" --null -T - -cf - | tar -C "$root/src" -xf -
+
+# What runs inside the root.
+cat >"$root/lapinar-run.sh" <<'EOF'
+set -euo pipefail
+step=$SECONDS
+if ! cmp -s /.lapinar-packages-wanted /.lapinar-packages; then
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends $(cat /.lapinar-packages-wanted) >/apt.log 2>&1 ||
+        { tail -n 30 /apt.log; exit 1; }
+    cp /.lapinar-packages-wanted /.lapinar-packages
+    echo "Debian 13 packages: $((SECONDS - step)) s"
+    step=$SECONDS
+fi
+[ "${1:-}" != prepare ] || exit 0
+cmake -S /src -B /build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAPINAR_WERROR=ON >/dev/null
+cmake --build /build --parallel 2 >/build.log 2>&1 || { grep -v '^\[' /build.log | head -n 100; exit 1; }
+echo "Debian 13 build: $((SECONDS - step)) s"
+step=$SECONDS
+cd /build
+ctest --output-on-failure --parallel 2
+echo "Debian 13 tests: $((SECONDS - step)) s"
+# The package as a technician installs it: it starts with its own settings file and no word on
+# standard error, then goes again.
+rm -f lapinar_*.deb
+cpack -G DEB >/dev/null
+dpkg-deb -f lapinar_*.deb Depends
+apt-get install -y -qq ./lapinar_*.deb >/dev/null
+mkdir -m 700 /tmp/run
+said=$(XDG_RUNTIME_DIR=/tmp/run XDG_CONFIG_HOME=/nowhere lapinar --worksheet /tmp/installed.pdf 2>&1 >/dev/null)
+[ -z "$said" ] || { echo "the installed lesson says: $said"; exit 1; }
+[ "$(head -c 5 /tmp/installed.pdf)" = %PDF- ] || { echo "the installed lesson wrote no worksheet"; exit 1; }
+apt-get purge -y -qq lapinar >/dev/null
+echo "Debian 13: built, tested, packaged, installed and purged"
+EOF
+
+# It runs in a mount namespace of its own: its mounts go when it ends, however it ends, and the
+# machine's own /dev, /proc and /sys are never left mounted inside the build folder.
+exec unshare --mount --propagation private -- /bin/bash -euo pipefail -c '
+mount -t proc proc "$1/proc"
+mount -t sysfs sysfs "$1/sys"
+mount --bind /dev "$1/dev"
+mount --bind /dev/pts "$1/dev/pts"
+mount -t tmpfs tmpfs "$1/dev/shm"
+mount -t tmpfs tmpfs "$1/tmp"
+exec chroot "$1" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    HOME=/root LC_ALL=C.UTF-8 DEBIAN_FRONTEND=noninteractive /bin/bash /lapinar-run.sh "$2"' debian13 "$root" "$prepare"
