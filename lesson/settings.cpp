@@ -2,18 +2,20 @@
 #include "settings.h"
 
 #include "language.h"
+#include "popuprhythm.h"
 
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <vector>
 
 namespace {
 
 const QStringList Keys{QStringLiteral("Language"), QStringLiteral("FullScreen"), QStringLiteral("KeepWork"),
-                       QStringLiteral("ReadAloud")};
+                       QStringLiteral("ReadAloud"), QStringLiteral("PopUpSeconds")};
 
 // "true" and "false", and the other ways a technician may write them.
 std::optional<bool> flag(const QString &text)
@@ -68,6 +70,22 @@ QString text(const QVariant &value)
                                                     : value.toString();
 }
 
+// The pop-up time `text` gives, kept within the lesson's limits; a value outside them, or none, is
+// named in the line said by `warn` with the nearest time allowed (`before` when there is no time).
+double secondsWithin(const QString &named, const QString &text, double before,
+                     const std::function<void(const QString &)> &warn)
+{
+    bool number = false;
+    const double seconds = text.trimmed().toDouble(&number);
+    const double lowest = PopupRhythm::LessonSeconds, highest = PopupRhythm::LongestSeconds;
+    if (number && seconds >= lowest && seconds <= highest)
+        return seconds;
+    const double nearest = !number || !std::isfinite(seconds) ? before : std::clamp(seconds, lowest, highest);
+    warn(Settings::tr("%1 is not a time from %2 to %3 seconds; using %4.")
+             .arg(named, QString::number(lowest), QString::number(highest), QString::number(nearest)));
+    return nearest;
+}
+
 QString languageInUse(const QString &language)
 {
     return language.isEmpty() ? Settings::tr("the desktop's language") : language;
@@ -117,6 +135,9 @@ Settings Settings::read(const QStringList &files, const CommandLine &commandLine
                     *setting = *on;
                 else
                     warn(tr("%1: %2=%3 is neither true nor false; using %4.").arg(file, key, value, word(*setting)));
+            } else if (key == QLatin1String("PopUpSeconds")) {
+                settings.popUpSeconds = secondsWithin(file + QStringLiteral(": ") + key + QLatin1Char('=') + value,
+                                                      value, settings.popUpSeconds, warn);
             } else if (const QString known = meant(key); !known.isEmpty()) {
                 warn(tr("%1: unknown setting %2 ignored; did you mean %3?").arg(file, key, known));
             } else {
@@ -134,6 +155,9 @@ Settings Settings::read(const QStringList &files, const CommandLine &commandLine
                      .arg(commandLine.language, Language::available().join(QStringLiteral(", ")),
                           languageInUse(settings.language)));
     }
+    if (!commandLine.popUpSeconds.isNull())
+        settings.popUpSeconds = secondsWithin(QStringLiteral("--pop-up-seconds ") + commandLine.popUpSeconds,
+                                              commandLine.popUpSeconds, settings.popUpSeconds, warn);
     settings.fullScreen = settings.fullScreen || commandLine.fullScreen;
     settings.readAloud = settings.readAloud || commandLine.readAloud;
     return settings;

@@ -20,12 +20,15 @@ public:
     // False: the pupil's work is never written and never offered at the next start.
     bool keepWork = true;
     bool readAloud = false;
+    // How long a practice or island rabbit stays up, and then away (PopUpSeconds).
+    double popUpSeconds = 1.5;
 
     // What the command line says; an option given overrides the files, one left out does not.
     struct CommandLine {
         QString language; // --language
         bool fullScreen = false;
         bool readAloud = false;
+        QString popUpSeconds; // --pop-up-seconds; empty when not given
     };
 
     // The files read, in order: lapinar/lapinar.conf in each folder of XDG_CONFIG_DIRS (/etc/xdg
