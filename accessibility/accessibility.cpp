@@ -4,6 +4,7 @@
 #include "textfield.h"
 
 #include <QAccessibleWidget>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVariant>
@@ -113,8 +114,15 @@ public:
 
     void tell(const QString &text)
     {
+        // A screen reader reads the notification's name when it comes to it, a moment later: news
+        // told in that moment (a rabbit coming up as a year opens) would put the earlier out
+        // unheard, so it is told after it, in one.
+        const bool heardYet = !m_told.isValid() || m_told.elapsed() >= HearingMs;
+        const QString told = heardYet || m_last == text ? text : m_last + QLatin1Char(' ') + text;
+        m_last = text;
+        m_told.start();
         hide();
-        setAccessibleName(text);
+        setAccessibleName(told);
         m_untold = !window()->isActiveWindow();
         if (!m_untold)
             show();
@@ -131,7 +139,10 @@ protected:
     }
 
 private:
+    static constexpr int HearingMs = 500;
     bool m_untold = false;
+    QElapsedTimer m_told;
+    QString m_last;
 };
 
 QAccessible::UpdateHandler passOn = nullptr;

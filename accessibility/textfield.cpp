@@ -89,9 +89,10 @@ bool isWordMove(const QEvent *event)
 // only hands a key on to the field once the screen reader has had it: a quick hand lets go of
 // Control before the caret has moved, the bridge hands the screen reader that release with no
 // Control on it (unlike the desktop's own fields), and the caret's move is read as a character's,
-// "1" of "104". The release of Control that ends a word move is therefore kept from the bridge; the
-// lesson's widgets make nothing of it. To come before the bridge, which may start listening at any
-// time, the keeper takes its place again each time a field takes the focus.
+// "1" of "104". The releases of a word move's keys are therefore kept from the bridge: the screen
+// reader's last key stays Control with the arrow. The lesson's widgets make nothing of them. To
+// come before the bridge, which may start listening at any time, the keeper takes its place again
+// each time a field takes the focus.
 class WordMoves : public QObject {
 public:
     static WordMoves &instance()
@@ -142,17 +143,20 @@ private:
             if (!event->spontaneous())
                 return false;
             if (event->type() == QEvent::KeyPress) {
-                m_afterWordMove = isWordMove(event) && qobject_cast<QLineEdit *>(QApplication::focusWidget());
+                m_kept.clear();
+                if (isWordMove(event) && qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+                    m_kept = {Qt::Key_Control, static_cast<QKeyEvent *>(event)->key()};
                 return false;
             }
-            if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Control &&
-                std::exchange(m_afterWordMove, false))
-                return true;
+            // The releases of a word move's keys, in whatever order they come, with or without
+            // Control on them.
+            if (event->type() == QEvent::KeyRelease)
+                return m_kept.removeOne(static_cast<QKeyEvent *>(event)->key());
             return false;
         }
 
     private:
-        bool m_afterWordMove = false;
+        QList<int> m_kept;
     };
     Keeper m_keeper;
 };

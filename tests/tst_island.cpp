@@ -434,15 +434,15 @@ void IslandTest::rabbitsComingAndGoingAreToldAlsoInTheFocusedBurrow()
         f.t.lesson.random.script({0.0});
         island->popupTick();
         QCOMPARE(QApplication::focusWidget(), island->hole(1));
-        QCOMPARE(lastNews(island), QStringLiteral("Rabbit up"));
+        QVERIFY2(lastNews(island).endsWith(QStringLiteral("Rabbit up")), qPrintable(lastNews(island)));
         island->popupTick();
-        QCOMPARE(lastNews(island), QStringLiteral("Gone"));
+        QVERIFY2(lastNews(island).endsWith(QStringLiteral("Gone")), qPrintable(lastNews(island)));
     }
     // Space on a rabbit that was told counts it, and the count is said.
     f.t.lesson.random.script({0.0});
     island->popupTick();
     QCOMPARE(answerAllModals(f.t, [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); }).size(), 0);
-    QCOMPARE(lastNews(island), QStringLiteral("Rabbits counted: 1"));
+    QVERIFY2(lastNews(island).endsWith(QStringLiteral("Rabbits counted: 1")), qPrintable(lastNews(island)));
 }
 
 void IslandTest::estimationYearLeavesTheFocusWhereThePupilPutsIt()
@@ -458,7 +458,7 @@ void IslandTest::estimationYearLeavesTheFocusWhereThePupilPutsIt()
     for (int beat = 0; beat < 8; ++beat) {
         island->popupTick();
         QCOMPARE(QApplication::focusWidget(), explored);
-        QVERIFY(lastNews(island) != QStringLiteral("Rabbit up"));
+        QVERIFY(!lastNews(island).contains(QStringLiteral("Rabbit up")));
     }
 }
 

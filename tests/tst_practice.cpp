@@ -261,7 +261,7 @@ void PracticeTest::pauseHoldsTheBoardStillAndGoesOn()
     QVERIFY(!f.practice->popupTimer().isActive());
     QCOMPARE(f.practice->rhythmSign()->text(), QStringLiteral("Paused"));
     QVERIFY(f.practice->rhythmSign()->isVisible());
-    QCOMPARE(news(), QStringLiteral("Paused"));
+    QVERIFY2(news().endsWith(QStringLiteral("Paused")), qPrintable(news()));
     QTest::qWait(50);
     QCOMPARE(holes(f.practice), board);
 
@@ -271,7 +271,7 @@ void PracticeTest::pauseHoldsTheBoardStillAndGoesOn()
     QVERIFY2(timer.remainingTime() <= left, qPrintable(QStringLiteral("%1 > %2").arg(timer.remainingTime()).arg(left)));
     QVERIFY(timer.interval() < 1500);
     QVERIFY(!f.practice->rhythmSign()->isVisible());
-    QCOMPARE(news(), QStringLiteral("Going on"));
+    QVERIFY2(news().endsWith(QStringLiteral("Going on")), qPrintable(news()));
     QTRY_COMPARE_WITH_TIMEOUT(holes(f.practice), AllDown, 3000);
     QCOMPARE(f.practice->popupTimer().interval(), 1500);
 
