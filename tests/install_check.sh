@@ -28,7 +28,7 @@ example=$scratch/usr/etc/xdg/lapinar/lapinar.conf
 if grep -v '^#' "$example" | grep -q '[^[:space:]]'; then fail "the example settings file sets something"; fi
 mkdir -p "$scratch/settings/lapinar"
 sed 's/^#\([A-Z][A-Za-z]*=\)/\1/' "$example" >"$scratch/settings/lapinar/lapinar.conf"
-[ "$(grep -c '^[A-Z]' "$scratch/settings/lapinar/lapinar.conf")" = 4 ] || fail "the example does not show the four settings"
+[ "$(grep -c '^[A-Z]' "$scratch/settings/lapinar/lapinar.conf")" = 5 ] || fail "the example does not show the five settings"
 warnings=$(XDG_CONFIG_DIRS=$scratch/settings XDG_CONFIG_HOME=$scratch/none "$scratch/usr/bin/lapinar" --version 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "the example settings, taken in, give: $warnings"
 
