@@ -112,13 +112,12 @@ public:
         window->installEventFilter(this);
     }
 
-    void tell(const QString &text)
+    void tell(const QString &text, Telling telling)
     {
-        // A screen reader reads the notification's name when it comes to it, a moment later: news
-        // told in that moment (a rabbit coming up as a year opens) would put the earlier out
-        // unheard, so it is told after it, in one.
+        // A screen reader reads the notification's name when it comes to it, a moment later.
         const bool heardYet = !m_told.isValid() || m_told.elapsed() >= HearingMs;
-        const QString told = heardYet || m_last == text ? text : m_last + QLatin1Char(' ') + text;
+        const QString told =
+            heardYet || telling == Telling::InPlace || m_last == text ? text : m_last + QLatin1Char(' ') + text;
         m_last = text;
         m_told.start();
         hide();
@@ -220,7 +219,7 @@ bool isChosen(const QWidget *widget)
     return widget->property(Chosen).toBool();
 }
 
-void announce(QWidget *source, const QString &text)
+void announce(QWidget *source, const QString &text, Telling telling)
 {
     if (!source || !source->isVisible() || text.isEmpty())
         return;
@@ -228,7 +227,7 @@ void announce(QWidget *source, const QString &text)
     auto *news = static_cast<News *>(window->findChild<QWidget *>(QLatin1String(NewsName)));
     if (!news)
         news = new News(window);
-    news->tell(text);
+    news->tell(text, telling);
 }
 
 } // namespace Accessibility

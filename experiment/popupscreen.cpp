@@ -58,11 +58,12 @@ void PopupScreen::popupTick()
     m_game.tick();
     if (!countsRabbits())
         return;
+    // Told after what the screen has just said (a year opening), not in its place.
     if (m_game.rabbitUp()) {
         m_board.follow(m_game.currentHole());
-        tell(tr("Rabbit up"));
+        Accessibility::announce(this, tr("Rabbit up"), Accessibility::Telling::AfterEarlier);
     } else if (wasUp) {
-        tell(tr("Gone"));
+        Accessibility::announce(this, tr("Gone"), Accessibility::Telling::AfterEarlier);
     }
 }
 
