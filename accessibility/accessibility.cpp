@@ -4,6 +4,7 @@
 #include "textfield.h"
 
 #include <QAccessibleWidget>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVariant>
@@ -111,10 +112,16 @@ public:
         window->installEventFilter(this);
     }
 
-    void tell(const QString &text)
+    void tell(const QString &text, Telling telling)
     {
+        // A screen reader reads the notification's name when it comes to it, a moment later.
+        const bool heardYet = !m_told.isValid() || m_told.elapsed() >= HearingMs;
+        const QString told =
+            heardYet || telling == Telling::InPlace || m_last == text ? text : m_last + QLatin1Char(' ') + text;
+        m_last = text;
+        m_told.start();
         hide();
-        setAccessibleName(text);
+        setAccessibleName(told);
         m_untold = !window()->isActiveWindow();
         if (!m_untold)
             show();
@@ -131,7 +138,10 @@ protected:
     }
 
 private:
+    static constexpr int HearingMs = 500;
     bool m_untold = false;
+    QElapsedTimer m_told;
+    QString m_last;
 };
 
 QAccessible::UpdateHandler passOn = nullptr;
@@ -209,7 +219,7 @@ bool isChosen(const QWidget *widget)
     return widget->property(Chosen).toBool();
 }
 
-void announce(QWidget *source, const QString &text)
+void announce(QWidget *source, const QString &text, Telling telling)
 {
     if (!source || !source->isVisible() || text.isEmpty())
         return;
@@ -217,7 +227,7 @@ void announce(QWidget *source, const QString &text)
     auto *news = static_cast<News *>(window->findChild<QWidget *>(QLatin1String(NewsName)));
     if (!news)
         news = new News(window);
-    news->tell(text);
+    news->tell(text, telling);
 }
 
 } // namespace Accessibility

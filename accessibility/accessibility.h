@@ -30,8 +30,11 @@ void setChosen(QWidget *widget, bool chosen);
 bool isChosen(const QWidget *widget);
 
 // Has a screen reader say `text` now, once, without the pupil asking, as a notification of the
-// source's window that appears. Nothing is said for a source that is not showing.
-void announce(QWidget *source, const QString &text);
+// source's window that appears. Nothing is said for a source that is not showing. News told
+// `AfterEarlier` a moment after other news (a rabbit coming up as a year opens) is told after it,
+// in one, rather than putting it out before the screen reader has read it.
+enum class Telling { InPlace, AfterEarlier };
+void announce(QWidget *source, const QString &text, Telling telling = Telling::InPlace);
 
 // A stretch of a text: the characters from start up to, not including, end.
 struct Segment {

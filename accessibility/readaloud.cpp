@@ -1,16 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "readaloud.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLibrary>
 #include <QMouseEvent>
 #include <QTextDocumentFragment>
 #include <cstdio>
 
-ReadAloud::ReadAloud(QWidget &window) : m_window(window), m_maker(&ReadAloud::loadModuleEngine) {}
+ReadAloud::ReadAloud(QWidget &window) : m_window(window), m_maker(&ReadAloud::loadModuleEngine)
+{
+    m_rest.setSingleShot(true);
+    m_rest.setInterval(RestMs);
+    connect(&m_rest, &QTimer::timeout, this, [this] {
+        if (m_pointedAt && m_pointedAt->isVisible() && m_pointedAt->underMouse())
+            speak(caption(m_pointedAt));
+    });
+}
 
 ReadAloud::~ReadAloud() = default;
 
@@ -41,6 +51,7 @@ void ReadAloud::setOn(bool on)
         if (m_engine)
             m_engine->stop();
         qApp->removeEventFilter(this);
+        m_rest.stop();
         emit switched(false);
         return;
     }
@@ -102,13 +113,67 @@ void ReadAloud::speak(const QString &text)
         m_engine->say(words);
 }
 
+QString ReadAloud::caption(const QAbstractButton *button)
+{
+    // What a screen reader says for it ("Next screen" for ">>"), else what it shows, else the
+    // tooltip of a picture.
+    for (QString text : {button->accessibleName(), button->text(), button->toolTip()}) {
+        text.remove(QLatin1Char('&'));
+        if (!text.trimmed().isEmpty())
+            return text;
+    }
+    return QString();
+}
+
 bool ReadAloud::eventFilter(QObject *watched, QEvent *event)
 {
-    // A click on a text of the lesson speaks that text; the click goes on to do what it does.
-    if (event->type() == QEvent::MouseButtonPress) {
-        auto *label = qobject_cast<QLabel *>(watched);
-        if (label && m_window.isAncestorOf(label) && !label->text().isEmpty())
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        // A click on a text of the lesson speaks that text; the click goes on to do what it does.
+        if (auto *label = qobject_cast<QLabel *>(watched);
+            label && m_window.isAncestorOf(label) && !label->text().isEmpty())
             speak(label->text());
+        break;
+    case QEvent::KeyPress:
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            m_movingFocus = true;
+            break;
+        default:
+            m_movingFocus = false;
+            break;
+        }
+        break;
+    case QEvent::KeyRelease:
+        m_movingFocus = false;
+        break;
+    case QEvent::FocusIn:
+        // A control says what it does as the pupil's keys bring the focus to it (not as a panel
+        // opening gives it to its button, which would cut the panel's words short).
+        if (auto *button = qobject_cast<QAbstractButton *>(watched);
+            m_movingFocus && button && m_window.isAncestorOf(button))
+            speak(caption(button));
+        break;
+    case QEvent::Enter:
+        // ... and when the mouse rests on it a moment.
+        if (auto *button = qobject_cast<QAbstractButton *>(watched); button && m_window.isAncestorOf(button)) {
+            m_pointedAt = button;
+            m_rest.start();
+        }
+        break;
+    case QEvent::Leave:
+        if (watched == m_pointedAt) {
+            m_rest.stop();
+            m_pointedAt = nullptr;
+        }
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -5,14 +5,17 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 
+class QAbstractButton;
 class QWidget;
 
 // Reading aloud, for pupils who read with difficulty: off until the pupil presses its key (or a
 // setting turns it on at start). While it is on, the lesson speaks each screen's instructions on
-// arrival, a reminder or worksheet question as it opens, and any text of a screen the pupil
-// clicks; each new text cuts the one before short. The key again turns it off and silences it.
+// arrival, a reminder or worksheet question as it opens, any text of a screen the pupil clicks,
+// and a button's caption as it takes the keyboard's focus or when the mouse rests on it for about a
+// second; each new text cuts the one before short. The key again turns it off and silences it.
 // The lesson shows a small sign while it is on (`switched`, `showingNew`).
 //
 // The voice is made on the first turn-on, from the speech module, so a lesson that never reads
@@ -22,6 +25,8 @@ class ReadAloud : public QObject {
     Q_OBJECT
 public:
     static constexpr Qt::Key Key = Qt::Key_F9;
+    // How long the mouse rests on a button before its caption is spoken.
+    static constexpr int RestMs = 1000;
     using EngineMaker = std::function<std::unique_ptr<SpeechEngine>(
         const QLocale &locale, const std::function<void(const QString &why)> &unavailable)>;
 
@@ -63,6 +68,8 @@ protected:
 
 private:
     void cannotSpeak(const QString &why);
+    // What a button is called aloud.
+    static QString caption(const QAbstractButton *button);
 
     QWidget &m_window;
     QString m_language = QStringLiteral("en");
@@ -73,4 +80,9 @@ private:
     bool m_failed = false;
     // What the pupil hears on turning it on: the screen showing, or the panel open over it.
     QString m_current;
+    // The button the mouse has come to, and the wait before its caption is spoken.
+    QPointer<QAbstractButton> m_pointedAt;
+    // A key that moves the focus is down: the control it comes to is the pupil's choice.
+    bool m_movingFocus = false;
+    QTimer m_rest;
 };

@@ -4,9 +4,12 @@
 #include "textfield.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <algorithm>
+#include <utility>
 
 namespace Accessibility {
 
@@ -70,11 +73,103 @@ Segment segmentAfter(const QString &text, int offset, QAccessible::TextBoundaryT
 
 namespace {
 
+bool isWordMove(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    return mods == Qt::ControlModifier && (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right);
+}
+
+// Control with Left or Right moves the caret of a field a screen reader reads by the words it is
+// told (the segments above), so that the word read is the one the caret stands on: Qt's own moves
+// stop inside "-5", before the "5".
+//
+// A screen reader tells a word move from a character move by the keys' modifiers, and Qt's bridge
+// only hands a key on to the field once the screen reader has had it: a quick hand lets go of
+// Control before the caret has moved, the bridge hands the screen reader that release with no
+// Control on it (unlike the desktop's own fields), and the caret's move is read as a character's,
+// "1" of "104". The releases of a word move's keys are therefore kept from the bridge: the screen
+// reader's last key stays Control with the arrow. The lesson's widgets make nothing of them. To
+// come before the bridge, which may start listening at any time, the keeper takes its place again
+// each time a field takes the focus.
+class WordMoves : public QObject {
+public:
+    static WordMoves &instance()
+    {
+        static auto *moves = new WordMoves(qApp);
+        return *moves;
+    }
+
+    void watch(QLineEdit *field) { field->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == qApp)
+            return false;
+        if (auto *field = qobject_cast<QLineEdit *>(watched)) {
+            if (event->type() == QEvent::FocusIn) {
+                qApp->removeEventFilter(&m_keeper);
+                qApp->installEventFilter(&m_keeper);
+            } else if (isWordMove(event) && !field->isReadOnly()) {
+                move(field, static_cast<QKeyEvent *>(event));
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    explicit WordMoves(QObject *parent) : QObject(parent) {}
+
+    static void move(QLineEdit *field, const QKeyEvent *key)
+    {
+        const QString text = field->text();
+        const int caret = field->cursorPosition();
+        const int to = key->key() == Qt::Key_Left
+                           ? (caret > 0 ? segmentAt(text, caret - 1, QAccessible::WordBoundary).start : 0)
+                           : segmentAt(text, caret, QAccessible::WordBoundary).end;
+        field->deselect();
+        field->setCursorPosition(to);
+    }
+
+    // Sees every key of the lesson as it arrives, before the bridge.
+    class Keeper : public QObject {
+    public:
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            Q_UNUSED(watched);
+            if (!event->spontaneous())
+                return false;
+            if (event->type() == QEvent::KeyPress) {
+                m_kept.clear();
+                if (isWordMove(event) && qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+                    m_kept = {Qt::Key_Control, static_cast<QKeyEvent *>(event)->key()};
+                return false;
+            }
+            // The releases of a word move's keys, in whatever order they come, with or without
+            // Control on them.
+            if (event->type() == QEvent::KeyRelease)
+                return m_kept.removeOne(static_cast<QKeyEvent *>(event)->key());
+            return false;
+        }
+
+    private:
+        QList<int> m_kept;
+    };
+    Keeper m_keeper;
+};
+
 // A one-line text field as a screen reader sees it: its text, caret and selection, its text
 // segments from the lesson's own rules above, and one attribute run over the whole text.
 class TextField : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit TextField(QLineEdit *field) : QAccessibleWidget(field, QAccessible::EditableText) {}
+    explicit TextField(QLineEdit *field) : QAccessibleWidget(field, QAccessible::EditableText)
+    {
+        WordMoves::instance().watch(field);
+    }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {

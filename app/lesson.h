@@ -3,6 +3,7 @@
 
 #include "lapinar1.h"
 #include "lessonwindow.h"
+#include "popuprhythm.h"
 #include "random.h"
 #include "readaloud.h"
 #include "readaloudsign.h"
@@ -23,6 +24,8 @@ struct Lesson {
     } look;
     LAPINAR1 state;
     Random random;
+    // The beat of the practice burrows and the island.
+    PopupRhythm popupRhythm;
     // Declared before the chain, so the screens and panels go before the window that holds them.
     LessonWindow window;
     ReadAloud readAloud{window};

@@ -59,7 +59,7 @@ QString Island::screenName() const
 QString Island::instructions() const
 {
     if (!IslandYear::isCountingYear(m_lesson.state.CurrentYear))
-        return tr(TooManyToCount);
+        return tr(TooManyToCount) + QLatin1Char(' ') + tr("There are %n burrows.", "", int(m_game.burrows().size()));
     return tr("Rabbits counted: %1").arg(Calendar(1)->text());
 }
 
@@ -124,6 +124,11 @@ bool Island::cmd_button_Click(int index)
         ShowYear();
         turnPage();
     });
+}
+
+bool Island::countsRabbits() const
+{
+    return IslandYear::isCountingYear(m_lesson.state.CurrentYear);
 }
 
 void Island::Hole_Click(int index)

@@ -30,12 +30,14 @@ public:
 
     // "Island, year 3", with the year the calendar shows.
     QString screenName() const override;
-    // The count page's count in the counting years, the reason to estimate in the others.
+    // The count page's count in the counting years; in the others the reason to estimate and how
+    // many burrows there are, which a pupil who cannot see them is not left to count.
     QString instructions() const override;
 
 protected:
     bool cmd_button_Click(int index) override;
     void Hole_Click(int index) override;
+    bool countsRabbits() const override;
 
 private:
     ControlArray<QLabel> Calendar;

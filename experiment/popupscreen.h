@@ -7,11 +7,21 @@
 
 #include <QTimer>
 
+class QLabel;
+
 // A screen where rabbits pop up out of burrows, one at a time: the practice and the island. The
-// burrows are a board of holes that shows the pop-up game. The timer `Popup` beats every 1500 ms
-// from the screen's load to the end of the lesson, whether the screen shows or not and whatever
-// dialog is open; each beat is one tick of the game, and a rabbit that comes up takes the focus to
-// its burrow if the pupil is among the burrows.
+// burrows are a board of holes that shows the pop-up game. The timer `Popup` beats with the lesson's
+// pop-up rhythm (1500 ms unless the teacher or the pupil stretches it) from the screen's load to the
+// end of the lesson, whether the screen shows or not and whatever dialog is open; each beat is one
+// tick of the game.
+//
+// While rabbits are to be counted, a rabbit that comes up takes the focus to its burrow if the
+// pupil is among the burrows, and a screen reader is told it is up, and that it has gone; where the
+// pupil estimates from the burrows instead, the focus stays where the pupil puts it.
+//
+// On the screen, the pause key stops the pop-up where it is until it is pressed again, and the
+// slower key makes every beat longer until it is pressed again; a small sign says which is on.
+// Leaving the screen ends a pause.
 class PopupScreen : public LessonScreen {
     Q_OBJECT
 public:
@@ -26,6 +36,8 @@ public:
     const PlaceField &holeField() const { return m_board.field(); }
     const PopupGame &game() const { return m_game; }
     const QTimer &popupTimer() const { return Popup; }
+    // The sign showing the pupil has paused or slowed the pop-up; nullptr until first needed.
+    const QLabel *rhythmSign() const { return m_sign; }
 
 protected:
     // The game's holes are numbered firstHole to firstHole + holeCount - 1.
@@ -38,10 +50,24 @@ protected:
     // one beat.
     void keepPopupRunning();
     virtual void Hole_Click(int index) = 0;
+    // Whether the pupil counts the rabbits now, rather than estimating from the burrows.
+    virtual bool countsRabbits() const { return true; }
+
+    void keyPressEvent(QKeyEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
     PopupGame m_game;
     HoleBoard m_board;
 
 private:
+    void pausedChanged(bool paused);
+    void showSign();
+    // Says `text` to a screen reader; tellAloud() reads it aloud too, when reading aloud is on.
+    void tell(const QString &text);
+    void tellAloud(const QString &text);
+
     QTimer Popup;
+    QLabel *m_sign = nullptr;
+    // The timer runs out a beat that a pause cut short: the next beat is a whole one again.
+    bool m_restOfBeat = false;
 };

@@ -38,6 +38,12 @@ struct Options {
     QCommandLineOption readAloud{QStringLiteral("read-aloud"),
                                  QCoreApplication::translate("Options", "Start with reading aloud on: the lesson "
                                                                         "speaks its texts (F9 turns it on and off).")};
+    QCommandLineOption popUpSeconds{
+        QStringLiteral("pop-up-seconds"),
+        QCoreApplication::translate("Options", "Keep each practice and island rabbit up for <seconds>, and then "
+                                               "away as long (from 1.5, the lesson's own, to 15). In the lesson "
+                                               "S makes it slower and P pauses it."),
+        QCoreApplication::translate("Options", "seconds")};
     QCommandLineOption worksheet{
         QStringLiteral("worksheet"),
         QCoreApplication::translate("Options", "Write the printed worksheet, in the lesson's language, to <file> "
@@ -82,6 +88,7 @@ void describe(QCommandLineParser &parser, const Options &options)
     parser.addOption(options.language);
     parser.addOption(options.readAloud);
     parser.addOption(options.noReadAloud);
+    parser.addOption(options.popUpSeconds);
     parser.addOption(options.worksheet);
     parser.addOption(options.newLesson);
     parser.addOption(options.classFolder);
@@ -114,9 +121,10 @@ Settings settingsFor(const QCommandLineParser &parser)
             return false;
         return parser.isSet(on) ? std::optional(true) : std::nullopt;
     };
-    const Settings::CommandLine commandLine{parser.value(options.language),
-                                            onOff(options.fullScreen, options.noFullScreen),
-                                            onOff(options.readAloud, options.noReadAloud)};
+    const Settings::CommandLine commandLine{
+        parser.value(options.language), onOff(options.fullScreen, options.noFullScreen),
+        onOff(options.readAloud, options.noReadAloud),
+        parser.isSet(options.popUpSeconds) ? parser.value(options.popUpSeconds) : QString()};
     const QStringList files = Settings::files();
     Language::install(Language::choose(Settings::read(files, commandLine, [](const QString &) {}).language));
     return Settings::read(files, commandLine, [](const QString &line) {
@@ -283,6 +291,7 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     lesson.readAloud.setLanguage(Language::choose(settings.language));
     if (settings.readAloud)
         lesson.readAloud.setOn(true);
+    lesson.popupRhythm.setSeconds(settings.popUpSeconds);
     // Whether the pupil's work is kept between runs and offered back at the next start (KeepWork).
     // When it is not, as for pupils who share one account, no work is written, read or offered.
     std::optional<KeptLesson> kept;

@@ -2,11 +2,13 @@
 #include "settings.h"
 
 #include "language.h"
+#include "popuprhythm.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -14,7 +16,7 @@
 namespace {
 
 const QStringList Keys{QStringLiteral("Language"), QStringLiteral("FullScreen"), QStringLiteral("KeepWork"),
-                       QStringLiteral("ReadAloud"), QStringLiteral("HandInFolder")};
+                       QStringLiteral("ReadAloud"), QStringLiteral("HandInFolder"), QStringLiteral("PopUpSeconds")};
 
 // "true" and "false", and the other ways a technician may write them.
 std::optional<bool> flag(const QString &text)
@@ -101,6 +103,22 @@ std::optional<std::vector<std::pair<QString, QString>>> entries(const QString &f
     return entries;
 }
 
+// The pop-up time `text` gives, kept within the lesson's limits; a value outside them, or none, is
+// named in the line said by `warn` with the nearest time allowed (`before` when there is no time).
+double secondsWithin(const QString &named, const QString &text, double before,
+                     const std::function<void(const QString &)> &warn)
+{
+    bool number = false;
+    const double seconds = text.trimmed().toDouble(&number);
+    const double lowest = PopupRhythm::LessonSeconds, highest = PopupRhythm::LongestSeconds;
+    if (number && seconds >= lowest && seconds <= highest)
+        return seconds;
+    const double nearest = !number || !std::isfinite(seconds) ? before : std::clamp(seconds, lowest, highest);
+    warn(Settings::tr("%1 is not a time from %2 to %3 seconds; using %4.")
+             .arg(named, QString::number(lowest), QString::number(highest), QString::number(nearest)));
+    return nearest;
+}
+
 QString languageInUse(const QString &language)
 {
     return language.isEmpty() ? Settings::tr("the desktop's language") : language;
@@ -151,6 +169,9 @@ Settings Settings::read(const QStringList &files, const CommandLine &commandLine
                     *setting = *on;
                 else
                     warn(tr("%1: %2=%3 is neither true nor false; using %4.").arg(file, key, value, word(*setting)));
+            } else if (key == QLatin1String("PopUpSeconds")) {
+                settings.popUpSeconds = secondsWithin(file + QStringLiteral(": ") + key + QLatin1Char('=') + value,
+                                                      value, settings.popUpSeconds, warn);
             } else if (const QString known = meant(key); !known.isEmpty()) {
                 warn(tr("%1: unknown setting %2 ignored; did you mean %3?").arg(file, key, known));
             } else {
@@ -168,6 +189,9 @@ Settings Settings::read(const QStringList &files, const CommandLine &commandLine
                      .arg(commandLine.language, Language::available().join(QStringLiteral(", ")),
                           languageInUse(settings.language)));
     }
+    if (!commandLine.popUpSeconds.isNull())
+        settings.popUpSeconds = secondsWithin(QStringLiteral("--pop-up-seconds ") + commandLine.popUpSeconds,
+                                              commandLine.popUpSeconds, settings.popUpSeconds, warn);
     settings.fullScreen = commandLine.fullScreen.value_or(settings.fullScreen);
     settings.readAloud = commandLine.readAloud.value_or(settings.readAloud);
     return settings;

@@ -24,12 +24,15 @@ public:
     // The class folder the pupil's results are handed in to, as written ("~" and $NAME unexpanded);
     // empty: nothing is handed in.
     QString handInFolder;
+    // How long a practice or island rabbit stays up, and then away (PopUpSeconds).
+    double popUpSeconds = 1.5;
 
     // What the command line says; an option given overrides the files, one left out does not.
     struct CommandLine {
         QString language;               // --language
         std::optional<bool> fullScreen; // --full-screen, --no-full-screen
         std::optional<bool> readAloud;  // --read-aloud, --no-read-aloud
+        QString popUpSeconds;           // --pop-up-seconds; empty when not given
     };
 
     // The files read, in order: lapinar/lapinar.conf in each folder of XDG_CONFIG_DIRS (/etc/xdg

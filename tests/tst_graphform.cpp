@@ -519,6 +519,8 @@ void GraphFormTest::everyTextQueryIsAnsweredAtOnce_data()
     QTest::newRow("blanks round") << QStringLiteral("  14  ");
     QTest::newRow("255 characters") << QStringLiteral("81 ").repeated(85);
     QTest::newRow("accents") << QStringLiteral("Lapins de l’île, été");
+    QTest::newRow("negative") << QStringLiteral("-5");
+    QTest::newRow("three digits") << QStringLiteral("104");
 }
 
 // Every text field asked every text query at every offset up to past the end: a
@@ -598,6 +600,26 @@ void GraphFormTest::everyTextQueryIsAnsweredAtOnce()
             QVERIFY(end > offset);
         }
         QCOMPARE(words, text);
+
+        // Control with the arrows moves the caret from word to word as they are read.
+        QList<int> starts{length}, ends{0};
+        for (int offset = length, start = 0, end = 0; offset > 0; offset = start) {
+            spoken->textAtOffset(offset - 1, QAccessible::WordBoundary, &start, &end);
+            starts << start;
+        }
+        for (int offset = 0, start = 0, end = 0; offset < length; offset = end)
+            ends << (spoken->textAtOffset(offset, QAccessible::WordBoundary, &start, &end), end);
+        const auto walk = [&](Qt::Key key, int from, qsizetype steps) {
+            field->setCursorPosition(from);
+            QList<int> caret{field->cursorPosition()};
+            for (qsizetype step = 1; step < steps; ++step) {
+                QTest::keyClick(field, key, Qt::ControlModifier);
+                caret << field->cursorPosition();
+            }
+            return caret;
+        };
+        QCOMPARE(walk(Qt::Key_Left, length, starts.size()), starts);
+        QCOMPARE(walk(Qt::Key_Right, 0, ends.size()), ends);
     }
 }
 

@@ -56,6 +56,13 @@ ClickableImage *nextUnmarked(Island *island)
     return nullptr;
 }
 
+// What the lesson last told a screen reader without being asked.
+QString lastNews(QWidget *screen)
+{
+    const auto *news = screen->window()->findChild<QWidget *>(QStringLiteral("lapinarNews"));
+    return news ? news->accessibleName() : QString();
+}
+
 bool countRabbits(Island *island, int n)
 {
     for (int i = 0; i < n; ++i) {
@@ -92,6 +99,8 @@ private slots:
     void recordCountKeepsTheLargest_data();
     void recordCountKeepsTheLargest();
     void popupTimerRunsOnAndARabbitDoesNotOutliveItsYear();
+    void rabbitsComingAndGoingAreToldAlsoInTheFocusedBurrow();
+    void estimationYearLeavesTheFocusWhereThePupilPutsIt();
     void pupilPlaysAllTenVisitsAndBack();
     void comingBackFromTheResultsLandsOnTheTenthVisit();
     void yearPageShowsItsNumberCentredUnderYear();
@@ -152,10 +161,13 @@ void IslandTest::everyYearIsLaidOutAfresh()
     QCOMPARE(island->calendar(1)->text(), QStringLiteral("0"));
     QCOMPARE(spokenName(island->calendar(1)), QStringLiteral("Rabbits counted: 0"));
     QCOMPARE(spokenName(island), QStringLiteral("Island, year %1").arg(year - 1));
+    // A pupil who estimates hears how many burrows there are, as a pupil who sees them counts them.
     QCOMPARE(spokenDescription(island), year <= 4 ? QStringLiteral("Rabbits counted: 0")
                                                   : QStringLiteral("There are getting to be too many rabbits to "
                                                                    "count. There are around 4 rabbits living in "
-                                                                   "each burrow. Use this fact to estimate them."));
+                                                                   "each burrow. Use this fact to estimate them. "
+                                                                   "There are %1 burrows.")
+                                                        .arg(burrows));
     QCOMPARE(island->cmdButton(0)->text(), year == 10 ? ">>" : "Next year");
     QCOMPARE(island->cmdButton(1)->text(), year == 1 ? "<<" : "Last year");
     QCOMPARE(tagged(island, QStringLiteral("down")), burrows);
@@ -403,6 +415,51 @@ void IslandTest::estimatingClicksCountNothingAndLayTheYearOutAnew()
     QCOMPARE(island->calendar(1)->text(), QStringLiteral("0"));
     QCOMPARE(tagged(island, QStringLiteral("down")), 26);
     QVERIFY(island->game().burrows() != before);
+}
+
+void IslandTest::rabbitsComingAndGoingAreToldAlsoInTheFocusedBurrow()
+{
+    Fixture f;
+    // Burrows at Hole(1), Hole(33) and Hole(65), as the pupil's keyboard walk above.
+    f.t.lesson.random.script({0.0, 0.01, 0.5, 0.999});
+    Island *island = f.open(1);
+    QVERIFY(QTest::qWaitForWindowActive(island->window()));
+    ClickableImage *h65 = island->hole(65);
+    h65->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(h65, Qt::Key_Home);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QCOMPARE(QApplication::focusWidget(), island->hole(1));
+    for (int round = 0; round < 2; ++round) {
+        // The same burrow twice: the second rabbit comes up where the focus already is.
+        f.t.lesson.random.script({0.0});
+        island->popupTick();
+        QCOMPARE(QApplication::focusWidget(), island->hole(1));
+        QVERIFY2(lastNews(island).endsWith(QStringLiteral("Rabbit up")), qPrintable(lastNews(island)));
+        island->popupTick();
+        QVERIFY2(lastNews(island).endsWith(QStringLiteral("Gone")), qPrintable(lastNews(island)));
+    }
+    // Space on a rabbit that was told counts it, and the count is said.
+    f.t.lesson.random.script({0.0});
+    island->popupTick();
+    QCOMPARE(answerAllModals(f.t, [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); }).size(), 0);
+    QVERIFY2(lastNews(island).endsWith(QStringLiteral("Rabbits counted: 1")), qPrintable(lastNews(island)));
+}
+
+void IslandTest::estimationYearLeavesTheFocusWhereThePupilPutsIt()
+{
+    Fixture f;
+    Island *island = f.open(7);
+    QVERIFY(QTest::qWaitForWindowActive(island->window()));
+    ClickableImage *explored = island->hole(island->game().burrows().constFirst());
+    explored->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(explored, Qt::Key_Home);
+    explored = qobject_cast<ClickableImage *>(QApplication::focusWidget());
+    QVERIFY(explored);
+    for (int beat = 0; beat < 8; ++beat) {
+        island->popupTick();
+        QCOMPARE(QApplication::focusWidget(), explored);
+        QVERIFY(!lastNews(island).contains(QStringLiteral("Rabbit up")));
+    }
 }
 
 void IslandTest::recordCountKeepsTheLargest_data()

@@ -3,6 +3,7 @@
 #include "island.h"
 #include "testsupport.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -51,6 +52,9 @@ private slots:
     void hitMarksWithoutCountingAndMissIsTold();
     void holesResetAfterADialogOrAReturnFromTheIsland_data();
     void holesResetAfterADialogOrAReturnFromTheIsland();
+    void beatIsTheTeachersAndThePupilsOnBothScreens_data();
+    void beatIsTheTeachersAndThePupilsOnBothScreens();
+    void pauseHoldsTheBoardStillAndGoesOn();
 };
 
 void PracticeTest::buttonsTabInTheirOrder()
@@ -200,6 +204,83 @@ void PracticeTest::holesResetAfterADialogOrAReturnFromTheIsland()
     // The next tick brings a fresh, unmarked rabbit.
     f.practice->popupTick();
     QCOMPARE(holes(f.practice).count(QStringLiteral("up/rabbit_up/rabbit")), 1);
+}
+
+void PracticeTest::beatIsTheTeachersAndThePupilsOnBothScreens_data()
+{
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<bool>("slower");
+    QTest::addColumn<int>("beat");
+    QTest::newRow("the lesson's own") << 1.5 << false << 1500;
+    QTest::newRow("six seconds") << 6.0 << false << 6000;
+    QTest::newRow("pupil slows the lesson's own") << 1.5 << true << 3000;
+    QTest::newRow("pupil slows the longest") << 15.0 << true << 30000;
+    QTest::newRow("too short") << 0.5 << false << 1500;
+    QTest::newRow("too long") << 40.0 << false << 15000;
+}
+
+void PracticeTest::beatIsTheTeachersAndThePupilsOnBothScreens()
+{
+    QFETCH(double, seconds);
+    QFETCH(bool, slower);
+    QFETCH(int, beat);
+    Fixture f;
+    // The island is made after the beat was set, the practice before.
+    f.t.lesson.popupRhythm.setSeconds(seconds);
+    QVERIFY(QTest::qWaitForWindowActive(f.practice->window()));
+    f.practice->cmdButton(1)->setFocus(Qt::TabFocusReason);
+    if (slower)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S);
+    QCOMPARE(f.practice->rhythmSign() && f.practice->rhythmSign()->isVisible(), slower);
+    if (slower)
+        QCOMPARE(f.practice->rhythmSign()->text(), QStringLiteral("Slower"));
+    QCOMPARE(f.practice->popupTimer().interval(), beat);
+    f.practice->cmdButton(0)->click();
+    auto *island = f.t.screenAs<Island>(ScreenId::Island);
+    QCOMPARE(f.t.showing(), island);
+    QCOMPARE(island->popupTimer().interval(), beat);
+    QCOMPARE(island->rhythmSign() && island->rhythmSign()->isVisible(), slower);
+}
+
+void PracticeTest::pauseHoldsTheBoardStillAndGoesOn()
+{
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowActive(f.practice->window()));
+    f.practice->hole(0)->setFocus(Qt::TabFocusReason);
+    f.t.lesson.random.script({0.999});
+    f.practice->popupTick();
+    const QStringList board = holes(f.practice);
+    const auto news = [&] { return f.practice->window()->findChild<QWidget *>("lapinarNews")->accessibleName(); };
+    // A precise timer, whose rest is what it says it is.
+    auto &timer = const_cast<QTimer &>(f.practice->popupTimer());
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.start();
+    QTest::qWait(100);
+    const int left = timer.remainingTime();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+    QVERIFY(!f.practice->popupTimer().isActive());
+    QCOMPARE(f.practice->rhythmSign()->text(), QStringLiteral("Paused"));
+    QVERIFY(f.practice->rhythmSign()->isVisible());
+    QVERIFY2(news().endsWith(QStringLiteral("Paused")), qPrintable(news()));
+    QTest::qWait(50);
+    QCOMPARE(holes(f.practice), board);
+
+    // Going on finishes the beat the pause cut short, then beats whole again.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Pause);
+    QVERIFY(f.practice->popupTimer().isActive());
+    QVERIFY2(timer.remainingTime() <= left, qPrintable(QStringLiteral("%1 > %2").arg(timer.remainingTime()).arg(left)));
+    QVERIFY(timer.interval() < 1500);
+    QVERIFY(!f.practice->rhythmSign()->isVisible());
+    QVERIFY2(news().endsWith(QStringLiteral("Going on")), qPrintable(news()));
+    QTRY_COMPARE_WITH_TIMEOUT(holes(f.practice), AllDown, 3000);
+    QCOMPARE(f.practice->popupTimer().interval(), 1500);
+
+    // Leaving the screen ends a pause: the pop-up runs on while the pupil is elsewhere, as ever.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+    f.practice->cmdButton(0)->click();
+    QVERIFY(!f.t.lesson.popupRhythm.isPaused());
+    QVERIFY(f.practice->popupTimer().isActive());
+    QVERIFY(f.t.screenAs<Island>(ScreenId::Island)->popupTimer().isActive());
 }
 
 QTEST_MAIN(PracticeTest)

@@ -3,17 +3,24 @@
 #include "artwork.h"
 #include "dialogs.h"
 #include "keptpictures.h"
+#include "lessonscreen.h"
+#include "lessonstyle.h"
 #include "testsupport.h"
 #include "twips.h"
 
+#include <QAbstractButton>
 #include <QDateTime>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaEnum>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 #include <sys/stat.h>
 
 class ScaleTest : public QObject {
@@ -29,7 +36,119 @@ private slots:
     void keptPicturesAreReadBackOnlyWhenTheyFit_data();
     void keptPicturesAreReadBackOnlyWhenTheyFit();
     void keptPicturesFolderStaysSmall();
+    void everyScreensTextsAndTargetsAt640x480_data();
+    void everyScreensTextsAndTargetsAt640x480();
 };
+
+namespace {
+
+// The contrast of two colours as the accessibility guidelines measure it, from 1 to 21.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour most of a stretch of the drawn screen has: what a text or a ring stands on.
+QColor commonest(const QImage &image, const QRect &rect)
+{
+    QHash<QRgb, int> counts;
+    const qreal ratio = image.devicePixelRatio();
+    const QRect inside =
+        QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio).toAlignedRect().intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb best = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most)
+            best = it.key(), most = it.value();
+    return QColor(best);
+}
+
+} // namespace
+
+void ScaleTest::everyScreensTextsAndTargetsAt640x480_data()
+{
+    // What falls short is the lesson's own fixed look, kept as it is: each line names the text or
+    // control and the contrast or size measured. Text at 4.5:1 against what it stands on, the
+    // focus ring at 3:1 against what it is drawn over, and every click target at least 24 x 24
+    // pixels (the results table's cells are smaller).
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QStringList>("shortfalls");
+    QStringList cells;
+    for (int year = 0; year <= 9; ++year)
+        cells << QStringLiteral("target \"Rabbits in year %1\" 32 x 16").arg(year);
+    for (int id = 0; id < ScreenCount; ++id)
+        QTest::newRow(qPrintable(screenName(ScreenId(id))))
+            << id << (ScreenId(id) == ScreenId::GraphForm ? cells : QStringList());
+}
+
+void ScaleTest::everyScreensTextsAndTargetsAt640x480()
+{
+    QFETCH(int, screen);
+    QFETCH(QStringList, shortfalls);
+    Twips::setScale(1.0);
+    TestLesson t;
+    t.lesson.state.ResetCounts();
+    t.lesson.state.FillQuestions();
+    t.lesson.chain.show(ScreenId(screen));
+    LessonScreen *shown = t.lesson.chain.screen(ScreenId(screen));
+    QVERIFY(shown->isVisible());
+    const QImage drawn = shown->grab().toImage();
+
+    // The ring's colour as the lesson's style draws it.
+    QImage ringImage(8, 8, QImage::Format_RGB32);
+    ringImage.fill(Qt::white);
+    {
+        QPainter painter(&ringImage);
+        LessonStyle::drawFocusRing(&painter, ringImage.rect());
+    }
+    const QColor ring = ringImage.pixelColor(0, 0);
+
+    QStringList found;
+    QStringList measured;
+    for (QWidget *w : shown->findChildren<QWidget *>()) {
+        // A control that cannot be used yet is exempt, and greyed.
+        if (!w->isVisibleTo(shown) || w->size().isEmpty() || !w->isEnabled())
+            continue;
+        const QRect rect(w->mapTo(shown, QPoint(0, 0)), w->size());
+        QString text;
+        if (auto *label = qobject_cast<QLabel *>(w); label && label->pixmap().isNull())
+            text = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(w))
+            text = button->text();
+        else if (auto *field = qobject_cast<QLineEdit *>(w))
+            text = field->accessibleName();
+        const QString name = (text.isEmpty() ? w->accessibleName() : text).simplified().left(30);
+        if (!text.trimmed().isEmpty()) {
+            const QColor ink = w->palette().color(w->foregroundRole());
+            const double ratio = contrast(ink, commonest(drawn, rect.adjusted(1, 1, -1, -1)));
+            measured << QStringLiteral("text %1 %2:1").arg(name).arg(ratio, 0, 'f', 1);
+            if (ratio < 4.5)
+                found << QStringLiteral("text \"%1\" %2:1").arg(name).arg(ratio, 0, 'f', 1);
+        }
+        if (w->focusPolicy() & Qt::TabFocus) {
+            // The ring lies just inside the control, over its face, or round a burrow.
+            const double ratio = contrast(ring, commonest(drawn, rect.adjusted(1, 1, -1, -1)));
+            measured << QStringLiteral("ring %1 %2:1").arg(name).arg(ratio, 0, 'f', 1);
+            if (ratio < 3)
+                found << QStringLiteral("ring on \"%1\" %2:1").arg(name).arg(ratio, 0, 'f', 1);
+            measured << QStringLiteral("target %1 %2x%3").arg(name).arg(w->width()).arg(w->height());
+            if (w->width() < 24 || w->height() < 24)
+                found << QStringLiteral("target \"%1\" %2 x %3").arg(name).arg(w->width()).arg(w->height());
+        }
+    }
+    qInfo().noquote() << screenName(ScreenId(screen)) << measured.join(QStringLiteral("; "));
+    found.sort();
+    shortfalls.sort();
+    QCOMPARE(found, shortfalls);
+}
 
 void ScaleTest::scaleChosenForTheDisplay_data()
 {

@@ -7,6 +7,7 @@
 #include "readaloud.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -383,6 +384,9 @@ void ShellTest::readAloudSpeaksWhatIsNew_data()
         << list("key,next") << list("say Intro1,say reminder,stop,say Intro2");
     QTest::newRow("question, then silence") << list("key,question") << list("say Intro1,say question,stop");
     QTest::newRow("a clicked text") << list("key,click") << list("say Intro1,say clicked");
+    QTest::newRow("buttons tabbed to") << list("key,tab,tab") << list("say Intro1,say tab1,say tab2");
+    QTest::newRow("a button the mouse rests on") << list("key,rest") << list("say Intro1,say rested");
+    QTest::newRow("off: buttons silent") << list("tab,rest") << QStringList();
     QTest::newRow("no voice: said once, stays off") << list("no voice,key,key,next") << list("message");
     // "carry on" offers kept work and answers Yes; "panel" opens a message panel; "quit" asks the
     // quit question, answered No; "Island" and "Foxes" go there; "year" steps a year on; "count"
@@ -415,6 +419,7 @@ void ShellTest::readAloudSpeaksWhatIsNew()
     t.lesson.chain.start();
 
     QMap<QString, QString> said;
+    int tabs = 0;
     for (const QString &step : steps) {
         LessonScreen *screen = t.showing();
         said[screenName(screen->id())] = screen->instructions();
@@ -438,6 +443,17 @@ void ShellTest::readAloudSpeaksWhatIsNew()
                     text = label;
             said[QStringLiteral("clicked")] = text->text().simplified();
             QTest::mouseClick(text, Qt::LeftButton);
+        } else if (step == QLatin1String("tab")) {
+            // A button says what a screen reader says for it.
+            QVERIFY(QTest::qWaitForWindowActive(&t.lesson.window));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            said[QStringLiteral("tab%1").arg(++tabs)] =
+                QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name);
+        } else if (step == QLatin1String("rest")) {
+            QVERIFY(QTest::qWaitForWindowActive(&t.lesson.window));
+            QTest::mouseMove(screen->cmdButton(0));
+            QTest::qWait(ReadAloud::RestMs + 200);
+            said[QStringLiteral("rested")] = QStringLiteral("Next screen");
         } else if (step == QLatin1String("no voice")) {
             voiceFound = false;
         } else if (step == QLatin1String("carry on")) {

@@ -42,6 +42,8 @@ private slots:
     void cleanup() { Language::install(QStringLiteral("en")); }
     void settingsFromFilesAndCommandLine_data();
     void settingsFromFilesAndCommandLine();
+    void popUpSecondsFromFileAndCommandLine_data();
+    void popUpSecondsFromFileAndCommandLine();
     void worksheetHasTheQuestionsOnA4_data();
     void worksheetHasTheQuestionsOnA4();
     void worksheetThatCannotBeWrittenSaysWhy();
@@ -87,7 +89,7 @@ void StartupTest::settingsFromFilesAndCommandLine_data()
                                  << "Colour=blue\n"
                                  << QStringList() << "" << false << true
                                  << "USER: unknown setting Colour ignored; the settings are Language, FullScreen, "
-                                    "KeepWork, ReadAloud, HandInFolder.";
+                                    "KeepWork, ReadAloud, HandInFolder, PopUpSeconds.";
     QTest::newRow("bad value keeps the system's")
         << "KeepWork=false\nFullScreen=true\n"
         << "KeepWork=sometimes\nLanguage=fr\n"
@@ -148,6 +150,51 @@ void StartupTest::settingsFromFilesAndCommandLine()
     QCOMPARE(settings.readAloud, false);
     warnings.replace(QStringLiteral("SYSTEM"), systemFile).replace(QStringLiteral("USER"), userFile);
     QCOMPARE(said.join(QLatin1Char('\n')), warnings);
+}
+
+void StartupTest::popUpSecondsFromFileAndCommandLine_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("option"); // --pop-up-seconds; null when not given
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<QString>("warnings"); // FILE stands for the file
+
+    QTest::newRow("the lesson's own") << "" << QString() << 1.5 << "";
+    QTest::newRow("file") << "PopUpSeconds=6\n" << QString() << 6.0 << "";
+    QTest::newRow("command line over file") << "PopUpSeconds=6\n"
+                                            << "10" << 10.0 << "";
+    QTest::newRow("too long") << "PopUpSeconds=60\n"
+                              << QString() << 15.0
+                              << "FILE: PopUpSeconds=60 is not a time from 1.5 to 15 seconds; using 15.";
+    QTest::newRow("too short on the command line")
+        << "PopUpSeconds=4\n"
+        << "0" << 1.5 << "--pop-up-seconds 0 is not a time from 1.5 to 15 seconds; using 1.5.";
+    QTest::newRow("not a number keeps the file's")
+        << "PopUpSeconds=4\n"
+        << "slow" << 4.0 << "--pop-up-seconds slow is not a time from 1.5 to 15 seconds; using 4.";
+    QTest::newRow("not finite") << "PopUpSeconds=inf\n"
+                                << QString() << 1.5
+                                << "FILE: PopUpSeconds=inf is not a time from 1.5 to 15 seconds; using 1.5.";
+}
+
+void StartupTest::popUpSecondsFromFileAndCommandLine()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, option);
+    QFETCH(double, seconds);
+    QFETCH(QString, warnings);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("lapinar.conf"));
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(file.toUtf8());
+    out.close();
+    Settings::CommandLine commandLine;
+    commandLine.popUpSeconds = option;
+    QStringList said;
+    const Settings settings = Settings::read({path}, commandLine, [&](const QString &line) { said << line; });
+    QCOMPARE(settings.popUpSeconds, seconds);
+    QCOMPARE(said.join(QLatin1Char('\n')), warnings.replace(QStringLiteral("FILE"), path));
 }
 
 void StartupTest::worksheetHasTheQuestionsOnA4_data()

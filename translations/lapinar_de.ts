@@ -449,6 +449,13 @@
         <source>You missed. Better luck next time.</source>
         <translation>Daneben! Beim nächsten Mal klappt’s bestimmt.</translation>
     </message>
+    <message numerus="yes">
+        <source>There are %n burrows.</source>
+        <translation>
+            <numerusform>Es gibt %n Bau.</numerusform>
+            <numerusform>Es gibt %n Baue.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>KeptLesson</name>
@@ -617,6 +624,41 @@
         <source>Start with reading aloud off, whatever a settings file says.</source>
         <translation>Mit ausgeschaltetem Vorlesen starten, was auch immer eine Einstellungsdatei sagt.</translation>
     </message>
+    <message>
+        <source>Keep each practice and island rabbit up for &lt;seconds&gt;, and then away as long (from 1.5, the lesson&apos;s own, to 15). In the lesson S makes it slower and P pauses it.</source>
+        <translation>Jedes Kaninchen der Übung und der Insel &lt;Sekunden&gt; lang zeigen und dann ebenso lange verstecken (von 1.5, dem Takt der Lektion, bis 15). In der Lektion macht S es langsamer und P hält es an.</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+</context>
+<context>
+    <name>PopupScreen</name>
+    <message>
+        <source>Slower</source>
+        <translation>Langsamer</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation>Normales Tempo</translation>
+    </message>
+    <message>
+        <source>Rabbit up</source>
+        <translation>Kaninchen da</translation>
+    </message>
+    <message>
+        <source>Gone</source>
+        <translation>Weg</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Going on</source>
+        <translation>Weiter</translation>
+    </message>
 </context>
 <context>
     <name>Prediction</name>
@@ -764,6 +806,10 @@
     <message>
         <source>--language %1 is not a language the lesson speaks (%2); using %3.</source>
         <translation>--language %1 ist keine Sprache der Lektion (%2); verwendet wird %3.</translation>
+    </message>
+    <message>
+        <source>%1 is not a time from %2 to %3 seconds; using %4.</source>
+        <translation>%1 ist keine Zeit von %2 bis %3 Sekunden; %4 wird verwendet.</translation>
     </message>
 </context>
 <context>

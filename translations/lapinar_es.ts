@@ -449,6 +449,13 @@
         <source>You missed. Better luck next time.</source>
         <translation>¡Has fallado! La próxima vez te saldrá mejor.</translation>
     </message>
+    <message numerus="yes">
+        <source>There are %n burrows.</source>
+        <translation>
+            <numerusform>Hay %n madriguera.</numerusform>
+            <numerusform>Hay %n madrigueras.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>KeptLesson</name>
@@ -617,6 +624,41 @@
         <source>Start with reading aloud off, whatever a settings file says.</source>
         <translation>Empezar con la lectura en voz alta desactivada, diga lo que diga un archivo de ajustes.</translation>
     </message>
+    <message>
+        <source>Keep each practice and island rabbit up for &lt;seconds&gt;, and then away as long (from 1.5, the lesson&apos;s own, to 15). In the lesson S makes it slower and P pauses it.</source>
+        <translation>Dejar cada conejo de la práctica y de la isla fuera durante &lt;segundos&gt; y luego escondido el mismo tiempo (de 1.5, el ritmo de la lección, a 15). En la lección, S lo hace más lento y P lo pausa.</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+</context>
+<context>
+    <name>PopupScreen</name>
+    <message>
+        <source>Slower</source>
+        <translation>Más lento</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation>Velocidad normal</translation>
+    </message>
+    <message>
+        <source>Rabbit up</source>
+        <translation>Conejo fuera</translation>
+    </message>
+    <message>
+        <source>Gone</source>
+        <translation>Se fue</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Going on</source>
+        <translation>Seguimos</translation>
+    </message>
 </context>
 <context>
     <name>Prediction</name>
@@ -764,6 +806,10 @@
     <message>
         <source>--language %1 is not a language the lesson speaks (%2); using %3.</source>
         <translation>--language %1 no es un idioma de la lección (%2); se usa %3.</translation>
+    </message>
+    <message>
+        <source>%1 is not a time from %2 to %3 seconds; using %4.</source>
+        <translation>%1 no es un tiempo de %2 a %3 segundos; se usa %4.</translation>
     </message>
 </context>
 <context>

@@ -449,6 +449,13 @@
         <source>Make sure that you write down the number of rabbits in the table on your worksheet.</source>
         <translation>N’oublie pas de noter le nombre de lapins dans le tableau de ta fiche.</translation>
     </message>
+    <message numerus="yes">
+        <source>There are %n burrows.</source>
+        <translation>
+            <numerusform>Il y a %n terrier.</numerusform>
+            <numerusform>Il y a %n terriers.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>KeptLesson</name>
@@ -617,6 +624,41 @@
         <source>Start with reading aloud off, whatever a settings file says.</source>
         <translation>Démarrer avec la lecture à voix haute désactivée, quoi que dise un fichier de réglages.</translation>
     </message>
+    <message>
+        <source>Keep each practice and island rabbit up for &lt;seconds&gt;, and then away as long (from 1.5, the lesson&apos;s own, to 15). In the lesson S makes it slower and P pauses it.</source>
+        <translation>Laisser chaque lapin de l’entraînement et de l’île sorti pendant &lt;secondes&gt;, puis caché aussi longtemps (de 1.5, la durée de la leçon, à 15). Dans la leçon, S ralentit et P met en pause.</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+</context>
+<context>
+    <name>PopupScreen</name>
+    <message>
+        <source>Slower</source>
+        <translation>Plus lent</translation>
+    </message>
+    <message>
+        <source>Normal speed</source>
+        <translation>Vitesse normale</translation>
+    </message>
+    <message>
+        <source>Rabbit up</source>
+        <translation>Lapin sorti</translation>
+    </message>
+    <message>
+        <source>Gone</source>
+        <translation>Parti</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Going on</source>
+        <translation>On continue</translation>
+    </message>
 </context>
 <context>
     <name>Prediction</name>
@@ -764,6 +806,10 @@
     <message>
         <source>--language %1 is not a language the lesson speaks (%2); using %3.</source>
         <translation>--language %1 n’est pas une langue de la leçon (%2)&#xa0;; %3 est utilisée.</translation>
+    </message>
+    <message>
+        <source>%1 is not a time from %2 to %3 seconds; using %4.</source>
+        <translation>%1 n’est pas une durée de %2 à %3&#xa0;secondes&#xa0;; %4 est utilisé.</translation>
     </message>
 </context>
 <context>
