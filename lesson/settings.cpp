@@ -15,7 +15,7 @@
 
 namespace {
 
-const QStringList Keys{QStringLiteral("Language"), QStringLiteral("FullScreen"), QStringLiteral("KeepWork"),
+const QStringList Keys{QStringLiteral("Language"),  QStringLiteral("FullScreen"),   QStringLiteral("KeepWork"),
                        QStringLiteral("ReadAloud"), QStringLiteral("HandInFolder"), QStringLiteral("PopUpSeconds")};
 
 // "true" and "false", and the other ways a technician may write them.
