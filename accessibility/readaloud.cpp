@@ -17,8 +17,9 @@ ReadAloud::ReadAloud(QWidget &window) : m_window(window), m_maker(&ReadAloud::lo
     m_rest.setSingleShot(true);
     m_rest.setInterval(RestMs);
     connect(&m_rest, &QTimer::timeout, this, [this] {
-        if (m_pointedAt && m_pointedAt->isVisible() && m_pointedAt->underMouse())
-            speak(caption(m_pointedAt));
+        const auto *button = qobject_cast<const QAbstractButton *>(m_pointedAt.data());
+        if (button && button->isVisible() && button->underMouse())
+            speak(caption(button));
     });
 }
 

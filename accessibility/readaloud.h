@@ -81,7 +81,8 @@ private:
     // What the pupil hears on turning it on: the screen showing, or the panel open over it.
     QString m_current;
     // The button the mouse has come to, and the wait before its caption is spoken.
-    QPointer<QAbstractButton> m_pointedAt;
+    // Held as an object: a leave event can come while the control is being destroyed.
+    QPointer<QObject> m_pointedAt;
     // A key that moves the focus is down: the control it comes to is the pupil's choice.
     bool m_movingFocus = false;
     QTimer m_rest;
