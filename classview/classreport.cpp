@@ -3,6 +3,7 @@
 
 #include "classgraph.h"
 #include "classtext.h"
+#include "paper.h"
 #include "twips.h"
 
 #include <QFile>
@@ -18,24 +19,8 @@ constexpr double Left = 18, Right = 192, Top = 15, Bottom = 282;
 constexpr double Width = Right - Left;
 constexpr double RowHeight = 4.8;
 constexpr double NameWidth = 44;
-constexpr int Resolution = 720;
 
-double mm(double millimetres)
-{
-    return millimetres * Resolution / 25.4;
-}
-
-QRectF mmRect(double left, double top, double width, double height)
-{
-    return QRectF(mm(left), mm(top), mm(width), mm(height));
-}
-
-QFont face(double points, bool bold = false)
-{
-    QFont font = Twips::font(Twips::Face::Arial, points, bold);
-    font.setPointSizeF(points);
-    return font;
-}
+using namespace Paper;
 
 class Report {
 public:

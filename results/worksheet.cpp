@@ -3,6 +3,7 @@
 
 #include "islandyear.h"
 #include "lapinar1.h"
+#include "paper.h"
 #include "twips.h"
 
 #include <QPageLayout>
@@ -22,24 +23,8 @@ constexpr double LineGap = 9;   // between two writing lines, wide enough for a 
 constexpr int FewestLines = 2;  // writing lines of a question before the spare room is shared out
 constexpr int MostLines = 6;    // and after
 constexpr double FigureGap = 3; // between a question's text and its table or grid
-constexpr int Resolution = 720; // dots per inch of the drawing, fine enough for hair lines
 
-double mm(double millimetres)
-{
-    return millimetres * Resolution / 25.4;
-}
-
-QRectF mmRect(double left, double top, double width, double height)
-{
-    return QRectF(mm(left), mm(top), mm(width), mm(height));
-}
-
-QFont face(double points, bool bold = false)
-{
-    QFont font = Twips::font(Twips::Face::Arial, points, bold);
-    font.setPointSizeF(points);
-    return font;
-}
+using namespace Paper;
 
 const QColor Ink(Qt::black);
 const QColor Rule(0x80, 0x80, 0x80);
