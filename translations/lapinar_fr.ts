@@ -12,11 +12,11 @@
     <name>ClassFolder</name>
     <message>
         <source>more than %1 files in the class folder; not read</source>
-        <translation>plus de %1 fichiers dans le dossier de la classe ; non lu</translation>
+        <translation>plus de %1 fichiers dans le dossier de la classe&#xa0;; non lu</translation>
     </message>
     <message>
         <source>a link, not a file; not followed</source>
-        <translation>un lien, pas un fichier ; non suivi</translation>
+        <translation>un lien, pas un fichier&#xa0;; non suivi</translation>
     </message>
     <message>
         <source>not a plain file</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>rows of years: %1, not %2</source>
-        <translation>lignes d&apos;années : %1, et non %2</translation>
+        <translation>lignes d&apos;années&#xa0;: %1, et non %2</translation>
     </message>
 </context>
 <context>
@@ -86,11 +86,11 @@
     <name>ClassView</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Pupils not shown here: %1 (the merged CSV has every pupil).</source>
-        <translation>Élèves non montrés ici : %1 (le CSV fusionné a tous les élèves).</translation>
+        <translation>Élèves non montrés ici&#xa0;: %1 (le CSV fusionné a tous les élèves).</translation>
     </message>
     <message>
         <source>the PDF could not be started</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>Lapinar: the class&apos;s results</source>
-        <translation>Lapinar : les résultats de la classe</translation>
+        <translation>Lapinar&#xa0;: les résultats de la classe</translation>
     </message>
     <message>
         <source>Year %1</source>
@@ -118,15 +118,15 @@
     </message>
     <message>
         <source>The class folder cannot be read: %1</source>
-        <translation>Le dossier de la classe ne peut pas être lu : %1</translation>
+        <translation>Le dossier de la classe ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Pupils who handed in: %1</source>
-        <translation>Élèves qui ont rendu leurs résultats : %1</translation>
+        <translation>Élèves qui ont rendu leurs résultats&#xa0;: %1</translation>
     </message>
     <message>
         <source>files left out: %1</source>
-        <translation>fichiers laissés de côté : %1</translation>
+        <translation>fichiers laissés de côté&#xa0;: %1</translation>
     </message>
     <message>
         <source>and %1 more</source>
@@ -134,11 +134,11 @@
     </message>
     <message>
         <source>cannot read the class folder %1: %2</source>
-        <translation>impossible de lire le dossier de la classe %1 : %2</translation>
+        <translation>impossible de lire le dossier de la classe %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1/%2: %3; left out</source>
-        <translation>%1/%2 : %3 ; laissé de côté</translation>
+        <translation>%1/%2&#xa0;: %3&#xa0;; laissé de côté</translation>
     </message>
 </context>
 <context>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>cannot hand in the results to %1: %2</source>
-        <translation>impossible de rendre les résultats dans %1 : %2</translation>
+        <translation>impossible de rendre les résultats dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Your results could not be handed in. Tell your teacher.</source>
@@ -606,11 +606,11 @@
     </message>
     <message>
         <source>With --class: write every pupil&apos;s results to &lt;file&gt; as one CSV and exit without opening a window.</source>
-        <translation>Avec --class : écrire les résultats de tous les élèves dans &lt;fichier&gt; en un seul CSV et quitter sans ouvrir de fenêtre.</translation>
+        <translation>Avec --class&#xa0;: écrire les résultats de tous les élèves dans &lt;fichier&gt; en un seul CSV et quitter sans ouvrir de fenêtre.</translation>
     </message>
     <message>
         <source>With --class: write the class&apos;s report to &lt;file&gt; (PDF, A4) and exit without opening a window.</source>
-        <translation>Avec --class : écrire le compte rendu de la classe dans &lt;fichier&gt; (PDF, A4) et quitter sans ouvrir de fenêtre.</translation>
+        <translation>Avec --class&#xa0;: écrire le compte rendu de la classe dans &lt;fichier&gt; (PDF, A4) et quitter sans ouvrir de fenêtre.</translation>
     </message>
     <message>
         <source>--csv and --report need --class &lt;folder&gt;.</source>
