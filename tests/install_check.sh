@@ -51,18 +51,28 @@ done
 hints=$(desktop-file-validate "$share/applications/org.lapinar.Lapinar.desktop") || fail "desktop entry: $hints"
 [ -z "$hints" ] || fail "desktop entry: $hints"
 grep -q '^Categories=Education;' "$share/applications/org.lapinar.Lapinar.desktop" || fail "not in the Education menu"
-appstreamcli validate --no-net "$share/metainfo/org.lapinar.Lapinar.metainfo.xml" || fail "AppStream metadata"
+# The lesson has no web site of its own (a school gets it as a package), which AppStream 1.0 (Debian
+# 13) warns of; Debian 12's validator has no such check and refuses to be told about one.
+validate() { appstreamcli validate --no-net "$@" "$share/metainfo/org.lapinar.Lapinar.metainfo.xml" 2>&1; }
+if ! validated=$(validate --override=url-homepage-missing=info); then
+    grep -q "'url-homepage-missing' is not recognized" <<<"$validated" && validated=$(validate) ||
+        { echo "$validated"; fail "AppStream metadata"; }
+fi
 
 (cd "$build" && cpack -G DEB -B "$scratch/package" >/dev/null) || fail "cpack"
 deb=$(ls "$scratch"/package/lapinar_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-liberation libstdc++6; do
-    grep -q "\b$p\b" <<<"$depends" || fail "the package does not depend on $p"
+# Debian 13 gave some of the libraries a "t64" ending (64-bit time); the SVG image plug-in is in
+# whichever package holds it on this machine.
+svg_plugin=$(dpkg-query -S '*/qt6/plugins/imageformats/libqsvg.so' | cut -d: -f1 | head -n 1)
+depended=$(tr ',|' '\n\n' <<<"$depends" | awk '{ print $1 }')
+for p in libqt6core6 libqt6gui6 libqt6widgets6 "$svg_plugin" fonts-liberation libstdc++6; do
+    grep -qxF -e "$p" -e "${p}t64" <<<"$depended" || fail "the package does not depend on $p"
 done
 # The lesson draws its graph itself: no chart library, nor the OpenGL one it would bring.
 for p in libqt6charts6 libqt6opengl6; do
-    ! grep -q "\b$p\b" <<<"$depends" || fail "the package depends on $p"
+    ! grep -qxF -e "$p" -e "${p}t64" <<<"$depended" || fail "the package depends on $p"
 done
 dpkg-deb -x "$deb" "$scratch/unpacked"
 unpacked=$scratch/unpacked/usr
