@@ -7,7 +7,14 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QScopedValueRollback>
+#include <QTimer>
 #include <QVariant>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace Accessibility {
 
@@ -91,11 +98,13 @@ void renew(QObject *object)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
-// The news of a window: a notification in a status bar of the window, neither taking any room.
-// Orca says a notification as it appears, without the word "notification" when it is in a status
-// bar. (Qt 6.4 sends a changed name or description as the object rather than the text, which
-// Orca cannot say.) News told before the window is active, as at start, is told on its activation,
-// when a screen reader listens to it.
+// The news of a window. Qt 6.8 hands a screen reader an announcement, which Orca says as it comes.
+// Before it, the news is a notification in a status bar of the window, neither taking any room:
+// Orca 43 says a notification as it appears, without the word "notification" when it is in a
+// status bar (Orca 48 says that word each time, hence the announcement where there is one). Qt 6.4
+// sends a changed name or description as the object rather than the text, which Orca cannot say.
+// Either way the notification's name is the news last told. News told before the window is active,
+// as at start, is told on its activation, when a screen reader listens to it.
 class News : public QWidget {
 public:
     explicit News(QWidget *window) : QWidget(new QWidget(window))
@@ -124,7 +133,7 @@ public:
         setAccessibleName(told);
         m_untold = !window()->isActiveWindow();
         if (!m_untold)
-            show();
+            tellNow();
     }
 
 protected:
@@ -132,12 +141,33 @@ protected:
     {
         if (event->type() == QEvent::WindowActivate && m_untold) {
             m_untold = false;
-            show();
+            tellNow();
         }
         return QWidget::eventFilter(watched, event);
     }
 
 private:
+    void tellNow()
+    {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // An announcement said cannot be taken back, as a notification's name can be changed before
+        // it is read: news told in one go (a panel closing, then the next screen) goes out as the
+        // last of it, once the lesson is done with the pupil's key.
+        if (m_announcing)
+            return;
+        m_announcing = true;
+        QTimer::singleShot(0, this, [this] {
+            m_announcing = false;
+            QAccessibleAnnouncementEvent announcement(window(), accessibleName());
+            QAccessible::updateAccessibility(&announcement);
+        });
+#else
+        show();
+#endif
+    }
+
+    bool m_announcing = false;
+
     static constexpr int HearingMs = 500;
     bool m_untold = false;
     QElapsedTimer m_told;
@@ -145,12 +175,73 @@ private:
 };
 
 QAccessible::UpdateHandler passOn = nullptr;
+bool describingQuietly = false;
+void quietWhenHidden(QAccessibleEvent *event);
+
+void handOn(QAccessibleEvent *event)
+{
+    if (passOn) {
+        passOn(event);
+        return;
+    }
+    // Qt has no handler to hand the event on to: with none installed for the moment, Qt gives it
+    // to the platform's bridge itself.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(quietWhenHidden);
+}
+
+// Widgets whose name changed while hidden. A screen reader may keep what it was last told of an
+// object (Orca 48 does), so each change is told once the widget shows: else a reused panel would be
+// read with its last text. A description changed while hidden stays untold: Orca 48 would say a
+// screen's new description as the screen shows, on top of its news.
+using Change = std::pair<QPointer<QObject>, QAccessible::Event>;
+std::vector<Change> &untoldChanges()
+{
+    static std::vector<Change> untold;
+    return untold;
+}
+
+void tellChangesNowShowing()
+{
+    auto &untold = untoldChanges();
+    std::vector<Change> told;
+    std::erase_if(untold, [&](const auto &change) {
+        if (!change.first)
+            return true;
+        if (!static_cast<QWidget *>(change.first.data())->isVisible())
+            return false;
+        told.push_back(change);
+        return true;
+    });
+    for (const auto &[object, type] : told) {
+        if (!object)
+            continue;
+        QAccessibleEvent event(object, type);
+        handOn(&event);
+    }
+}
 
 void quietWhenHidden(QAccessibleEvent *event)
 {
     switch (event->type()) {
+    case QAccessible::ObjectShow:
+        handOn(event);
+        tellChangesNowShowing();
+        return;
     case QAccessible::NameChanged:
+        if (QObject *object = event->object(); object && object->isWidgetType())
+            if (!static_cast<QWidget *>(object)->isVisible()) {
+                const Change change{object, event->type()};
+                if (std::find(untoldChanges().begin(), untoldChanges().end(), change) == untoldChanges().end())
+                    untoldChanges().push_back(change);
+                return;
+            }
+        break;
     case QAccessible::DescriptionChanged:
+        if (describingQuietly)
+            return;
+        [[fallthrough]];
     case QAccessible::StateChanged:
     case QAccessible::ValueChanged:
     case QAccessible::TextInserted:
@@ -166,15 +257,7 @@ void quietWhenHidden(QAccessibleEvent *event)
     default:
         break;
     }
-    if (passOn) {
-        passOn(event);
-        return;
-    }
-    // Qt has no handler to hand the event on to: with none installed for the moment, Qt gives it
-    // to the platform's bridge itself.
-    QAccessible::installUpdateHandler(nullptr);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(quietWhenHidden);
+    handOn(event);
 }
 
 } // namespace
@@ -217,6 +300,16 @@ void setChosen(QWidget *widget, bool chosen)
 bool isChosen(const QWidget *widget)
 {
     return widget->property(Chosen).toBool();
+}
+
+void describePage(QWidget *page, const QString &description)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt 6.8 hands a changed description on with its text, and Orca 48 says it when the focus is
+    // within the page; the page's news says it already.
+    const QScopedValueRollback quiet(describingQuietly, true);
+#endif
+    page->setAccessibleDescription(description);
 }
 
 void announce(QWidget *source, const QString &text, Telling telling)

@@ -29,10 +29,13 @@ void makeChoice(QWidget *widget);
 void setChosen(QWidget *widget, bool chosen);
 bool isChosen(const QWidget *widget);
 
-// Has a screen reader say `text` now, once, without the pupil asking, as a notification of the
-// source's window that appears. Nothing is said for a source that is not showing. News told
-// `AfterEarlier` a moment after other news (a rabbit coming up as a year opens) is told after it,
-// in one, rather than putting it out before the screen reader has read it.
+// The description of a page of the lesson, whose news (below) tells the pupil of its changes.
+void describePage(QWidget *page, const QString &description);
+
+// Has a screen reader say `text` now, once, without the pupil asking, as an announcement of the
+// source's window (before Qt 6.8, a notification that appears). Nothing is said for a source that
+// is not showing. News told `AfterEarlier` a moment after other news (a rabbit coming up as a year
+// opens) is told after it, in one, rather than putting it out before the screen reader has read it.
 enum class Telling { InPlace, AfterEarlier };
 void announce(QWidget *source, const QString &text, Telling telling = Telling::InPlace);
 

@@ -123,5 +123,5 @@ void LessonScreen::updateSpokenPage()
     if (accessibleName() != name)
         setAccessibleName(name);
     if (accessibleDescription() != description)
-        setAccessibleDescription(description);
+        Accessibility::describePage(this, description);
 }

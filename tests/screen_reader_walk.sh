@@ -127,14 +127,26 @@ tab_to() {
     echo "FAILED: $tabs presses of Tab did not reach /$pattern/"
     exit 1
 }
-# word_key KEY: KEY with Control held, released at once after it, as a quick hand does (and as
-# xdotool sends ctrl+KEY): Control is up before the lesson has moved the caret.
+# word_key ORDER KEY: KEY with Control held, let go of at once, as a quick hand does: the arrow
+# first (arrow-first), or Control first (control-first), as xdotool sends ctrl+KEY, so that Control
+# is up before the lesson has moved the caret.
 word_key() {
     mark=$(said | wc -l)
-    echo "$(date +%T) keys: ctrl+$1" >>"$work/walk.log"
-    xdotool key --delay 0 "ctrl+$1"
+    echo "$(date +%T) keys: ctrl+$2, $1" >>"$work/walk.log"
+    if [ "$1" = arrow-first ]; then
+        xdotool keydown --delay 0 ctrl keydown --delay 0 "$2" keyup --delay 0 "$2" keyup --delay 0 ctrl
+    else
+        xdotool key --delay 0 "ctrl+$2"
+    fi
     sleep 0.3
 }
+# Orca up to 43 takes the keys through the application, where Qt's bridge would hand it Control's
+# release before the caret moves: both orders are asked. Later Orcas read the keys from the display
+# themselves and go by the last one read, so with Control let go first they read a character in every
+# application, the desktop's own text fields too: only the arrow-first order is asked of them.
+orders=(arrow-first)
+orca_modules=$("${python:-/usr/bin/python3}" -c 'import orca, os; print(os.path.dirname(orca.__file__))' 2>/dev/null) || true
+if [ -n "$orca_modules" ] && grep -rqs registerKeystrokeListener "$orca_modules"; then orders+=(control-first); fi
 
 hear "Orca has started" "Screen reader on" 20 || exit 1
 # Each rabbit up for 6 s, then away for 6 s: time for Orca to tell it and for the pupil to count it.
@@ -218,16 +230,18 @@ keys Down Down
 hear "Down reads 104 whole" "104" 10
 # Word review in a cell, which asks for the word at the end of the text: it is read whole, however
 # quick the keys, and the lesson goes on answering afterwards.
-word_key Left
-hear "quick Ctrl+Left reads the word 104 whole" "^'104'" 10
-word_key Right
-hear "quick Ctrl+Right reads the word 104 whole" "^'104'" 10
-keys Down
-hear "Down reads -5" "5" 10
-word_key Left
-hear "quick Ctrl+Left reads the word -5 whole" "^'(-|minus )5'" 10
-keys Up
-hear "the lesson still answers after word review" "104" 10
+for order in "${orders[@]}"; do
+    word_key "$order" Left
+    hear "quick Ctrl+Left ($order) reads the word 104 whole" "^'104'" 10
+    word_key "$order" Right
+    hear "quick Ctrl+Right ($order) reads the word 104 whole" "^'104'" 10
+    keys Down
+    hear "Down reads -5" "5" 10
+    word_key "$order" Left
+    hear "quick Ctrl+Left ($order) reads the word -5 whole" "^'(-|minus )5'" 10
+    keys Up
+    hear "the lesson still answers after word review" "104" 10
+done
 tab_to "Draw graph" 16
 keys Return
 hear "drawing the graph says so" "Graph drawn" 10
@@ -235,7 +249,7 @@ tab_to "Copy graph" 16
 keys Return
 hear "copying the graph says so" "Graph copied" 10
 island_names=$(tail -n +"$results_line" "$log" |
-    grep -Ec "EVENT MANAGER: object:property-change:accessible-name for \[(image|label) \|" || true)
+    grep -Ec "EVENT MANAGER: object:property-change:accessible-name for \[(image|label)( \||:)" || true)
 if [ "$island_names" -eq 0 ]; then
     echo "ok (${SECONDS}s): the hidden island sent no name changes"
 else
