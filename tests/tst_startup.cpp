@@ -27,10 +27,13 @@ QString poppler(const QString &tool, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Every run of blanks, line breaks and non-breaking spaces as one blank.
+// Every run of blanks, line breaks and non-breaking spaces as one blank. Read back out of a PDF, one
+// glyph drawn for two characters comes back as either: a no-break space as a space, and (Qt 6.8) a
+// non-breaking hyphen as a hyphen.
 QString flat(QString text)
 {
     text.replace(QChar(0x00a0), QLatin1Char(' '));
+    text.replace(QChar(0x2011), QChar(0x2010));
     return text.simplified();
 }
 
