@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Lapinar's everyday commands, each doing all of its own set-up on Debian 12 or Ubuntu:
+# Lapinar's everyday commands, each doing all of its own set-up on Debian 12 or 13, or Ubuntu:
 #   ./lapinar.sh start [options]   install what is missing, build the lesson alone, start it
 #   ./lapinar.sh build             install what is missing, build what `start` starts, without starting it
 #   ./lapinar.sh test              install what is missing, build, run every test
@@ -11,12 +11,17 @@ cd "$(dirname "$0")"
 # What the lesson needs to build and run (and, for the tests, what they use beside it).
 # Qt's text-to-speech CMake files need Qt Quick's (qt6-declarative-dev) to be found at all; the
 # lesson itself uses no QML. The speech-dispatcher plugin and the espeak-ng voice read aloud.
-packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 libfontconfig-dev
+# Qt's SVG image plug-in draws the pictures: libqt6svg6 holds it on Debian 12, Debian 13 moved it
+# into a package of its own.
+svg_plugin=libqt6svg6
+if apt-cache show qt6-svg-plugins >/dev/null 2>&1; then svg_plugin=qt6-svg-plugins; fi
+packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev "$svg_plugin" libfontconfig-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
           fonts-liberation)
 test_packages=(clang-format git desktop-file-utils appstream dpkg-dev file lintian weston qt6-wayland poppler-utils
-               orca speech-dispatcher speech-dispatcher-espeak-ng libao4 xvfb xdotool at-spi2-core dbus dbus-x11)
+               orca speech-dispatcher speech-dispatcher-espeak-ng libao4 xvfb xdotool at-spi2-core dbus dbus-x11
+               debootstrap)
 # What CPack needs to make the Debian package: dpkg-shlibdeps finds its dependencies, file finds the program.
 package_packages=(dpkg-dev file)
 
@@ -88,6 +93,11 @@ test)
     install_missing "${packages[@]}" "${test_packages[@]}"
     # One house style: any file that clang-format would change fails the run before anything builds.
     git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+    # The Debian 13 root that the plain build's debian13 test builds and tests the lesson in is made
+    # (the first time) and given its packages meanwhile, which is mostly waiting for the archive; the
+    # test waits for it and says what went wrong if it did.
+    mkdir -p build
+    tests/debian13.sh --prepare . build >build/debian13-prepare.log 2>&1 &
     # First every test built with AddressSanitizer and UndefinedBehaviorSanitizer, halting on the
     # first report. Leak checking is off: Qt, fontconfig and the platform plugin keep allocations
     # for the life of the process that it would report. Packaging and the start and package
@@ -99,12 +109,13 @@ test)
         UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         ctest --output-on-failure --parallel 2 -E 'install_and_package|user_paths')
     # Then the plain build; its summary ends the run.
-    build build -DLAPINAR_WERROR=ON
+    build build -DLAPINAR_WERROR=ON -DLAPINAR_DEBIAN13=ON
     cd build
     ctest --output-on-failure --parallel 2
     ;;
 packages)
-    # Every package the commands above install, one line: what a Debian 13 root gets for the tests.
+    # Every package the commands above install, one line, as this release names them: what the
+    # Debian 13 root gets for the tests.
     echo "${packages[@]}" "${test_packages[@]}" "${package_packages[@]}"
     ;;
 *)

@@ -104,6 +104,10 @@ said=$(XDG_CONFIG_DIRS=$scratch/unpacked/etc/xdg XDG_CONFIG_HOME=$scratch/none \
 # The newest changelog entry is the packaged version: a release must not go out without one.
 version=$(dpkg-deb -f "$deb" Version)
 zcat "$doc/changelog.gz" | head -1 | grep -q "^lapinar ($version) " || fail "no changelog entry for $version"
-report=$(lintian --fail-on error,warning "$deb" 2>&1) || { echo "$report"; fail "lintian reports errors or warnings"; }
+# Lintian's own AppStream check is the validator above, which lintian cannot tell of the missing web
+# site (Debian 13's lintian names that check; Debian 12's has none).
+report=$(lintian --fail-on none "$deb" 2>&1) || { echo "$report"; fail "lintian did not run"; }
 grep -v 'running with root privileges' <<<"$report" || true
+! grep -E '^[EW]: ' <<<"$report" | grep -vq ' appstream-metadata-validation-failed ' ||
+    fail "lintian reports errors or warnings"
 echo "install tree, validators and package all as expected"
