@@ -13,7 +13,6 @@
 #include <QVariant>
 
 #include <algorithm>
-#include <utility>
 #include <vector>
 
 namespace Accessibility {
@@ -195,29 +194,25 @@ void handOn(QAccessibleEvent *event)
 // object (Orca 48 does), so each change is told once the widget shows: else a reused panel would be
 // read with its last text. A description changed while hidden stays untold: Orca 48 would say a
 // screen's new description as the screen shows, on top of its news.
-using Change = std::pair<QPointer<QObject>, QAccessible::Event>;
-std::vector<Change> &untoldChanges()
+std::vector<QPointer<QObject>> &renamedWhileHidden()
 {
-    static std::vector<Change> untold;
-    return untold;
+    static std::vector<QPointer<QObject>> renamed;
+    return renamed;
 }
 
-void tellChangesNowShowing()
+void tellNamesNowShowing()
 {
-    auto &untold = untoldChanges();
-    std::vector<Change> told;
-    std::erase_if(untold, [&](const auto &change) {
-        if (!change.first)
-            return true;
-        if (!static_cast<QWidget *>(change.first.data())->isVisible())
+    std::vector<QPointer<QObject>> showing;
+    std::erase_if(renamedWhileHidden(), [&](const QPointer<QObject> &object) {
+        if (object && !static_cast<QWidget *>(object.data())->isVisible())
             return false;
-        told.push_back(change);
+        showing.push_back(object);
         return true;
     });
-    for (const auto &[object, type] : told) {
-        if (!object)
+    for (const QPointer<QObject> &object : showing) {
+        if (!object) // gone, or gone while an earlier one was told
             continue;
-        QAccessibleEvent event(object, type);
+        QAccessibleEvent event(object, QAccessible::NameChanged);
         handOn(&event);
     }
 }
@@ -227,14 +222,14 @@ void quietWhenHidden(QAccessibleEvent *event)
     switch (event->type()) {
     case QAccessible::ObjectShow:
         handOn(event);
-        tellChangesNowShowing();
+        tellNamesNowShowing();
         return;
     case QAccessible::NameChanged:
         if (QObject *object = event->object(); object && object->isWidgetType())
             if (!static_cast<QWidget *>(object)->isVisible()) {
-                const Change change{object, event->type()};
-                if (std::find(untoldChanges().begin(), untoldChanges().end(), change) == untoldChanges().end())
-                    untoldChanges().push_back(change);
+                auto &renamed = renamedWhileHidden();
+                if (std::find(renamed.begin(), renamed.end(), object) == renamed.end())
+                    renamed.emplace_back(object);
                 return;
             }
         break;
