@@ -246,8 +246,10 @@ void ScreenChain::confirmQuit()
     MessagePanel box(m_lesson.window, QMessageBox::Critical, tr("Do you really want to leave Lapinar?"),
                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No);
     m_lesson.readAloud.showing(box.text());
-    if (box.exec() == QMessageBox::Yes)
+    if (box.exec() == QMessageBox::Yes) {
+        if (m_beforeEnd)
+            m_beforeEnd();
         m_programEnd();
-    else
+    } else
         backFromMessage();
 }

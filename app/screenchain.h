@@ -69,6 +69,8 @@ public:
 
     // How the program ends; tests replace it.
     void setProgramEnd(std::function<void()> end) { m_programEnd = std::move(end); }
+    // What the quit question's Yes does before the program ends (a hand-in still being written).
+    void setBeforeEnd(std::function<void()> work) { m_beforeEnd = std::move(work); }
 
 signals:
     // After a screen's activation step has run (for tests and tools watching the lesson).
@@ -86,4 +88,5 @@ private:
     std::unique_ptr<ReminderDialog> m_reminder;
     std::unique_ptr<QuestionDialog> m_question;
     std::function<void()> m_programEnd;
+    std::function<void()> m_beforeEnd;
 };

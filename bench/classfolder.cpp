@@ -37,11 +37,11 @@ int main(int argc, char *argv[])
     const int count = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 1000;
     QTemporaryDir folder;
     for (int n = 0; n < count; ++n) {
-        HandInCsv::HandIn handIn{QStringLiteral("pupil%1").arg(n),
-                                 {},
-                                 QStringLiteral("en"),
-                                 QStringLiteral("2026-12-08T10:00:00Z"),
-                                 QStringLiteral("pc%1").arg(n % 30)};
+        HandInCsv::HandIn handIn;
+        handIn.pupil = QStringLiteral("pupil%1").arg(n);
+        handIn.language = QStringLiteral("en");
+        handIn.date = QStringLiteral("2026-12-08T10:00:00Z");
+        handIn.machine = QStringLiteral("pc%1").arg(n % 30);
         for (int year = 0; year < HandInCsv::Years; ++year)
             handIn.rabbits[size_t(year)] = qint16((n * 7 + year * 13) % 90);
         QFile file(folder.filePath(HandInCsv::fileName(handIn.pupil)));

@@ -21,15 +21,22 @@ double quantile(const std::vector<double> &sorted, double q)
 std::array<YearFigures, HandInCsv::Years> perYear(const QList<ClassFolder::Pupil> &pupils)
 {
     std::array<YearFigures, HandInCsv::Years> figures{};
-    if (pupils.isEmpty())
-        return figures;
-    std::vector<double> counts(size_t(pupils.size()));
+    std::vector<double> counts;
+    counts.reserve(size_t(pupils.size()));
     for (size_t year = 0; year < figures.size(); ++year) {
-        for (qsizetype i = 0; i < pupils.size(); ++i)
-            counts[size_t(i)] = pupils[i].handIn.rabbits[year];
+        counts.clear();
+        for (const ClassFolder::Pupil &pupil : pupils)
+            if (const std::optional<qint16> rabbits = pupil.handIn.rabbits[year])
+                counts.push_back(*rabbits);
+        const int missing = int(pupils.size()) - int(counts.size());
+        if (counts.empty()) {
+            figures[year].missing = missing;
+            continue;
+        }
         std::sort(counts.begin(), counts.end());
-        figures[year] = {counts.front(), quantile(counts, 0.25), quantile(counts, 0.5), quantile(counts, 0.75),
-                         counts.back()};
+        figures[year] = {
+            int(counts.size()),     missing,      counts.front(), quantile(counts, 0.25), quantile(counts, 0.5),
+            quantile(counts, 0.75), counts.back()};
     }
     return figures;
 }

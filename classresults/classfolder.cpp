@@ -3,12 +3,14 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -72,8 +74,24 @@ QString reason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+QString loginOf(uid_t uid)
+{
+    if (const passwd *user = ::getpwuid(uid); user && user->pw_name && *user->pw_name)
+        return QString::fromLocal8Bit(user->pw_name);
+    return Words::tr("user number %1").arg(uid);
+}
+
+// A hand-in read, with what the file system says of it.
+struct Found {
+    Pupil pupil;
+    HandInCsv::FileName name;
+    uid_t owner = 0;
+};
+
 struct Reader {
     Class result;
+    QList<Found> found;
+    QList<BadFile> forged;
     int files = 0;
 
     void folder(int dir, const QString &prefix, bool descend)
@@ -107,27 +125,29 @@ struct Reader {
                 continue;
             }
             if (S_ISLNK(info.st_mode))
-                bad(path, Words::tr("a link, not a file; not followed"));
+                bad(path, Words::tr("a link, not followed"));
             else if (!S_ISREG(info.st_mode))
                 bad(path, Words::tr("not a plain file"));
+            else if (const std::optional<HandInCsv::FileName> handInName = HandInCsv::parseFileName(name))
+                file(::dirfd(listing), entry->d_name, path, *handInName);
             else
-                file(::dirfd(listing), entry->d_name, path);
+                bad(path, Words::tr("not a hand-in: its name is not a pupil's"));
         }
         ::closedir(listing);
     }
 
-    void file(int dir, const char *entry, const QString &path)
+    void file(int dir, const char *entry, const QString &path, const HandInCsv::FileName &name)
     {
         const int fd = ::openat(dir, entry, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
-            return bad(path, reason(errno));
+            return bad(path, Words::tr("cannot be read: %1").arg(reason(errno)));
         struct stat info {};
         QByteArray bytes;
         QString fault;
         if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
             fault = Words::tr("not a plain file");
         } else if (info.st_size > HandInCsv::MaxFileSize) {
-            fault = Words::tr("larger than a hand-in can be (%1 bytes)").arg(info.st_size);
+            fault = Words::tr("not a hand-in: too large (%1 bytes)").arg(info.st_size);
         } else {
             bytes.resize(HandInCsv::MaxFileSize + 1);
             qsizetype got = 0;
@@ -141,19 +161,85 @@ struct Reader {
             }
             bytes.truncate(got);
             if (got > HandInCsv::MaxFileSize)
-                fault = Words::tr("larger than a hand-in can be");
+                fault = Words::tr("not a hand-in: too large");
         }
         ::close(fd);
         if (fault.isEmpty()) {
             if (std::optional<HandInCsv::HandIn> handIn = parse(bytes, &fault)) {
-                result.pupils.append({*handIn, path});
+                Found one{{*handIn, path,
+                           QDateTime::fromSecsSinceEpoch(info.st_mtim.tv_sec).addMSecs(info.st_mtim.tv_nsec / 1000000)},
+                          name,
+                          info.st_uid};
+                // The pupil column and the typed name are checked against the file's name, never
+                // taken from the text.
+                if (handIn->pupil != shown(name.login).left(MaxNameLength))
+                    return flag(path,
+                                Words::tr("says it is %1's, but its name is %2's").arg(handIn->pupil, name.login));
+                if (handIn->name != shown(name.name).left(HandInCsv::MaxTypedLength))
+                    return flag(path, Words::tr("says it is %1's, but its name says %2").arg(handIn->name, name.name));
+                found.append(one);
                 return;
             }
         }
         bad(path, fault);
     }
 
-    void bad(const QString &path, const QString &fault) { result.badFiles.append({path, fault}); }
+    void bad(const QString &path, const QString &fault)
+    {
+        if (result.badFiles.size() < MaxBadFiles)
+            result.badFiles.append({path, fault, false});
+        else
+            ++result.moreBadFiles;
+    }
+
+    void flag(const QString &path, const QString &fault)
+    {
+        if (forged.size() < MaxBadFiles)
+            forged.append({path, fault, true});
+        else
+            ++result.moreBadFiles;
+    }
+
+    // Who wrote each file, where the folder can tell; then one hand-in per pupil, the newest.
+    void prove(uid_t folderOwner)
+    {
+        // Owners prove nothing where every file has one: a share mounted for the whole machine, a
+        // learning platform's download. A lone file proves nothing if it is the folder owner's.
+        const uid_t first = found.isEmpty() ? folderOwner : found.first().owner;
+        result.ownersUnproven = !found.isEmpty() && std::all_of(found.begin(), found.end(), [first](const Found &f) {
+            return f.owner == first;
+        }) && (found.size() > 1 || first == folderOwner);
+        QHash<uid_t, QString> logins;
+        QList<Found> proven;
+        for (const Found &f : std::as_const(found)) {
+            if (!result.ownersUnproven) {
+                auto login = logins.find(f.owner);
+                if (login == logins.end())
+                    login = logins.insert(f.owner, loginOf(f.owner));
+                if (*login != f.name.login) {
+                    flag(f.pupil.file,
+                         Words::tr("named after %1, but written by %2").arg(f.pupil.handIn.pupil, shown(*login)));
+                    continue;
+                }
+            }
+            proven.append(f);
+        }
+        std::sort(proven.begin(), proven.end(), [](const Found &a, const Found &b) {
+            const QString nameA = label(a.pupil), nameB = label(b.pupil);
+            if (const int byName = nameA.compare(nameB, Qt::CaseInsensitive); byName != 0)
+                return byName < 0;
+            if (nameA != nameB)
+                return nameA < nameB;
+            return a.pupil.modified != b.pupil.modified ? a.pupil.modified > b.pupil.modified
+                                                        : a.pupil.file < b.pupil.file;
+        });
+        for (const Found &f : std::as_const(proven)) {
+            if (!result.pupils.isEmpty() && label(result.pupils.last()) == label(f.pupil))
+                bad(f.pupil.file, Words::tr("an earlier hand-in of %1, who handed in again").arg(label(f.pupil)));
+            else
+                result.pupils.append(f.pupil);
+        }
+    }
 };
 
 } // namespace
@@ -163,7 +249,7 @@ std::optional<HandInCsv::HandIn> parse(const QByteArray &bytes, QString *fault)
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
     if (utf8.hasError() || text.contains(QChar(0))) {
-        *fault = Words::tr("not UTF-8 text");
+        *fault = Words::tr("not a hand-in: not text");
         return std::nullopt;
     }
     if (text.startsWith(QChar(0xFEFF)))
@@ -177,38 +263,59 @@ std::optional<HandInCsv::HandIn> parse(const QByteArray &bytes, QString *fault)
     const std::optional<QStringList> header = lines.isEmpty() ? std::nullopt : fields(lines.first());
     if (!header || header->size() < 3 || header->at(0).trimmed() != QLatin1String("pupil") ||
         header->at(1).trimmed() != QLatin1String("year") || header->at(2).trimmed() != QLatin1String("rabbits")) {
-        *fault = Words::tr("the first line is not pupil,year,rabbits");
+        *fault = Words::tr("not a hand-in: its first line is not pupil,year,rabbits");
         return std::nullopt;
     }
-    if (lines.size() != HandInCsv::Years + 1) {
-        *fault = Words::tr("rows of years: %1, not %2").arg(lines.size() - 1).arg(HandInCsv::Years);
+    if (lines.size() - 1 < HandInCsv::Years) {
+        *fault = lines.size() == 2 ? Words::tr("only 1 year") : Words::tr("only %1 years").arg(lines.size() - 1);
         return std::nullopt;
     }
-    const qsizetype language = header->indexOf(QStringLiteral("language"));
-    const qsizetype date = header->indexOf(QStringLiteral("date"));
-    const qsizetype machine = header->indexOf(QStringLiteral("machine"));
+    if (lines.size() - 1 > HandInCsv::Years) {
+        *fault = Words::tr("%1 rows of years, more than the lesson's %2").arg(lines.size() - 1).arg(HandInCsv::Years);
+        return std::nullopt;
+    }
+    const auto column = [&header](const char *name) { return header->indexOf(QLatin1String(name)); };
+    const qsizetype typed = column("typed"), language = column("language"), date = column("date"),
+                    machine = column("machine"), name = column("name");
     HandInCsv::HandIn handIn;
     std::array<bool, HandInCsv::Years> seen{};
     for (qsizetype n = 1; n < lines.size(); ++n) {
         const std::optional<QStringList> row = fields(lines[n]);
         if (!row || row->size() != header->size()) {
-            *fault = Words::tr("row %1 does not match the header").arg(n + 1);
+            *fault = Words::tr("row %1 does not match the first line").arg(n + 1);
             return std::nullopt;
         }
         const std::optional<int> year = integer(row->at(1), 0, HandInCsv::Years - 1);
-        const std::optional<int> rabbits = integer(row->at(2), -32768, 32767);
+        if (!year) {
+            *fault = Words::tr("row %1: a year that is not 0 to 9: %2").arg(n + 1).arg(shown(row->at(1)).left(16));
+            return std::nullopt;
+        }
+        if (seen[size_t(*year)]) {
+            *fault = Words::tr("year %1 twice").arg(*year);
+            return std::nullopt;
+        }
+        const QString count = row->at(2).trimmed();
+        const std::optional<int> rabbits = integer(count, -32768, 32767);
+        if (!count.isEmpty() && !rabbits) {
+            *fault = Words::tr("a count that is not a number: %1").arg(shown(count).left(16));
+            return std::nullopt;
+        }
         const QString pupil = shown(row->at(0).trimmed()).left(MaxNameLength);
-        if (!year || seen[size_t(*year)] || !rabbits || pupil.isEmpty() || (n > 1 && pupil != handIn.pupil)) {
-            *fault = Words::tr("row %1 is not a year of the same pupil's counts").arg(n + 1);
+        if (pupil.isEmpty() || (n > 1 && pupil != handIn.pupil)) {
+            *fault = pupil.isEmpty() ? Words::tr("row %1 names no pupil").arg(n + 1)
+                                     : Words::tr("rows of two pupils: %1 and %2").arg(handIn.pupil, pupil);
             return std::nullopt;
         }
         seen[size_t(*year)] = true;
         handIn.pupil = pupil;
-        handIn.rabbits[size_t(*year)] = qint16(*rabbits);
+        if (rabbits)
+            handIn.rabbits[size_t(*year)] = qint16(*rabbits);
+        handIn.typed[size_t(*year)] = shown(row->value(typed)).left(HandInCsv::MaxTypedLength);
         if (n == 1) {
             handIn.language = shown(row->value(language)).left(16);
             handIn.date = shown(row->value(date)).left(32);
             handIn.machine = shown(row->value(machine)).left(MaxNameLength);
+            handIn.name = shown(row->value(name).trimmed()).left(HandInCsv::MaxTypedLength);
         }
     }
     return handIn;
@@ -218,35 +325,34 @@ Class read(const QString &folder)
 {
     Reader reader;
     const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0) {
+    struct stat info {};
+    if (dir < 0 || ::fstat(dir, &info) != 0) {
         reader.result.error = reason(errno);
+        if (dir >= 0)
+            ::close(dir);
         return reader.result;
     }
     reader.folder(dir, QString(), true);
-    QList<Pupil> &pupils = reader.result.pupils;
-    // The latest hand-in of a pupil first, then the rest of the same name dropped.
-    std::sort(pupils.begin(), pupils.end(), [](const Pupil &a, const Pupil &b) {
-        const int byName = a.handIn.pupil.compare(b.handIn.pupil, Qt::CaseInsensitive);
-        if (byName != 0)
-            return byName < 0;
-        if (a.handIn.pupil != b.handIn.pupil)
-            return a.handIn.pupil < b.handIn.pupil;
-        return a.handIn.date != b.handIn.date ? a.handIn.date > b.handIn.date : a.file < b.file;
-    });
-    QList<Pupil> kept;
-    kept.reserve(pupils.size());
-    for (const Pupil &pupil : pupils) {
-        if (!kept.isEmpty() && kept.last().handIn.pupil == pupil.handIn.pupil)
-            reader.bad(pupil.file, Words::tr("an earlier hand-in of %1, who handed in again").arg(pupil.handIn.pupil));
-        else
-            kept.append(pupil);
-    }
-    pupils = kept;
-    for (BadFile &badFile : reader.result.badFiles)
+    reader.prove(info.st_uid);
+    QList<BadFile> &badFiles = reader.result.badFiles;
+    for (BadFile &badFile : badFiles)
         badFile.file = shown(badFile.file);
-    std::sort(reader.result.badFiles.begin(), reader.result.badFiles.end(),
-              [](const BadFile &a, const BadFile &b) { return a.file < b.file; });
+    for (BadFile &badFile : reader.forged)
+        badFile.file = shown(badFile.file);
+    const auto byFile = [](const BadFile &a, const BadFile &b) { return a.file < b.file; };
+    std::sort(badFiles.begin(), badFiles.end(), byFile);
+    std::sort(reader.forged.begin(), reader.forged.end(), byFile);
+    badFiles = reader.forged + badFiles;
+    if (badFiles.size() > MaxBadFiles) {
+        reader.result.moreBadFiles += int(badFiles.size() - MaxBadFiles);
+        badFiles.resize(MaxBadFiles);
+    }
     return reader.result;
+}
+
+QString label(const Pupil &pupil)
+{
+    return pupil.handIn.name.isEmpty() ? pupil.handIn.pupil : Words::tr("%1 (typed)").arg(pupil.handIn.name);
 }
 
 QString shown(const QString &text)
@@ -263,8 +369,25 @@ QString shown(const QString &text)
 
 QString harmless(const QString &text)
 {
-    static const QString starts = QStringLiteral("=+-@\t\r");
-    return !text.isEmpty() && starts.contains(text.front()) ? QLatin1Char('\'') + text : text;
+    // What a spreadsheet takes as the start of a formula once it has split a line into cells and
+    // trimmed the blanks around them; a quote starts a cell of its own text, which may be one too.
+    static const QString starts = QStringLiteral("=+-@\"");
+    QString out;
+    out.reserve(text.size() + 2);
+    bool cellStart = true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (cellStart && !c.isSpace() && starts.contains(c))
+            out += QLatin1Char('\'');
+        if (i == 0 && (c == QLatin1Char('\t') || c == QLatin1Char('\r')))
+            out += QLatin1Char('\'');
+        out += c;
+        if (c == QLatin1Char(';') || c == QLatin1Char('\t'))
+            cellStart = true;
+        else if (!c.isSpace())
+            cellStart = false;
+    }
+    return out;
 }
 
 QByteArray merged(const QList<Pupil> &pupils)
@@ -273,8 +396,10 @@ QByteArray merged(const QList<Pupil> &pupils)
     out.reserve(pupils.size() * HandInCsv::Years * 64);
     for (const Pupil &pupil : pupils) {
         HandInCsv::HandIn safe = pupil.handIn;
-        for (QString *cell : {&safe.pupil, &safe.language, &safe.date, &safe.machine})
+        for (QString *cell : {&safe.pupil, &safe.language, &safe.date, &safe.machine, &safe.name})
             *cell = harmless(*cell);
+        for (QString &typed : safe.typed)
+            typed = harmless(typed);
         // The counts are numbers written here, so a negative one stays a number.
         out += HandInCsv::write(safe).mid(HandInCsv::header().size() + 1);
     }

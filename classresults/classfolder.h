@@ -4,6 +4,7 @@
 #include "handincsv.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -14,28 +15,49 @@
 // file larger than a hand-in can be is not read, and every row is checked against the header. A file
 // that fails is named with its fault and left out; the rest are read. Files whose names start with a
 // dot (a hand-in being written) and files of other kinds are passed over.
+//
+// Whose numbers a file holds is the file system's word, never the file's: the file's name gives the
+// login, and where the folder proves owners (its files have owners of their own, as in a local or
+// NFS class folder; not on a share mounted for the whole machine, nor in a download, where every
+// file shows one owner) the file's owner must be that login. A file whose text
+// names another pupil, or that is named after a pupil but owned by another login, is left out and
+// flagged, never shown as that pupil's. Of two hand-ins of one pupil the newer file counts, by the
+// file system's time, never by a date written inside it.
 namespace ClassFolder {
 
 // A folder with more files than this is not a class's.
 constexpr int MaxFiles = 20000;
 // Longer pupil names are cut short: the table has no room for them and no login is that long.
 constexpr int MaxNameLength = 64;
+// At most this many files left out are kept to be named; the rest are only counted.
+constexpr int MaxBadFiles = 200;
 
 struct Pupil {
     HandInCsv::HandIn handIn;
     // The file's path within the class folder.
     QString file;
+    // When the file was last written, by the file system.
+    QDateTime modified;
 };
 
 struct BadFile {
     QString file;
     QString fault;
+    // The file claims numbers for another pupil (its text names someone else, or it is named after a
+    // pupil but was written by another login): shown first, as a warning.
+    bool forged = false;
 };
 
 struct Class {
-    // Sorted by name; one per pupil (the latest hand-in when a pupil handed in more than once).
+    // Sorted by name; one per pupil (the newest hand-in when a pupil handed in more than once), and
+    // one per name typed on a shared login.
     QList<Pupil> pupils;
+    // Forged files first, then the rest by file; at most MaxBadFiles of them.
     QList<BadFile> badFiles;
+    // Files left out beyond those in badFiles.
+    int moreBadFiles = 0;
+    // Every hand-in shows one owner: the share cannot prove who wrote which file.
+    bool ownersUnproven = false;
     // Why the folder itself could not be read, or empty.
     QString error;
 };
@@ -45,11 +67,15 @@ std::optional<HandInCsv::HandIn> parse(const QByteArray &bytes, QString *fault);
 
 Class read(const QString &folder);
 
+// The name a pupil is shown by: the login, or the name typed on a shared login marked as typed.
+QString label(const Pupil &pupil);
+
 // Text to show: control characters and the marks that turn text right to left become U+FFFD, so
 // that no name can move the cursor, ring a bell or reverse a table row.
 QString shown(const QString &text);
-// A cell a spreadsheet will not run as a formula: text starting with =, +, -, @, a tab or a carriage
-// return gets a leading apostrophe, which spreadsheets show as text.
+// A cell a spreadsheet will not run as a formula, whether it splits lines on ',', ';' or tab: a
+// leading apostrophe before the text, and after each ';' or tab in it, where what follows (past any
+// blanks) starts with =, +, -, @ or a quote, and before a leading tab or carriage return.
 QString harmless(const QString &text);
 // All pupils' rows in one CSV, in UTF-8 with the hand-in's header: one row per pupil and year.
 QByteArray merged(const QList<Pupil> &pupils);

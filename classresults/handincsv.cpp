@@ -5,9 +5,19 @@
 
 namespace HandInCsv {
 
+namespace {
+
+QString safe(const QString &text)
+{
+    // '.' is encoded too, so no name is hidden, "." or "..", and '.' can join the parts of a name.
+    return QString::fromLatin1(QUrl::toPercentEncoding(text, "-_", ".~"));
+}
+
+} // namespace
+
 QByteArray header()
 {
-    return QByteArrayLiteral("pupil,year,rabbits,language,date,machine");
+    return QByteArrayLiteral("pupil,year,rabbits,typed,language,date,machine,name");
 }
 
 QString field(const QString &text)
@@ -24,9 +34,15 @@ QByteArray write(const HandIn &handIn)
 {
     QByteArray text = header() + '\n';
     for (int year = 0; year < Years; ++year) {
-        const QStringList row{
-            field(handIn.pupil),    QString::number(year), QString::number(handIn.rabbits[size_t(year)]),
-            field(handIn.language), field(handIn.date),    field(handIn.machine)};
+        const std::optional<qint16> rabbits = handIn.rabbits[size_t(year)];
+        const QStringList row{field(handIn.pupil),
+                              QString::number(year),
+                              rabbits ? QString::number(*rabbits) : QString(),
+                              field(handIn.typed[size_t(year)]),
+                              field(handIn.language),
+                              field(handIn.date),
+                              field(handIn.machine),
+                              field(handIn.name)};
         text += row.join(QLatin1Char(',')).toUtf8() + '\n';
     }
     return text;
@@ -34,8 +50,31 @@ QByteArray write(const HandIn &handIn)
 
 QString fileName(const QString &login)
 {
-    // '.' is encoded too, so no name is hidden, "." or "..".
-    return QString::fromLatin1(QUrl::toPercentEncoding(login, "-_", ".~")) + QStringLiteral(".csv");
+    return safe(login) + QStringLiteral(".csv");
+}
+
+QString ownFileName(const QString &login, const QString &name, const QString &machine, const QDateTime &when)
+{
+    return QStringList{safe(login), safe(name), safe(machine),
+                       when.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmsszzz"))}
+               .join(QLatin1Char('.')) +
+           QStringLiteral(".csv");
+}
+
+std::optional<FileName> parseFileName(const QString &fileName)
+{
+    if (!fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        return std::nullopt;
+    const QStringList parts = fileName.chopped(4).split(QLatin1Char('.'));
+    if ((parts.size() != 1 && parts.size() != 4) || parts[0].isEmpty())
+        return std::nullopt;
+    FileName name;
+    name.login = QUrl::fromPercentEncoding(parts[0].toLatin1());
+    if (parts.size() == 4) {
+        name.name = QUrl::fromPercentEncoding(parts[1].toLatin1());
+        name.own = true;
+    }
+    return name;
 }
 
 } // namespace HandInCsv

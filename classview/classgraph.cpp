@@ -119,10 +119,20 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
     painter.setPen(QPen(faint, unit));
     painter.setBrush(Qt::NoBrush);
     for (const ClassFolder::Pupil &pupil : m_pupils) {
+        // A year without a count breaks the pupil's line rather than dropping it to 0.
         QPolygonF points;
-        for (int year = 0; year < HandInCsv::Years; ++year)
-            points << QPointF(x(year), y(pupil.handIn.rabbits[size_t(year)]));
-        painter.drawPolyline(points);
+        for (int year = 0; year <= HandInCsv::Years; ++year) {
+            const std::optional<qint16> rabbits =
+                year < HandInCsv::Years ? pupil.handIn.rabbits[size_t(year)] : std::nullopt;
+            if (rabbits) {
+                points << QPointF(x(year), y(*rabbits));
+                continue;
+            }
+            if (points.size() == 1)
+                painter.drawPoint(points.front());
+            painter.drawPolyline(points);
+            points.clear();
+        }
     }
     const auto curve = [&](const auto &valueOf, const QPen &pen) {
         QPolygonF points;

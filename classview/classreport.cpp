@@ -11,6 +11,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <cmath>
 
 namespace {
 
@@ -62,8 +63,9 @@ private:
                            metrics.elidedText(name, Qt::ElideRight, mm(NameWidth - 1)));
         const double cell = (Width - NameWidth) / HandInCsv::Years;
         for (int year = 0; year < HandInCsv::Years; ++year)
-            m_painter.drawText(mmRect(Left + NameWidth + cell * year, top, cell - 1, RowHeight),
-                               Qt::AlignRight | Qt::AlignVCenter, QLocale().toString(values[size_t(year)], 'g', 6));
+            m_painter.drawText(
+                mmRect(Left + NameWidth + cell * year, top, cell - 1, RowHeight), Qt::AlignRight | Qt::AlignVCenter,
+                std::isnan(values[size_t(year)]) ? QString() : QLocale().toString(values[size_t(year)], 'g', 6));
     }
 
     void table()
@@ -84,17 +86,23 @@ private:
         row(y, ClassGraph::tr("rabbits really there"), values, true);
         y += RowHeight;
         for (size_t year = 0; year < values.size(); ++year)
-            values[year] = figures[year].median;
+            values[year] = figures[year].counted ? figures[year].median : std::nan("");
         row(y, ClassGraph::tr("class median"), values, true);
         y += RowHeight;
+        if (std::any_of(figures.begin(), figures.end(), [](const YearFigures &f) { return f.missing > 0; })) {
+            for (size_t year = 0; year < values.size(); ++year)
+                values[year] = figures[year].missing;
+            row(y, ClassText::missingRow(), values, false);
+            y += RowHeight;
+        }
         m_painter.setPen(QPen(Qt::gray, mm(0.2)));
         m_painter.drawLine(QPointF(mm(Left), mm(y)), QPointF(mm(Right), mm(y)));
         m_painter.setPen(Qt::black);
         qsizetype n = 0;
         for (; n < m_class.pupils.size() && y + 2 * RowHeight <= Bottom; ++n, y += RowHeight) {
             for (size_t year = 0; year < values.size(); ++year)
-                values[year] = m_class.pupils[n].handIn.rabbits[year];
-            row(y, m_class.pupils[n].handIn.pupil, values, false);
+                values[year] = m_class.pupils[n].handIn.rabbits[year].value_or(std::nan(""));
+            row(y, ClassFolder::label(m_class.pupils[n]), values, false);
         }
         if (n < m_class.pupils.size())
             text(y, face(8),

@@ -33,9 +33,24 @@ QString ClassText::summary(const ClassFolder::Class &handIns)
     if (!handIns.error.isEmpty())
         return tr("The class folder cannot be read: %1").arg(handIns.error);
     QString text = tr("Pupils who handed in: %1").arg(handIns.pupils.size());
-    if (!handIns.badFiles.isEmpty())
-        text += QStringLiteral("; ") + tr("files left out: %1").arg(handIns.badFiles.size());
+    if (const qsizetype left = handIns.badFiles.size() + handIns.moreBadFiles; left > 0)
+        text += QStringLiteral("; ") + tr("files left out: %1").arg(left);
+    QStringList forged;
+    for (const ClassFolder::BadFile &bad : handIns.badFiles)
+        if (bad.forged)
+            forged << bad.file;
+    if (!forged.isEmpty())
+        text += QLatin1Char('\n') + tr("Not shown as anyone's, as they claim another pupil's numbers: %1")
+                                        .arg(forged.join(QStringLiteral(", ")));
+    if (handIns.ownersUnproven && handIns.pupils.size() > 1)
+        text +=
+            QLatin1Char('\n') + tr("This folder cannot prove who wrote which file: every file in it has one owner.");
     return text;
+}
+
+QString ClassText::missingRow()
+{
+    return tr("counts missing");
 }
 
 QString ClassText::names(const ClassFolder::Class &handIns, int length)
@@ -43,7 +58,7 @@ QString ClassText::names(const ClassFolder::Class &handIns, int length)
     QString text;
     qsizetype shown = 0;
     for (; shown < handIns.pupils.size() && text.size() < length; ++shown)
-        text += (shown ? QStringLiteral(", ") : QString()) + handIns.pupils[shown].handIn.pupil;
+        text += (shown ? QStringLiteral(", ") : QString()) + ClassFolder::label(handIns.pupils[shown]);
     if (shown < handIns.pupils.size())
         text += QLatin1Char(' ') + tr("and %1 more").arg(handIns.pupils.size() - shown);
     return text;

@@ -16,6 +16,8 @@ public:
     static QString tableName();
     static QString graphName();
     static QString refreshHint();
+    // The row that says, year by year, how many pupils gave no count.
+    static QString missingRow();
     // "30 pupils handed in", with the files left out when there are any.
     static QString summary(const ClassFolder::Class &handIns);
     // The pupils' names, cut short after about `length` characters with how many more there are.

@@ -33,8 +33,13 @@ public:
     int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : HandInCsv::Years; }
     QVariant data(const QModelIndex &index, int role) const override
     {
-        if (role == Qt::DisplayRole)
-            return int(m_pupils->at(index.row()).handIn.rabbits[size_t(index.column())]);
+        const HandInCsv::HandIn &handIn = m_pupils->at(index.row()).handIn;
+        if (role == Qt::DisplayRole) {
+            const std::optional<qint16> rabbits = handIn.rabbits[size_t(index.column())];
+            return rabbits ? QVariant(int(*rabbits)) : QVariant();
+        }
+        if (role == Qt::ToolTipRole)
+            return handIn.typed[size_t(index.column())];
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignRight) | int(Qt::AlignVCenter);
         return QVariant();
@@ -45,7 +50,7 @@ public:
             return QVariant();
         if (orientation == Qt::Horizontal)
             return ClassText::yearHeading(section);
-        return m_pupils && section < m_pupils->size() ? m_pupils->at(section).handIn.pupil : QString();
+        return m_pupils && section < m_pupils->size() ? ClassFolder::label(m_pupils->at(section)) : QString();
     }
 
 private:

@@ -1,125 +1,82 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "handin.h"
 
-#include "handincsv.h"
+#include "accessibility.h"
+#include "cellnumber.h"
+#include "graphform.h"
+#include "handinwriter.h"
 #include "lesson.h"
+#include "namepanel.h"
+#include "twips.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QPointer>
-#include <QRandomGenerator>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QTimer>
-#include <condition_variable>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <mutex>
 #include <pwd.h>
-#include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
-
-struct HandIn::Outcome {
-    std::mutex mutex;
-    std::condition_variable done;
-    bool finished = false;
-    QString error;
-};
 
 namespace {
 
-QString reason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
+// How long a logout, which gives a program a few seconds, waits for a hand-in being written.
+constexpr int LogoutWait = 4000;
 
-bool writeAll(int fd, const QByteArray &text)
+bool runningGame(const ScreenChain &chain)
 {
-    qsizetype written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.constData() + written, size_t(text.size() - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        written += n;
-    }
-    return true;
-}
-
-// Writes `text` as `name` in `folder` by a new temporary file renamed over the old one; returns why
-// it could not, or nothing. Runs on the hand-in's own thread.
-QString writeAtomically(const QString &folder, const QString &name, const QByteArray &text)
-{
-    // One hand-in at a time: two would share the temporary file.
-    static std::mutex oneAtATime;
-    const std::lock_guard lock(oneAtATime);
-    // O_PATH: a class folder pupils may write in but not list (mode 1733) cannot be opened for reading.
-    const int dir = ::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0)
-        return reason(errno);
-    const QByteArray target = QFile::encodeName(name);
-    struct stat old {};
-    if (::fstatat(dir, target.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && old.st_uid != ::getuid()) {
-        ::close(dir);
-        return HandIn::tr("%1 belongs to someone else").arg(name);
-    }
-    // One temporary name per pupil, so that a hand-in cut short (the machine switched off) leaves no
-    // more than one stray file; another's file of that name is left alone for a name of chance.
-    QByteArray temporary = '.' + target + ".part";
-    if (::fstatat(dir, temporary.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && old.st_uid == ::getuid())
-        ::unlinkat(dir, temporary.constData(), 0);
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 10; ++attempt) {
-        if (attempt > 0)
-            temporary = '.' + target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 16);
-        fd = ::openat(dir, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd < 0) {
-        const int error = errno;
-        ::close(dir);
-        return reason(error);
-    }
-    int error = 0;
-    if (!writeAll(fd, text) || ::fsync(fd) != 0)
-        error = errno ? errno : EIO;
-    if (::close(fd) != 0 && !error)
-        error = errno;
-    if (!error && ::renameat(dir, temporary.constData(), dir, target.constData()) != 0)
-        error = errno;
-    if (error) {
-        ::unlinkat(dir, temporary.constData(), 0);
-    } else if (const int listing = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC); listing >= 0) {
-        // The rename itself on the disk, where the folder can be read.
-        ::fsync(listing);
-        ::close(listing);
-    }
-    ::close(dir);
-    return error ? reason(error) : QString();
+    for (ScreenId game : {ScreenId::Intro3, ScreenId::Island, ScreenId::Foxes})
+        if (const LessonScreen *screen = chain.created(game); screen && screen->isVisible())
+            return true;
+    return false;
 }
 
 } // namespace
 
-HandIn::HandIn(Lesson &lesson, const QString &folder, const QString &language, const QString &login)
-    : m_lesson(lesson), m_folder(expandFolder(folder)), m_language(language), m_login(login)
+HandIn::HandIn(Lesson &lesson, const QString &folder, const QString &language, const QString &login, bool sharedLogin)
+    : m_lesson(lesson), m_folder(expandFolder(folder)), m_language(language), m_login(login), m_shared(sharedLogin)
 {
-    connect(&lesson.chain, &ScreenChain::screenActivated, this, &HandIn::screenActivated);
-    // At the stop sign, once the pupil has handed in during this lesson.
-    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
-        if (!m_handedIn)
-            return;
-        handIn();
-        m_ending = true;
-        if (!wait(3000))
-            report(tr("the folder does not answer"));
-        else if (const std::lock_guard lock(m_last->mutex); !m_last->error.isEmpty())
-            report(m_last->error);
+    if (!m_folder.isEmpty() && QDir::isRelativePath(m_folder)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     qPrintable(tr("HandInFolder %1 is not a full path (it starts with neither / nor ~); nothing "
+                                   "is handed in")
+                                    .arg(m_folder)));
+        m_folder.clear();
+    }
+    const QString home = QDir::cleanPath(QDir::homePath());
+    m_makeFolder = home != QLatin1String("/") && QDir::cleanPath(m_folder).startsWith(home + QLatin1Char('/'));
+    const QPointer<HandIn> self(this);
+    m_writer = std::make_unique<HandInWriter>([self](const HandInWriter::Outcome &outcome) {
+        if (QCoreApplication *app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(
+                app,
+                [self, result = int(outcome.result), error = outcome.error] {
+                    if (self)
+                        self->finished(result, error);
+                },
+                Qt::QueuedConnection);
     });
+    connect(&lesson.chain, &ScreenChain::screenActivated, this, &HandIn::screenActivated);
+    // A logout or a request to terminate ends the lesson without its stop sign: what did not get
+    // through is handed in again, and what is being written waited for, as long as a logout allows.
+    const auto atLogout = [this] {
+        if (m_ending)
+            return;
+        m_ending = true;
+        if (m_results && !m_through && m_writer->idle())
+            handIn();
+        if (!m_writer->waitIdle(LogoutWait))
+            report(tr("the folder does not answer"));
+    };
+    connect(qApp, &QCoreApplication::aboutToQuit, this, atLogout);
+    if (auto *gui = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        connect(gui, &QGuiApplication::commitDataRequest, this, atLogout);
 }
 
 HandIn::~HandIn() = default;
@@ -149,75 +106,204 @@ QString HandIn::expandFolder(const QString &setting)
     return expanded + folder.mid(from);
 }
 
+void HandIn::setCell(HandInCsv::HandIn &results, int year, const QString &text)
+{
+    // One number and blanks around it, as the lesson's own reading takes it.
+    static const QRegularExpression number(
+        QStringLiteral(R"(^[+-]?(?:[0-9]+(?:\.[0-9]*)?|\.[0-9]+)(?:[eE][+-]?[0-9]+)?$)"));
+    const QString trimmed = text.trimmed();
+    const auto at = size_t(year);
+    results.rabbits[at].reset();
+    results.typed[at].clear();
+    if (trimmed.isEmpty())
+        return;
+    const bool plain = number.match(trimmed).hasMatch();
+    if (plain)
+        results.rabbits[at] = CellNumber::count(trimmed);
+    if (!plain || trimmed != QString::number(*results.rabbits[at]))
+        results.typed[at] = trimmed.left(HandInCsv::MaxTypedLength);
+}
+
 QString HandIn::path() const
 {
     return m_folder + QLatin1Char('/') + HandInCsv::fileName(m_login);
 }
 
+QString HandIn::handedInText()
+{
+    return tr("Your results are handed in.");
+}
+
+QString HandIn::stillHandingInText()
+{
+    return tr("Your results are still being handed in…");
+}
+
+QString HandIn::failedText()
+{
+    return tr("Your results could not be handed in. Tell your teacher.");
+}
+
+QString HandIn::takenText()
+{
+    return tr("A file with your name was put there by someone else. Tell your teacher.");
+}
+
 void HandIn::screenActivated(ScreenId id)
 {
     // Forward from the results screen is the one move that ends on the conclusion after the table.
-    if (id == ScreenId::Conclusion && m_previous == ScreenId::GraphForm)
-        handIn();
+    if (id == ScreenId::Conclusion && m_previous == ScreenId::GraphForm && !m_folder.isEmpty()) {
+        takeResults();
+        // After the move, so that a name asked for is asked over the screen that has arrived.
+        QTimer::singleShot(0, this, [this] {
+            if (askName())
+                handIn();
+        });
+    }
     m_previous = id;
+    if (!m_untold.isEmpty() && !runningGame(m_lesson.chain))
+        QTimer::singleShot(0, this, [this] {
+            if (!m_untold.isEmpty() && !runningGame(m_lesson.chain))
+                m_lesson.chain.information(std::exchange(m_untold, QString()));
+        });
+}
+
+void HandIn::takeResults()
+{
+    const auto *results = static_cast<const GraphForm *>(m_lesson.chain.created(ScreenId::GraphForm));
+    if (!results)
+        return;
+    HandInCsv::HandIn taken;
+    taken.pupil = m_login;
+    for (int year = 0; year < HandInCsv::Years; ++year)
+        setCell(taken, year, results->valueCell(year + 1)->text());
+    taken.language = m_language;
+    taken.date = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    taken.machine = QSysInfo::machineHostName();
+    m_results = taken;
+}
+
+bool HandIn::askName()
+{
+    if (!m_shared || !m_name.isEmpty())
+        return true;
+    NamePanel panel(m_lesson.window);
+    m_lesson.readAloud.showing(NamePanel::question());
+    m_name = panel.ask();
+    m_lesson.chain.backFromMessage();
+    return !m_name.isEmpty();
 }
 
 void HandIn::handIn()
 {
-    HandInCsv::HandIn results;
-    results.pupil = m_login;
-    for (int year = 0; year < HandInCsv::Years; ++year)
-        results.rabbits[size_t(year)] = m_lesson.state.Counted[size_t(year + 1)];
-    results.language = m_language;
-    results.date = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-    results.machine = QSysInfo::machineHostName();
-    m_handedIn = true;
-
-    auto outcome = std::make_shared<Outcome>();
-    m_last = outcome;
-    const QPointer<HandIn> self(this);
-    std::thread([self, outcome, folder = m_folder, name = HandInCsv::fileName(m_login),
-                 text = HandInCsv::write(results)] {
-        const QString error = writeAtomically(folder, name, text);
-        {
-            const std::lock_guard lock(outcome->mutex);
-            outcome->finished = true;
-            outcome->error = error;
-        }
-        outcome->done.notify_all();
-        if (QCoreApplication *app = QCoreApplication::instance())
-            QMetaObject::invokeMethod(
-                app,
-                [self, error] {
-                    if (self)
-                        self->finished(error);
-                },
-                Qt::QueuedConnection);
-    }).detach();
+    if (!m_results || m_folder.isEmpty())
+        return;
+    m_results->name = m_name;
+    m_through = false;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    HandInWriter::Job job;
+    job.folder = m_folder;
+    // On a shared login every hand-in is a file of its own; otherwise the pupil's file, replaced.
+    if (!m_shared)
+        job.name = HandInCsv::fileName(m_login);
+    job.ownName = HandInCsv::ownFileName(m_login, m_name, m_results->machine, now);
+    job.text = HandInCsv::write(*m_results);
+    job.makeFolder = m_makeFolder;
+    m_writer->write(job);
 }
 
-bool HandIn::wait(int milliseconds)
+bool HandIn::finish(int milliseconds)
 {
-    if (!m_last)
+    if (!m_results || m_folder.isEmpty())
         return true;
-    std::unique_lock lock(m_last->mutex);
-    return m_last->done.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return m_last->finished; });
+    if (!m_through && m_writer->idle())
+        handIn();
+    m_ending = true;
+    if (!m_writer->waitIdle(200)) {
+        // The pupil sees why the lesson does not end at once, and the lesson still answers meanwhile.
+        tell(stillHandingInText(), 0);
+        QElapsedTimer clock;
+        clock.start();
+        QEventLoop loop;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (m_writer->idle() || clock.hasExpired(milliseconds))
+                loop.quit();
+        });
+        poll.start(100);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    const bool idle = m_writer->idle();
+    // The outcome of the last hand-in, which the writer has posted.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    if (!idle)
+        report(tr("the folder does not answer"));
+    if (m_note)
+        m_note->hide();
+    if (m_through)
+        return true;
+    m_lesson.chain.information(failedText());
+    return false;
+}
+
+void HandIn::finished(int result, const QString &error)
+{
+    const auto outcome = HandInWriter::Result(result);
+    m_through = outcome != HandInWriter::Result::Failed;
+    if (!m_through) {
+        report(error);
+    } else if (outcome == HandInWriter::Result::WrittenUnderOwnName) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     qPrintable(tr("%1 in %2 belongs to someone else; the results are handed in as a file of "
+                                   "their own")
+                                    .arg(HandInCsv::fileName(m_login), m_folder)));
+    }
+    if (!m_ending) {
+        const QString text = !m_through                                             ? failedText()
+                             : outcome == HandInWriter::Result::WrittenUnderOwnName ? takenText()
+                                                                                    : QString();
+        if (text.isEmpty())
+            tell(handedInText());
+        else if (runningGame(m_lesson.chain))
+            m_untold = text;
+        else
+            m_lesson.chain.information(text);
+    }
+    emit written(m_through ? QString() : error);
+}
+
+void HandIn::tell(const QString &text, int milliseconds)
+{
+    // A note over the top of the lesson that takes no click and goes by itself: nothing the pupil is
+    // doing stops for it.
+    if (!m_note) {
+        m_note = new QLabel(m_lesson.window.pages());
+        m_note->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_note->setFocusPolicy(Qt::NoFocus);
+        m_note->setAlignment(Qt::AlignCenter);
+        m_note->setWordWrap(true);
+        m_note->setFont(Twips::font(Twips::Face::MSSansSerif, 12, true));
+        m_note->setAutoFillBackground(true);
+        m_note->setFrameStyle(QFrame::Box | QFrame::Plain);
+        m_note->setStyleSheet(QStringLiteral("background: #fff8c0; color: #202020;"));
+    }
+    const QSize area = m_lesson.window.pages()->size();
+    m_note->setText(text);
+    m_note->resize(area.width() * 2 / 3, Twips::size(0, 600).height());
+    m_note->move((area.width() - m_note->width()) / 2, Twips::size(0, 120).height());
+    m_note->show();
+    m_note->raise();
+    Accessibility::announce(m_note, text);
+    m_lesson.readAloud.speak(text);
+    if (milliseconds > 0)
+        QTimer::singleShot(milliseconds, m_note, [note = m_note, text] {
+            if (note->text() == text)
+                note->hide();
+        });
 }
 
 void HandIn::report(const QString &error)
 {
     std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
                  qPrintable(tr("cannot hand in the results to %1: %2").arg(m_folder, error)));
-}
-
-void HandIn::finished(const QString &error)
-{
-    // As the lesson ends, its end reports instead.
-    if (m_ending)
-        return;
-    if (!error.isEmpty()) {
-        report(error);
-        m_lesson.chain.information(tr("Your results could not be handed in. Tell your teacher."));
-    }
-    emit written(error);
 }

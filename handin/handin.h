@@ -1,28 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "handincsv.h"
 #include "screenid.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <memory>
+#include <optional>
 
 struct Lesson;
+class HandInWriter;
+class QLabel;
 
 // Hands the pupil's results in to the class folder a school names (HandInFolder), as one CSV file
-// named after the pupil's login, each time the pupil leaves the results screen forward, and again
-// when the lesson ends after that. Each hand-in replaces the pupil's earlier one at once (a
-// temporary file renamed over it), so the teacher never reads half a file; a file of that name that
-// belongs to someone else, or anything but the pupil's own file or link, is never written.
+// named after the pupil's login, each time the pupil leaves the results screen forward. What is
+// handed in is the results table as the pupil left it then: nothing later (the extension clearing
+// the counts, the fox years, the end) changes it. Each hand-in replaces the pupil's earlier one at
+// once (a temporary file renamed over it), so the teacher never reads half a file; a file of that
+// name that someone else put there is never replaced (see HandInWriter).
 //
-// The writing runs on a thread of its own, so that a class folder on a network that does not answer
-// never stops the lesson; the end of the lesson waits for it a few seconds at most. A folder that is
-// missing or cannot be written is said in one line on standard error and, while the lesson runs, in
-// a short message; the pupil's own kept work is another matter and is never touched here.
+// On a login the whole class shares (SharedLogin), the pupil types a name before the first hand-in,
+// and each hand-in is a file of its own (login, name, machine and time) that replaces no other.
+//
+// What became of a hand-in is told without stopping a game: "handed in" in a note that goes by
+// itself, a failure in a message once the pupil is on a screen without running rabbits. At the end
+// (the stop sign, a logout) the lesson waits for a hand-in still being written, saying so on screen,
+// a bounded time; what could not be handed in is said on screen and in one line on standard error.
 class HandIn : public QObject {
     Q_OBJECT
 public:
-    HandIn(Lesson &lesson, const QString &folder, const QString &language, const QString &login = currentLogin());
+    HandIn(Lesson &lesson, const QString &folder, const QString &language, const QString &login = currentLogin(),
+           bool sharedLogin = false);
     ~HandIn() override;
 
     // The pupil's login from the system's user database (not from the environment, which a pupil
@@ -31,29 +41,58 @@ public:
     // A folder as a technician writes it: "~" at the start for the home folder, $NAME and ${NAME}
     // for environment variables (an unset one is empty).
     static QString expandFolder(const QString &setting);
+    // A year of the results table as it is handed in: a blank cell is no count; a cell holding one
+    // number and nothing else is its count (read as the lesson reads it, so "21.5" counts 22, and its
+    // text goes along); anything else is no count, with its text.
+    static void setCell(HandInCsv::HandIn &results, int year, const QString &text);
 
+    // The folder hand-ins go to; empty when the setting cannot be used.
+    QString folder() const { return m_folder; }
+    // The pupil's own file.
     QString path() const;
-    // Writes the hand-in now, beside the lesson.
-    void handIn();
-    // Waits at most `milliseconds` for the last hand-in to be written; true when it was.
-    bool wait(int milliseconds);
+    // The name typed on a shared login, once it has been.
+    QString typedName() const { return m_name; }
+    // The results as the pupil last left the results screen forward, if the pupil has.
+    const std::optional<HandInCsv::HandIn> &results() const { return m_results; }
+
+    // Before the lesson ends at the stop sign: hands in again what did not get through, and waits for
+    // what is being written, at most `milliseconds`, saying so on screen when it takes longer than a
+    // moment. False when the results could not be handed in, which the pupil is then told.
+    static constexpr int StopSignWait = 30000;
+    bool finish(int milliseconds = StopSignWait);
+
+    static QString handedInText();
+    static QString stillHandingInText();
+    static QString failedText();
+    static QString takenText();
 
 signals:
     // Once a hand-in is written (`error` empty) or failed (why, in words).
     void written(const QString &error);
 
 private:
-    struct Outcome;
     void screenActivated(ScreenId id);
-    void finished(const QString &error);
+    void takeResults();
+    bool askName();
+    void handIn();
+    void finished(int result, const QString &error);
+    // A note that goes by itself after `milliseconds` (0: stays).
+    void tell(const QString &text, int milliseconds = 5000);
     void report(const QString &error);
 
     Lesson &m_lesson;
     QString m_folder;
     QString m_language;
     QString m_login;
+    bool m_shared;
+    bool m_makeFolder = false;
+    QString m_name;
+    std::optional<HandInCsv::HandIn> m_results;
     ScreenId m_previous = ScreenId::Intro1;
-    bool m_handedIn = false;
+    // The last hand-in got through; false while one is being written or after one failed.
+    bool m_through = false;
     bool m_ending = false;
-    std::shared_ptr<Outcome> m_last;
+    QString m_untold;
+    QPointer<QLabel> m_note;
+    std::unique_ptr<HandInWriter> m_writer;
 };

@@ -7,28 +7,12 @@
 #include "lesson.h"
 #include "prediction.h"
 #include "resultsgraph.h"
+#include "termination.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QSocketNotifier>
 #include <algorithm>
-#include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
-
-namespace {
-
-// A signal handler may do next to nothing: it writes a byte that the event loop then reads.
-int signalPipe[2] = {-1, -1};
-
-void onTerminationSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
-}
-
-} // namespace
 
 KeptLesson::KeptLesson(Lesson &lesson, const QString &folder) : m_lesson(lesson), m_file(folder), m_only(folder)
 {
@@ -122,22 +106,8 @@ void KeptLesson::keepFromNowOn()
 
 void KeptLesson::endOnTermination()
 {
-    if (signalPipe[0] >= 0 || ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
-        return;
-    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [this] {
-        char byte;
-        while (::read(signalPipe[0], &byte, 1) > 0) {
-        }
-        saveAndFinish();
-        QCoreApplication::exit(0);
-    });
-    struct sigaction action {};
-    action.sa_handler = onTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int signal : {SIGTERM, SIGHUP, SIGINT})
-        ::sigaction(signal, &action, nullptr);
+    // The work is kept as the program leaves its event loop (aboutToQuit).
+    Termination::endLikeTheLesson();
 }
 
 KeptWork KeptLesson::collect() const

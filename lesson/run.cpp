@@ -9,6 +9,7 @@
 #include "lesson.h"
 #include "screens.h"
 #include "settings.h"
+#include "termination.h"
 #include "twips.h"
 #include "worksheet.h"
 
@@ -304,8 +305,14 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
         kept->endOnTermination();
     }
     std::optional<HandIn> handIn;
-    if (!settings.handInFolder.isEmpty())
-        handIn.emplace(lesson, settings.handInFolder, Language::choose(settings.language));
+    if (!settings.handInFolder.isEmpty()) {
+        handIn.emplace(lesson, settings.handInFolder, Language::choose(settings.language), HandIn::currentLogin(),
+                       settings.sharedLogin);
+        lesson.chain.setBeforeEnd([&handIn] { handIn->finish(); });
+        // Without kept work nothing else ends the lesson on a logout; the hand-in waits for it then.
+        if (!kept)
+            Termination::endLikeTheLesson();
+    }
     lesson.chain.start();
     if (kept)
         kept->begin(parser.isSet(QStringLiteral("new-lesson")));

@@ -15,8 +15,9 @@
 
 namespace {
 
-const QStringList Keys{QStringLiteral("Language"),  QStringLiteral("FullScreen"),   QStringLiteral("KeepWork"),
-                       QStringLiteral("ReadAloud"), QStringLiteral("HandInFolder"), QStringLiteral("PopUpSeconds")};
+const QStringList Keys{QStringLiteral("Language"),    QStringLiteral("FullScreen"),   QStringLiteral("KeepWork"),
+                       QStringLiteral("ReadAloud"),   QStringLiteral("HandInFolder"), QStringLiteral("SharedLogin"),
+                       QStringLiteral("PopUpSeconds")};
 
 // "true" and "false", and the other ways a technician may write them.
 std::optional<bool> flag(const QString &text)
@@ -161,10 +162,11 @@ Settings Settings::read(const QStringList &files, const CommandLine &commandLine
                     settings.language = code;
             } else if (key == QLatin1String("HandInFolder")) {
                 settings.handInFolder = value.trimmed();
-            } else if (bool *setting = key == QLatin1String("FullScreen")  ? &settings.fullScreen
-                                       : key == QLatin1String("KeepWork")  ? &settings.keepWork
-                                       : key == QLatin1String("ReadAloud") ? &settings.readAloud
-                                                                           : nullptr) {
+            } else if (bool *setting = key == QLatin1String("FullScreen")    ? &settings.fullScreen
+                                       : key == QLatin1String("KeepWork")    ? &settings.keepWork
+                                       : key == QLatin1String("ReadAloud")   ? &settings.readAloud
+                                       : key == QLatin1String("SharedLogin") ? &settings.sharedLogin
+                                                                             : nullptr) {
                 if (const std::optional<bool> on = flag(value))
                     *setting = *on;
                 else

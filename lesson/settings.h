@@ -24,6 +24,8 @@ public:
     // The class folder the pupil's results are handed in to, as written ("~" and $NAME unexpanded);
     // empty: nothing is handed in.
     QString handInFolder;
+    // The whole class logs in under one account: the pupil types a name for each hand-in.
+    bool sharedLogin = false;
     // How long a practice or island rabbit stays up, and then away (PopUpSeconds).
     double popUpSeconds = 1.5;
 

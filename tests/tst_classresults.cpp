@@ -3,6 +3,7 @@
 #include "classreport.h"
 #include "graphform.h"
 #include "handin.h"
+#include "namepanel.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -14,12 +15,18 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class ClassResultsTest : public QObject {
     Q_OBJECT
 private slots:
     void handInIsWrittenOnLeavingTheResultsAndReplaced();
     void unusableFolderIsSaidInTheLesson();
+    void sharedLoginHandsInEachPupilApart();
+    void squattedNameIsToldAndNeverShownAsTheVictims();
     void folderSettingExpandsHomeAndVariables_data();
     void folderSettingExpandsHomeAndVariables();
     void badFilesAreNamedAndLeftOut();
@@ -57,10 +64,28 @@ void put(const QString &path, const QByteArray &bytes)
 
 QByteArray handInOf(const QString &pupil, int first = 10, const QString &date = QStringLiteral("2026-01-01"))
 {
-    HandInCsv::HandIn handIn{pupil, {}, QStringLiteral("en"), date, QStringLiteral("pc1")};
+    HandInCsv::HandIn handIn;
+    handIn.pupil = pupil;
+    handIn.language = QStringLiteral("en");
+    handIn.date = date;
+    handIn.machine = QStringLiteral("pc1");
     for (int year = 0; year < HandInCsv::Years; ++year)
         handIn.rabbits[size_t(year)] = qint16(first + year);
     return HandInCsv::write(handIn);
+}
+
+// Each hand-in under its own pupil's file name.
+void putHandIn(const QString &folder, const QByteArray &bytes, const QString &pupil)
+{
+    put(folder + QLatin1Char('/') + HandInCsv::fileName(pupil), bytes);
+}
+
+QStringList shownNames(const ClassFolder::Class &read)
+{
+    QStringList names;
+    for (const ClassFolder::Pupil &pupil : read.pupils)
+        names << ClassFolder::label(pupil);
+    return names;
 }
 
 } // namespace
@@ -79,42 +104,140 @@ void ClassResultsTest::handInIsWrittenOnLeavingTheResultsAndReplaced()
 
     TestLesson t;
     HandIn handIn(t.lesson, folder.path(), QStringLiteral("fr"), QStringLiteral("ann.d"));
+    t.lesson.chain.setBeforeEnd([&handIn] { QVERIFY(handIn.finish(5000)); });
     QCOMPARE(handIn.path(), folder.filePath(QStringLiteral("ann%2Ed.csv")));
     // Shown and left backwards: nothing handed in yet.
     t.lesson.chain.show(ScreenId::GraphForm);
     t.lesson.chain.leave(t.screen(ScreenId::GraphForm), 1);
     QVERIFY(QFileInfo(handIn.path()).isSymLink());
 
-    leaveResults(t, handIn, {QStringLiteral("10"), QStringLiteral("21.5"), QStringLiteral("x"), QStringLiteral("-4")});
+    // The teacher reads it, whatever the pupil's umask; no classmate does.
+    const mode_t umask = ::umask(077);
+    leaveResults(t, handIn,
+                 {QStringLiteral("10"), QStringLiteral("21.5"), QStringLiteral("x"), QStringLiteral("-4"), QString(),
+                  QStringLiteral(" 36,5 ")});
+    ::umask(umask);
     QVERIFY(!QFileInfo(handIn.path()).isSymLink());
-    QList<QByteArray> lines = contents(handIn.path()).split('\n');
+    struct stat info {};
+    QVERIFY(::stat(QFile::encodeName(handIn.path()).constData(), &info) == 0);
+    QCOMPARE(info.st_mode & 0777, mode_t(0640));
+    const QByteArray handedIn = contents(handIn.path());
+    QList<QByteArray> lines = handedIn.split('\n');
     QCOMPARE(lines.size(), 12);
-    QCOMPARE(lines[0], QByteArray("pupil,year,rabbits,language,date,machine"));
-    QVERIFY(lines[1].startsWith("ann.d,0,10,fr,"));
-    QVERIFY(lines[2].startsWith("ann.d,1,22,fr,"));
-    QVERIFY(lines[3].startsWith("ann.d,2,0,fr,"));
-    QVERIFY(lines[4].startsWith("ann.d,3,-4,fr,"));
-    QVERIFY(lines[10].startsWith("ann.d,9,0,fr,"));
+    QCOMPARE(lines[0], QByteArray("pupil,year,rabbits,typed,language,date,machine,name"));
+    // Blank and unreadable cells are no count, never 0; what was typed goes along.
+    for (const char *start : {"ann.d,0,10,,fr,", "ann.d,1,22,21.5,fr,", "ann.d,2,,x,fr,", "ann.d,3,-4,,fr,",
+                              "ann.d,4,,,fr,", "ann.d,5,,\"36,5\",fr,", "ann.d,9,,,fr,"})
+        QVERIFY2(handedIn.contains(QByteArray("\n") + start), start);
 
     // Back to the table, a number changed, forward again: the one file now says so.
     t.lesson.chain.leave(t.screen(ScreenId::Conclusion), 1);
     leaveResults(t, handIn, {QStringLiteral("11")});
-    QVERIFY(contents(handIn.path()).split('\n').value(1).startsWith("ann.d,0,11,"));
+    const QByteArray corrected = contents(handIn.path());
+    QVERIFY(corrected.split('\n').value(1).startsWith("ann.d,0,11,"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList({QStringLiteral("ann%2Ed.csv"), QStringLiteral("bait"), QStringLiteral("bob.csv")}));
     QCOMPARE(contents(other.fileName()), QByteArray("bob's own"));
     QCOMPARE(contents(bait.fileName()), QByteArray("bait"));
+
+    // On to the foxes, whose screens clear the counts, and the stop sign at the end: the hand-in is
+    // the table as the pupil left it.
+    for (ScreenId id : {ScreenId::Extend, ScreenId::Foxes, ScreenId::Finish})
+        t.lesson.chain.show(id);
+    QCOMPARE(t.lesson.state.Counted[1], qint16(0));
+    answerModal(
+        t, [&] { t.lesson.chain.confirmQuit(); }, QStringLiteral("Yes"));
+    QVERIFY(t.ended);
+    QCOMPARE(contents(handIn.path()), corrected);
 }
 
 void ClassResultsTest::unusableFolderIsSaidInTheLesson()
 {
     QTemporaryDir home;
+    const QString folder = home.filePath(QStringLiteral("missing"));
     TestLesson t;
-    HandIn handIn(t.lesson, home.filePath(QStringLiteral("missing")), QStringLiteral("en"), QStringLiteral("ann"));
+    HandIn handIn(t.lesson, folder, QStringLiteral("en"), QStringLiteral("ann"));
     const ModalSeen seen = answerModal(t, [&] { leaveResults(t, handIn, {QStringLiteral("3")}); });
-    QCOMPARE(seen.text, QStringLiteral("Your results could not be handed in. Tell your teacher."));
+    QCOMPARE(seen.text, HandIn::failedText());
     QCOMPARE(t.showing()->id(), ScreenId::Conclusion);
     QVERIFY(QDir(home.path()).isEmpty());
+
+    // The folder is there by the time the pupil stops, after the foxes: the stop sign hands in the
+    // table as it was left, not the counts the extension cleared.
+    QVERIFY(QDir().mkpath(folder));
+    for (ScreenId id : {ScreenId::Extend, ScreenId::Foxes, ScreenId::Finish})
+        t.lesson.chain.show(id);
+    QVERIFY(handIn.finish(5000));
+    QVERIFY(contents(handIn.path()).contains("\nann,0,3,,en,"));
+
+    // A relative folder is refused in one line; the learning platform's folder in the home is made.
+    HandIn relative(t.lesson, QStringLiteral("classes/5b"), QStringLiteral("en"), QStringLiteral("ann"));
+    QVERIFY(relative.folder().isEmpty());
+    qputenv("HOME", QFile::encodeName(home.path()));
+    TestLesson u;
+    HandIn platform(u.lesson, QStringLiteral("~/Documents/Lapinar"), QStringLiteral("en"), QStringLiteral("ann"));
+    leaveResults(u, platform, {QStringLiteral("4")});
+    qunsetenv("HOME");
+    QVERIFY(contents(home.filePath(QStringLiteral("Documents/Lapinar/ann.csv"))).contains("\nann,0,4,,en,"));
+}
+
+void ClassResultsTest::sharedLoginHandsInEachPupilApart()
+{
+    QTemporaryDir folder;
+    for (const char *name : {"Anna", "Ben"}) {
+        TestLesson t;
+        HandIn handIn(t.lesson, folder.path(), QStringLiteral("en"), QStringLiteral("pupil"), true);
+        // The name is asked over the conclusion, and OK waits for one.
+        QTimer answer;
+        bool asked = false;
+        connect(&answer, &QTimer::timeout, [&] {
+            auto *panel = qobject_cast<NamePanel *>(openModal(t));
+            if (!panel)
+                return;
+            answer.stop();
+            asked = !panel->okButton()->isEnabled() && panel->field()->hasFocus();
+            QTest::keyClick(panel, Qt::Key_Escape);
+            asked = asked && panel->isVisible();
+            QTest::keyClicks(panel->field(), QString::fromLatin1(name));
+            QTest::keyClick(panel->field(), Qt::Key_Return);
+        });
+        answer.start(10);
+        leaveResults(t, handIn, {QStringLiteral("5")});
+        QVERIFY(asked);
+        QCOMPARE(handIn.typedName(), QString::fromLatin1(name));
+    }
+    const ClassFolder::Class read = ClassFolder::read(folder.path());
+    QCOMPARE(shownNames(read), QStringList({QStringLiteral("Anna (typed)"), QStringLiteral("Ben (typed)")}));
+    QVERIFY(read.badFiles.isEmpty());
+}
+
+void ClassResultsTest::squattedNameIsToldAndNeverShownAsTheVictims()
+{
+    // Another login's files: only root can make them here, as the test command runs the tests.
+    const uid_t other = 65534;
+    const QString otherLogin = QString::fromLocal8Bit(::getpwuid(other)->pw_name);
+    QTemporaryDir folder;
+    const QString me = HandIn::currentLogin();
+    const auto theirs = [&](const QString &pupil, int first) {
+        const QString file = folder.filePath(HandInCsv::fileName(pupil));
+        put(file, handInOf(pupil, first));
+        QVERIFY2(::chown(QFile::encodeName(file).constData(), other, other) == 0,
+                 "giving a file another owner needs root: run the tests as root, as the test command does");
+    };
+    theirs(me, 90);
+    theirs(otherLogin, 1);
+    TestLesson t;
+    HandIn handIn(t.lesson, folder.path(), QStringLiteral("en"), me);
+    const ModalSeen seen = answerModal(t, [&] { leaveResults(t, handIn, {QStringLiteral("7")}); });
+    QCOMPARE(seen.text, HandIn::takenText());
+
+    const ClassFolder::Class read = ClassFolder::read(folder.path());
+    QVERIFY(!read.ownersUnproven);
+    QCOMPARE(shownNames(read), (QStringList{otherLogin, me}));
+    QCOMPARE(read.pupils.last().handIn.rabbits[0], std::optional<qint16>(7));
+    QCOMPARE(read.badFiles.size(), 1);
+    QVERIFY(read.badFiles[0].forged);
+    QCOMPARE(read.badFiles[0].fault, QStringLiteral("named after %1, but written by %2").arg(me, otherLogin));
 }
 
 void ClassResultsTest::folderSettingExpandsHomeAndVariables_data()
@@ -144,13 +267,15 @@ void ClassResultsTest::badFilesAreNamedAndLeftOut()
     QTemporaryDir folder;
     const QByteArray good = handInOf(QStringLiteral("ann"));
     QByteArray extraField = good;
-    extraField.replace("ann,3,13,en,2026-01-01,pc1", "ann,3,13,en,2026-01-01,pc1,x");
+    extraField.replace("ann,3,13,,en,2026-01-01,pc1,", "ann,3,13,,en,2026-01-01,pc1,,x");
     QByteArray twoPupils = good;
     twoPupils.replace("ann,4,", "bob,4,");
     QByteArray yearTwice = good;
     yearTwice.replace("ann,5,", "ann,4,");
     QByteArray wordForCount = good;
     wordForCount.replace("ann,6,16", "ann,6,many");
+    QByteArray tooMany = good;
+    tooMany.replace("ann,8,18", "ann,8,99999");
     QByteArray openQuote = good;
     openQuote.replace("ann,7,", "\"ann,7,");
     // Each bad file and what is said of it.
@@ -165,6 +290,9 @@ void ClassResultsTest::badFilesAreNamedAndLeftOut()
         {QStringLiteral("quote.csv"), openQuote},
         {QStringLiteral("latin1.csv"), QByteArray(good).replace("ann", "\xe9ve")},
         {QStringLiteral("empty.csv"), QByteArray()},
+        {QStringLiteral("huge.csv"), tooMany},
+        // Good rows of ann's, in a file that is not hers.
+        {QStringLiteral("zz.csv"), handInOf(QStringLiteral("ann"), 50, QStringLiteral("9999-12-31"))},
     };
     for (const auto &[name, bytes] : bad)
         put(folder.filePath(name), bytes);
@@ -181,16 +309,27 @@ void ClassResultsTest::badFilesAreNamedAndLeftOut()
     QVERIFY(read.error.isEmpty());
     QStringList names, files;
     for (const ClassFolder::Pupil &pupil : read.pupils)
-        names << pupil.handIn.pupil + QLatin1Char(' ') + QString::number(pupil.handIn.rabbits[9]);
+        names << pupil.handIn.pupil + QLatin1Char(' ') + QString::number(pupil.handIn.rabbits[9].value_or(-1));
     QCOMPARE(names, QStringList({QStringLiteral("ann 19"), QStringLiteral("bob 29")}));
+    QStringList faults;
     for (const ClassFolder::BadFile &file : read.badFiles) {
         files << file.file;
+        faults << file.fault;
         QVERIFY2(!file.fault.isEmpty(), qPrintable(file.file));
     }
+    // The forgery first, flagged, named in plain words; the faults a teacher reads.
+    QCOMPARE(read.badFiles.first().file, QStringLiteral("zz.csv"));
+    QVERIFY(read.badFiles.first().forged);
+    QCOMPARE(read.badFiles.first().fault, QStringLiteral("says it is ann's, but its name is zz's"));
+    for (const char *fault :
+         {"a count that is not a number: 99999", "only 9 years", "a count that is not a number: many",
+          "a link, not followed", "year 4 twice", "rows of two pupils: ann and bob"})
+        QVERIFY2(faults.contains(QString::fromLatin1(fault)), fault);
     QStringList expected{QStringLiteral("link.csv")};
     for (const auto &entry : bad)
         expected << entry.first;
     expected.sort();
+    files.sort();
     QCOMPARE(files, expected);
     QVERIFY(ClassFolder::read(folder.filePath(QStringLiteral("none"))).error.size() > 0);
 }
@@ -203,9 +342,11 @@ void ClassResultsTest::formulasAndControlCharactersAreMadeHarmless()
                              QStringLiteral("-2"),
                              QStringLiteral("@SUM(A1)"),
                              QStringLiteral("a\x1b[2Jb\u202Ec"),
+                             QStringLiteral("pc;=1+1"),
+                             QStringLiteral("x\t =1; \"=2"),
                              QStringLiteral("zoe")};
-    for (int n = 0; n < pupils.size(); ++n)
-        put(folder.filePath(QStringLiteral("%1.csv").arg(n)), handInOf(pupils[n], -3));
+    for (const QString &pupil : pupils)
+        putHandIn(folder.path(), handInOf(pupil, -3), pupil);
     const ClassFolder::Class read = ClassFolder::read(folder.path());
     QCOMPARE(read.pupils.size(), pupils.size());
     const QStringList rows = QString::fromUtf8(ClassFolder::merged(read.pupils)).split(QLatin1Char('\n'));
@@ -213,21 +354,32 @@ void ClassResultsTest::formulasAndControlCharactersAreMadeHarmless()
     for (const QString &row : rows)
         if (row.contains(QLatin1String(",0,-3,")))
             firsts << row.left(row.indexOf(QLatin1String(",0,-3,")));
+    // Harmless in a spreadsheet that splits on ',', and on ';' or tab too.
     QCOMPARE(firsts,
              QStringList({QStringLiteral("'+1"), QStringLiteral("'-2"),
                           QStringLiteral("\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\""), QStringLiteral("'@SUM(A1)"),
-                          QStringLiteral("a\ufffd[2Jb\ufffdc"), QStringLiteral("zoe")}));
+                          QStringLiteral("a\ufffd[2Jb\ufffdc"), QStringLiteral("pc;'=1+1"),
+                          QStringLiteral("\"x\ufffd =1; '\"\"=2\""), QStringLiteral("zoe")}));
 }
 
 void ClassResultsTest::manyPupilsMergeIntoOneCsv()
 {
     QTemporaryDir folder;
-    for (int n = 0; n < 1000; ++n)
-        put(folder.filePath(QStringLiteral("p%1.csv").arg(n)),
-            handInOf(QStringLiteral("pupil %1").arg(n, 4, 10, QLatin1Char('0')), n));
-    // A pupil who handed in twice under two names of file: the later hand-in counts.
-    put(folder.filePath(QStringLiteral("again.csv")),
-        handInOf(QStringLiteral("pupil 0007"), 500, QStringLiteral("2026-02-01")));
+    for (int n = 0; n < 1000; ++n) {
+        const QString pupil = QStringLiteral("pupil %1").arg(n, 4, 10, QLatin1Char('0'));
+        putHandIn(folder.path(), handInOf(pupil, n), pupil);
+    }
+    // A pupil who handed in again under a file of its own: the newer file counts, whatever date
+    // the older one says inside.
+    putHandIn(folder.path(), handInOf(QStringLiteral("pupil 0007"), 7, QStringLiteral("9999-01-01")),
+              QStringLiteral("pupil 0007"));
+    const QString again = folder.filePath(HandInCsv::ownFileName(QStringLiteral("pupil 0007"), QString(),
+                                                                 QStringLiteral("pc1"), QDateTime::currentDateTime()));
+    put(again, handInOf(QStringLiteral("pupil 0007"), 500, QStringLiteral("2026-02-01")));
+    QFile later(again);
+    QVERIFY(later.open(QIODevice::ReadWrite) &&
+            later.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+    later.close();
     QElapsedTimer clock;
     clock.start();
     const ClassFolder::Class read = ClassFolder::read(folder.path());
@@ -235,7 +387,8 @@ void ClassResultsTest::manyPupilsMergeIntoOneCsv()
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(read.pupils.size(), 1000);
     QCOMPARE(read.badFiles.size(), 1);
-    QCOMPARE(read.badFiles[0].file, QStringLiteral("p7.csv"));
+    QCOMPARE(read.badFiles[0].file, QStringLiteral("pupil%200007.csv"));
+    QCOMPARE(read.badFiles[0].fault, QStringLiteral("an earlier hand-in of pupil 0007, who handed in again"));
     const QList<QByteArray> lines = merged.trimmed().split('\n');
     QCOMPARE(lines.size(), 1 + 10000);
     QVERIFY(lines[1].startsWith("pupil 0000,0,0,"));
@@ -249,7 +402,8 @@ void ClassResultsTest::reportSaysTheClassOnA4()
     ClassFolder::Class handIns;
     QString fault;
     for (const char *name : {"ann", "bob", "cy"})
-        handIns.pupils.append({*ClassFolder::parse(handInOf(QString::fromLatin1(name), 7), &fault), QString()});
+        handIns.pupils.append(
+            {*ClassFolder::parse(handInOf(QString::fromLatin1(name), 7), &fault), QString(), QDateTime()});
     const QString pdf = folder.filePath(QStringLiteral("class.pdf"));
     QString error;
     QVERIFY2(ClassReport::write(pdf, handIns, QDate(2026, 3, 4), &error), qPrintable(error));

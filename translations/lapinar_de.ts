@@ -15,44 +15,96 @@
         <translation>mehr als %1 Dateien im Klassenordner; nicht gelesen</translation>
     </message>
     <message>
-        <source>a link, not a file; not followed</source>
-        <translation>ein Verweis, keine Datei; nicht gefolgt</translation>
-    </message>
-    <message>
         <source>not a plain file</source>
         <translation>keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <source>larger than a hand-in can be (%1 bytes)</source>
-        <translation>größer als eine Abgabe sein kann (%1 Bytes)</translation>
-    </message>
-    <message>
-        <source>larger than a hand-in can be</source>
-        <translation>größer als eine Abgabe sein kann</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>kein UTF-8-Text</translation>
-    </message>
-    <message>
-        <source>the first line is not pupil,year,rabbits</source>
-        <translation>die erste Zeile ist nicht pupil,year,rabbits</translation>
-    </message>
-    <message>
-        <source>rows of years: %1, not %2</source>
-        <translation>Zeilen mit Jahren: %1, nicht %2</translation>
-    </message>
-    <message>
-        <source>row %1 does not match the header</source>
-        <translation>Zeile %1 passt nicht zur Kopfzeile</translation>
-    </message>
-    <message>
-        <source>row %1 is not a year of the same pupil&apos;s counts</source>
-        <translation>Zeile %1 ist kein Jahr derselben Schülerin oder desselben Schülers</translation>
-    </message>
-    <message>
         <source>an earlier hand-in of %1, who handed in again</source>
         <translation>eine frühere Abgabe von %1, erneut abgegeben</translation>
+    </message>
+    <message>
+        <source>user number %1</source>
+        <translation>Benutzernummer %1</translation>
+    </message>
+    <message>
+        <source>a link, not followed</source>
+        <translation>ein Link, nicht verfolgt</translation>
+    </message>
+    <message>
+        <source>not a hand-in: its name is not a pupil&apos;s</source>
+        <translation>keine Abgabe: der Dateiname ist keiner eines Schülers oder einer Schülerin</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>not a hand-in: too large (%1 bytes)</source>
+        <translation>keine Abgabe: zu groß (%1 Byte)</translation>
+    </message>
+    <message>
+        <source>not a hand-in: too large</source>
+        <translation>keine Abgabe: zu groß</translation>
+    </message>
+    <message>
+        <source>says it is %1&apos;s, but its name is %2&apos;s</source>
+        <translation>gibt sich als Abgabe von %1 aus, heißt aber nach %2</translation>
+    </message>
+    <message>
+        <source>says it is %1&apos;s, but its name says %2</source>
+        <translation>gibt sich als Abgabe von %1 aus, der Dateiname sagt aber %2</translation>
+    </message>
+    <message>
+        <source>named after %1, but written by %2</source>
+        <translation>nach %1 benannt, aber von %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>not a hand-in: not text</source>
+        <translation>keine Abgabe: kein Text</translation>
+    </message>
+    <message>
+        <source>not a hand-in: its first line is not pupil,year,rabbits</source>
+        <translation>keine Abgabe: die erste Zeile ist nicht pupil,year,rabbits</translation>
+    </message>
+    <message>
+        <source>only 1 year</source>
+        <translation>nur 1 Jahr</translation>
+    </message>
+    <message>
+        <source>only %1 years</source>
+        <translation>nur %1 Jahre</translation>
+    </message>
+    <message>
+        <source>%1 rows of years, more than the lesson&apos;s %2</source>
+        <translation>%1 Jahreszeilen, mehr als die %2 der Lektion</translation>
+    </message>
+    <message>
+        <source>row %1 does not match the first line</source>
+        <translation>Zeile %1 passt nicht zur ersten Zeile</translation>
+    </message>
+    <message>
+        <source>row %1: a year that is not 0 to 9: %2</source>
+        <translation>Zeile %1: ein Jahr außerhalb von 0 bis 9: %2</translation>
+    </message>
+    <message>
+        <source>year %1 twice</source>
+        <translation>Jahr %1 doppelt</translation>
+    </message>
+    <message>
+        <source>a count that is not a number: %1</source>
+        <translation>eine Zählung, die keine Zahl ist: %1</translation>
+    </message>
+    <message>
+        <source>row %1 names no pupil</source>
+        <translation>Zeile %1 nennt niemanden</translation>
+    </message>
+    <message>
+        <source>rows of two pupils: %1 and %2</source>
+        <translation>Zeilen zweier Personen: %1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 (typed)</source>
+        <translation>%1 (eingetippt)</translation>
     </message>
 </context>
 <context>
@@ -139,6 +191,18 @@
     <message>
         <source>%1/%2: %3; left out</source>
         <translation>%1/%2: %3; ausgelassen</translation>
+    </message>
+    <message>
+        <source>Not shown as anyone&apos;s, as they claim another pupil&apos;s numbers: %1</source>
+        <translation>Niemandem zugeordnet, da sie sich als Ergebnisse eines anderen ausgeben: %1</translation>
+    </message>
+    <message>
+        <source>This folder cannot prove who wrote which file: every file in it has one owner.</source>
+        <translation>Dieser Ordner kann nicht belegen, wer welche Datei geschrieben hat: Alle Dateien darin haben denselben Eigentümer.</translation>
+    </message>
+    <message>
+        <source>counts missing</source>
+        <translation>fehlende Zählungen</translation>
     </message>
 </context>
 <context>
@@ -303,10 +367,6 @@
 <context>
     <name>HandIn</name>
     <message>
-        <source>%1 belongs to someone else</source>
-        <translation>%1 gehört jemand anderem</translation>
-    </message>
-    <message>
         <source>the folder does not answer</source>
         <translation>der Ordner antwortet nicht</translation>
     </message>
@@ -317,6 +377,26 @@
     <message>
         <source>Your results could not be handed in. Tell your teacher.</source>
         <translation>Deine Ergebnisse konnten nicht abgegeben werden. Sag es deiner Lehrkraft.</translation>
+    </message>
+    <message>
+        <source>HandInFolder %1 is not a full path (it starts with neither / nor ~); nothing is handed in</source>
+        <translation>HandInFolder %1 ist kein vollständiger Pfad (er beginnt weder mit / noch mit ~); es wird nichts abgegeben</translation>
+    </message>
+    <message>
+        <source>Your results are handed in.</source>
+        <translation>Deine Ergebnisse sind abgegeben.</translation>
+    </message>
+    <message>
+        <source>Your results are still being handed in…</source>
+        <translation>Deine Ergebnisse werden noch abgegeben …</translation>
+    </message>
+    <message>
+        <source>A file with your name was put there by someone else. Tell your teacher.</source>
+        <translation>Jemand anderes hat dort eine Datei mit deinem Namen abgelegt. Sag es deiner Lehrkraft.</translation>
+    </message>
+    <message>
+        <source>%1 in %2 belongs to someone else; the results are handed in as a file of their own</source>
+        <translation>%1 in %2 gehört jemand anderem; die Ergebnisse werden in einer eigenen Datei abgegeben</translation>
     </message>
 </context>
 <context>
@@ -556,6 +636,17 @@
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>NamePanel</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s login is shared. Type your name, so that your teacher knows whose results these are:</source>
+        <translation>An diesem Computer meldet ihr euch gemeinsam an. Tipp deinen Namen ein, damit deine Lehrkraft weiß, wessen Ergebnisse das sind:</translation>
     </message>
 </context>
 <context>

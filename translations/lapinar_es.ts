@@ -15,44 +15,96 @@
         <translation>más de %1 archivos en la carpeta de la clase; no se ha leído</translation>
     </message>
     <message>
-        <source>a link, not a file; not followed</source>
-        <translation>un enlace, no un archivo; no se ha seguido</translation>
-    </message>
-    <message>
         <source>not a plain file</source>
         <translation>no es un archivo normal</translation>
     </message>
     <message>
-        <source>larger than a hand-in can be (%1 bytes)</source>
-        <translation>más grande de lo que puede ser una entrega (%1 bytes)</translation>
-    </message>
-    <message>
-        <source>larger than a hand-in can be</source>
-        <translation>más grande de lo que puede ser una entrega</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>no es texto UTF-8</translation>
-    </message>
-    <message>
-        <source>the first line is not pupil,year,rabbits</source>
-        <translation>la primera línea no es pupil,year,rabbits</translation>
-    </message>
-    <message>
-        <source>rows of years: %1, not %2</source>
-        <translation>filas de años: %1, no %2</translation>
-    </message>
-    <message>
-        <source>row %1 does not match the header</source>
-        <translation>la fila %1 no coincide con la cabecera</translation>
-    </message>
-    <message>
-        <source>row %1 is not a year of the same pupil&apos;s counts</source>
-        <translation>la fila %1 no es un año de los recuentos del mismo alumno</translation>
-    </message>
-    <message>
         <source>an earlier hand-in of %1, who handed in again</source>
         <translation>una entrega anterior de %1, que ha vuelto a entregar</translation>
+    </message>
+    <message>
+        <source>user number %1</source>
+        <translation>usuario número %1</translation>
+    </message>
+    <message>
+        <source>a link, not followed</source>
+        <translation>un enlace, no se sigue</translation>
+    </message>
+    <message>
+        <source>not a hand-in: its name is not a pupil&apos;s</source>
+        <translation>no es una entrega: su nombre no es el de un alumno</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>not a hand-in: too large (%1 bytes)</source>
+        <translation>no es una entrega: demasiado grande (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>not a hand-in: too large</source>
+        <translation>no es una entrega: demasiado grande</translation>
+    </message>
+    <message>
+        <source>says it is %1&apos;s, but its name is %2&apos;s</source>
+        <translation>dice ser de %1, pero su nombre es el de %2</translation>
+    </message>
+    <message>
+        <source>says it is %1&apos;s, but its name says %2</source>
+        <translation>dice ser de %1, pero su nombre dice %2</translation>
+    </message>
+    <message>
+        <source>named after %1, but written by %2</source>
+        <translation>con el nombre de %1, pero escrito por %2</translation>
+    </message>
+    <message>
+        <source>not a hand-in: not text</source>
+        <translation>no es una entrega: no es texto</translation>
+    </message>
+    <message>
+        <source>not a hand-in: its first line is not pupil,year,rabbits</source>
+        <translation>no es una entrega: su primera línea no es pupil,year,rabbits</translation>
+    </message>
+    <message>
+        <source>only 1 year</source>
+        <translation>solo 1 año</translation>
+    </message>
+    <message>
+        <source>only %1 years</source>
+        <translation>solo %1 años</translation>
+    </message>
+    <message>
+        <source>%1 rows of years, more than the lesson&apos;s %2</source>
+        <translation>%1 filas de años, más que los %2 de la lección</translation>
+    </message>
+    <message>
+        <source>row %1 does not match the first line</source>
+        <translation>la fila %1 no coincide con la primera</translation>
+    </message>
+    <message>
+        <source>row %1: a year that is not 0 to 9: %2</source>
+        <translation>fila %1: un año que no está entre 0 y 9: %2</translation>
+    </message>
+    <message>
+        <source>year %1 twice</source>
+        <translation>el año %1 dos veces</translation>
+    </message>
+    <message>
+        <source>a count that is not a number: %1</source>
+        <translation>un recuento que no es un número: %1</translation>
+    </message>
+    <message>
+        <source>row %1 names no pupil</source>
+        <translation>la fila %1 no nombra a ningún alumno</translation>
+    </message>
+    <message>
+        <source>rows of two pupils: %1 and %2</source>
+        <translation>filas de dos alumnos: %1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 (typed)</source>
+        <translation>%1 (escrito)</translation>
     </message>
 </context>
 <context>
@@ -139,6 +191,18 @@
     <message>
         <source>%1/%2: %3; left out</source>
         <translation>%1/%2: %3; descartado</translation>
+    </message>
+    <message>
+        <source>Not shown as anyone&apos;s, as they claim another pupil&apos;s numbers: %1</source>
+        <translation>No se asignan a nadie, porque se hacen pasar por los resultados de otro alumno: %1</translation>
+    </message>
+    <message>
+        <source>This folder cannot prove who wrote which file: every file in it has one owner.</source>
+        <translation>Esta carpeta no puede demostrar quién escribió cada archivo: todos sus archivos tienen el mismo propietario.</translation>
+    </message>
+    <message>
+        <source>counts missing</source>
+        <translation>recuentos que faltan</translation>
     </message>
 </context>
 <context>
@@ -303,10 +367,6 @@
 <context>
     <name>HandIn</name>
     <message>
-        <source>%1 belongs to someone else</source>
-        <translation>%1 es de otra persona</translation>
-    </message>
-    <message>
         <source>the folder does not answer</source>
         <translation>la carpeta no responde</translation>
     </message>
@@ -317,6 +377,26 @@
     <message>
         <source>Your results could not be handed in. Tell your teacher.</source>
         <translation>No se han podido entregar tus resultados. Díselo a tu profesor.</translation>
+    </message>
+    <message>
+        <source>HandInFolder %1 is not a full path (it starts with neither / nor ~); nothing is handed in</source>
+        <translation>HandInFolder %1 no es una ruta completa (no empieza por / ni por ~); no se entrega nada</translation>
+    </message>
+    <message>
+        <source>Your results are handed in.</source>
+        <translation>Tus resultados están entregados.</translation>
+    </message>
+    <message>
+        <source>Your results are still being handed in…</source>
+        <translation>Tus resultados todavía se están entregando…</translation>
+    </message>
+    <message>
+        <source>A file with your name was put there by someone else. Tell your teacher.</source>
+        <translation>Otra persona ha puesto allí un archivo con tu nombre. Díselo a tu profesor.</translation>
+    </message>
+    <message>
+        <source>%1 in %2 belongs to someone else; the results are handed in as a file of their own</source>
+        <translation>%1 en %2 pertenece a otra persona; los resultados se entregan en un archivo aparte</translation>
     </message>
 </context>
 <context>
@@ -556,6 +636,17 @@
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>NamePanel</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s login is shared. Type your name, so that your teacher knows whose results these are:</source>
+        <translation>En este ordenador la sesión es compartida. Escribe tu nombre para que tu profesor sepa de quién son estos resultados:</translation>
     </message>
 </context>
 <context>

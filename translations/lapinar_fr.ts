@@ -15,44 +15,96 @@
         <translation>plus de %1 fichiers dans le dossier de la classe&#xa0;; non lu</translation>
     </message>
     <message>
-        <source>a link, not a file; not followed</source>
-        <translation>un lien, pas un fichier&#xa0;; non suivi</translation>
-    </message>
-    <message>
         <source>not a plain file</source>
         <translation>pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>larger than a hand-in can be (%1 bytes)</source>
-        <translation>plus gros qu&apos;un rendu ne peut l&apos;être (%1 octets)</translation>
-    </message>
-    <message>
-        <source>larger than a hand-in can be</source>
-        <translation>plus gros qu&apos;un rendu ne peut l&apos;être</translation>
-    </message>
-    <message>
-        <source>not UTF-8 text</source>
-        <translation>pas du texte UTF-8</translation>
-    </message>
-    <message>
-        <source>the first line is not pupil,year,rabbits</source>
-        <translation>la première ligne n&apos;est pas pupil,year,rabbits</translation>
-    </message>
-    <message>
-        <source>row %1 does not match the header</source>
-        <translation>la ligne %1 ne correspond pas à l&apos;en-tête</translation>
-    </message>
-    <message>
-        <source>row %1 is not a year of the same pupil&apos;s counts</source>
-        <translation>la ligne %1 n&apos;est pas une année des comptages du même élève</translation>
     </message>
     <message>
         <source>an earlier hand-in of %1, who handed in again</source>
         <translation>un rendu plus ancien de %1, qui a rendu à nouveau</translation>
     </message>
     <message>
-        <source>rows of years: %1, not %2</source>
-        <translation>lignes d&apos;années&#xa0;: %1, et non %2</translation>
+        <source>user number %1</source>
+        <translation>utilisateur n°&#xa0;%1</translation>
+    </message>
+    <message>
+        <source>a link, not followed</source>
+        <translation>un lien, non suivi</translation>
+    </message>
+    <message>
+        <source>not a hand-in: its name is not a pupil&apos;s</source>
+        <translation>pas un rendu&#xa0;: son nom n&apos;est pas celui d&apos;un élève</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>illisible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>not a hand-in: too large (%1 bytes)</source>
+        <translation>pas un rendu&#xa0;: trop grand (%1&#xa0;octets)</translation>
+    </message>
+    <message>
+        <source>not a hand-in: too large</source>
+        <translation>pas un rendu&#xa0;: trop grand</translation>
+    </message>
+    <message>
+        <source>says it is %1&apos;s, but its name is %2&apos;s</source>
+        <translation>dit être de %1, mais son nom est celui de %2</translation>
+    </message>
+    <message>
+        <source>says it is %1&apos;s, but its name says %2</source>
+        <translation>dit être de %1, mais son nom dit %2</translation>
+    </message>
+    <message>
+        <source>named after %1, but written by %2</source>
+        <translation>au nom de %1, mais écrit par %2</translation>
+    </message>
+    <message>
+        <source>not a hand-in: not text</source>
+        <translation>pas un rendu&#xa0;: pas du texte</translation>
+    </message>
+    <message>
+        <source>not a hand-in: its first line is not pupil,year,rabbits</source>
+        <translation>pas un rendu&#xa0;: sa première ligne n&apos;est pas pupil,year,rabbits</translation>
+    </message>
+    <message>
+        <source>only 1 year</source>
+        <translation>une seule année</translation>
+    </message>
+    <message>
+        <source>only %1 years</source>
+        <translation>seulement %1&#xa0;années</translation>
+    </message>
+    <message>
+        <source>%1 rows of years, more than the lesson&apos;s %2</source>
+        <translation>%1&#xa0;lignes d&apos;années, plus que les %2 de la leçon</translation>
+    </message>
+    <message>
+        <source>row %1 does not match the first line</source>
+        <translation>la ligne %1 ne correspond pas à la première</translation>
+    </message>
+    <message>
+        <source>row %1: a year that is not 0 to 9: %2</source>
+        <translation>ligne %1&#xa0;: une année qui n&apos;est pas de 0 à 9&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>year %1 twice</source>
+        <translation>l&apos;année %1 deux fois</translation>
+    </message>
+    <message>
+        <source>a count that is not a number: %1</source>
+        <translation>un comptage qui n&apos;est pas un nombre&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>row %1 names no pupil</source>
+        <translation>la ligne %1 ne nomme aucun élève</translation>
+    </message>
+    <message>
+        <source>rows of two pupils: %1 and %2</source>
+        <translation>des lignes de deux élèves&#xa0;: %1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 (typed)</source>
+        <translation>%1 (nom tapé)</translation>
     </message>
 </context>
 <context>
@@ -139,6 +191,18 @@
     <message>
         <source>%1/%2: %3; left out</source>
         <translation>%1/%2&#xa0;: %3&#xa0;; laissé de côté</translation>
+    </message>
+    <message>
+        <source>Not shown as anyone&apos;s, as they claim another pupil&apos;s numbers: %1</source>
+        <translation>Attribués à personne, car ils se font passer pour les résultats d&apos;un autre élève&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>This folder cannot prove who wrote which file: every file in it has one owner.</source>
+        <translation>Ce dossier ne permet pas de savoir qui a écrit quel fichier&#xa0;: tous ses fichiers ont le même propriétaire.</translation>
+    </message>
+    <message>
+        <source>counts missing</source>
+        <translation>comptages manquants</translation>
     </message>
 </context>
 <context>
@@ -303,10 +367,6 @@
 <context>
     <name>HandIn</name>
     <message>
-        <source>%1 belongs to someone else</source>
-        <translation>%1 appartient à quelqu&apos;un d&apos;autre</translation>
-    </message>
-    <message>
         <source>the folder does not answer</source>
         <translation>le dossier ne répond pas</translation>
     </message>
@@ -317,6 +377,26 @@
     <message>
         <source>Your results could not be handed in. Tell your teacher.</source>
         <translation>Tes résultats n&apos;ont pas pu être rendus. Préviens ton professeur.</translation>
+    </message>
+    <message>
+        <source>HandInFolder %1 is not a full path (it starts with neither / nor ~); nothing is handed in</source>
+        <translation>HandInFolder %1 n&apos;est pas un chemin complet (il ne commence ni par / ni par ~)&#xa0;; rien n&apos;est rendu</translation>
+    </message>
+    <message>
+        <source>Your results are handed in.</source>
+        <translation>Tes résultats sont rendus.</translation>
+    </message>
+    <message>
+        <source>Your results are still being handed in…</source>
+        <translation>Tes résultats sont encore en train d&apos;être rendus…</translation>
+    </message>
+    <message>
+        <source>A file with your name was put there by someone else. Tell your teacher.</source>
+        <translation>Quelqu&apos;un d&apos;autre a mis là un fichier à ton nom. Préviens ton professeur.</translation>
+    </message>
+    <message>
+        <source>%1 in %2 belongs to someone else; the results are handed in as a file of their own</source>
+        <translation>%1 dans %2 appartient à quelqu&apos;un d&apos;autre&#xa0;; les résultats sont rendus dans un fichier à part</translation>
     </message>
 </context>
 <context>
@@ -556,6 +636,17 @@
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>NamePanel</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s login is shared. Type your name, so that your teacher knows whose results these are:</source>
+        <translation>Cet ordinateur a une session partagée. Tape ton nom, pour que ton professeur sache à qui sont ces résultats&#xa0;:</translation>
     </message>
 </context>
 <context>
