@@ -90,11 +90,11 @@
     </message>
     <message>
         <source>Pupils not shown here: %1 (the merged CSV has every pupil).</source>
-        <translation>Hier nicht gezeigt: %1 Schülerinnen und Schüler (die zusammengeführte CSV-Datei enthält alle).</translation>
+        <translation>Hier nicht gezeigt: %1 (die zusammengeführte CSV-Datei enthält alle Schülerinnen und Schüler).</translation>
     </message>
     <message>
         <source>the PDF could not be started</source>
-        <translation>das PDF konnte nicht begonnen werden</translation>
+        <translation>das PDF konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>Lapinar: the class&apos;s results</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Pupils who handed in: %1</source>
-        <translation>Abgaben: %1</translation>
+        <translation>Abgegeben haben: %1</translation>
     </message>
     <message>
         <source>files left out: %1</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Decide if your results are good enough for you to make a conclusion.</source>
-        <translation>Entscheide, ob deine Ergebnisse gut genug sind, um eine Schlussfolgerung zu ziehen.</translation>
+        <translation>Reichen deine Ergebnisse für eine Schlussfolgerung?</translation>
     </message>
     <message>
         <source>Go back to check your results or click on the question button for help on writing your conclusion.</source>
@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>Next year</source>
-        <translation>Nächstes</translation>
+        <translation>Folgejahr</translation>
     </message>
     <message>
         <source>Fox island, year %1</source>
@@ -435,7 +435,7 @@
     </message>
     <message>
         <source>Next year</source>
-        <translation>Nächstes</translation>
+        <translation>Folgejahr</translation>
     </message>
     <message>
         <source>Island, year %1</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>Write down one way that you could make the survey fair.</source>
-        <translation>Schreib eine Möglichkeit auf, wie du deine Untersuchung fair machen kannst.</translation>
+        <translation>Schreib auf, wie du dafür sorgen kannst, dass deine Zählungen von Jahr zu Jahr vergleichbar sind.</translation>
     </message>
     <message>
         <source>3 - Predicting the result</source>
@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>Write what you predict will happen to rabbit AND fox populations over ten years.</source>
-        <translation>Schreib auf, was deiner Vorhersage nach in zehn Jahren mit den Kaninchen- UND den Fuchspopulationen passiert.</translation>
+        <translation>Schreib auf, wie sich die Kaninchen- UND die Fuchspopulation deiner Vorhersage nach im Lauf von zehn Jahren verändern.</translation>
     </message>
     <message>
         <source>8 - Making your conclusion</source>
@@ -532,7 +532,7 @@
     </message>
     <message>
         <source>Put the data into your own table and draw a graph showing the rabbit and the fox numbers. Why did the populations change?</source>
-        <translation>Stelle die Zahl der Kaninchen und Füchse in Tabelle und Diagramm dar. Warum haben sich die Populationen verändert?</translation>
+        <translation>Erstelle eine eigene Tabelle und ein Diagramm mit der Zahl der Kaninchen und Füchse. Warum haben sich die Populationen verändert?</translation>
     </message>
 </context>
 <context>
@@ -883,18 +883,18 @@
     </message>
     <message>
         <source>the PDF could not be started</source>
-        <translation>das PDF konnte nicht angelegt werden</translation>
+        <translation>das PDF konnte nicht erstellt werden</translation>
     </message>
 </context>
 <context>
     <name>YearButtons</name>
     <message>
         <source>Next year</source>
-        <translation>Nächstes</translation>
+        <translation>Folgejahr</translation>
     </message>
     <message>
         <source>Last year</source>
-        <translation>Voriges</translation>
+        <translation>Vorjahr</translation>
     </message>
 </context>
 <context>

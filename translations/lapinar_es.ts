@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>the PDF could not be started</source>
-        <translation>no se ha podido empezar el PDF</translation>
+        <translation>no se ha podido crear el PDF</translation>
     </message>
     <message>
         <source>Lapinar: the class&apos;s results</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Decide if your results are good enough for you to make a conclusion.</source>
-        <translation>Decide si tus resultados son lo bastante buenos para sacar una conclusión.</translation>
+        <translation>Decide si tus resultados bastan para sacar una conclusión.</translation>
     </message>
     <message>
         <source>Go back to check your results or click on the question button for help on writing your conclusion.</source>
@@ -346,7 +346,7 @@
     <name>Intro1</name>
     <message>
         <source>You are a scientist in charge of an island.</source>
-        <translation>Eres científico y tienes una isla a tu cargo.</translation>
+        <translation>Investigas y tienes una isla a tu cargo.</translation>
     </message>
     <message>
         <source>Your job is to find out about rabbit populations.</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>Write down one way that you could make the survey fair.</source>
-        <translation>Apunta una forma de hacer que tu estudio sea justo.</translation>
+        <translation>Apunta una forma de conseguir que tus recuentos sean comparables de un año a otro.</translation>
     </message>
     <message>
         <source>3 - Predicting the result</source>
@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>Write what you predict will happen to rabbit AND fox populations over ten years.</source>
-        <translation>Escribe lo que predices que pasará con las poblaciones de conejos Y de zorros en diez años.</translation>
+        <translation>Escribe lo que predices que pasará con las poblaciones de conejos Y de zorros a lo largo de diez años.</translation>
     </message>
     <message>
         <source>8 - Making your conclusion</source>
@@ -883,7 +883,7 @@
     </message>
     <message>
         <source>the PDF could not be started</source>
-        <translation>no se pudo crear el PDF</translation>
+        <translation>no se ha podido crear el PDF</translation>
     </message>
 </context>
 <context>

@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>the PDF could not be started</source>
-        <translation>le PDF n&apos;a pas pu être commencé</translation>
+        <translation>le PDF n’a pas pu être créé</translation>
     </message>
     <message>
         <source>Lapinar: the class&apos;s results</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>Write down one way that you could make the survey fair.</source>
-        <translation>Note un moyen de rendre ton étude équitable.</translation>
+        <translation>Note un moyen pour que tes comptages soient comparables d’une année à l’autre.</translation>
     </message>
     <message>
         <source>3 - Predicting the result</source>
@@ -508,7 +508,7 @@
     </message>
     <message>
         <source>Write what you predict will happen to rabbit AND fox populations over ten years.</source>
-        <translation>Écris ce qui, selon toi, va arriver aux populations de lapins ET de renards en dix ans.</translation>
+        <translation>Écris ce qui, selon toi, va arriver aux populations de lapins ET de renards sur dix ans.</translation>
     </message>
     <message>
         <source>4 - Counting the rabbits</source>
@@ -532,7 +532,7 @@
     </message>
     <message>
         <source>Put the data into your own table and draw a graph showing the rabbit and the fox numbers. Why did the populations change?</source>
-        <translation>Mets en tableau et en graphique le nombre de lapins et de renards. Pourquoi les populations ont‑elles changé&#xa0;?</translation>
+        <translation>Fais ton propre tableau et un graphique du nombre de lapins et de renards. Pourquoi les populations ont‑elles changé&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -883,7 +883,7 @@
     </message>
     <message>
         <source>the PDF could not be started</source>
-        <translation>le PDF n’a pas pu être commencé</translation>
+        <translation>le PDF n’a pas pu être créé</translation>
     </message>
 </context>
 <context>
