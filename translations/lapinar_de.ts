@@ -16,7 +16,7 @@
     </message>
     <message>
         <source>a link, not a file; not followed</source>
-        <translation>ein Verweis, keine Datei; nicht gefolgt</translation>
+        <translation>ein Link, keine Datei; nicht verfolgt</translation>
     </message>
     <message>
         <source>not a plain file</source>
@@ -24,11 +24,11 @@
     </message>
     <message>
         <source>larger than a hand-in can be (%1 bytes)</source>
-        <translation>größer als eine Abgabe sein kann (%1 Bytes)</translation>
+        <translation>größer, als eine Abgabe sein kann (%1 Bytes)</translation>
     </message>
     <message>
         <source>larger than a hand-in can be</source>
-        <translation>größer als eine Abgabe sein kann</translation>
+        <translation>größer, als eine Abgabe sein kann</translation>
     </message>
     <message>
         <source>not UTF-8 text</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>an earlier hand-in of %1, who handed in again</source>
-        <translation>eine frühere Abgabe von %1, erneut abgegeben</translation>
+        <translation>eine ältere Abgabe von %1; es gibt eine neuere</translation>
     </message>
 </context>
 <context>
@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Graph of the class&apos;s counts against the rabbits really on the island</source>
-        <translation>Diagramm der Zählungen der Klasse und der Kaninchen, die wirklich auf der Insel sind</translation>
+        <translation>Diagramm: die Zählungen der Klasse im Vergleich zu den Kaninchen, die wirklich auf der Insel sind</translation>
     </message>
     <message>
         <source>The folder is read again whenever it changes, and on F5.</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>You will start with a large population of rabbits. You will then put a few foxes on the island.</source>
-        <translation>Am Anfang ist die Population der Kaninchen groß. Dann setzt du ein paar Füchse aus.</translation>
+        <translation>Am Anfang ist die Kaninchenpopulation groß. Dann setzt du ein paar Füchse aus.</translation>
     </message>
     <message>
         <source>A fox</source>
@@ -618,11 +618,11 @@
     </message>
     <message>
         <source>Start in a window, whatever a settings file says.</source>
-        <translation>In einem Fenster starten, was auch immer eine Einstellungsdatei sagt.</translation>
+        <translation>In einem Fenster starten, egal was eine Einstellungsdatei vorgibt.</translation>
     </message>
     <message>
         <source>Start with reading aloud off, whatever a settings file says.</source>
-        <translation>Mit ausgeschaltetem Vorlesen starten, was auch immer eine Einstellungsdatei sagt.</translation>
+        <translation>Ohne Vorlesen starten, egal was eine Einstellungsdatei vorgibt.</translation>
     </message>
     <message>
         <source>Keep each practice and island rabbit up for &lt;seconds&gt;, and then away as long (from 1.5, the lesson&apos;s own, to 15). In the lesson S makes it slower and P pauses it.</source>
@@ -809,7 +809,7 @@
     </message>
     <message>
         <source>%1 is not a time from %2 to %3 seconds; using %4.</source>
-        <translation>%1 ist keine Zeit von %2 bis %3 Sekunden; %4 wird verwendet.</translation>
+        <translation>%1 ist keine Zeit von %2 bis %3 Sekunden; verwendet wird %4.</translation>
     </message>
 </context>
 <context>

@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Go back to check your results or click on the question button for help on writing your conclusion.</source>
-        <translation>Vuelve atrás para revisar tus resultados, o haz clic en el botón de la pregunta para que te ayude a escribir tu conclusión.</translation>
+        <translation>Vuelve atrás para revisar tus resultados o haz clic en el botón de la pregunta si necesitas ayuda para escribir tu conclusión.</translation>
     </message>
     <message>
         <source>A rabbit&apos;s head</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>You want to find out how some foxes will affect the rabbit numbers.</source>
-        <translation>Quieres averiguar cómo cambiarán unos cuantos zorros el número de conejos.</translation>
+        <translation>Quieres averiguar cómo afectarán unos cuantos zorros al número de conejos.</translation>
     </message>
     <message>
         <source>You will start with a large population of rabbits. You will then put a few foxes on the island.</source>
@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>Plot points</source>
-        <translation>Separar puntos</translation>
+        <translation>Solo puntos</translation>
     </message>
 </context>
 <context>
@@ -316,7 +316,7 @@
     </message>
     <message>
         <source>Your results could not be handed in. Tell your teacher.</source>
-        <translation>No se han podido entregar tus resultados. Díselo a tu profesor.</translation>
+        <translation>No se han podido entregar tus resultados. Díselo a tu profesor o profesora.</translation>
     </message>
 </context>
 <context>
@@ -649,7 +649,7 @@
     </message>
     <message>
         <source>Gone</source>
-        <translation>Se fue</translation>
+        <translation>Se ha ido</translation>
     </message>
     <message>
         <source>Paused</source>
