@@ -103,6 +103,7 @@ struct Reader {
             if (!name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
                 continue;
             if (++files > MaxFiles) {
+                //: Why a file of the class folder was left out; %1 is the most files the class view reads (a number).
                 bad(path, Words::tr("more than %1 files in the class folder; not read").arg(MaxFiles));
                 continue;
             }
@@ -127,6 +128,7 @@ struct Reader {
         if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
             fault = Words::tr("not a plain file");
         } else if (info.st_size > HandInCsv::MaxFileSize) {
+            //: Why a file of the class folder was left out; %1 is the file's size in bytes.
             fault = Words::tr("larger than a hand-in can be (%1 bytes)").arg(info.st_size);
         } else {
             bytes.resize(HandInCsv::MaxFileSize + 1);
@@ -181,6 +183,7 @@ std::optional<HandInCsv::HandIn> parse(const QByteArray &bytes, QString *fault)
         return std::nullopt;
     }
     if (lines.size() != HandInCsv::Years + 1) {
+        //: Why a hand-in was left out; %1 is the number of year rows it has, %2 the number it should have.
         *fault = Words::tr("rows of years: %1, not %2").arg(lines.size() - 1).arg(HandInCsv::Years);
         return std::nullopt;
     }
@@ -192,6 +195,7 @@ std::optional<HandInCsv::HandIn> parse(const QByteArray &bytes, QString *fault)
     for (qsizetype n = 1; n < lines.size(); ++n) {
         const std::optional<QStringList> row = fields(lines[n]);
         if (!row || row->size() != header->size()) {
+            //: Why a hand-in was left out; %1 is the number of the faulty row.
             *fault = Words::tr("row %1 does not match the header").arg(n + 1);
             return std::nullopt;
         }
@@ -199,6 +203,7 @@ std::optional<HandInCsv::HandIn> parse(const QByteArray &bytes, QString *fault)
         const std::optional<int> rabbits = integer(row->at(2), -32768, 32767);
         const QString pupil = shown(row->at(0).trimmed()).left(MaxNameLength);
         if (!year || seen[size_t(*year)] || !rabbits || pupil.isEmpty() || (n > 1 && pupil != handIn.pupil)) {
+            //: Why a hand-in was left out; %1 is the number of the faulty row.
             *fault = Words::tr("row %1 is not a year of the same pupil's counts").arg(n + 1);
             return std::nullopt;
         }
@@ -237,6 +242,7 @@ Class read(const QString &folder)
     kept.reserve(pupils.size());
     for (const Pupil &pupil : pupils) {
         if (!kept.isEmpty() && kept.last().handIn.pupil == pupil.handIn.pupil)
+            //: Why a file was left out: the pupil named by %1 (a login name) handed in a newer one.
             reader.bad(pupil.file, Words::tr("an earlier hand-in of %1, who handed in again").arg(pupil.handIn.pupil));
         else
             kept.append(pupil);

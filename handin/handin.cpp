@@ -65,6 +65,7 @@ QString writeAtomically(const QString &folder, const QString &name, const QByteA
     struct stat old {};
     if (::fstatat(dir, target.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && old.st_uid != ::getuid()) {
         ::close(dir);
+        //: Why a hand-in failed; %1 is the name of the file in the class folder, owned by another user.
         return HandIn::tr("%1 belongs to someone else").arg(name);
     }
     // One temporary name per pupil, so that a hand-in cut short (the machine switched off) leaves no
@@ -207,6 +208,7 @@ bool HandIn::wait(int milliseconds)
 void HandIn::report(const QString &error)
 {
     std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 //: A line on standard error; %1 is the class folder, %2 the reason.
                  qPrintable(tr("cannot hand in the results to %1: %2").arg(m_folder, error)));
 }
 
