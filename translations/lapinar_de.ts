@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Decide if your results are good enough for you to make a conclusion.</source>
-        <translation>Reichen deine Ergebnisse für eine Schlussfolgerung?</translation>
+        <translation>Entscheide: Reichen deine Ergebnisse für eine Schlussfolgerung?</translation>
     </message>
     <message>
         <source>Go back to check your results or click on the question button for help on writing your conclusion.</source>
