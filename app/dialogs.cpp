@@ -163,6 +163,7 @@ ReminderDialog::ReminderDialog(LessonWindow &window) : ModalPanel(window)
 {
     InfoText.insert(0, reminderStyle(*this, window));
 
+    //: Button that closes a reminder: 81 px wide at 640 x 480, room for about 69 px of 13-px text (about 10 letters).
     auto *ok = Controls::button(client(), tr("OK"), 2400, 2040, 1215, 615, Twips::font(Twips::Face::MSSansSerif, 9.75));
     cmd_button.insert(0, ok);
     connect(ok, &QPushButton::clicked, this, [this] { cmd_button_Click(0); });
@@ -179,7 +180,11 @@ YesNoPanel::YesNoPanel(LessonWindow &window) : ModalPanel(window)
     InfoText.insert(0, reminderStyle(*this, window));
 
     // The pair centred where the reminder has its OK.
-    const char *const captions[] = {QT_TR_NOOP("Yes"), QT_TR_NOOP("No")};
+    const char *const captions[] = {
+        //: Button that answers a question yes: 81 px wide at 640 x 480, room for about 69 px of 13-px text.
+        QT_TR_NOOP("Yes"),
+        //: Button that answers a question no: 81 px wide at 640 x 480, room for about 69 px of 13-px text.
+        QT_TR_NOOP("No")};
     for (int i = 0; i < 2; ++i) {
         auto *button = Controls::button(client(), tr(captions[i]), 1620 + 1560 * i, 2040, 1215, 615,
                                         Twips::font(Twips::Face::MSSansSerif, 9.75));
@@ -228,6 +233,7 @@ QuestionDialog::QuestionDialog(LessonWindow &window) : ModalPanel(window)
     Label1 = Controls::label(client(), QString(), 240, 960, 4215, 2415, font);
     Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
 
+    //: Title of the question panel; %1 is the question's number (1 to 8). One line, 281 px wide, 18-px text.
     QuestionTitle = Controls::label(client(), tr("Question %1").arg(1), 240, 240, 4215, 495, font);
     QuestionTitle->setFrameStyle(QFrame::Box | QFrame::Plain);
     // Centred across and drawn from the top, as every label of the lesson is.
@@ -238,6 +244,8 @@ QuestionDialog::QuestionDialog(LessonWindow &window) : ModalPanel(window)
 
     QuestionText = Controls::label(client(), QString(), 600, 1320, 3495, 1815, font);
 
+    //: Button that closes the question panel; & marks the letter of its key. 97 px wide at 640 x 480, room for about 85
+    //: px of 18-px text (about 9 letters).
     CloseButton = Controls::button(client(), tr("&Close"), 1560, 3600, 1455, 495, font);
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::hide);
 

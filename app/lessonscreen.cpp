@@ -49,6 +49,7 @@ void LessonScreen::setCaption(int index, const QString &caption)
 
 QPushButton *LessonScreen::addStopButton(int index, double left, double top)
 {
+    //: Spoken name and tooltip of the stop-sign button, which ends the lesson; never shown as text.
     auto *button = Controls::pictureButton(client(), Picture::Stop, tr("Quit"), left, top, 1215, 615);
     cmd_button.insert(index, button);
     connect(button, &QPushButton::clicked, this, [this, index] { navigate(index); });
@@ -65,6 +66,7 @@ void LessonScreen::navigate(int index)
 
 QPushButton *LessonScreen::addQuestionButton(int n, double left, double top, Corner corner)
 {
+    //: Spoken name and tooltip of a screen's question button; %1 is the question's number (1 to 8).
     const QString name = tr("Question %1").arg(n);
     QButton = Controls::pictureButton(client(), Picture::Question, name, left, top, 1005, 1005);
     QButton->setToolTip(name);
@@ -106,6 +108,8 @@ void LessonScreen::announcePage()
 {
     updateSpokenPage();
     const QString said = instructions();
+    //: What a screen reader says when a screen comes up: %1 is the screen's name (its title), %2 its instructions.
+    //: Spoken, never shown.
     Accessibility::announce(this, said.isEmpty() ? screenName() : tr("%1. %2").arg(screenName(), said));
 }
 

@@ -78,6 +78,7 @@ QString loginOf(uid_t uid)
 {
     if (const passwd *user = ::getpwuid(uid); user && user->pw_name && *user->pw_name)
         return QString::fromLocal8Bit(user->pw_name);
+    //: Who owns a file, when the user has no name on this machine; %1 is the user number.
     return Words::tr("user number %1").arg(uid);
 }
 
@@ -121,6 +122,7 @@ struct Reader {
             if (!name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
                 continue;
             if (++files > MaxFiles) {
+                //: Why a file was left out; %1 is the most files a class folder may hold.
                 bad(path, Words::tr("more than %1 files in the class folder; not read").arg(MaxFiles));
                 continue;
             }
@@ -140,6 +142,7 @@ struct Reader {
     {
         const int fd = ::openat(dir, entry, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
+            //: Why a file was left out; %1 is the system's reason.
             return bad(path, Words::tr("cannot be read: %1").arg(reason(errno)));
         struct stat info {};
         QByteArray bytes;
@@ -147,6 +150,7 @@ struct Reader {
         if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
             fault = Words::tr("not a plain file");
         } else if (info.st_size > HandInCsv::MaxFileSize) {
+            //: Why a file was left out; %1 is its size in bytes.
             fault = Words::tr("not a hand-in: too large (%1 bytes)").arg(info.st_size);
         } else {
             bytes.resize(HandInCsv::MaxFileSize + 1);
@@ -173,9 +177,12 @@ struct Reader {
                 // The pupil column and the typed name are checked against the file's name, never
                 // taken from the text.
                 if (handIn->pupil != shown(name.login).left(MaxNameLength))
-                    return flag(path,
-                                Words::tr("says it is %1's, but its name is %2's").arg(handIn->pupil, name.login));
+                    return flag(
+                        path,
+                        //: A forged file, left out; %1 is the pupil its text names, %2 the login its file name gives.
+                        Words::tr("says it is %1's, but its name is %2's").arg(handIn->pupil, name.login));
                 if (handIn->name != shown(name.name).left(HandInCsv::MaxTypedLength))
+                    //: A forged file, left out; %1 is the name its text gives, %2 the name its file name gives.
                     return flag(path, Words::tr("says it is %1's, but its name says %2").arg(handIn->name, name.name));
                 found.append(one);
                 return;
@@ -218,6 +225,8 @@ struct Reader {
                     login = logins.insert(f.owner, loginOf(f.owner));
                 if (*login != f.name.login) {
                     flag(f.pupil.file,
+                         //: A file put there by another login, left out; %1 is the login of its name, %2 the login that
+                         //: owns it.
                          Words::tr("named after %1, but written by %2").arg(f.pupil.handIn.pupil, shown(*login)));
                     continue;
                 }
@@ -235,6 +244,7 @@ struct Reader {
         });
         for (const Found &f : std::as_const(proven)) {
             if (!result.pupils.isEmpty() && label(result.pupils.last()) == label(f.pupil))
+                //: Why a file was left out; %1 is the pupil's name.
                 bad(f.pupil.file, Words::tr("an earlier hand-in of %1, who handed in again").arg(label(f.pupil)));
             else
                 result.pupils.append(f.pupil);
@@ -267,10 +277,12 @@ std::optional<HandInCsv::HandIn> parse(const QByteArray &bytes, QString *fault)
         return std::nullopt;
     }
     if (lines.size() - 1 < HandInCsv::Years) {
+        //: Why a hand-in was left out; %1 is the number of years it has (2 to 9).
         *fault = lines.size() == 2 ? Words::tr("only 1 year") : Words::tr("only %1 years").arg(lines.size() - 1);
         return std::nullopt;
     }
     if (lines.size() - 1 > HandInCsv::Years) {
+        //: Why a hand-in was left out; %1 is the number of year rows it has, %2 the lesson's 10.
         *fault = Words::tr("%1 rows of years, more than the lesson's %2").arg(lines.size() - 1).arg(HandInCsv::Years);
         return std::nullopt;
     }
@@ -282,28 +294,36 @@ std::optional<HandInCsv::HandIn> parse(const QByteArray &bytes, QString *fault)
     for (qsizetype n = 1; n < lines.size(); ++n) {
         const std::optional<QStringList> row = fields(lines[n]);
         if (!row || row->size() != header->size()) {
+            //: Why a hand-in was left out; %1 is the number of the faulty row.
             *fault = Words::tr("row %1 does not match the first line").arg(n + 1);
             return std::nullopt;
         }
         const std::optional<int> year = integer(row->at(1), 0, HandInCsv::Years - 1);
         if (!year) {
+            //: Why a hand-in was left out; %1 is the row's number, %2 what it has for a year.
             *fault = Words::tr("row %1: a year that is not 0 to 9: %2").arg(n + 1).arg(shown(row->at(1)).left(16));
             return std::nullopt;
         }
         if (seen[size_t(*year)]) {
+            //: Why a hand-in was left out; %1 is a year, 0 to 9.
             *fault = Words::tr("year %1 twice").arg(*year);
             return std::nullopt;
         }
         const QString count = row->at(2).trimmed();
         const std::optional<int> rabbits = integer(count, -32768, 32767);
         if (!count.isEmpty() && !rabbits) {
+            //: Why a hand-in was left out; %1 is the text it has for a count.
             *fault = Words::tr("a count that is not a number: %1").arg(shown(count).left(16));
             return std::nullopt;
         }
         const QString pupil = shown(row->at(0).trimmed()).left(MaxNameLength);
         if (pupil.isEmpty() || (n > 1 && pupil != handIn.pupil)) {
-            *fault = pupil.isEmpty() ? Words::tr("row %1 names no pupil").arg(n + 1)
-                                     : Words::tr("rows of two pupils: %1 and %2").arg(handIn.pupil, pupil);
+            if (pupil.isEmpty())
+                //: Why a hand-in was left out; %1 is the number of the row.
+                *fault = Words::tr("row %1 names no pupil").arg(n + 1);
+            else
+                //: Why a hand-in was left out; %1 and %2 are the two names its rows give.
+                *fault = Words::tr("rows of two pupils: %1 and %2").arg(handIn.pupil, pupil);
             return std::nullopt;
         }
         seen[size_t(*year)] = true;
@@ -352,6 +372,7 @@ Class read(const QString &folder)
 
 QString label(const Pupil &pupil)
 {
+    //: A name a pupil typed on a shared login, not proven by a login; %1 is the name (up to 32 letters).
     return pupil.handIn.name.isEmpty() ? pupil.handIn.pupil : Words::tr("%1 (typed)").arg(pupil.handIn.name);
 }
 

@@ -15,6 +15,7 @@ namespace {
 int failed(const QString &file, const QString &error)
 {
     std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 //: A line on standard error; %1 is the file asked for (CSV or PDF), %2 the reason.
                  qPrintable(ClassText::tr("cannot write %1: %2").arg(file, error)));
     return 1;
 }

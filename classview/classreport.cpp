@@ -106,6 +106,8 @@ private:
         }
         if (n < m_class.pupils.size())
             text(y, face(8),
+                 //: Under the table of the class report: %1 is the number of pupils whose rows did not fit on the page
+                 //: (it may become their names, so put no noun after it). One line of 8-point text across an A4 page.
                  ClassText::tr("Pupils not shown here: %1 (the merged CSV has every pupil).")
                      .arg(m_class.pupils.size() - n));
     }
@@ -131,6 +133,8 @@ bool ClassReport::write(const QString &file, const ClassFolder::Class &handIns, 
     writer.setCreator(QStringLiteral("Lapinar"));
     Report report(writer, handIns);
     if (!report.isActive()) {
+        //: Why the class report could not be written: the PDF file could not be created. It follows "cannot write
+        //: FILE:" on standard error.
         *error = ClassText::tr("the PDF could not be started");
         return false;
     }

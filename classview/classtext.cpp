@@ -10,6 +10,7 @@ QString ClassText::title()
 
 QString ClassText::yearHeading(int year)
 {
+    //: Heading of a column of the class's table; %1 is the year (0 to 9).
     return tr("Year %1").arg(year);
 }
 
@@ -31,15 +32,19 @@ QString ClassText::refreshHint()
 QString ClassText::summary(const ClassFolder::Class &handIns)
 {
     if (!handIns.error.isEmpty())
+        //: Shown to the teacher above the class's table; %1 is the system's reason.
         return tr("The class folder cannot be read: %1").arg(handIns.error);
+    //: Shown to the teacher above the class's table; %1 is the number of pupils whose results are shown.
     QString text = tr("Pupils who handed in: %1").arg(handIns.pupils.size());
     if (const qsizetype left = handIns.badFiles.size() + handIns.moreBadFiles; left > 0)
+        //: Follows "Pupils who handed in: N; "; %1 is the number of files of the class folder that were left out.
         text += QStringLiteral("; ") + tr("files left out: %1").arg(left);
     QStringList forged;
     for (const ClassFolder::BadFile &bad : handIns.badFiles)
         if (bad.forged)
             forged << bad.file;
     if (!forged.isEmpty())
+        //: Shown to the teacher; %1 is a list of file names of the class folder.
         text += QLatin1Char('\n') + tr("Not shown as anyone's, as they claim another pupil's numbers: %1")
                                         .arg(forged.join(QStringLiteral(", ")));
     if (handIns.ownersUnproven && handIns.pupils.size() > 1)
@@ -60,6 +65,7 @@ QString ClassText::names(const ClassFolder::Class &handIns, int length)
     for (; shown < handIns.pupils.size() && text.size() < length; ++shown)
         text += (shown ? QStringLiteral(", ") : QString()) + ClassFolder::label(handIns.pupils[shown]);
     if (shown < handIns.pupils.size())
+        //: Follows a list of pupils' names; %1 is the number of pupils not named.
         text += QLatin1Char(' ') + tr("and %1 more").arg(handIns.pupils.size() - shown);
     return text;
 }
@@ -70,8 +76,10 @@ void ClassText::reportBadFiles(const QString &folder, const ClassFolder::Class &
     const QString where = ClassFolder::shown(folder);
     if (!handIns.error.isEmpty())
         std::fprintf(stderr, "%s: %s\n", qPrintable(program),
+                     //: A line on standard error; %1 is the class folder, %2 the system's reason.
                      qPrintable(tr("cannot read the class folder %1: %2").arg(where, handIns.error)));
     for (const ClassFolder::BadFile &bad : handIns.badFiles)
         std::fprintf(stderr, "%s: %s\n", qPrintable(program),
+                     //: A line on standard error; %1 is the class folder, %2 a file in it, %3 why it was left out.
                      qPrintable(tr("%1/%2: %3; left out").arg(where, bad.file, bad.fault)));
 }

@@ -27,6 +27,7 @@ Island::Island(Lesson &lesson)
         CalendarPage::setCaption(page.caption, QStringLiteral("10"));
         Calendar.insert(i, page.caption);
     }
+    //: Spoken name of the calendar page that shows the count; %1 is the number of rabbits counted this year.
     Accessibility::speakAs(Calendar(1), tr("Rabbits counted: %1"));
 
     for (int index = 1; index <= IslandYear::HoleCount; ++index) {
@@ -36,6 +37,8 @@ Island::Island(Lesson &lesson)
 
     // ShowYear sets both captions before the pupil sees them.
     addCommandButton(1, QStringLiteral("<<"), 6600, 6240, 1215, 495);
+    //: The year button before the first year is shown: 81 px wide at 640 x 480, room for 69 px of text (about 11
+    //: letters). Translate it as the "Next year" of the year buttons.
     addCommandButton(0, tr("Next year"), 8040, 6240, 1215, 495);
 }
 
@@ -53,13 +56,16 @@ void Island::activate()
 
 QString Island::screenName() const
 {
+    //: The island screen's spoken name; %1 is the year of the experiment (0 to 9).
     return tr("Island, year %1").arg(m_lesson.state.CurrentYear - 1);
 }
 
 QString Island::instructions() const
 {
     if (!IslandYear::isCountingYear(m_lesson.state.CurrentYear))
-        return tr(TooManyToCount) + QLatin1Char(' ') + tr("There are %n burrows.", "", int(m_game.burrows().size()));
+        return tr(TooManyToCount) + QLatin1Char(' ') +
+               //: Read aloud after the reminder to estimate; %n is the number of burrows on the island this year.
+               tr("There are %n burrows.", "", int(m_game.burrows().size()));
     return tr("Rabbits counted: %1").arg(Calendar(1)->text());
 }
 

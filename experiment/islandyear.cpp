@@ -50,6 +50,8 @@ bool isCountingYear(int year)
 QString calendarCaption(int year, const QString &newLine)
 {
     // The line break and the number are arguments, so a translation places them as it needs.
+    //: The year page of a calendar: %1 is a line break, %2 the year's number. Each line is at most 37 px of 11-px text
+    //: at 640 x 480 (about 6 letters); the word goes above the number.
     return QCoreApplication::translate("Calendar", "Year%1%2").arg(newLine, QString::number(year - 1));
 }
 

@@ -44,6 +44,7 @@ HandIn::HandIn(Lesson &lesson, const QString &folder, const QString &language, c
 {
     if (!m_folder.isEmpty() && QDir::isRelativePath(m_folder)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     //: A line on standard error; %1 is the folder as the settings give it.
                      qPrintable(tr("HandInFolder %1 is not a full path (it starts with neither / nor ~); nothing "
                                    "is handed in")
                                     .arg(m_folder)));
@@ -254,6 +255,7 @@ void HandIn::finished(int result, const QString &error)
         report(error);
     } else if (outcome == HandInWriter::Result::WrittenUnderOwnName) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     //: A line on standard error; %1 is the pupil's file name, %2 the class folder.
                      qPrintable(tr("%1 in %2 belongs to someone else; the results are handed in as a file of "
                                    "their own")
                                     .arg(HandInCsv::fileName(m_login), m_folder)));
@@ -305,5 +307,6 @@ void HandIn::tell(const QString &text, int milliseconds)
 void HandIn::report(const QString &error)
 {
     std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 //: A line on standard error; %1 is the class folder, %2 the reason.
                  qPrintable(tr("cannot hand in the results to %1: %2").arg(m_folder, error)));
 }

@@ -16,5 +16,6 @@ Intro2::Intro2(Lesson &lesson) : InfoScreen(lesson, ScreenId::Intro2, OnLoad::No
     addInfoPic(Picture::CartoonRabbit, tr("A cartoon rabbit"), 6300, 345, 2415, 2055);
     addQuestionButton(2, 1680, 4680, Corner::BottomLeft);
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);
+    //: Button to the prediction screen: 81 px wide at 640 x 480, room for about 69 px of text (about 10 letters).
     addCommandButton(0, tr("Prediction"), 7560, 5880);
 }

@@ -33,6 +33,8 @@ struct Options {
                                                                          "kiosk (F11 switches it on and off).")};
     QCommandLineOption language{
         QStringLiteral("language"),
+        //: Help for the --language option; %1 is the list of language codes the lesson speaks. <language> is the
+        //: option's value as the help shows it.
         QCoreApplication::translate("Options", "Speak <language> (one of: %1) instead of the desktop's language.")
             .arg(Language::available().join(QStringLiteral(", "))),
         QCoreApplication::translate("Options", "language")};
@@ -176,6 +178,7 @@ int writeWorksheet(int argc, char *argv[])
     const QString file = parser.value(QStringLiteral("worksheet"));
     if (QString error; !Worksheet::write(file, &error)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     //: A line on standard error; %1 is the worksheet file asked for, %2 the reason.
                      qPrintable(QCoreApplication::translate("Options", "cannot write %1: %2").arg(file, error)));
         return 1;
     }

@@ -115,6 +115,8 @@ double secondsWithin(const QString &named, const QString &text, double before,
     if (number && seconds >= lowest && seconds <= highest)
         return seconds;
     const double nearest = !number || !std::isfinite(seconds) ? before : std::clamp(seconds, lowest, highest);
+    //: A line on standard error; %1 names the setting or option and the value given, %2 and %3 are the shortest and
+    //: longest times in seconds, %4 the time used instead.
     warn(Settings::tr("%1 is not a time from %2 to %3 seconds; using %4.")
              .arg(named, QString::number(lowest), QString::number(highest), QString::number(nearest)));
     return nearest;
@@ -147,6 +149,7 @@ Settings Settings::read(const QStringList &files, const CommandLine &commandLine
             continue;
         const auto values = entries(file);
         if (!values) {
+            //: A line on standard error; %1 is a settings file.
             warn(tr("%1: cannot be read; skipped.").arg(file));
             continue;
         }
@@ -155,6 +158,8 @@ Settings Settings::read(const QStringList &files, const CommandLine &commandLine
                 // An empty value asks for the desktop's language.
                 const QString code = Language::spoken(value);
                 if (code.isEmpty() && !value.trimmed().isEmpty())
+                    //: A line on standard error; %1 is a settings file, %2 the value given, %3 the language codes the
+                    //: lesson speaks, %4 the language used instead.
                     warn(tr("%1: Language=%2 is not a language the lesson speaks (%3); using %4.")
                              .arg(file, value, Language::available().join(QStringLiteral(", ")),
                                   languageInUse(settings.language)));
@@ -170,13 +175,18 @@ Settings Settings::read(const QStringList &files, const CommandLine &commandLine
                 if (const std::optional<bool> on = flag(value))
                     *setting = *on;
                 else
+                    //: A line on standard error; %1 is a settings file, %2 a setting's name, %3 the value given, %4 the
+                    //: value used instead (true or false, as written in the file).
                     warn(tr("%1: %2=%3 is neither true nor false; using %4.").arg(file, key, value, word(*setting)));
             } else if (key == QLatin1String("PopUpSeconds")) {
                 settings.popUpSeconds = secondsWithin(file + QStringLiteral(": ") + key + QLatin1Char('=') + value,
                                                       value, settings.popUpSeconds, warn);
             } else if (const QString known = meant(key); !known.isEmpty()) {
+                //: A line on standard error; %1 is a settings file, %2 the name given, %3 the setting it is nearest to.
                 warn(tr("%1: unknown setting %2 ignored; did you mean %3?").arg(file, key, known));
             } else {
+                //: A line on standard error; %1 is a settings file, %2 the name given, %3 the list of the settings'
+                //: names.
                 warn(tr("%1: unknown setting %2 ignored; the settings are %3.")
                          .arg(file, key, Keys.join(QStringLiteral(", "))));
             }
@@ -187,6 +197,8 @@ Settings Settings::read(const QStringList &files, const CommandLine &commandLine
         if (const QString code = Language::spoken(commandLine.language); !code.isEmpty())
             settings.language = code;
         else
+            //: A line on standard error; %1 is the code given, %2 the language codes the lesson speaks, %3 the language
+            //: used instead.
             warn(tr("--language %1 is not a language the lesson speaks (%2); using %3.")
                      .arg(commandLine.language, Language::available().join(QStringLiteral(", ")),
                           languageInUse(settings.language)));

@@ -30,6 +30,7 @@ Foxes::Foxes(Lesson &lesson)
             CalendarPage::add(client(), pages[i].spoken, pages[i].left, 360, pages[i].labelHeight, pages[i].points);
         Calendar.insert(i, page.caption);
     }
+    //: Spoken name of the calendar page that shows the count; %1 is the number of animals counted this year.
     Accessibility::speakAs(Calendar(1), tr("Rabbits counted: %1"));
 
     // The burrow places row by row. The first, third and fifth rows start 240 twips further right;
@@ -45,6 +46,8 @@ Foxes::Foxes(Lesson &lesson)
 
     addCommandButton(1, QStringLiteral("<<"), 6480, 6240, 1215, 495)
         ->setFont(Twips::font(Twips::Face::MSSansSerif, 8.25));
+    //: The year button before the first year is shown: 81 px wide at 640 x 480, room for 69 px of 11-px text (about 11
+    //: letters). Translate it as the "Next year" of the year buttons.
     addCommandButton(0, tr("Next year"), 7920, 6240, 1215, 495)->setFont(Twips::font(Twips::Face::MSSansSerif, 8.25));
 
     m_year.setHoleChanged([this](int index) { m_board.show(index, m_year.hole(index)); });
@@ -92,6 +95,7 @@ void Foxes::showCount()
 
 QString Foxes::screenName() const
 {
+    //: The fox screen's spoken name; %1 is the year of the experiment (0 to 10).
     return tr("Fox island, year %1").arg(m_lesson.state.CurrentYear);
 }
 

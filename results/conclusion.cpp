@@ -20,6 +20,7 @@ Conclusion::Conclusion(Lesson &lesson) : InfoScreen(lesson, ScreenId::Conclusion
     addQuestionButton(6, 7680, 4320, Corner::BottomRight);
     addStopButton(2, 4680, 5880);
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);
+    //: Button to the extension with foxes: 81 px wide at 640 x 480, room for about 69 px of text (about 10 letters).
     addCommandButton(0, tr("Extension"), 7560, 5880);
 }
 

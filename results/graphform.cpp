@@ -108,10 +108,15 @@ void GraphForm::buildTable()
     for (int k = 0; k < Rows; ++k)
         rule(client(), 6570, 915 + 360 * k, 9090 - 6570, thin);
 
+    //: Heading of the results table's year column (and the graph's axis title): at most 65 px of 13-px text at 640 x
+    //: 480 (about 9 letters).
     tableLabel(client(), tr("Year"), 6735, 495, 975, 255);
+    //: Heading of the results table's count column: at most 65 px of 13-px text at 640 x 480 (about 9 letters).
     tableLabel(client(), tr("Rabbits"), 7950, 495, 975, 255);
 
     for (int row = 1; row <= Rows; ++row) {
+        //: The first row of the year column, the year the rabbits were put on the island: at most 52 px of 13-px text
+        //: at 640 x 480 (about 7 letters).
         const QString year = row == 1 ? tr("Start") : QString::number(row - 1);
         tableLabel(client(), year, 6825, rowTop(row), 780, 255);
 
@@ -123,6 +128,7 @@ void GraphForm::buildTable()
                                            "background: white; color: black; }"));
         // A cell keeps whatever the pupil types, however long.
         cell->setMaxLength(std::numeric_limits<int>::max());
+        //: Spoken name of a cell of the results table; %1 is the year (0 to 9).
         cell->setAccessibleName(tr("Rabbits in year %1").arg(row - 1));
         cell->installEventFilter(this);
         YVal.insert(row, cell);
@@ -137,10 +143,17 @@ void GraphForm::buildButtons()
         double left, top, width, height;
     };
     static constexpr ActionLayout actions[] = {
+        //: Button: 129 px wide at 640 x 480, room for about 117 px of 13-px text (about 17 letters).
         {DrawGraph, QT_TR_NOOP("Draw graph"), 465, 4575, 1935, 495},
+        //: Button: 128 px wide at 640 x 480, room for about 116 px of 13-px text (about 17 letters).
         {CopyGraph, QT_TR_NOOP("Copy graph"), 2400, 4575, 1920, 495},
+        //: Button that joins the points of the graph with lines; it then reads "Plot points". 121 px wide at 640 x 480,
+        //: room for about 109 px of 13-px text (about 16 letters).
         {JoinPoints, QT_TR_NOOP("Join points"), 4320, 4575, 1815, 495},
+        //: Button: 172 px wide at 640 x 480, room for about 160 px of 13-px text.
         {ClearTableAction, QT_TR_NOOP("Clear table"), 6555, 4575, 2580, 495},
+        //: Button that lets the pupil type the graph's title: 65 px wide at 640 x 480, room for about 53 px of 13-px
+        //: text (about 8 letters).
         {Title, QT_TR_NOOP("Title"), 480, 6000, 975, 480},
     };
     for (const ActionLayout &a : actions) {
@@ -254,6 +267,8 @@ void GraphForm::toggleJoin()
 void GraphForm::setJoined(bool join)
 {
     m_graph->setJoined(join);
+    //: The same button once the points are joined: it shows the points alone again. 121 px wide at 640 x 480, room for
+    //: about 109 px of 13-px text (about 16 letters).
     Action_Button(JoinPoints)->setText(join ? tr("Plot points") : tr("Join points"));
 }
 

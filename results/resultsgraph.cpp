@@ -230,8 +230,12 @@ void ResultsGraph::describe()
     for (const QPointF &p : std::as_const(m_points)) {
         const QString year = p.x() == 0 ? tr("Start") : number(p.x());
         if (offScale(p.y(), m_y) > 0)
+            //: Spoken: a point of the pupil's graph above its top; %1 is the year ("Start" or a number), %2 the number
+            //: of rabbits.
             values << tr("%1 %2 (above the graph)").arg(year, number(p.y()));
         else if (offScale(p.y(), m_y) < 0)
+            //: Spoken: a point of the pupil's graph below its bottom; %1 is the year ("Start" or a number), %2 the
+            //: number of rabbits.
             values << tr("%1 %2 (below the graph)").arg(year, number(p.y()));
         else
             values << QStringLiteral("%1 %2").arg(year, number(p.y()));

@@ -352,6 +352,8 @@ bool Worksheet::write(const QString &file, QString *error)
         writer.setCreator(QStringLiteral("Lapinar"));
         Sheet sheet(writer);
         if (!sheet.isActive())
+            //: Why the worksheet could not be written: the PDF file could not be created. It follows "cannot write
+            //: FILE:" on standard error.
             return failed(tr("the PDF could not be started"));
         sheet.draw();
     }

@@ -113,6 +113,31 @@ QString overlapFault(const QLabel *label, QWidget *area)
     return QString();
 }
 
+// Which two texts of an area overlap or touch, so that they read as one block: no line of one may
+// share a pixel row with a line of the other unless a wide gap parts them (the smaller line's
+// height, far more than a space between words), nor lie against it with no row between.
+QStringList touchFaults(QWidget *area)
+{
+    QList<const QLabel *> texts;
+    for (const QLabel *label : area->findChildren<QLabel *>())
+        if (!label->text().isEmpty() && label->pixmap().isNull() && label->isVisibleTo(area))
+            texts << label;
+    QStringList faults;
+    for (qsizetype a = 0; a < texts.size(); ++a)
+        for (qsizetype b = a + 1; b < texts.size(); ++b) {
+            bool touch = false;
+            for (const QRect &one : inkLines(texts[a], area))
+                for (const QRect &other : inkLines(texts[b], area)) {
+                    const int across = std::max(one.left(), other.left()) - std::min(one.right(), other.right()) - 1;
+                    const int down = std::max(one.top(), other.top()) - std::min(one.bottom(), other.bottom()) - 1;
+                    touch = touch || (down <= 0 && across < std::min(one.height(), other.height()));
+                }
+            if (touch)
+                faults << QStringLiteral("\"%1\" touches \"%2\"").arg(texts[a]->text(), texts[b]->text());
+        }
+    return faults;
+}
+
 // Every label and button of an area as it stands now.
 void checkArea(QWidget *area, const QString &where, QStringList &faults)
 {
@@ -122,6 +147,8 @@ void checkArea(QWidget *area, const QString &where, QStringList &faults)
         if (const QString fault = overlapFault(label, area); !fault.isEmpty())
             faults << QStringLiteral("%1: \"%2\" %3").arg(where, label->text(), fault);
     }
+    for (const QString &fault : touchFaults(area))
+        faults << QStringLiteral("%1: %2").arg(where, fault);
     for (QAbstractButton *button : area->findChildren<QAbstractButton *>())
         if (const QString fault = buttonFault(button); !fault.isEmpty())
             faults << QStringLiteral("%1: \"%2\" %3").arg(where, button->text(), fault);

@@ -92,7 +92,7 @@ void StartupTest::settingsFromFilesAndCommandLine_data()
                                  << "Colour=blue\n"
                                  << QStringList() << "" << false << true
                                  << "USER: unknown setting Colour ignored; the settings are Language, FullScreen, "
-                                    "KeepWork, ReadAloud, HandInFolder, PopUpSeconds.";
+                                    "KeepWork, ReadAloud, HandInFolder, SharedLogin, PopUpSeconds.";
     QTest::newRow("bad value keeps the system's")
         << "KeepWork=false\nFullScreen=true\n"
         << "KeepWork=sometimes\nLanguage=fr\n"

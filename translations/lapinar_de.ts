@@ -5,6 +5,7 @@
     <name>Calendar</name>
     <message>
         <source>Year%1%2</source>
+        <extracomment>The year page of a calendar: %1 is a line break, %2 the year&apos;s number. Each line is at most 37 px of 11-px text at 640 x 480 (about 6 letters); the word goes above the number.</extracomment>
         <translation>Jahr%1%2</translation>
     </message>
 </context>
@@ -12,6 +13,7 @@
     <name>ClassFolder</name>
     <message>
         <source>more than %1 files in the class folder; not read</source>
+        <extracomment>Why a file was left out; %1 is the most files a class folder may hold.</extracomment>
         <translation>mehr als %1 Dateien im Klassenordner; nicht gelesen</translation>
     </message>
     <message>
@@ -20,10 +22,12 @@
     </message>
     <message>
         <source>an earlier hand-in of %1, who handed in again</source>
-        <translation>eine frühere Abgabe von %1, erneut abgegeben</translation>
+        <extracomment>Why a file was left out; %1 is the pupil&apos;s name.</extracomment>
+        <translation>eine ältere Abgabe von %1; es gibt eine neuere</translation>
     </message>
     <message>
         <source>user number %1</source>
+        <extracomment>Who owns a file, when the user has no name on this machine; %1 is the user number.</extracomment>
         <translation>Benutzernummer %1</translation>
     </message>
     <message>
@@ -36,10 +40,12 @@
     </message>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>Why a file was left out; %1 is the system&apos;s reason.</extracomment>
         <translation>nicht lesbar: %1</translation>
     </message>
     <message>
         <source>not a hand-in: too large (%1 bytes)</source>
+        <extracomment>Why a file was left out; %1 is its size in bytes.</extracomment>
         <translation>keine Abgabe: zu groß (%1 Byte)</translation>
     </message>
     <message>
@@ -48,14 +54,17 @@
     </message>
     <message>
         <source>says it is %1&apos;s, but its name is %2&apos;s</source>
+        <extracomment>A forged file, left out; %1 is the pupil its text names, %2 the login its file name gives.</extracomment>
         <translation>gibt sich als Abgabe von %1 aus, heißt aber nach %2</translation>
     </message>
     <message>
         <source>says it is %1&apos;s, but its name says %2</source>
+        <extracomment>A forged file, left out; %1 is the name its text gives, %2 the name its file name gives.</extracomment>
         <translation>gibt sich als Abgabe von %1 aus, der Dateiname sagt aber %2</translation>
     </message>
     <message>
         <source>named after %1, but written by %2</source>
+        <extracomment>A file put there by another login, left out; %1 is the login of its name, %2 the login that owns it.</extracomment>
         <translation>nach %1 benannt, aber von %2 geschrieben</translation>
     </message>
     <message>
@@ -68,6 +77,7 @@
     </message>
     <message>
         <source>only 1 year</source>
+        <extracomment>Why a hand-in was left out; %1 is the number of years it has (2 to 9).</extracomment>
         <translation>nur 1 Jahr</translation>
     </message>
     <message>
@@ -76,34 +86,42 @@
     </message>
     <message>
         <source>%1 rows of years, more than the lesson&apos;s %2</source>
+        <extracomment>Why a hand-in was left out; %1 is the number of year rows it has, %2 the lesson&apos;s 10.</extracomment>
         <translation>%1 Jahreszeilen, mehr als die %2 der Lektion</translation>
     </message>
     <message>
         <source>row %1 does not match the first line</source>
+        <extracomment>Why a hand-in was left out; %1 is the number of the faulty row.</extracomment>
         <translation>Zeile %1 passt nicht zur ersten Zeile</translation>
     </message>
     <message>
         <source>row %1: a year that is not 0 to 9: %2</source>
+        <extracomment>Why a hand-in was left out; %1 is the row&apos;s number, %2 what it has for a year.</extracomment>
         <translation>Zeile %1: ein Jahr außerhalb von 0 bis 9: %2</translation>
     </message>
     <message>
         <source>year %1 twice</source>
+        <extracomment>Why a hand-in was left out; %1 is a year, 0 to 9.</extracomment>
         <translation>Jahr %1 doppelt</translation>
     </message>
     <message>
         <source>a count that is not a number: %1</source>
+        <extracomment>Why a hand-in was left out; %1 is the text it has for a count.</extracomment>
         <translation>eine Zählung, die keine Zahl ist: %1</translation>
     </message>
     <message>
         <source>row %1 names no pupil</source>
+        <extracomment>Why a hand-in was left out; %1 is the number of the row.</extracomment>
         <translation>Zeile %1 nennt niemanden</translation>
     </message>
     <message>
         <source>rows of two pupils: %1 and %2</source>
+        <extracomment>Why a hand-in was left out; %1 and %2 are the two names its rows give.</extracomment>
         <translation>Zeilen zweier Personen: %1 und %2</translation>
     </message>
     <message>
         <source>%1 (typed)</source>
+        <extracomment>A name a pupil typed on a shared login, not proven by a login; %1 is the name (up to 32 letters).</extracomment>
         <translation>%1 (eingetippt)</translation>
     </message>
 </context>
@@ -138,15 +156,18 @@
     <name>ClassView</name>
     <message>
         <source>cannot write %1: %2</source>
+        <extracomment>A line on standard error; %1 is the file asked for (CSV or PDF), %2 the reason.</extracomment>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Pupils not shown here: %1 (the merged CSV has every pupil).</source>
-        <translation>Hier nicht gezeigt: %1 Schülerinnen und Schüler (die zusammengeführte CSV-Datei enthält alle).</translation>
+        <extracomment>Under the table of the class report: %1 is the number of pupils whose rows did not fit on the page (it may become their names, so put no noun after it). One line of 8-point text across an A4 page.</extracomment>
+        <translation>Hier nicht gezeigt: %1 (die zusammengeführte CSV-Datei enthält alle Schülerinnen und Schüler).</translation>
     </message>
     <message>
         <source>the PDF could not be started</source>
-        <translation>das PDF konnte nicht begonnen werden</translation>
+        <extracomment>Why the class report could not be written: the PDF file could not be created. It follows &quot;cannot write FILE:&quot; on standard error.</extracomment>
+        <translation>das PDF konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>Lapinar: the class&apos;s results</source>
@@ -154,6 +175,7 @@
     </message>
     <message>
         <source>Year %1</source>
+        <extracomment>Heading of a column of the class&apos;s table; %1 is the year (0 to 9).</extracomment>
         <translation>Jahr %1</translation>
     </message>
     <message>
@@ -162,7 +184,7 @@
     </message>
     <message>
         <source>Graph of the class&apos;s counts against the rabbits really on the island</source>
-        <translation>Diagramm der Zählungen der Klasse und der Kaninchen, die wirklich auf der Insel sind</translation>
+        <translation>Diagramm: die Zählungen der Klasse im Vergleich zu den Kaninchen, die wirklich auf der Insel sind</translation>
     </message>
     <message>
         <source>The folder is read again whenever it changes, and on F5.</source>
@@ -170,30 +192,37 @@
     </message>
     <message>
         <source>The class folder cannot be read: %1</source>
+        <extracomment>Shown to the teacher above the class&apos;s table; %1 is the system&apos;s reason.</extracomment>
         <translation>Der Klassenordner kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Pupils who handed in: %1</source>
-        <translation>Abgaben: %1</translation>
+        <extracomment>Shown to the teacher above the class&apos;s table; %1 is the number of pupils whose results are shown.</extracomment>
+        <translation>Abgegeben haben: %1</translation>
     </message>
     <message>
         <source>files left out: %1</source>
+        <extracomment>Follows &quot;Pupils who handed in: N; &quot;; %1 is the number of files of the class folder that were left out.</extracomment>
         <translation>ausgelassene Dateien: %1</translation>
     </message>
     <message>
         <source>and %1 more</source>
+        <extracomment>Follows a list of pupils&apos; names; %1 is the number of pupils not named.</extracomment>
         <translation>und %1 weitere</translation>
     </message>
     <message>
         <source>cannot read the class folder %1: %2</source>
+        <extracomment>A line on standard error; %1 is the class folder, %2 the system&apos;s reason.</extracomment>
         <translation>der Klassenordner %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1/%2: %3; left out</source>
+        <extracomment>A line on standard error; %1 is the class folder, %2 a file in it, %3 why it was left out.</extracomment>
         <translation>%1/%2: %3; ausgelassen</translation>
     </message>
     <message>
         <source>Not shown as anyone&apos;s, as they claim another pupil&apos;s numbers: %1</source>
+        <extracomment>Shown to the teacher; %1 is a list of file names of the class folder.</extracomment>
         <translation>Niemandem zugeordnet, da sie sich als Ergebnisse eines anderen ausgeben: %1</translation>
     </message>
     <message>
@@ -213,7 +242,7 @@
     </message>
     <message>
         <source>Decide if your results are good enough for you to make a conclusion.</source>
-        <translation>Entscheide, ob deine Ergebnisse gut genug sind, um eine Schlussfolgerung zu ziehen.</translation>
+        <translation>Entscheide: Reichen deine Ergebnisse für eine Schlussfolgerung?</translation>
     </message>
     <message>
         <source>Go back to check your results or click on the question button for help on writing your conclusion.</source>
@@ -225,6 +254,7 @@
     </message>
     <message>
         <source>Extension</source>
+        <extracomment>Button to the extension with foxes: 81 px wide at 640 x 480, room for about 69 px of text (about 10 letters).</extracomment>
         <translation>Zusatz</translation>
     </message>
 </context>
@@ -244,7 +274,7 @@
     </message>
     <message>
         <source>You will start with a large population of rabbits. You will then put a few foxes on the island.</source>
-        <translation>Am Anfang ist die Population der Kaninchen groß. Dann setzt du ein paar Füchse aus.</translation>
+        <translation>Am Anfang ist die Kaninchenpopulation groß. Dann setzt du ein paar Füchse aus.</translation>
     </message>
     <message>
         <source>A fox</source>
@@ -282,14 +312,17 @@
     </message>
     <message>
         <source>Rabbits counted: %1</source>
+        <extracomment>Spoken name of the calendar page that shows the count; %1 is the number of animals counted this year.</extracomment>
         <translation>Gezählte Kaninchen: %1</translation>
     </message>
     <message>
         <source>Next year</source>
-        <translation>Nächstes</translation>
+        <extracomment>The year button before the first year is shown: 81 px wide at 640 x 480, room for 69 px of 11-px text (about 11 letters). Translate it as the &quot;Next year&quot; of the year buttons.</extracomment>
+        <translation>Folgejahr</translation>
     </message>
     <message>
         <source>Fox island, year %1</source>
+        <extracomment>The fox screen&apos;s spoken name; %1 is the year of the experiment (0 to 10).</extracomment>
         <translation>Fuchsinsel, Jahr %1</translation>
     </message>
     <message>
@@ -305,38 +338,47 @@
     </message>
     <message>
         <source>Year</source>
+        <extracomment>Heading of the results table&apos;s year column (and the graph&apos;s axis title): at most 65 px of 13-px text at 640 x 480 (about 9 letters).</extracomment>
         <translation>Jahr</translation>
     </message>
     <message>
         <source>Rabbits</source>
+        <extracomment>Heading of the results table&apos;s count column: at most 65 px of 13-px text at 640 x 480 (about 9 letters).</extracomment>
         <translation>Kaninchen</translation>
     </message>
     <message>
         <source>Start</source>
+        <extracomment>The first row of the year column, the year the rabbits were put on the island: at most 52 px of 13-px text at 640 x 480 (about 7 letters).</extracomment>
         <translation>Start</translation>
     </message>
     <message>
         <source>Rabbits in year %1</source>
+        <extracomment>Spoken name of a cell of the results table; %1 is the year (0 to 9).</extracomment>
         <translation>Kaninchen im Jahr %1</translation>
     </message>
     <message>
         <source>Draw graph</source>
+        <extracomment>Button: 129 px wide at 640 x 480, room for about 117 px of 13-px text (about 17 letters).</extracomment>
         <translation>Diagramm zeichnen</translation>
     </message>
     <message>
         <source>Copy graph</source>
+        <extracomment>Button: 128 px wide at 640 x 480, room for about 116 px of 13-px text (about 17 letters).</extracomment>
         <translation>Diagramm kopieren</translation>
     </message>
     <message>
         <source>Join points</source>
+        <extracomment>Button that joins the points of the graph with lines; it then reads &quot;Plot points&quot;. 121 px wide at 640 x 480, room for about 109 px of 13-px text (about 16 letters).</extracomment>
         <translation>Punkte verbinden</translation>
     </message>
     <message>
         <source>Clear table</source>
+        <extracomment>Button: 172 px wide at 640 x 480, room for about 160 px of 13-px text.</extracomment>
         <translation>Tabelle leeren</translation>
     </message>
     <message>
         <source>Title</source>
+        <extracomment>Button that lets the pupil type the graph&apos;s title: 65 px wide at 640 x 480, room for about 53 px of 13-px text (about 8 letters).</extracomment>
         <translation>Titel</translation>
     </message>
     <message>
@@ -361,6 +403,7 @@
     </message>
     <message>
         <source>Plot points</source>
+        <extracomment>The same button once the points are joined: it shows the points alone again. 121 px wide at 640 x 480, room for about 109 px of 13-px text (about 16 letters).</extracomment>
         <translation>Nur Punkte</translation>
     </message>
 </context>
@@ -372,6 +415,7 @@
     </message>
     <message>
         <source>cannot hand in the results to %1: %2</source>
+        <extracomment>A line on standard error; %1 is the class folder, %2 the reason.</extracomment>
         <translation>die Ergebnisse können nicht in %1 abgegeben werden: %2</translation>
     </message>
     <message>
@@ -380,6 +424,7 @@
     </message>
     <message>
         <source>HandInFolder %1 is not a full path (it starts with neither / nor ~); nothing is handed in</source>
+        <extracomment>A line on standard error; %1 is the folder as the settings give it.</extracomment>
         <translation>HandInFolder %1 ist kein vollständiger Pfad (er beginnt weder mit / noch mit ~); es wird nichts abgegeben</translation>
     </message>
     <message>
@@ -396,6 +441,7 @@
     </message>
     <message>
         <source>%1 in %2 belongs to someone else; the results are handed in as a file of their own</source>
+        <extracomment>A line on standard error; %1 is the pupil&apos;s file name, %2 the class folder.</extracomment>
         <translation>%1 in %2 gehört jemand anderem; die Ergebnisse werden in einer eigenen Datei abgegeben</translation>
     </message>
 </context>
@@ -465,6 +511,7 @@
     </message>
     <message>
         <source>Prediction</source>
+        <extracomment>Button to the prediction screen: 81 px wide at 640 x 480, room for about 69 px of text (about 10 letters).</extracomment>
         <translation>Vorhersage</translation>
     </message>
 </context>
@@ -511,14 +558,17 @@
     </message>
     <message>
         <source>Rabbits counted: %1</source>
+        <extracomment>Spoken name of the calendar page that shows the count; %1 is the number of rabbits counted this year.</extracomment>
         <translation>Gezählte Kaninchen: %1</translation>
     </message>
     <message>
         <source>Next year</source>
-        <translation>Nächstes</translation>
+        <extracomment>The year button before the first year is shown: 81 px wide at 640 x 480, room for 69 px of text (about 11 letters). Translate it as the &quot;Next year&quot; of the year buttons.</extracomment>
+        <translation>Folgejahr</translation>
     </message>
     <message>
         <source>Island, year %1</source>
+        <extracomment>The island screen&apos;s spoken name; %1 is the year of the experiment (0 to 9).</extracomment>
         <translation>Insel, Jahr %1</translation>
     </message>
     <message>
@@ -531,6 +581,7 @@
     </message>
     <message numerus="yes">
         <source>There are %n burrows.</source>
+        <extracomment>Read aloud after the reminder to estimate; %n is the number of burrows on the island this year.</extracomment>
         <translation>
             <numerusform>Es gibt %n Bau.</numerusform>
             <numerusform>Es gibt %n Baue.</numerusform>
@@ -564,7 +615,7 @@
     </message>
     <message>
         <source>Write down one way that you could make the survey fair.</source>
-        <translation>Schreib eine Möglichkeit auf, wie du deine Untersuchung fair machen kannst.</translation>
+        <translation>Schreib auf, wie du dafür sorgen kannst, dass deine Zählungen von Jahr zu Jahr vergleichbar sind.</translation>
     </message>
     <message>
         <source>3 - Predicting the result</source>
@@ -604,7 +655,7 @@
     </message>
     <message>
         <source>Write what you predict will happen to rabbit AND fox populations over ten years.</source>
-        <translation>Schreib auf, was deiner Vorhersage nach in zehn Jahren mit den Kaninchen- UND den Fuchspopulationen passiert.</translation>
+        <translation>Schreib auf, wie sich die Kaninchen- UND die Fuchspopulation deiner Vorhersage nach im Lauf von zehn Jahren verändern.</translation>
     </message>
     <message>
         <source>8 - Making your conclusion</source>
@@ -612,7 +663,7 @@
     </message>
     <message>
         <source>Put the data into your own table and draw a graph showing the rabbit and the fox numbers. Why did the populations change?</source>
-        <translation>Stelle die Zahl der Kaninchen und Füchse in Tabelle und Diagramm dar. Warum haben sich die Populationen verändert?</translation>
+        <translation>Erstelle eine eigene Tabelle und ein Diagramm mit der Zahl der Kaninchen und Füchse. Warum haben sich die Populationen verändert?</translation>
     </message>
 </context>
 <context>
@@ -627,14 +678,17 @@
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>Spoken name and tooltip of the stop-sign button, which ends the lesson; never shown as text.</extracomment>
         <translation>Beenden</translation>
     </message>
     <message>
         <source>Question %1</source>
+        <extracomment>Spoken name and tooltip of a screen&apos;s question button; %1 is the question&apos;s number (1 to 8).</extracomment>
         <translation>Frage %1</translation>
     </message>
     <message>
         <source>%1. %2</source>
+        <extracomment>What a screen reader says when a screen comes up: %1 is the screen&apos;s name (its title), %2 its instructions. Spoken, never shown.</extracomment>
         <translation>%1. %2</translation>
     </message>
 </context>
@@ -657,6 +711,7 @@
     </message>
     <message>
         <source>Speak &lt;language&gt; (one of: %1) instead of the desktop&apos;s language.</source>
+        <extracomment>Help for the --language option; %1 is the list of language codes the lesson speaks. &lt;language&gt; is the option&apos;s value as the help shows it.</extracomment>
         <translation>&lt;Sprache&gt; sprechen (eine von: %1) statt der Sprache des Desktops.</translation>
     </message>
     <message>
@@ -685,6 +740,7 @@
     </message>
     <message>
         <source>cannot write %1: %2</source>
+        <extracomment>A line on standard error; %1 is the worksheet file asked for, %2 the reason.</extracomment>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
@@ -709,11 +765,11 @@
     </message>
     <message>
         <source>Start in a window, whatever a settings file says.</source>
-        <translation>In einem Fenster starten, was auch immer eine Einstellungsdatei sagt.</translation>
+        <translation>In einem Fenster starten, egal was eine Einstellungsdatei vorgibt.</translation>
     </message>
     <message>
         <source>Start with reading aloud off, whatever a settings file says.</source>
-        <translation>Mit ausgeschaltetem Vorlesen starten, was auch immer eine Einstellungsdatei sagt.</translation>
+        <translation>Ohne Vorlesen starten, egal was eine Einstellungsdatei vorgibt.</translation>
     </message>
     <message>
         <source>Keep each practice and island rabbit up for &lt;seconds&gt;, and then away as long (from 1.5, the lesson&apos;s own, to 15). In the lesson S makes it slower and P pauses it.</source>
@@ -805,10 +861,12 @@
     </message>
     <message>
         <source>Question %1</source>
+        <extracomment>Title of the question panel; %1 is the question&apos;s number (1 to 8). One line, 281 px wide, 18-px text.</extracomment>
         <translation>Frage %1</translation>
     </message>
     <message>
         <source>&amp;Close</source>
+        <extracomment>Button that closes the question panel; &amp; marks the letter of its key. 97 px wide at 640 x 480, room for about 85 px of 18-px text (about 9 letters).</extracomment>
         <translation>&amp;Schließen</translation>
     </message>
 </context>
@@ -827,6 +885,7 @@
     <name>ReminderDialog</name>
     <message>
         <source>OK</source>
+        <extracomment>Button that closes a reminder: 81 px wide at 640 x 480, room for about 69 px of 13-px text (about 10 letters).</extracomment>
         <translation>OK</translation>
     </message>
 </context>
@@ -842,10 +901,12 @@
     </message>
     <message>
         <source>%1 %2 (above the graph)</source>
+        <extracomment>Spoken: a point of the pupil&apos;s graph above its top; %1 is the year (&quot;Start&quot; or a number), %2 the number of rabbits.</extracomment>
         <translation>%1 %2 (über dem Diagramm)</translation>
     </message>
     <message>
         <source>%1 %2 (below the graph)</source>
+        <extracomment>Spoken: a point of the pupil&apos;s graph below its bottom; %1 is the year (&quot;Start&quot; or a number), %2 the number of rabbits.</extracomment>
         <translation>%1 %2 (unter dem Diagramm)</translation>
     </message>
     <message>
@@ -876,31 +937,38 @@
     </message>
     <message>
         <source>%1: cannot be read; skipped.</source>
+        <extracomment>A line on standard error; %1 is a settings file.</extracomment>
         <translation>%1: nicht lesbar; übersprungen.</translation>
     </message>
     <message>
         <source>%1: Language=%2 is not a language the lesson speaks (%3); using %4.</source>
+        <extracomment>A line on standard error; %1 is a settings file, %2 the value given, %3 the language codes the lesson speaks, %4 the language used instead.</extracomment>
         <translation>%1: Language=%2 ist keine Sprache der Lektion (%3); verwendet wird %4.</translation>
     </message>
     <message>
         <source>%1: %2=%3 is neither true nor false; using %4.</source>
+        <extracomment>A line on standard error; %1 is a settings file, %2 a setting&apos;s name, %3 the value given, %4 the value used instead (true or false, as written in the file).</extracomment>
         <translation>%1: %2=%3 ist weder true noch false; verwendet wird %4.</translation>
     </message>
     <message>
         <source>%1: unknown setting %2 ignored; did you mean %3?</source>
+        <extracomment>A line on standard error; %1 is a settings file, %2 the name given, %3 the setting it is nearest to.</extracomment>
         <translation>%1: unbekannte Einstellung %2 ignoriert; meinten Sie %3?</translation>
     </message>
     <message>
         <source>%1: unknown setting %2 ignored; the settings are %3.</source>
+        <extracomment>A line on standard error; %1 is a settings file, %2 the name given, %3 the list of the settings&apos; names.</extracomment>
         <translation>%1: unbekannte Einstellung %2 ignoriert; die Einstellungen sind %3.</translation>
     </message>
     <message>
         <source>--language %1 is not a language the lesson speaks (%2); using %3.</source>
+        <extracomment>A line on standard error; %1 is the code given, %2 the language codes the lesson speaks, %3 the language used instead.</extracomment>
         <translation>--language %1 ist keine Sprache der Lektion (%2); verwendet wird %3.</translation>
     </message>
     <message>
         <source>%1 is not a time from %2 to %3 seconds; using %4.</source>
-        <translation>%1 ist keine Zeit von %2 bis %3 Sekunden; %4 wird verwendet.</translation>
+        <extracomment>A line on standard error; %1 names the setting or option and the value given, %2 and %3 are the shortest and longest times in seconds, %4 the time used instead.</extracomment>
+        <translation>%1 ist keine Zeit von %2 bis %3 Sekunden; verwendet wird %4.</translation>
     </message>
 </context>
 <context>
@@ -974,28 +1042,33 @@
     </message>
     <message>
         <source>the PDF could not be started</source>
-        <translation>das PDF konnte nicht angelegt werden</translation>
+        <extracomment>Why the worksheet could not be written: the PDF file could not be created. It follows &quot;cannot write FILE:&quot; on standard error.</extracomment>
+        <translation>das PDF konnte nicht erstellt werden</translation>
     </message>
 </context>
 <context>
     <name>YearButtons</name>
     <message>
         <source>Next year</source>
-        <translation>Nächstes</translation>
+        <extracomment>Button to the next year on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 56 px there: about 11 letters). Keep the noun &quot;year&quot;; a shorter word for it if needed.</extracomment>
+        <translation>Folgejahr</translation>
     </message>
     <message>
         <source>Last year</source>
-        <translation>Voriges</translation>
+        <extracomment>Button back to the year before, on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 53 px there: about 11 letters). Keep the noun &quot;year&quot;; a shorter word for it if needed.</extracomment>
+        <translation>Vorjahr</translation>
     </message>
 </context>
 <context>
     <name>YesNoPanel</name>
     <message>
         <source>Yes</source>
+        <extracomment>Button that answers a question yes: 81 px wide at 640 x 480, room for about 69 px of 13-px text.</extracomment>
         <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
+        <extracomment>Button that answers a question no: 81 px wide at 640 x 480, room for about 69 px of 13-px text.</extracomment>
         <translation>Nein</translation>
     </message>
 </context>

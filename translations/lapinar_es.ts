@@ -5,6 +5,7 @@
     <name>Calendar</name>
     <message>
         <source>Year%1%2</source>
+        <extracomment>The year page of a calendar: %1 is a line break, %2 the year&apos;s number. Each line is at most 37 px of 11-px text at 640 x 480 (about 6 letters); the word goes above the number.</extracomment>
         <translation>Año%1%2</translation>
     </message>
 </context>
@@ -12,6 +13,7 @@
     <name>ClassFolder</name>
     <message>
         <source>more than %1 files in the class folder; not read</source>
+        <extracomment>Why a file was left out; %1 is the most files a class folder may hold.</extracomment>
         <translation>más de %1 archivos en la carpeta de la clase; no se ha leído</translation>
     </message>
     <message>
@@ -20,10 +22,12 @@
     </message>
     <message>
         <source>an earlier hand-in of %1, who handed in again</source>
+        <extracomment>Why a file was left out; %1 is the pupil&apos;s name.</extracomment>
         <translation>una entrega anterior de %1, que ha vuelto a entregar</translation>
     </message>
     <message>
         <source>user number %1</source>
+        <extracomment>Who owns a file, when the user has no name on this machine; %1 is the user number.</extracomment>
         <translation>usuario número %1</translation>
     </message>
     <message>
@@ -36,10 +40,12 @@
     </message>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>Why a file was left out; %1 is the system&apos;s reason.</extracomment>
         <translation>no se puede leer: %1</translation>
     </message>
     <message>
         <source>not a hand-in: too large (%1 bytes)</source>
+        <extracomment>Why a file was left out; %1 is its size in bytes.</extracomment>
         <translation>no es una entrega: demasiado grande (%1 bytes)</translation>
     </message>
     <message>
@@ -48,14 +54,17 @@
     </message>
     <message>
         <source>says it is %1&apos;s, but its name is %2&apos;s</source>
+        <extracomment>A forged file, left out; %1 is the pupil its text names, %2 the login its file name gives.</extracomment>
         <translation>dice ser de %1, pero su nombre es el de %2</translation>
     </message>
     <message>
         <source>says it is %1&apos;s, but its name says %2</source>
+        <extracomment>A forged file, left out; %1 is the name its text gives, %2 the name its file name gives.</extracomment>
         <translation>dice ser de %1, pero su nombre dice %2</translation>
     </message>
     <message>
         <source>named after %1, but written by %2</source>
+        <extracomment>A file put there by another login, left out; %1 is the login of its name, %2 the login that owns it.</extracomment>
         <translation>con el nombre de %1, pero escrito por %2</translation>
     </message>
     <message>
@@ -68,6 +77,7 @@
     </message>
     <message>
         <source>only 1 year</source>
+        <extracomment>Why a hand-in was left out; %1 is the number of years it has (2 to 9).</extracomment>
         <translation>solo 1 año</translation>
     </message>
     <message>
@@ -76,34 +86,42 @@
     </message>
     <message>
         <source>%1 rows of years, more than the lesson&apos;s %2</source>
+        <extracomment>Why a hand-in was left out; %1 is the number of year rows it has, %2 the lesson&apos;s 10.</extracomment>
         <translation>%1 filas de años, más que los %2 de la lección</translation>
     </message>
     <message>
         <source>row %1 does not match the first line</source>
+        <extracomment>Why a hand-in was left out; %1 is the number of the faulty row.</extracomment>
         <translation>la fila %1 no coincide con la primera</translation>
     </message>
     <message>
         <source>row %1: a year that is not 0 to 9: %2</source>
+        <extracomment>Why a hand-in was left out; %1 is the row&apos;s number, %2 what it has for a year.</extracomment>
         <translation>fila %1: un año que no está entre 0 y 9: %2</translation>
     </message>
     <message>
         <source>year %1 twice</source>
+        <extracomment>Why a hand-in was left out; %1 is a year, 0 to 9.</extracomment>
         <translation>el año %1 dos veces</translation>
     </message>
     <message>
         <source>a count that is not a number: %1</source>
+        <extracomment>Why a hand-in was left out; %1 is the text it has for a count.</extracomment>
         <translation>un recuento que no es un número: %1</translation>
     </message>
     <message>
         <source>row %1 names no pupil</source>
+        <extracomment>Why a hand-in was left out; %1 is the number of the row.</extracomment>
         <translation>la fila %1 no nombra a ningún alumno</translation>
     </message>
     <message>
         <source>rows of two pupils: %1 and %2</source>
+        <extracomment>Why a hand-in was left out; %1 and %2 are the two names its rows give.</extracomment>
         <translation>filas de dos alumnos: %1 y %2</translation>
     </message>
     <message>
         <source>%1 (typed)</source>
+        <extracomment>A name a pupil typed on a shared login, not proven by a login; %1 is the name (up to 32 letters).</extracomment>
         <translation>%1 (escrito)</translation>
     </message>
 </context>
@@ -138,15 +156,18 @@
     <name>ClassView</name>
     <message>
         <source>cannot write %1: %2</source>
+        <extracomment>A line on standard error; %1 is the file asked for (CSV or PDF), %2 the reason.</extracomment>
         <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>Pupils not shown here: %1 (the merged CSV has every pupil).</source>
+        <extracomment>Under the table of the class report: %1 is the number of pupils whose rows did not fit on the page (it may become their names, so put no noun after it). One line of 8-point text across an A4 page.</extracomment>
         <translation>Alumnos que no se muestran aquí: %1 (el CSV combinado tiene a todos).</translation>
     </message>
     <message>
         <source>the PDF could not be started</source>
-        <translation>no se ha podido empezar el PDF</translation>
+        <extracomment>Why the class report could not be written: the PDF file could not be created. It follows &quot;cannot write FILE:&quot; on standard error.</extracomment>
+        <translation>no se ha podido crear el PDF</translation>
     </message>
     <message>
         <source>Lapinar: the class&apos;s results</source>
@@ -154,6 +175,7 @@
     </message>
     <message>
         <source>Year %1</source>
+        <extracomment>Heading of a column of the class&apos;s table; %1 is the year (0 to 9).</extracomment>
         <translation>Año %1</translation>
     </message>
     <message>
@@ -170,30 +192,37 @@
     </message>
     <message>
         <source>The class folder cannot be read: %1</source>
+        <extracomment>Shown to the teacher above the class&apos;s table; %1 is the system&apos;s reason.</extracomment>
         <translation>No se puede leer la carpeta de la clase: %1</translation>
     </message>
     <message>
         <source>Pupils who handed in: %1</source>
+        <extracomment>Shown to the teacher above the class&apos;s table; %1 is the number of pupils whose results are shown.</extracomment>
         <translation>Alumnos que han entregado: %1</translation>
     </message>
     <message>
         <source>files left out: %1</source>
+        <extracomment>Follows &quot;Pupils who handed in: N; &quot;; %1 is the number of files of the class folder that were left out.</extracomment>
         <translation>archivos descartados: %1</translation>
     </message>
     <message>
         <source>and %1 more</source>
+        <extracomment>Follows a list of pupils&apos; names; %1 is the number of pupils not named.</extracomment>
         <translation>y %1 más</translation>
     </message>
     <message>
         <source>cannot read the class folder %1: %2</source>
+        <extracomment>A line on standard error; %1 is the class folder, %2 the system&apos;s reason.</extracomment>
         <translation>no se puede leer la carpeta de la clase %1: %2</translation>
     </message>
     <message>
         <source>%1/%2: %3; left out</source>
+        <extracomment>A line on standard error; %1 is the class folder, %2 a file in it, %3 why it was left out.</extracomment>
         <translation>%1/%2: %3; descartado</translation>
     </message>
     <message>
         <source>Not shown as anyone&apos;s, as they claim another pupil&apos;s numbers: %1</source>
+        <extracomment>Shown to the teacher; %1 is a list of file names of the class folder.</extracomment>
         <translation>No se asignan a nadie, porque se hacen pasar por los resultados de otro alumno: %1</translation>
     </message>
     <message>
@@ -213,11 +242,11 @@
     </message>
     <message>
         <source>Decide if your results are good enough for you to make a conclusion.</source>
-        <translation>Decide si tus resultados son lo bastante buenos para sacar una conclusión.</translation>
+        <translation>Decide si tus resultados bastan para sacar una conclusión.</translation>
     </message>
     <message>
         <source>Go back to check your results or click on the question button for help on writing your conclusion.</source>
-        <translation>Vuelve atrás para revisar tus resultados, o haz clic en el botón de la pregunta para que te ayude a escribir tu conclusión.</translation>
+        <translation>Vuelve atrás para revisar tus resultados o haz clic en el botón de la pregunta si necesitas ayuda para escribir tu conclusión.</translation>
     </message>
     <message>
         <source>A rabbit&apos;s head</source>
@@ -225,6 +254,7 @@
     </message>
     <message>
         <source>Extension</source>
+        <extracomment>Button to the extension with foxes: 81 px wide at 640 x 480, room for about 69 px of text (about 10 letters).</extracomment>
         <translation>Ampliación</translation>
     </message>
 </context>
@@ -240,7 +270,7 @@
     </message>
     <message>
         <source>You want to find out how some foxes will affect the rabbit numbers.</source>
-        <translation>Quieres averiguar cómo cambiarán unos cuantos zorros el número de conejos.</translation>
+        <translation>Quieres averiguar cómo afectarán unos cuantos zorros al número de conejos.</translation>
     </message>
     <message>
         <source>You will start with a large population of rabbits. You will then put a few foxes on the island.</source>
@@ -282,14 +312,17 @@
     </message>
     <message>
         <source>Rabbits counted: %1</source>
+        <extracomment>Spoken name of the calendar page that shows the count; %1 is the number of animals counted this year.</extracomment>
         <translation>Conejos contados: %1</translation>
     </message>
     <message>
         <source>Next year</source>
+        <extracomment>The year button before the first year is shown: 81 px wide at 640 x 480, room for 69 px of 11-px text (about 11 letters). Translate it as the &quot;Next year&quot; of the year buttons.</extracomment>
         <translation>Siguiente</translation>
     </message>
     <message>
         <source>Fox island, year %1</source>
+        <extracomment>The fox screen&apos;s spoken name; %1 is the year of the experiment (0 to 10).</extracomment>
         <translation>Isla de los zorros, año %1</translation>
     </message>
     <message>
@@ -305,38 +338,47 @@
     </message>
     <message>
         <source>Year</source>
+        <extracomment>Heading of the results table&apos;s year column (and the graph&apos;s axis title): at most 65 px of 13-px text at 640 x 480 (about 9 letters).</extracomment>
         <translation>Año</translation>
     </message>
     <message>
         <source>Rabbits</source>
+        <extracomment>Heading of the results table&apos;s count column: at most 65 px of 13-px text at 640 x 480 (about 9 letters).</extracomment>
         <translation>Conejos</translation>
     </message>
     <message>
         <source>Start</source>
+        <extracomment>The first row of the year column, the year the rabbits were put on the island: at most 52 px of 13-px text at 640 x 480 (about 7 letters).</extracomment>
         <translation>Inicio</translation>
     </message>
     <message>
         <source>Rabbits in year %1</source>
+        <extracomment>Spoken name of a cell of the results table; %1 is the year (0 to 9).</extracomment>
         <translation>Conejos en el año %1</translation>
     </message>
     <message>
         <source>Draw graph</source>
+        <extracomment>Button: 129 px wide at 640 x 480, room for about 117 px of 13-px text (about 17 letters).</extracomment>
         <translation>Dibujar gráfica</translation>
     </message>
     <message>
         <source>Copy graph</source>
+        <extracomment>Button: 128 px wide at 640 x 480, room for about 116 px of 13-px text (about 17 letters).</extracomment>
         <translation>Copiar gráfica</translation>
     </message>
     <message>
         <source>Join points</source>
+        <extracomment>Button that joins the points of the graph with lines; it then reads &quot;Plot points&quot;. 121 px wide at 640 x 480, room for about 109 px of 13-px text (about 16 letters).</extracomment>
         <translation>Unir puntos</translation>
     </message>
     <message>
         <source>Clear table</source>
+        <extracomment>Button: 172 px wide at 640 x 480, room for about 160 px of 13-px text.</extracomment>
         <translation>Borrar tabla</translation>
     </message>
     <message>
         <source>Title</source>
+        <extracomment>Button that lets the pupil type the graph&apos;s title: 65 px wide at 640 x 480, room for about 53 px of 13-px text (about 8 letters).</extracomment>
         <translation>Título</translation>
     </message>
     <message>
@@ -361,7 +403,8 @@
     </message>
     <message>
         <source>Plot points</source>
-        <translation>Separar puntos</translation>
+        <extracomment>The same button once the points are joined: it shows the points alone again. 121 px wide at 640 x 480, room for about 109 px of 13-px text (about 16 letters).</extracomment>
+        <translation>Solo puntos</translation>
     </message>
 </context>
 <context>
@@ -372,14 +415,16 @@
     </message>
     <message>
         <source>cannot hand in the results to %1: %2</source>
+        <extracomment>A line on standard error; %1 is the class folder, %2 the reason.</extracomment>
         <translation>no se pueden entregar los resultados en %1: %2</translation>
     </message>
     <message>
         <source>Your results could not be handed in. Tell your teacher.</source>
-        <translation>No se han podido entregar tus resultados. Díselo a tu profesor.</translation>
+        <translation>No se han podido entregar tus resultados. Díselo a tu profesor o profesora.</translation>
     </message>
     <message>
         <source>HandInFolder %1 is not a full path (it starts with neither / nor ~); nothing is handed in</source>
+        <extracomment>A line on standard error; %1 is the folder as the settings give it.</extracomment>
         <translation>HandInFolder %1 no es una ruta completa (no empieza por / ni por ~); no se entrega nada</translation>
     </message>
     <message>
@@ -392,10 +437,11 @@
     </message>
     <message>
         <source>A file with your name was put there by someone else. Tell your teacher.</source>
-        <translation>Otra persona ha puesto allí un archivo con tu nombre. Díselo a tu profesor.</translation>
+        <translation>Otra persona ha puesto allí un archivo con tu nombre. Díselo a tu profesor o profesora.</translation>
     </message>
     <message>
         <source>%1 in %2 belongs to someone else; the results are handed in as a file of their own</source>
+        <extracomment>A line on standard error; %1 is the pupil&apos;s file name, %2 the class folder.</extracomment>
         <translation>%1 en %2 pertenece a otra persona; los resultados se entregan en un archivo aparte</translation>
     </message>
 </context>
@@ -426,7 +472,7 @@
     <name>Intro1</name>
     <message>
         <source>You are a scientist in charge of an island.</source>
-        <translation>Eres científico y tienes una isla a tu cargo.</translation>
+        <translation>Investigas y tienes una isla a tu cargo.</translation>
     </message>
     <message>
         <source>Your job is to find out about rabbit populations.</source>
@@ -465,6 +511,7 @@
     </message>
     <message>
         <source>Prediction</source>
+        <extracomment>Button to the prediction screen: 81 px wide at 640 x 480, room for about 69 px of text (about 10 letters).</extracomment>
         <translation>Predicción</translation>
     </message>
 </context>
@@ -511,14 +558,17 @@
     </message>
     <message>
         <source>Rabbits counted: %1</source>
+        <extracomment>Spoken name of the calendar page that shows the count; %1 is the number of rabbits counted this year.</extracomment>
         <translation>Conejos contados: %1</translation>
     </message>
     <message>
         <source>Next year</source>
+        <extracomment>The year button before the first year is shown: 81 px wide at 640 x 480, room for 69 px of text (about 11 letters). Translate it as the &quot;Next year&quot; of the year buttons.</extracomment>
         <translation>Siguiente</translation>
     </message>
     <message>
         <source>Island, year %1</source>
+        <extracomment>The island screen&apos;s spoken name; %1 is the year of the experiment (0 to 9).</extracomment>
         <translation>Isla, año %1</translation>
     </message>
     <message>
@@ -531,6 +581,7 @@
     </message>
     <message numerus="yes">
         <source>There are %n burrows.</source>
+        <extracomment>Read aloud after the reminder to estimate; %n is the number of burrows on the island this year.</extracomment>
         <translation>
             <numerusform>Hay %n madriguera.</numerusform>
             <numerusform>Hay %n madrigueras.</numerusform>
@@ -564,7 +615,7 @@
     </message>
     <message>
         <source>Write down one way that you could make the survey fair.</source>
-        <translation>Apunta una forma de hacer que tu estudio sea justo.</translation>
+        <translation>Apunta una forma de conseguir que tus recuentos sean comparables de un año a otro.</translation>
     </message>
     <message>
         <source>3 - Predicting the result</source>
@@ -604,7 +655,7 @@
     </message>
     <message>
         <source>Write what you predict will happen to rabbit AND fox populations over ten years.</source>
-        <translation>Escribe lo que predices que pasará con las poblaciones de conejos Y de zorros en diez años.</translation>
+        <translation>Escribe lo que predices que pasará con las poblaciones de conejos Y de zorros a lo largo de diez años.</translation>
     </message>
     <message>
         <source>8 - Making your conclusion</source>
@@ -627,14 +678,17 @@
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>Spoken name and tooltip of the stop-sign button, which ends the lesson; never shown as text.</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
         <source>Question %1</source>
+        <extracomment>Spoken name and tooltip of a screen&apos;s question button; %1 is the question&apos;s number (1 to 8).</extracomment>
         <translation>Pregunta %1</translation>
     </message>
     <message>
         <source>%1. %2</source>
+        <extracomment>What a screen reader says when a screen comes up: %1 is the screen&apos;s name (its title), %2 its instructions. Spoken, never shown.</extracomment>
         <translation>%1. %2</translation>
     </message>
 </context>
@@ -646,7 +700,7 @@
     </message>
     <message>
         <source>This computer&apos;s login is shared. Type your name, so that your teacher knows whose results these are:</source>
-        <translation>En este ordenador la sesión es compartida. Escribe tu nombre para que tu profesor sepa de quién son estos resultados:</translation>
+        <translation>En este ordenador la sesión es compartida. Escribe tu nombre para que tu profesor o profesora sepa de quién son estos resultados:</translation>
     </message>
 </context>
 <context>
@@ -657,6 +711,7 @@
     </message>
     <message>
         <source>Speak &lt;language&gt; (one of: %1) instead of the desktop&apos;s language.</source>
+        <extracomment>Help for the --language option; %1 is the list of language codes the lesson speaks. &lt;language&gt; is the option&apos;s value as the help shows it.</extracomment>
         <translation>Hablar &lt;idioma&gt; (uno de: %1) en lugar del idioma del escritorio.</translation>
     </message>
     <message>
@@ -685,6 +740,7 @@
     </message>
     <message>
         <source>cannot write %1: %2</source>
+        <extracomment>A line on standard error; %1 is the worksheet file asked for, %2 the reason.</extracomment>
         <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
@@ -740,7 +796,7 @@
     </message>
     <message>
         <source>Gone</source>
-        <translation>Se fue</translation>
+        <translation>Se ha ido</translation>
     </message>
     <message>
         <source>Paused</source>
@@ -805,10 +861,12 @@
     </message>
     <message>
         <source>Question %1</source>
+        <extracomment>Title of the question panel; %1 is the question&apos;s number (1 to 8). One line, 281 px wide, 18-px text.</extracomment>
         <translation>Pregunta %1</translation>
     </message>
     <message>
         <source>&amp;Close</source>
+        <extracomment>Button that closes the question panel; &amp; marks the letter of its key. 97 px wide at 640 x 480, room for about 85 px of 18-px text (about 9 letters).</extracomment>
         <translation>&amp;Cerrar</translation>
     </message>
 </context>
@@ -827,6 +885,7 @@
     <name>ReminderDialog</name>
     <message>
         <source>OK</source>
+        <extracomment>Button that closes a reminder: 81 px wide at 640 x 480, room for about 69 px of 13-px text (about 10 letters).</extracomment>
         <translation>Aceptar</translation>
     </message>
 </context>
@@ -842,10 +901,12 @@
     </message>
     <message>
         <source>%1 %2 (above the graph)</source>
+        <extracomment>Spoken: a point of the pupil&apos;s graph above its top; %1 is the year (&quot;Start&quot; or a number), %2 the number of rabbits.</extracomment>
         <translation>%1 %2 (por encima de la gráfica)</translation>
     </message>
     <message>
         <source>%1 %2 (below the graph)</source>
+        <extracomment>Spoken: a point of the pupil&apos;s graph below its bottom; %1 is the year (&quot;Start&quot; or a number), %2 the number of rabbits.</extracomment>
         <translation>%1 %2 (por debajo de la gráfica)</translation>
     </message>
     <message>
@@ -876,30 +937,37 @@
     </message>
     <message>
         <source>%1: cannot be read; skipped.</source>
+        <extracomment>A line on standard error; %1 is a settings file.</extracomment>
         <translation>%1: no se puede leer; se omite.</translation>
     </message>
     <message>
         <source>%1: Language=%2 is not a language the lesson speaks (%3); using %4.</source>
+        <extracomment>A line on standard error; %1 is a settings file, %2 the value given, %3 the language codes the lesson speaks, %4 the language used instead.</extracomment>
         <translation>%1: Language=%2 no es un idioma de la lección (%3); se usa %4.</translation>
     </message>
     <message>
         <source>%1: %2=%3 is neither true nor false; using %4.</source>
+        <extracomment>A line on standard error; %1 is a settings file, %2 a setting&apos;s name, %3 the value given, %4 the value used instead (true or false, as written in the file).</extracomment>
         <translation>%1: %2=%3 no es ni true ni false; se usa %4.</translation>
     </message>
     <message>
         <source>%1: unknown setting %2 ignored; did you mean %3?</source>
+        <extracomment>A line on standard error; %1 is a settings file, %2 the name given, %3 the setting it is nearest to.</extracomment>
         <translation>%1: ajuste desconocido %2 ignorado; ¿quería decir %3?</translation>
     </message>
     <message>
         <source>%1: unknown setting %2 ignored; the settings are %3.</source>
+        <extracomment>A line on standard error; %1 is a settings file, %2 the name given, %3 the list of the settings&apos; names.</extracomment>
         <translation>%1: ajuste desconocido %2 ignorado; los ajustes son %3.</translation>
     </message>
     <message>
         <source>--language %1 is not a language the lesson speaks (%2); using %3.</source>
+        <extracomment>A line on standard error; %1 is the code given, %2 the language codes the lesson speaks, %3 the language used instead.</extracomment>
         <translation>--language %1 no es un idioma de la lección (%2); se usa %3.</translation>
     </message>
     <message>
         <source>%1 is not a time from %2 to %3 seconds; using %4.</source>
+        <extracomment>A line on standard error; %1 names the setting or option and the value given, %2 and %3 are the shortest and longest times in seconds, %4 the time used instead.</extracomment>
         <translation>%1 no es un tiempo de %2 a %3 segundos; se usa %4.</translation>
     </message>
 </context>
@@ -974,17 +1042,20 @@
     </message>
     <message>
         <source>the PDF could not be started</source>
-        <translation>no se pudo crear el PDF</translation>
+        <extracomment>Why the worksheet could not be written: the PDF file could not be created. It follows &quot;cannot write FILE:&quot; on standard error.</extracomment>
+        <translation>no se ha podido crear el PDF</translation>
     </message>
 </context>
 <context>
     <name>YearButtons</name>
     <message>
         <source>Next year</source>
+        <extracomment>Button to the next year on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 56 px there: about 11 letters). Keep the noun &quot;year&quot;; a shorter word for it if needed.</extracomment>
         <translation>Siguiente</translation>
     </message>
     <message>
         <source>Last year</source>
+        <extracomment>Button back to the year before, on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 53 px there: about 11 letters). Keep the noun &quot;year&quot;; a shorter word for it if needed.</extracomment>
         <translation>Anterior</translation>
     </message>
 </context>
@@ -992,10 +1063,12 @@
     <name>YesNoPanel</name>
     <message>
         <source>Yes</source>
+        <extracomment>Button that answers a question yes: 81 px wide at 640 x 480, room for about 69 px of 13-px text.</extracomment>
         <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
+        <extracomment>Button that answers a question no: 81 px wide at 640 x 480, room for about 69 px of 13-px text.</extracomment>
         <translation>No</translation>
     </message>
 </context>

@@ -5,6 +5,7 @@
     <name>Calendar</name>
     <message>
         <source>Year%1%2</source>
+        <extracomment>The year page of a calendar: %1 is a line break, %2 the year&apos;s number. Each line is at most 37 px of 11-px text at 640 x 480 (about 6 letters); the word goes above the number.</extracomment>
         <translation>Année%1%2</translation>
     </message>
 </context>
@@ -12,6 +13,7 @@
     <name>ClassFolder</name>
     <message>
         <source>more than %1 files in the class folder; not read</source>
+        <extracomment>Why a file was left out; %1 is the most files a class folder may hold.</extracomment>
         <translation>plus de %1 fichiers dans le dossier de la classe&#xa0;; non lu</translation>
     </message>
     <message>
@@ -20,10 +22,12 @@
     </message>
     <message>
         <source>an earlier hand-in of %1, who handed in again</source>
+        <extracomment>Why a file was left out; %1 is the pupil&apos;s name.</extracomment>
         <translation>un rendu plus ancien de %1, qui a rendu à nouveau</translation>
     </message>
     <message>
         <source>user number %1</source>
+        <extracomment>Who owns a file, when the user has no name on this machine; %1 is the user number.</extracomment>
         <translation>utilisateur n°&#xa0;%1</translation>
     </message>
     <message>
@@ -36,10 +40,12 @@
     </message>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>Why a file was left out; %1 is the system&apos;s reason.</extracomment>
         <translation>illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>not a hand-in: too large (%1 bytes)</source>
+        <extracomment>Why a file was left out; %1 is its size in bytes.</extracomment>
         <translation>pas un rendu&#xa0;: trop grand (%1&#xa0;octets)</translation>
     </message>
     <message>
@@ -48,14 +54,17 @@
     </message>
     <message>
         <source>says it is %1&apos;s, but its name is %2&apos;s</source>
+        <extracomment>A forged file, left out; %1 is the pupil its text names, %2 the login its file name gives.</extracomment>
         <translation>dit être de %1, mais son nom est celui de %2</translation>
     </message>
     <message>
         <source>says it is %1&apos;s, but its name says %2</source>
+        <extracomment>A forged file, left out; %1 is the name its text gives, %2 the name its file name gives.</extracomment>
         <translation>dit être de %1, mais son nom dit %2</translation>
     </message>
     <message>
         <source>named after %1, but written by %2</source>
+        <extracomment>A file put there by another login, left out; %1 is the login of its name, %2 the login that owns it.</extracomment>
         <translation>au nom de %1, mais écrit par %2</translation>
     </message>
     <message>
@@ -68,6 +77,7 @@
     </message>
     <message>
         <source>only 1 year</source>
+        <extracomment>Why a hand-in was left out; %1 is the number of years it has (2 to 9).</extracomment>
         <translation>une seule année</translation>
     </message>
     <message>
@@ -76,34 +86,42 @@
     </message>
     <message>
         <source>%1 rows of years, more than the lesson&apos;s %2</source>
+        <extracomment>Why a hand-in was left out; %1 is the number of year rows it has, %2 the lesson&apos;s 10.</extracomment>
         <translation>%1&#xa0;lignes d&apos;années, plus que les %2 de la leçon</translation>
     </message>
     <message>
         <source>row %1 does not match the first line</source>
+        <extracomment>Why a hand-in was left out; %1 is the number of the faulty row.</extracomment>
         <translation>la ligne %1 ne correspond pas à la première</translation>
     </message>
     <message>
         <source>row %1: a year that is not 0 to 9: %2</source>
+        <extracomment>Why a hand-in was left out; %1 is the row&apos;s number, %2 what it has for a year.</extracomment>
         <translation>ligne %1&#xa0;: une année qui n&apos;est pas de 0 à 9&#xa0;: %2</translation>
     </message>
     <message>
         <source>year %1 twice</source>
+        <extracomment>Why a hand-in was left out; %1 is a year, 0 to 9.</extracomment>
         <translation>l&apos;année %1 deux fois</translation>
     </message>
     <message>
         <source>a count that is not a number: %1</source>
+        <extracomment>Why a hand-in was left out; %1 is the text it has for a count.</extracomment>
         <translation>un comptage qui n&apos;est pas un nombre&#xa0;: %1</translation>
     </message>
     <message>
         <source>row %1 names no pupil</source>
+        <extracomment>Why a hand-in was left out; %1 is the number of the row.</extracomment>
         <translation>la ligne %1 ne nomme aucun élève</translation>
     </message>
     <message>
         <source>rows of two pupils: %1 and %2</source>
+        <extracomment>Why a hand-in was left out; %1 and %2 are the two names its rows give.</extracomment>
         <translation>des lignes de deux élèves&#xa0;: %1 et %2</translation>
     </message>
     <message>
         <source>%1 (typed)</source>
+        <extracomment>A name a pupil typed on a shared login, not proven by a login; %1 is the name (up to 32 letters).</extracomment>
         <translation>%1 (nom tapé)</translation>
     </message>
 </context>
@@ -138,15 +156,18 @@
     <name>ClassView</name>
     <message>
         <source>cannot write %1: %2</source>
+        <extracomment>A line on standard error; %1 is the file asked for (CSV or PDF), %2 the reason.</extracomment>
         <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Pupils not shown here: %1 (the merged CSV has every pupil).</source>
+        <extracomment>Under the table of the class report: %1 is the number of pupils whose rows did not fit on the page (it may become their names, so put no noun after it). One line of 8-point text across an A4 page.</extracomment>
         <translation>Élèves non montrés ici&#xa0;: %1 (le CSV fusionné a tous les élèves).</translation>
     </message>
     <message>
         <source>the PDF could not be started</source>
-        <translation>le PDF n&apos;a pas pu être commencé</translation>
+        <extracomment>Why the class report could not be written: the PDF file could not be created. It follows &quot;cannot write FILE:&quot; on standard error.</extracomment>
+        <translation>le PDF n’a pas pu être créé</translation>
     </message>
     <message>
         <source>Lapinar: the class&apos;s results</source>
@@ -154,6 +175,7 @@
     </message>
     <message>
         <source>Year %1</source>
+        <extracomment>Heading of a column of the class&apos;s table; %1 is the year (0 to 9).</extracomment>
         <translation>Année %1</translation>
     </message>
     <message>
@@ -170,30 +192,37 @@
     </message>
     <message>
         <source>The class folder cannot be read: %1</source>
+        <extracomment>Shown to the teacher above the class&apos;s table; %1 is the system&apos;s reason.</extracomment>
         <translation>Le dossier de la classe ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Pupils who handed in: %1</source>
+        <extracomment>Shown to the teacher above the class&apos;s table; %1 is the number of pupils whose results are shown.</extracomment>
         <translation>Élèves qui ont rendu leurs résultats&#xa0;: %1</translation>
     </message>
     <message>
         <source>files left out: %1</source>
+        <extracomment>Follows &quot;Pupils who handed in: N; &quot;; %1 is the number of files of the class folder that were left out.</extracomment>
         <translation>fichiers laissés de côté&#xa0;: %1</translation>
     </message>
     <message>
         <source>and %1 more</source>
+        <extracomment>Follows a list of pupils&apos; names; %1 is the number of pupils not named.</extracomment>
         <translation>et %1 de plus</translation>
     </message>
     <message>
         <source>cannot read the class folder %1: %2</source>
+        <extracomment>A line on standard error; %1 is the class folder, %2 the system&apos;s reason.</extracomment>
         <translation>impossible de lire le dossier de la classe %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1/%2: %3; left out</source>
+        <extracomment>A line on standard error; %1 is the class folder, %2 a file in it, %3 why it was left out.</extracomment>
         <translation>%1/%2&#xa0;: %3&#xa0;; laissé de côté</translation>
     </message>
     <message>
         <source>Not shown as anyone&apos;s, as they claim another pupil&apos;s numbers: %1</source>
+        <extracomment>Shown to the teacher; %1 is a list of file names of the class folder.</extracomment>
         <translation>Attribués à personne, car ils se font passer pour les résultats d&apos;un autre élève&#xa0;: %1</translation>
     </message>
     <message>
@@ -221,6 +250,7 @@
     </message>
     <message>
         <source>Extension</source>
+        <extracomment>Button to the extension with foxes: 81 px wide at 640 x 480, room for about 69 px of text (about 10 letters).</extracomment>
         <translation>La suite</translation>
     </message>
     <message>
@@ -282,10 +312,12 @@
     </message>
     <message>
         <source>Rabbits counted: %1</source>
+        <extracomment>Spoken name of the calendar page that shows the count; %1 is the number of animals counted this year.</extracomment>
         <translation>Lapins comptés&#xa0;: %1</translation>
     </message>
     <message>
         <source>Next year</source>
+        <extracomment>The year button before the first year is shown: 81 px wide at 640 x 480, room for 69 px of 11-px text (about 11 letters). Translate it as the &quot;Next year&quot; of the year buttons.</extracomment>
         <translation>Suivante</translation>
     </message>
     <message>
@@ -294,6 +326,7 @@
     </message>
     <message>
         <source>Fox island, year %1</source>
+        <extracomment>The fox screen&apos;s spoken name; %1 is the year of the experiment (0 to 10).</extracomment>
         <translation>Île aux renards, année %1</translation>
     </message>
 </context>
@@ -301,6 +334,7 @@
     <name>GraphForm</name>
     <message>
         <source>Rabbits in year %1</source>
+        <extracomment>Spoken name of a cell of the results table; %1 is the year (0 to 9).</extracomment>
         <translation>Lapins de l’année %1</translation>
     </message>
     <message>
@@ -309,34 +343,42 @@
     </message>
     <message>
         <source>Year</source>
+        <extracomment>Heading of the results table&apos;s year column (and the graph&apos;s axis title): at most 65 px of 13-px text at 640 x 480 (about 9 letters).</extracomment>
         <translation>Année</translation>
     </message>
     <message>
         <source>Rabbits</source>
+        <extracomment>Heading of the results table&apos;s count column: at most 65 px of 13-px text at 640 x 480 (about 9 letters).</extracomment>
         <translation>Lapins</translation>
     </message>
     <message>
         <source>Start</source>
+        <extracomment>The first row of the year column, the year the rabbits were put on the island: at most 52 px of 13-px text at 640 x 480 (about 7 letters).</extracomment>
         <translation>Début</translation>
     </message>
     <message>
         <source>Draw graph</source>
+        <extracomment>Button: 129 px wide at 640 x 480, room for about 117 px of 13-px text (about 17 letters).</extracomment>
         <translation>Tracer le graphique</translation>
     </message>
     <message>
         <source>Copy graph</source>
+        <extracomment>Button: 128 px wide at 640 x 480, room for about 116 px of 13-px text (about 17 letters).</extracomment>
         <translation>Copier le graphique</translation>
     </message>
     <message>
         <source>Join points</source>
+        <extracomment>Button that joins the points of the graph with lines; it then reads &quot;Plot points&quot;. 121 px wide at 640 x 480, room for about 109 px of 13-px text (about 16 letters).</extracomment>
         <translation>Relier les points</translation>
     </message>
     <message>
         <source>Clear table</source>
+        <extracomment>Button: 172 px wide at 640 x 480, room for about 160 px of 13-px text.</extracomment>
         <translation>Effacer le tableau</translation>
     </message>
     <message>
         <source>Title</source>
+        <extracomment>Button that lets the pupil type the graph&apos;s title: 65 px wide at 640 x 480, room for about 53 px of 13-px text (about 8 letters).</extracomment>
         <translation>Titre</translation>
     </message>
     <message>
@@ -345,6 +387,7 @@
     </message>
     <message>
         <source>Plot points</source>
+        <extracomment>The same button once the points are joined: it shows the points alone again. 121 px wide at 640 x 480, room for about 109 px of 13-px text (about 16 letters).</extracomment>
         <translation>Séparer les points</translation>
     </message>
     <message>
@@ -372,6 +415,7 @@
     </message>
     <message>
         <source>cannot hand in the results to %1: %2</source>
+        <extracomment>A line on standard error; %1 is the class folder, %2 the reason.</extracomment>
         <translation>impossible de rendre les résultats dans %1&#xa0;: %2</translation>
     </message>
     <message>
@@ -380,6 +424,7 @@
     </message>
     <message>
         <source>HandInFolder %1 is not a full path (it starts with neither / nor ~); nothing is handed in</source>
+        <extracomment>A line on standard error; %1 is the folder as the settings give it.</extracomment>
         <translation>HandInFolder %1 n&apos;est pas un chemin complet (il ne commence ni par / ni par ~)&#xa0;; rien n&apos;est rendu</translation>
     </message>
     <message>
@@ -396,6 +441,7 @@
     </message>
     <message>
         <source>%1 in %2 belongs to someone else; the results are handed in as a file of their own</source>
+        <extracomment>A line on standard error; %1 is the pupil&apos;s file name, %2 the class folder.</extracomment>
         <translation>%1 dans %2 appartient à quelqu&apos;un d&apos;autre&#xa0;; les résultats sont rendus dans un fichier à part</translation>
     </message>
 </context>
@@ -461,6 +507,7 @@
     </message>
     <message>
         <source>Prediction</source>
+        <extracomment>Button to the prediction screen: 81 px wide at 640 x 480, room for about 69 px of text (about 10 letters).</extracomment>
         <translation>Prédiction</translation>
     </message>
     <message>
@@ -507,6 +554,7 @@
     </message>
     <message>
         <source>Next year</source>
+        <extracomment>The year button before the first year is shown: 81 px wide at 640 x 480, room for 69 px of text (about 11 letters). Translate it as the &quot;Next year&quot; of the year buttons.</extracomment>
         <translation>Suivante</translation>
     </message>
     <message>
@@ -519,10 +567,12 @@
     </message>
     <message>
         <source>Island, year %1</source>
+        <extracomment>The island screen&apos;s spoken name; %1 is the year of the experiment (0 to 9).</extracomment>
         <translation>Île, année %1</translation>
     </message>
     <message>
         <source>Rabbits counted: %1</source>
+        <extracomment>Spoken name of the calendar page that shows the count; %1 is the number of rabbits counted this year.</extracomment>
         <translation>Lapins comptés&#xa0;: %1</translation>
     </message>
     <message>
@@ -531,6 +581,7 @@
     </message>
     <message numerus="yes">
         <source>There are %n burrows.</source>
+        <extracomment>Read aloud after the reminder to estimate; %n is the number of burrows on the island this year.</extracomment>
         <translation>
             <numerusform>Il y a %n terrier.</numerusform>
             <numerusform>Il y a %n terriers.</numerusform>
@@ -564,7 +615,7 @@
     </message>
     <message>
         <source>Write down one way that you could make the survey fair.</source>
-        <translation>Note un moyen de rendre ton étude équitable.</translation>
+        <translation>Note un moyen pour que tes comptages soient comparables d’une année à l’autre.</translation>
     </message>
     <message>
         <source>3 - Predicting the result</source>
@@ -588,7 +639,7 @@
     </message>
     <message>
         <source>Write what you predict will happen to rabbit AND fox populations over ten years.</source>
-        <translation>Écris ce qui, selon toi, va arriver aux populations de lapins ET de renards en dix ans.</translation>
+        <translation>Écris ce qui, selon toi, va arriver aux populations de lapins ET de renards sur dix ans.</translation>
     </message>
     <message>
         <source>4 - Counting the rabbits</source>
@@ -612,7 +663,7 @@
     </message>
     <message>
         <source>Put the data into your own table and draw a graph showing the rabbit and the fox numbers. Why did the populations change?</source>
-        <translation>Mets en tableau et en graphique le nombre de lapins et de renards. Pourquoi les populations ont‑elles changé&#xa0;?</translation>
+        <translation>Fais ton propre tableau et un graphique du nombre de lapins et de renards. Pourquoi les populations ont‑elles changé&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -627,14 +678,17 @@
     </message>
     <message>
         <source>Quit</source>
+        <extracomment>Spoken name and tooltip of the stop-sign button, which ends the lesson; never shown as text.</extracomment>
         <translation>Quitter</translation>
     </message>
     <message>
         <source>Question %1</source>
+        <extracomment>Spoken name and tooltip of a screen&apos;s question button; %1 is the question&apos;s number (1 to 8).</extracomment>
         <translation>Question %1</translation>
     </message>
     <message>
         <source>%1. %2</source>
+        <extracomment>What a screen reader says when a screen comes up: %1 is the screen&apos;s name (its title), %2 its instructions. Spoken, never shown.</extracomment>
         <translation>%1. %2</translation>
     </message>
 </context>
@@ -665,6 +719,7 @@
     </message>
     <message>
         <source>Speak &lt;language&gt; (one of: %1) instead of the desktop&apos;s language.</source>
+        <extracomment>Help for the --language option; %1 is the list of language codes the lesson speaks. &lt;language&gt; is the option&apos;s value as the help shows it.</extracomment>
         <translation>Parler &lt;langue&gt; (au choix&#xa0;: %1) au lieu de la langue du bureau.</translation>
     </message>
     <message>
@@ -681,6 +736,7 @@
     </message>
     <message>
         <source>cannot write %1: %2</source>
+        <extracomment>A line on standard error; %1 is the worksheet file asked for, %2 the reason.</extracomment>
         <translation>impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
@@ -805,10 +861,12 @@
     </message>
     <message>
         <source>Question %1</source>
+        <extracomment>Title of the question panel; %1 is the question&apos;s number (1 to 8). One line, 281 px wide, 18-px text.</extracomment>
         <translation>Question %1</translation>
     </message>
     <message>
         <source>&amp;Close</source>
+        <extracomment>Button that closes the question panel; &amp; marks the letter of its key. 97 px wide at 640 x 480, room for about 85 px of 18-px text (about 9 letters).</extracomment>
         <translation>&amp;Fermer</translation>
     </message>
 </context>
@@ -827,6 +885,7 @@
     <name>ReminderDialog</name>
     <message>
         <source>OK</source>
+        <extracomment>Button that closes a reminder: 81 px wide at 640 x 480, room for about 69 px of 13-px text (about 10 letters).</extracomment>
         <translation>OK</translation>
     </message>
 </context>
@@ -846,10 +905,12 @@
     </message>
     <message>
         <source>%1 %2 (above the graph)</source>
+        <extracomment>Spoken: a point of the pupil&apos;s graph above its top; %1 is the year (&quot;Start&quot; or a number), %2 the number of rabbits.</extracomment>
         <translation>%1 %2 (au-dessus du graphique)</translation>
     </message>
     <message>
         <source>%1 %2 (below the graph)</source>
+        <extracomment>Spoken: a point of the pupil&apos;s graph below its bottom; %1 is the year (&quot;Start&quot; or a number), %2 the number of rabbits.</extracomment>
         <translation>%1 %2 (sous le graphique)</translation>
     </message>
 </context>
@@ -876,30 +937,37 @@
     </message>
     <message>
         <source>%1: cannot be read; skipped.</source>
+        <extracomment>A line on standard error; %1 is a settings file.</extracomment>
         <translation>%1&#xa0;: illisible, ignoré.</translation>
     </message>
     <message>
         <source>%1: Language=%2 is not a language the lesson speaks (%3); using %4.</source>
+        <extracomment>A line on standard error; %1 is a settings file, %2 the value given, %3 the language codes the lesson speaks, %4 the language used instead.</extracomment>
         <translation>%1&#xa0;: Language=%2 n’est pas une langue de la leçon (%3)&#xa0;; %4 est utilisée.</translation>
     </message>
     <message>
         <source>%1: %2=%3 is neither true nor false; using %4.</source>
+        <extracomment>A line on standard error; %1 is a settings file, %2 a setting&apos;s name, %3 the value given, %4 the value used instead (true or false, as written in the file).</extracomment>
         <translation>%1&#xa0;: %2=%3 n’est ni true ni false&#xa0;; %4 est utilisé.</translation>
     </message>
     <message>
         <source>%1: unknown setting %2 ignored; did you mean %3?</source>
+        <extracomment>A line on standard error; %1 is a settings file, %2 the name given, %3 the setting it is nearest to.</extracomment>
         <translation>%1&#xa0;: réglage inconnu %2 ignoré&#xa0;; vouliez-vous dire %3&#xa0;?</translation>
     </message>
     <message>
         <source>%1: unknown setting %2 ignored; the settings are %3.</source>
+        <extracomment>A line on standard error; %1 is a settings file, %2 the name given, %3 the list of the settings&apos; names.</extracomment>
         <translation>%1&#xa0;: réglage inconnu %2 ignoré&#xa0;; les réglages sont %3.</translation>
     </message>
     <message>
         <source>--language %1 is not a language the lesson speaks (%2); using %3.</source>
+        <extracomment>A line on standard error; %1 is the code given, %2 the language codes the lesson speaks, %3 the language used instead.</extracomment>
         <translation>--language %1 n’est pas une langue de la leçon (%2)&#xa0;; %3 est utilisée.</translation>
     </message>
     <message>
         <source>%1 is not a time from %2 to %3 seconds; using %4.</source>
+        <extracomment>A line on standard error; %1 names the setting or option and the value given, %2 and %3 are the shortest and longest times in seconds, %4 the time used instead.</extracomment>
         <translation>%1 n’est pas une durée de %2 à %3&#xa0;secondes&#xa0;; %4 est utilisé.</translation>
     </message>
 </context>
@@ -974,17 +1042,20 @@
     </message>
     <message>
         <source>the PDF could not be started</source>
-        <translation>le PDF n’a pas pu être commencé</translation>
+        <extracomment>Why the worksheet could not be written: the PDF file could not be created. It follows &quot;cannot write FILE:&quot; on standard error.</extracomment>
+        <translation>le PDF n’a pas pu être créé</translation>
     </message>
 </context>
 <context>
     <name>YearButtons</name>
     <message>
         <source>Next year</source>
+        <extracomment>Button to the next year on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 56 px there: about 11 letters). Keep the noun &quot;year&quot;; a shorter word for it if needed.</extracomment>
         <translation>Suivante</translation>
     </message>
     <message>
         <source>Last year</source>
+        <extracomment>Button back to the year before, on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 53 px there: about 11 letters). Keep the noun &quot;year&quot;; a shorter word for it if needed.</extracomment>
         <translation>Précédente</translation>
     </message>
 </context>
@@ -992,10 +1063,12 @@
     <name>YesNoPanel</name>
     <message>
         <source>Yes</source>
+        <extracomment>Button that answers a question yes: 81 px wide at 640 x 480, room for about 69 px of 13-px text.</extracomment>
         <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
+        <extracomment>Button that answers a question no: 81 px wide at 640 x 480, room for about 69 px of 13-px text.</extracomment>
         <translation>Non</translation>
     </message>
 </context>
