@@ -251,6 +251,7 @@ void HandIn::finished(int result, const QString &error)
 {
     const auto outcome = HandInWriter::Result(result);
     m_through = outcome != HandInWriter::Result::Failed;
+    m_taken = outcome == HandInWriter::Result::WrittenUnderOwnName;
     if (!m_through) {
         report(error);
     } else if (outcome == HandInWriter::Result::WrittenUnderOwnName) {

@@ -54,6 +54,8 @@ public:
     QString typedName() const { return m_name; }
     // The results as the pupil last left the results screen forward, if the pupil has.
     const std::optional<HandInCsv::HandIn> &results() const { return m_results; }
+    // The last hand-in went under a name of its own, as the pupil's file was someone else's.
+    bool nameTaken() const { return m_taken; }
 
     // Before the lesson ends at the stop sign: hands in again what did not get through, and waits for
     // what is being written, at most `milliseconds`, saying so on screen when it takes longer than a
@@ -91,6 +93,7 @@ private:
     ScreenId m_previous = ScreenId::Intro1;
     // The last hand-in got through; false while one is being written or after one failed.
     bool m_through = false;
+    bool m_taken = false;
     bool m_ending = false;
     QString m_untold;
     QPointer<QLabel> m_note;

@@ -1,0 +1,203 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Hand-ins on real school shares, as the README's recipe sets them up: a Samba server (smbd) of this
+# test's own, on the loopback of a network namespace of its own, sharing a class folder made with
+# `install -d -m 3733 -o teacher -g teachers`; pupils who are real logins handing in through the
+# share mounted with FUSE (smbnetfs), once mounted by each pupil with their own Samba account and once
+# for the whole machine under one school account; the teacher's class view reading the folder; and
+# the merged CSV opened by LibreOffice with ',' and with ';' as separator, where no cell may be a
+# formula.
+#   handin_shares.sh HANDIN_PROBE LAPINAR
+# It needs root (logins, a server, mounts) and the packages the test command installs; without
+# them it fails with one line saying why.
+set -euo pipefail
+probe=$1
+lapinar=$2
+
+fail() {
+    echo "handin_shares: $*" >&2
+    exit 1
+}
+[ "$(id -u)" -eq 0 ] || fail "needs root, to add logins, start smbd and mount the share (the test command runs it as root)"
+for tool in smbd smbpasswd smbnetfs fusermount soffice unzip unshare useradd ip; do
+    command -v "$tool" >/dev/null || fail "$tool is missing: ./lapinar.sh test installs it"
+done
+[ -c /dev/fuse ] || fail "/dev/fuse is missing: FUSE is needed to mount the share"
+
+# Everything below runs in namespaces of its own: a network with nothing but its own loopback (so
+# the server is this test's alone, on 127.0.0.1:445) and mounts nobody else sees.
+if [ -z "${LAPINAR_SHARES_INSIDE:-}" ]; then
+    tmp=$(mktemp -d /tmp/lapinar-shares.XXXXXX)
+    chmod 755 "$tmp"
+    # Logins of this run alone, removed at the end, whatever happens.
+    tag=lp$$
+    users=("${tag}ann" "${tag}bob" "${tag}tea" "${tag}sch")
+    cleanup() {
+        for u in "${users[@]}"; do userdel "$u" >/dev/null 2>&1 || true; done
+        groupdel "${tag}teachers" >/dev/null 2>&1 || true
+        rm -rf --one-file-system "$tmp"
+    }
+    trap cleanup EXIT
+    groupadd "${tag}teachers"
+    for u in "${users[@]}"; do useradd -M -N -d "$tmp/home/$u" -s /usr/sbin/nologin "$u"; done
+    usermod -a -G "${tag}teachers" "${tag}tea"
+    LAPINAR_SHARES_INSIDE=1 TAG=$tag TMPROOT=$tmp unshare --net --mount --fork "$0" "$probe" "$lapinar"
+    exit $?
+fi
+
+tag=$TAG
+tmp=$TMPROOT
+ann=${tag}ann bob=${tag}bob teacher=${tag}tea school=${tag}sch
+ip link set lo up
+mount --make-rprivate /
+# A FUSE device that the pupils may open, in this mount namespace only.
+cp -a /dev/fuse "$tmp/fuse"
+chmod 666 "$tmp/fuse"
+mount --bind "$tmp/fuse" /dev/fuse
+
+# The class folders on the server: the README's recipe, and one for the whole machine's school account.
+mkdir -p "$tmp/share" "$tmp/samba"/{private,lock,state,cache,pid} "$tmp/home"
+chmod 755 "$tmp/share"
+install -d -m 3733 -o "$teacher" -g "${tag}teachers" "$tmp/share/class"
+install -d -m 0700 -o "$school" "$tmp/share/wide"
+conf=$tmp/samba/smb.conf
+cat >"$conf" <<EOF
+[global]
+    server role = standalone server
+    interfaces = lo
+    bind interfaces only = yes
+    smb ports = 445
+    private dir = $tmp/samba/private
+    lock directory = $tmp/samba/lock
+    state directory = $tmp/samba/state
+    cache directory = $tmp/samba/cache
+    pid directory = $tmp/samba/pid
+    ncalrpc dir = $tmp/samba/ncalrpc
+    log file = $tmp/samba/log.%m
+    passdb backend = tdbsam:$tmp/samba/private/passdb.tdb
+    map to guest = never
+    load printers = no
+    disable spoolss = yes
+    server min protocol = SMB2
+[lapinar]
+    path = $tmp/share
+    read only = no
+    # The README's one line: a folder pupils may write in but not list refuses new files unless
+    # names are looked up as they are written.
+    case sensitive = yes
+EOF
+for u in "$ann" "$bob" "$teacher" "$school"; do
+    printf 'pw-%s\npw-%s\n' "$u" "$u" | smbpasswd -c "$conf" -s -a "$u" >/dev/null
+done
+smbd -s "$conf" -F --no-process-group >"$tmp/samba/smbd.out" 2>&1 &
+smbd_pid=$!
+# The server is up once it answers on its port; asked, not waited for.
+for ((i = 0; i < 600; i++)); do
+    if (exec 3<>/dev/tcp/127.0.0.1/445) 2>/dev/null; then break; fi
+    kill -0 "$smbd_pid" 2>/dev/null || fail "smbd ended: $(tail -3 "$tmp/samba/smbd.out")"
+    sleep 0.1
+done
+(exec 3<>/dev/tcp/127.0.0.1/445) 2>/dev/null || fail "smbd does not answer on 127.0.0.1:445 after 60 s"
+
+mounted=()
+finish() {
+    for m in "${mounted[@]}"; do fusermount -u -z "$m" 2>/dev/null || umount -l "$m" 2>/dev/null || true; done
+    kill "$smbd_pid" 2>/dev/null || true
+    wait "$smbd_pid" 2>/dev/null || true
+}
+trap finish EXIT
+
+# Mounts the share with smbnetfs as login $1 (the Samba account $2) at $3, and waits until the
+# class folder can be reached through it.
+mount_share() {
+    local login=$1 account=$2 where=$3 home=$tmp/home/$1
+    shift 3
+    mkdir -p "$home/.smb" "$where"
+    printf 'auth "127.0.0.1" "%s" "pw-%s"\nuse_libsecret "false"\nsmb_query_browsers "false"\n' \
+        "$account" "$account" >"$home/.smb/smbnetfs.conf"
+    printf '[global]\n    client min protocol = SMB2\n' >"$home/.smb/smb.conf"
+    chown -R "$login" "$home"
+    chmod 700 "$home/.smb"
+    chown "$login" "$where"
+    runuser -u "$login" -- env HOME="$home" smbnetfs "$where" "$@"
+    mounted+=("$where")
+    for ((i = 0; i < 600; i++)); do
+        if runuser -u "$login" -- test -d "$where/127.0.0.1/lapinar"; then return 0; fi
+        sleep 0.1
+    done
+    fail "the share mounted by $login at $where shows no 127.0.0.1/lapinar after 60 s"
+}
+
+# Hands in as login $1 into folder $2 the cells that follow; prints what became of it.
+hand_in() {
+    local login=$1 folder=$2
+    shift 2
+    runuser -u "$login" -- env HOME="$tmp/home/$login" XDG_STATE_HOME="$tmp/home/$login/state" \
+        XDG_CACHE_HOME="$tmp/home/$login/cache" "$probe" "$folder" "$@" 2>>"$tmp/probe.err"
+}
+
+expect() { # what, actual, expected
+    [ "$2" = "$3" ] || fail "$1: '$2', not '$3' $(tail -3 "$tmp/probe.err" 2>/dev/null)"
+}
+
+# The class view's merged CSV of folder $1, read as login $2; its standard error goes to $3.
+class_csv() {
+    runuser -u "$2" -- env HOME="$tmp/home/$2" "$lapinar" --class "$1" --csv /dev/stdout 2>"$3"
+}
+
+# 1. Each pupil mounts the share with their own account.
+mount_share "$ann" "$ann" "$tmp/home/$ann/mnt"
+mount_share "$bob" "$bob" "$tmp/home/$bob/mnt"
+through() { echo "$tmp/home/$1/mnt/127.0.0.1/lapinar/class"; }
+# Bob puts a file under Ann's name before she hands in: hers goes under a name of its own.
+runuser -u "$bob" -- sh -c "printf 'pupil,year,rabbits\n' > '$(through "$bob")/$ann.csv'" ||
+    fail "bob could not write into the class folder through his mount"
+expect "ann's first hand-in" "$(hand_in "$ann" "$(through "$ann")" 10 20 30 40 50 60 70 80 90 99)" \
+    "handed in under a name of its own"
+expect "bob's hand-in" "$(hand_in "$bob" "$(through "$bob")" 1 2 3 '' 5 6 7 8 9 10)" "handed in"
+expect "bob's corrected hand-in" "$(hand_in "$bob" "$(through "$bob")" 11 2 3 '' 5 6 7 8 9 10)" "handed in"
+mode=$(stat -c '%a %G' "$tmp/share/class/$bob.csv")
+expect "bob's hand-in on the server" "$mode" "640 ${tag}teachers"
+csv=$(class_csv "$tmp/share/class" "$teacher" "$tmp/class.err")
+grep -q "^$ann,9,99," <<<"$csv" || fail "the teacher does not see ann's own hand-in: $csv"
+grep -q "^$bob,0,11," <<<"$csv" || fail "the teacher does not see bob's corrected hand-in: $csv"
+grep -q "^$bob,3,,," <<<"$csv" || fail "bob's blank year is not blank: $csv"
+grep -q "named after $ann, but written by $bob" "$tmp/class.err" ||
+    fail "the squatted file is not named as such: $(cat "$tmp/class.err")"
+# A classmate can neither read nor replace another's hand-in on the server.
+if runuser -u "$bob" -- cat "$tmp/share/class/$bob.csv" >/dev/null 2>&1 &&
+    runuser -u "$ann" -- cat "$tmp/share/class/$bob.csv" >/dev/null 2>&1; then
+    fail "ann can read bob's hand-in"
+fi
+
+# 2. The share mounted once for the whole machine under the school's account: every file shows one
+# owner, every hand-in after the first still gets through, and the teacher is told that the share
+# cannot prove who wrote which file.
+mount_share root "$school" "$tmp/wide" -o allow_other
+wide=$tmp/wide/127.0.0.1/lapinar/wide
+expect "ann's hand-in on the machine's mount" "$(hand_in "$ann" "$wide" 5 '=1+1' 'pc;=1+1' 1 2 3 4 5 6 7)" "handed in"
+expect "bob's hand-in on the machine's mount" "$(hand_in "$bob" "$wide" 6 7 8 9 10 11 12 13 14 15)" "handed in"
+expect "ann's second hand-in on the machine's mount" \
+    "$(hand_in "$ann" "$wide" 5 '=1+1' 'pc;=1+1' 1 2 3 4 5 6 8)" "handed in"
+csv=$(class_csv "$tmp/share/wide" root "$tmp/wide.err")
+grep -q "^$ann,9,8," <<<"$csv" || fail "ann's second hand-in is not the one the teacher sees: $csv"
+grep -q "^$bob,0,6," <<<"$csv" || fail "bob's hand-in is missing: $csv"
+# The window's words, as the report prints them.
+runuser -u root -- "$lapinar" --class "$tmp/share/wide" --report "$tmp/wide.pdf" 2>/dev/null
+pdftotext "$tmp/wide.pdf" - | tr '\n' ' ' | grep -q "cannot prove who wrote which file" ||
+    fail "the report does not say that the share cannot prove who wrote which file"
+
+# 3. The merged CSV in LibreOffice, split on ',' and on ';': no cell is a formula.
+printf '%s\n' "$csv" >"$tmp/class.csv"
+for separator in 44 59; do
+    rm -f "$tmp/class.ods"
+    HOME=$tmp/home soffice -env:UserInstallation="file://$tmp/lo" --headless --infilter="CSV:$separator,34,76,1" \
+        --convert-to ods --outdir "$tmp" "$tmp/class.csv" >/dev/null 2>&1 ||
+        fail "LibreOffice could not convert the merged CSV"
+    content=$(unzip -p "$tmp/class.ods" content.xml)
+    grep -q "$bob" <<<"$content" || fail "LibreOffice's table lacks the class's rows (separator $separator)"
+    if grep -q 'table:formula' <<<"$content"; then
+        fail "a cell of the merged CSV is a formula in LibreOffice (separator $separator)"
+    fi
+done
+echo "handin_shares: handed in through a per-pupil and a machine-wide Samba mount; the class view and LibreOffice agree"
