@@ -47,7 +47,9 @@ find_missing() { # stamp-name packages...
     fi
     local wanted installed
     read -r -a wanted <<<"$(resolve "$@")"
-    installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${wanted[@]}" 2>/dev/null | awk '/ install ok installed$/ { print $1 }')
+    # dpkg-query fails when it knows one of them not at all, which only means that one is missing.
+    installed=$( (dpkg-query -W -f='${Package} ${Status}\n' "${wanted[@]}" 2>/dev/null || true) |
+        awk '/ install ok installed$/ { print $1 }')
     for p in "${wanted[@]}"; do
         grep -qxF "$p" <<<"$installed" || missing+=("$p")
     done
@@ -103,15 +105,15 @@ preflight() {
     elif [ -f "$root/.lapinar-root" ]; then
         echo "  - update the Debian 13 root in $PWD/$root, and build and test the lesson in it"
     else
-        echo "  - make a Debian 13 root with debootstrap in $PWD/$root (about 1 GB downloaded,"
-        echo "    once; about 3 GB on disk), and build and test the lesson in it"
+        echo "  - make a Debian 13 root with debootstrap in $PWD/$root"
+        echo "    (about 1 GB downloaded, once; about 3 GB on disk), and build and test the lesson in it"
         needed=$((needed + 3))
     fi
     [ -f build-sanitize/build.ninja ] || needed=$((needed + 2))
     [ -f build/build.ninja ] || needed=$((needed + 1))
     if [ ${#missing[@]} -gt 0 ] || [ -z "$skip13" ]; then
         can_be_root "the test command" || {
-            echo "Or, once the packages above are installed, run all but the Debian 13 step (no full pass):"
+            echo "Or, once the packages it needs are installed, run all but the Debian 13 step (no full pass):"
             echo "  LAPINAR_SKIP_DEBIAN13=1 ./lapinar.sh test"
             return 1
         }
