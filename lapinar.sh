@@ -30,7 +30,13 @@ resolve() {
     local svg_plugin=libqt6svg6
     if dpkg-query -W -f='${Status}' qt6-svg-plugins 2>/dev/null | grep -q "install ok installed" ||
         apt-cache show qt6-svg-plugins >/dev/null 2>&1; then svg_plugin=qt6-svg-plugins; fi
-    echo "${@/#SVG-PLUGIN/$svg_plugin}"
+    local -A seen=()
+    local resolved=()
+    for p in "${@/#SVG-PLUGIN/$svg_plugin}"; do
+        [ -n "${seen[$p]:-}" ] || resolved+=("$p")
+        seen[$p]=1
+    done
+    echo "${resolved[@]}"
 }
 
 # Which of the packages named are missing, in $missing, with one question to dpkg. A stamp in build/
