@@ -65,7 +65,7 @@ Xvfb -displayfd 5 -screen 0 640x480x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2
 pids+=($!)
 until_ready "Xvfb did not give its display" test -s "$work/display" || { cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")"
-until_ready "Xvfb did not answer on $DISPLAY" xdotool getdisplaygeometry || { cat "$work/xvfb.log"; exit 1; }
+until_ready "Xvfb did not answer on $DISPLAY" xdotool getdisplaygeometry >/dev/null || { cat "$work/xvfb.log"; exit 1; }
 # The bus forks once it takes clients.
 dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus" 4>"$work/bus.pid"
 bus_pid=$(cat "$work/bus.pid")
