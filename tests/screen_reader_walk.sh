@@ -92,9 +92,13 @@ until_ready "speech-dispatcher did not answer" speechd_answers || { cat "$work/s
 log=$work/orca.log
 : >"$log"
 # Orca refuses to start while another Orca of the same user runs anywhere on the machine (a user's
-# own screen reader, another test): as root it gets processes of its own, in which it sees none.
-orca_ns=()
-[ "$(id -u)" -ne 0 ] || orca_ns=(unshare --pid --fork --mount-proc --kill-child --)
+# own screen reader, another test): it gets processes of its own, in which it sees none (another
+# user than root, where the system lets users have namespaces of their own, as itself in one).
+orca_ns=(unshare --pid --fork --mount-proc --kill-child --)
+if [ "$(id -u)" -ne 0 ]; then
+    orca_ns=(unshare --user --map-current-user "${orca_ns[@]:1}")
+    "${orca_ns[@]}" true 2>/dev/null || orca_ns=()
+fi
 # Orca, its debug file opened line-buffered so that each thing it says is there at once; with the
 # Python it is written for, which has its AT-SPI bindings.
 orca=$(command -v orca)
