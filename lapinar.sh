@@ -68,17 +68,20 @@ as_root=()
 can_be_root() { # what-it-is-for
     [ "$(id -u)" -ne 0 ] || return 0
     as_root=(sudo)
+    local why="$(id -un) cannot use sudo (it is not installed)"
     if command -v sudo >/dev/null; then
         sudo -n true 2>/dev/null && return 0
+        why="sudo needs $(id -un)'s password, and there is no terminal to ask it on"
         # Asked on the terminal, if there is one to ask on.
         if (: </dev/tty) 2>/dev/null; then
-            echo "sudo asks once for your password, $1:"
+            echo "sudo asks once for your password, for $1:"
             sudo -v && return 0
+            why="$(id -un) cannot use sudo"
         fi
     fi
-    echo "lapinar.sh: $1 needs root, and $(id -un) cannot use sudo$(command -v sudo >/dev/null || echo ' (it is not installed)')."
-    echo "What to do: run it as root, or as a user who may use sudo (as root: apt-get install sudo;"
-    echo "adduser $(id -un) sudo; then log in again)."
+    echo "lapinar.sh: $1 needs root, and $why."
+    echo "What to do: run it as root, or from a terminal as a user who may use sudo (as root:"
+    echo "apt-get install sudo; adduser $(id -un) sudo; then log in again)."
     return 1
 }
 
