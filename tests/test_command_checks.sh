@@ -40,11 +40,12 @@ echo "ok: stopped in $((SECONDS - started)) s, before anything was built"
 said=$(skip=1 as_nobody ./lapinar.sh check) || { echo "$said"; fail "the check stopped a run that needs no root"; }
 grep -q "NOT build and test it on Debian 13" <<<"$said" || { echo "$said"; fail "no word that the Debian 13 step is left out"; }
 mkdir -m 755 "$scratch/refusing"
-printf '#!/bin/sh\necho "$0 was asked" >&2\nexit 1\n' >"$scratch/refusing/dpkg-query"
+printf '#!/bin/sh\necho "$0" >>"%s"\nexit 1\n' "$scratch/asked" >"$scratch/refusing/dpkg-query"
 chmod 755 "$scratch/refusing/dpkg-query"
 ln -s dpkg-query "$scratch/refusing/apt-cache"
-said=$(skip=1 path=$scratch/refusing:/usr/sbin:/usr/bin:/sbin:/bin as_nobody ./lapinar.sh check) ||
-    { echo "$said"; fail "the second check asked dpkg or apt again"; }
+chown nobody:nogroup "$scratch/refusing"
+said=$(skip=1 path=$scratch/refusing:/usr/sbin:/usr/bin:/sbin:/bin as_nobody ./lapinar.sh check) || true
+[ ! -e "$scratch/asked" ] || { echo "$said"; fail "the second check asked again: $(cat "$scratch/asked")"; }
 echo "ok: without the Debian 13 step the check lets nobody through, and its second time asks dpkg nothing"
 
 # Root, with the archive reachable: told what will be done, and let through.
