@@ -99,6 +99,7 @@ install_missing() { # stamp-name packages...
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
         apt-get "${apt_options[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
     find_missing "$@"
+    [ ${#missing[@]} -eq 0 ] || { echo "lapinar.sh: apt-get did not install ${missing[*]}"; exit 1; }
 }
 
 # What the test command will do, and whether it can, said before anything is built; stops with
