@@ -153,6 +153,8 @@ in_root() {
     [ "${2:-}" != isolated ] || namespaces=(--net --ipc --uts --pid --fork --kill-child)
     unshare --mount --propagation private "${namespaces[@]}" -- /bin/bash -euo pipefail -c '
     [ "$3" != isolated ] || ip link set lo up
+    # The root a mount of its own, so that in it, too, a namespace of its own can be made private.
+    mount --bind "$1" "$1"
     mount -t proc proc "$1/proc"
     mount -t sysfs sysfs "$1/sys"
     mount --bind /dev "$1/dev"
