@@ -134,7 +134,7 @@ echo "Debian 13 tests: $((SECONDS - step)) s"
 rm -f lapinar_*.deb
 cpack -G DEB >/dev/null
 dpkg-deb -f lapinar_*.deb Depends
-apt-get install -y -qq --no-download ./lapinar_*.deb >/dev/null
+apt-get install -y -qq ./lapinar_*.deb >/dev/null
 mkdir -m 700 /tmp/run
 said=$(XDG_RUNTIME_DIR=/tmp/run XDG_CONFIG_HOME=/nowhere lapinar --worksheet /tmp/installed.pdf 2>&1 >/dev/null)
 [ -z "$said" ] || { echo "the installed lesson says: $said"; exit 1; }
