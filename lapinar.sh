@@ -116,7 +116,7 @@ preflight() {
         echo "  - update the Debian 13 root in $PWD/$root, and build and test the lesson in it"
     else
         echo "  - make a Debian 13 root with debootstrap in $PWD/$root"
-        echo "    (about 1 GB downloaded, once; about 3 GB on disk), and build and test the lesson in it"
+        echo "    (about 600 MB downloaded, once; about 3 GB on disk), and build and test the lesson in it"
         needed=$((needed + 3))
     fi
     [ -f build-sanitize/build.ninja ] || needed=$((needed + 2))
