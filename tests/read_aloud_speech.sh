@@ -34,8 +34,10 @@ for language in en fr de es; do
     HOME=$home XDG_CONFIG_HOME=$home/config XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/run \
     QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 dbus-run-session -- bash -c '
         "$1" --read-aloud --language "$2" & lesson=$!
-        # The speech server lists its voices first, which takes seconds on a busy machine.
-        for _ in $(seq 900); do
+        # The speech server lists its voices first, which takes seconds on a busy machine: its log
+        # is asked until it has the words, for as long as two minutes.
+        deadline=$((SECONDS + 120))
+        while [ $SECONDS -lt $deadline ]; do
             grep -F "Queueing message |" "$4" 2>/dev/null | grep -qF "$3" && break
             kill -0 $lesson 2>/dev/null || break
             sleep 0.1

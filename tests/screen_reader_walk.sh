@@ -45,26 +45,63 @@ echo "default_driver=null" >"$HOME/.libao"
     echo 'AudioOutputMethod "libao"'
 } >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 
-# The display number the server chose, so that runs side by side never meet.
+# Everything this walk starts is asked whether it is ready, for as long as a busy machine may take;
+# nothing is given a fixed time.
+patience=120
+# until WHAT COMMAND...: runs the command until it succeeds, for at most $patience seconds.
+until_ready() {
+    local what=$1 deadline=$((SECONDS + patience))
+    shift
+    until "$@" 2>/dev/null; do
+        [ $SECONDS -lt $deadline ] || { echo "FAILED: $what within ${patience}s"; return 1; }
+        sleep 0.1
+    done
+}
+
+# The display number the server chose, so that runs side by side never meet; the server writes it
+# once it takes clients, and is then asked for its screen.
 exec 5>"$work/display"
 Xvfb -displayfd 5 -screen 0 640x480x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+until_ready "Xvfb did not give its display" test -s "$work/display" || { cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")"
+until_ready "Xvfb did not answer on $DISPLAY" xdotool getdisplaygeometry >/dev/null || { cat "$work/xvfb.log"; exit 1; }
+# The bus forks once it takes clients.
 dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus" 4>"$work/bus.pid"
 bus_pid=$(cat "$work/bus.pid")
 DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
 export DBUS_SESSION_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 GTK_MODULES= \
     QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANGUAGE=en
 
+# The speech server, in the private home, started before Orca (which would start one itself) and
+# asked over its socket whether it answers.
+speech-dispatcher --run-single --timeout 0 >"$work/speechd.log" 2>&1 &
+pids+=($!)
+speechd_answers() {
+    python3 - "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" <<'PY'
+import socket, sys
+s = socket.socket(socket.AF_UNIX)
+s.settimeout(10)
+s.connect(sys.argv[1])
+s.sendall(b"SET SELF CLIENT_NAME lapinar:walk:ready\r\n")
+sys.exit(0 if s.recv(100).startswith(b"208") else 1)
+PY
+}
+until_ready "speech-dispatcher did not answer" speechd_answers || { cat "$work/speechd.log"; exit 1; }
+
 log=$work/orca.log
 : >"$log"
+# Orca refuses to start while another Orca of the same user runs anywhere on the machine (a user's
+# own screen reader, another test): it gets processes of its own, in which it sees none (another
+# user than root, where the system lets users have namespaces of their own, as itself in one).
+orca_ns=(unshare --pid --fork --mount-proc --kill-child --)
+[ "$(id -u)" -eq 0 ] || orca_ns=(unshare --user --map-current-user "${orca_ns[@]:1}")
+"${orca_ns[@]}" true 2>/dev/null || { echo "note: Orca shares the machine's processes"; orca_ns=(); }
 # Orca, its debug file opened line-buffered so that each thing it says is there at once; with the
 # Python it is written for, which has its AT-SPI bindings.
 orca=$(command -v orca)
 python=$(sed -n '1s/^#! *//p' "$orca" | cut -d' ' -f1)
-"${python:-/usr/bin/python3}" - "$log" "$orca" >"$work/orca.err" 2>&1 <<'PY' &
+"${orca_ns[@]}" "${python:-/usr/bin/python3}" - "$log" "$orca" >"$work/orca.err" 2>&1 <<'PY' &
 import builtins, runpy, sys
 log = sys.argv[1]
 _open = builtins.open
@@ -148,14 +185,14 @@ orders=(arrow-first)
 orca_modules=$("${python:-/usr/bin/python3}" -c 'import orca, os; print(os.path.dirname(orca.__file__))' 2>/dev/null) || true
 if [ -n "$orca_modules" ] && grep -rqs registerKeystrokeListener "$orca_modules"; then orders+=(control-first); fi
 
-hear "Orca has started" "Screen reader on" 20 || exit 1
+hear "Orca has started" "Screen reader on" $patience || exit 1
 # Each rabbit up for 6 s, then away for 6 s: time for Orca to tell it and for the pupil to count it.
 "$program" --language en --pop-up-seconds 6 >"$work/lesson.log" 2>&1 &
 lesson=$!
 pids+=($lesson)
 
 # Intro1: its instructions, without asking.
-hear "Intro1 speaks its instructions" "You are a scientist in charge of an island" 30
+hear "Intro1 speaks its instructions" "You are a scientist in charge of an island" $patience
 # Question button, stop sign, then forward: the reminder says its text.
 keys Tab Tab
 hear "Tab reaches Next screen" "Next screen" 10

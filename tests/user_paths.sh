@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The README's own paths, from a fresh clone of the commit being tested (HEAD of the source folder,
 # without uncommitted changes): `./lapinar.sh start` builds what the lesson loads at run time, so
-# the read-aloud voice loads from beside the program; `./lapinar.sh package` makes a package
-# holding the program, the voice and the printed worksheets. Everything is built from scratch in
-# the clone (ccache, when present, makes a second run quick).
+# the read-aloud voice loads from beside the program, and started again it asks dpkg nothing;
+# `./lapinar.sh package` makes a package holding the program, the voice and the printed worksheets.
+# Everything is built from scratch in the clone (ccache, when present, makes a second run quick).
 #   user_paths.sh SOURCE-FOLDER SPEECH-MODULE-CHECK
 set -euo pipefail
 source=$(realpath "$1")
@@ -25,6 +25,13 @@ export CCACHE_BASEDIR=$scratch/lapinar CCACHE_NOHASHDIR=1
 version=$(QT_QPA_PLATFORM=offscreen ./lapinar.sh start --version) || fail "./lapinar.sh start failed"
 echo "started: ${version##*$'\n'}"
 "$check" build || fail "./lapinar.sh start built a lesson that cannot read aloud"
+# Started again, with nothing installed or removed since, it asks neither dpkg nor apt.
+mkdir "$scratch/refusing"
+printf '#!/bin/sh\necho "$0" >>"%s"\nexit 1\n' "$scratch/asked" >"$scratch/refusing/dpkg-query"
+chmod 755 "$scratch/refusing/dpkg-query"
+ln -s dpkg-query "$scratch/refusing/apt-cache"
+PATH=$scratch/refusing:$PATH QT_QPA_PLATFORM=offscreen ./lapinar.sh start --version >/dev/null || true
+[ ! -e "$scratch/asked" ] || fail "./lapinar.sh start, once built, asked again what is installed: $(cat "$scratch/asked")"
 
 # The package command, which prints the path of the package it made and nothing else on its last line.
 deb=$(./lapinar.sh package | tail -n 1) || fail "./lapinar.sh package failed"
