@@ -41,7 +41,7 @@ if [ -z "${LAPINAR_SHARES_INSIDE:-}" ]; then
     groupadd "${tag}teachers"
     for u in "${users[@]}"; do useradd -M -N -d "$tmp/home/$u" -s /usr/sbin/nologin "$u"; done
     usermod -a -G "${tag}teachers" "${tag}tea"
-    LAPINAR_SHARES_INSIDE=1 TAG=$tag TMPROOT=$tmp unshare --net --mount --fork "$0" "$probe" "$lapinar"
+    LAPINAR_SHARES_INSIDE=1 TAG=$tag TMPROOT=$tmp unshare --net --mount --fork bash ${LAPINAR_SHARES_TRACE:+-x} "$0" "$probe" "$lapinar"
     exit $?
 fi
 
@@ -82,14 +82,17 @@ cat >"$conf" <<EOF
 [lapinar]
     path = $tmp/share
     read only = no
-    # The README's one line: a folder pupils may write in but not list refuses new files unless
-    # names are looked up as they are written.
+    # The README's two lines: a folder pupils may write in but not list refuses new files unless
+    # names are looked up as they are written; and Samba gives new files its own mode, not the
+    # lesson's, so the share says the hand-in's: the teacher's group reads it, no classmate does.
     case sensitive = yes
+    create mask = 0640
 EOF
 for u in "$ann" "$bob" "$teacher" "$school"; do
     printf 'pw-%s\npw-%s\n' "$u" "$u" | smbpasswd -c "$conf" -s -a "$u" >/dev/null
 done
-smbd -s "$conf" -F --no-process-group >"$tmp/samba/smbd.out" 2>&1 &
+# In a session of its own: smbd ends its whole process group as it stops.
+setsid smbd -s "$conf" -F --no-process-group >"$tmp/samba/smbd.out" 2>&1 &
 smbd_pid=$!
 # The server is up once it answers on its port; asked, not waited for.
 for ((i = 0; i < 600; i++)); do
@@ -118,6 +121,7 @@ mount_share() {
     printf '[global]\n    client min protocol = SMB2\n' >"$home/.smb/smb.conf"
     chown -R "$login" "$home"
     chmod 700 "$home/.smb"
+    chmod 600 "$home/.smb/smbnetfs.conf"
     chown "$login" "$where"
     runuser -u "$login" -- env HOME="$home" smbnetfs "$where" "$@"
     mounted+=("$where")
@@ -142,7 +146,12 @@ expect() { # what, actual, expected
 
 # The class view's merged CSV of folder $1, read as login $2; its standard error goes to $3.
 class_csv() {
-    runuser -u "$2" -- env HOME="$tmp/home/$2" "$lapinar" --class "$1" --csv /dev/stdout 2>"$3"
+    local out=$tmp/home/$2/out
+    mkdir -p "$out"
+    chown "$2" "$out"
+    runuser -u "$2" -- env HOME="$tmp/home/$2" "$lapinar" --class "$1" --csv "$out/class.csv" 2>"$3" ||
+        fail "the class view could not write the merged CSV: $(cat "$3")"
+    cat "$out/class.csv"
 }
 
 # 1. Each pupil mounts the share with their own account.
@@ -150,7 +159,9 @@ mount_share "$ann" "$ann" "$tmp/home/$ann/mnt"
 mount_share "$bob" "$bob" "$tmp/home/$bob/mnt"
 through() { echo "$tmp/home/$1/mnt/127.0.0.1/lapinar/class"; }
 # Bob puts a file under Ann's name before she hands in: hers goes under a name of its own.
-runuser -u "$bob" -- sh -c "printf 'pupil,year,rabbits\n' > '$(through "$bob")/$ann.csv'" ||
+squat="pupil,year,rabbits"
+for year in 0 1 2 3 4 5 6 7 8 9; do squat+=$'\n'"$ann,$year,0"; done
+printf '%s\n' "$squat" | runuser -u "$bob" -- sh -c "cat > '$(through "$bob")/$ann.csv'" ||
     fail "bob could not write into the class folder through his mount"
 expect "ann's first hand-in" "$(hand_in "$ann" "$(through "$ann")" 10 20 30 40 50 60 70 80 90 99)" \
     "handed in under a name of its own"
