@@ -107,7 +107,9 @@ if [ "$lists" != "$(cat /.lapinar-lists 2>/dev/null)" ]; then
     step=$SECONDS
 fi
 # What the test command installs on the machine, as Debian 13 names it.
-/src/lapinar.sh packages >/.lapinar-packages-wanted
+# The real share and LibreOffice are tried on the machine itself (handin_shares), not again here.
+/src/lapinar.sh packages | tr ' ' '\n' | grep -vxE 'samba|smbnetfs|fuse3|smbclient|libreoffice-calc-nogui|unzip' |
+    tr '\n' ' ' >/.lapinar-packages-wanted
 if ! cmp -s /.lapinar-packages-wanted /.lapinar-packages; then
     apt-get install -y -qq --no-install-recommends $(cat /.lapinar-packages-wanted) >/apt.log 2>&1 ||
         { tail -n 30 /apt.log; exit 1; }
@@ -127,7 +129,7 @@ step=$SECONDS
 cd /build
 # The README's commands from a fresh clone, and the test command's own checks, are tried on the
 # machine itself (the sources here are no clone); the package is made and installed below.
-ctest --output-on-failure --parallel 2 -E 'user_paths|test_command_checks'
+ctest --output-on-failure --parallel 2 -E 'user_paths|test_command_checks|handin_shares'
 echo "Debian 13 tests: $((SECONDS - step)) s"
 # The package as a technician installs it: it starts with its own settings file and no word on
 # standard error, then goes again.
