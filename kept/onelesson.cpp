@@ -126,16 +126,23 @@ void OneLesson::listen()
         return;
     }
     m_listening = fd;
-    auto *notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, &OneLesson::answerAsking);
+    m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &OneLesson::answerAsking);
 }
 
 void OneLesson::answerAsking()
 {
     int asking;
-    while ((asking = ::accept4(m_listening, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC)) >= 0 || errno == EINTR)
+    while ((asking = ::accept4(m_listening, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC)) >= 0 || errno == EINTR ||
+           errno == ECONNABORTED)
         if (asking >= 0)
             new Asking(asking, this, [this] { emit forwardAsked(); });
+    // Out of descriptors or memory, the connection waits in the queue and would wake the loop at
+    // once, again and again: listening pauses for a moment instead.
+    if (errno != EAGAIN && errno != EWOULDBLOCK && m_notifier) {
+        m_notifier->setEnabled(false);
+        QTimer::singleShot(AskingMs / 5, m_notifier, [notifier = m_notifier] { notifier->setEnabled(true); });
+    }
 }
 
 OneLesson::~OneLesson()

@@ -38,4 +38,5 @@ private:
     int m_lock = -1;
     bool m_only = true;
     int m_listening = -1;
+    QSocketNotifier *m_notifier = nullptr;
 };
