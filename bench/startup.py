@@ -69,6 +69,25 @@ def instructions(name):
     return int(m.group(1))
 
 
+def keep_pictures():
+    """Starts the lesson itself once, as a pupil's first start, and ends it once it has kept its pictures:
+    it writes them after its first frame, when the benchmark's lesson has already ended."""
+    # Its work, if it keeps any, goes elsewhere: the lesson measured starts as a new pupil's does.
+    lesson = subprocess.Popen([os.path.join(build, "lapinar")],
+                              env=dict(environments["lesson"], XDG_STATE_HOME=os.path.join(state.name, "warm-up")),
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    pictures = os.path.join(environments["lesson"]["XDG_CACHE_HOME"], "lapinar", "pictures")
+    deadline = time.monotonic() + 60
+    # The icon is the last picture it keeps.
+    while not (os.path.isdir(pictures) and any(f.startswith("icon-") for f in os.listdir(pictures))):
+        if time.monotonic() > deadline or lesson.poll() is not None:
+            sys.exit("the lesson kept no pictures")
+        time.sleep(0.05)
+    lesson.terminate()
+    lesson.wait(timeout=60)
+
+
+keep_pictures()
 for name in programs:  # warm the caches once
     first_frame(name)
 times = {name: [] for name in programs}
@@ -84,9 +103,10 @@ print(f"{'':24}{'first frame (ms)':>18}{'peak RSS (MiB)':>16}{'instructions (M)'
 for name in programs:
     print(f"{name:24}{statistics.median(times[name]):18.1f}{statistics.median(memory[name]) / 1024:16.1f}"
           f"{counts[name] / 1e6:18.1f}")
-for base in ("bare window", "window + text"):
-    l = "lesson"
-    print(f"{'lesson / ' + base:24}{statistics.median(times[l]) / statistics.median(times[base]):18.2f}"
+for l, base, label in (("lesson", "bare window", "lesson / bare window"),
+                       ("lesson", "window + text", "lesson / window + text"),
+                       ("lesson, first start", "window + text", "first start / w. + text")):
+    print(f"{label:24}{statistics.median(times[l]) / statistics.median(times[base]):18.2f}"
           f"{statistics.median(memory[l]) / statistics.median(memory[base]):16.2f}{counts[l] / counts[base]:18.2f}")
 for other, label in (("lesson, work kept", "work kept / lesson"), ("lesson, first start", "first start / lesson")):
     l, k = "lesson", other

@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -124,6 +125,21 @@ QImage KeptPictures::load(const QString &name, quint64 fingerprint, const QSize 
     if (std::memcmp(&found, &wanted, sizeof found) != 0)
         return QImage();
     return image;
+}
+
+void KeptPictures::keepDrawn(const QString &name, QByteArrayView svg, const QImage &image) const
+{
+    if (m_holding)
+        m_held.append({name, fingerprint(svg), image});
+    else
+        save(name, fingerprint(svg), image);
+}
+
+void KeptPictures::letGo()
+{
+    m_holding = false;
+    for (const Held &held : std::exchange(m_held, {}))
+        save(held.name, held.fingerprint, held.image);
 }
 
 bool KeptPictures::save(const QString &name, quint64 fingerprint, const QImage &image) const

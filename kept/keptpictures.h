@@ -5,6 +5,7 @@
 
 #include <QByteArrayView>
 #include <QImage>
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -40,15 +41,25 @@ public:
     {
         return load(name, fingerprint(svg), pixels);
     }
-    void keepDrawn(const QString &name, QByteArrayView svg, const QImage &image) const override
-    {
-        save(name, fingerprint(svg), image);
-    }
+    void keepDrawn(const QString &name, QByteArrayView svg, const QImage &image) const override;
+
+    // Pictures drawn while held are written when let go: on a pupil's first start the lesson holds
+    // them until its first frame is shown, which the writing need not delay.
+    void hold() { m_holding = true; }
+    void letGo();
 
 private:
     // After `name` is kept at size `kept`: removes the picture's other sizes, temporary files left
     // behind, and the oldest pictures beyond the folder's limit.
     void tidy(const QString &name, const QSize &kept) const;
 
+    struct Held {
+        QString name;
+        quint64 fingerprint;
+        QImage image;
+    };
+
     QString m_folder;
+    bool m_holding = false;
+    mutable QList<Held> m_held;
 };

@@ -2,27 +2,89 @@
 #include "onelesson.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <cerrno>
+#include <chrono>
+#include <cstring>
 #include <fcntl.h>
+#include <functional>
+#include <poll.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 
 const QByteArray Forward = "forward\n";
 const QByteArray Done = "forward done\n";
+// The longest line either side reads; anything longer is not the question.
+constexpr int LineMax = 64;
+// How long a later start may keep a connection open without asking anything.
+constexpr int AskingMs = 5000;
 
-QString socketPath(const QString &folder)
+// The socket's address beside the lock; false when the path is too long for one, where no later
+// start can ask either.
+bool socketAddress(const QString &folder, sockaddr_un &address)
 {
-    return folder + QLatin1String("/lesson.socket");
+    const QByteArray path = QFile::encodeName(folder + QLatin1String("/lesson.socket"));
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= qsizetype(sizeof address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    return true;
 }
+
+// One later start's connection: it reads the question's line, answers it, and closes.
+class Asking : public QObject {
+public:
+    Asking(int fd, OneLesson *lesson, std::function<void()> forward)
+        : QObject(lesson), m_fd(fd), m_notifier(fd, QSocketNotifier::Read, this), m_forward(std::move(forward))
+    {
+        connect(&m_notifier, &QSocketNotifier::activated, this, &Asking::read);
+        QTimer::singleShot(AskingMs, this, &Asking::finish);
+    }
+    ~Asking() override
+    {
+        m_notifier.setEnabled(false);
+        ::close(m_fd);
+    }
+
+private:
+    void read()
+    {
+        char buffer[LineMax];
+        const ssize_t got = ::recv(m_fd, buffer, sizeof buffer, 0);
+        if (got < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        if (got > 0)
+            m_line.append(buffer, qsizetype(got));
+        const qsizetype end = m_line.indexOf('\n');
+        if (got > 0 && end < 0 && m_line.size() < LineMax)
+            return;
+        if (end >= 0 && m_line.left(end + 1) == Forward) {
+            m_forward();
+            // A start that has gone already must not end this lesson with a broken pipe.
+            [[maybe_unused]] const ssize_t sent = ::send(m_fd, Done.constData(), size_t(Done.size()), MSG_NOSIGNAL);
+        }
+        finish();
+    }
+    void finish()
+    {
+        m_notifier.setEnabled(false);
+        deleteLater();
+    }
+
+    int m_fd;
+    QSocketNotifier m_notifier;
+    std::function<void()> m_forward;
+    QByteArray m_line;
+};
 
 } // namespace
 
@@ -45,52 +107,89 @@ OneLesson::OneLesson(const QString &folder) : m_folder(folder)
         return;
     }
     // Held (or a file system without locks, where there is nothing to be had): this lesson listens.
-    // A socket left by a killed lesson is removed first; no live lesson holds it, as the lock says.
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(socketPath(folder));
-    if (!m_server->listen(socketPath(folder)))
+    listen();
+}
+
+void OneLesson::listen()
+{
+    sockaddr_un address;
+    if (!socketAddress(m_folder, address))
         return;
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *asking = m_server->nextPendingConnection()) {
-            connect(asking, &QLocalSocket::disconnected, asking, &QObject::deleteLater);
-            connect(asking, &QLocalSocket::readyRead, this, [this, asking] {
-                if (!asking->canReadLine())
-                    return;
-                if (asking->readLine(64) == Forward) {
-                    emit forwardAsked();
-                    asking->write(Done);
-                }
-                asking->disconnectFromServer();
-            });
-        }
-    });
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return;
+    // A socket left by a killed lesson is removed first; no live lesson holds it, as the lock says.
+    ::unlink(address.sun_path);
+    if (::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 ||
+        ::chmod(address.sun_path, S_IRUSR | S_IWUSR) != 0 || ::listen(fd, 8) != 0) {
+        ::close(fd);
+        return;
+    }
+    m_listening = fd;
+    m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &OneLesson::answerAsking);
+}
+
+void OneLesson::answerAsking()
+{
+    int asking;
+    while ((asking = ::accept4(m_listening, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC)) >= 0 || errno == EINTR ||
+           errno == ECONNABORTED)
+        if (asking >= 0)
+            new Asking(asking, this, [this] { emit forwardAsked(); });
+    // Out of descriptors or memory, the connection waits in the queue and would wake the loop at
+    // once, again and again: listening pauses for a moment instead.
+    if (errno != EAGAIN && errno != EWOULDBLOCK && m_notifier) {
+        m_notifier->setEnabled(false);
+        QTimer::singleShot(AskingMs / 5, m_notifier, [notifier = m_notifier] { notifier->setEnabled(true); });
+    }
 }
 
 OneLesson::~OneLesson()
 {
-    if (m_server && m_server->isListening())
-        m_server->close();
+    // The socket goes before the lock, so that it is never a later lesson's that is removed.
+    if (m_listening >= 0) {
+        if (sockaddr_un address; socketAddress(m_folder, address))
+            ::unlink(address.sun_path);
+        ::close(m_listening);
+    }
     if (m_lock >= 0)
         ::close(m_lock);
 }
 
 bool OneLesson::askOpenLessonForward(int waitMs) const
 {
-    QLocalSocket socket;
-    QEventLoop wait;
+    sockaddr_un address;
+    if (!socketAddress(m_folder, address))
+        return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    // A hung lesson whose queue of connections is full refuses at once rather than blocking.
     QByteArray answer;
-    connect(&socket, &QLocalSocket::connected, &wait, [&] { socket.write(Forward); });
-    connect(&socket, &QLocalSocket::readyRead, &wait, [&] {
-        answer += socket.readAll();
-        if (answer.contains('\n'))
-            wait.quit();
-    });
-    connect(&socket, &QLocalSocket::disconnected, &wait, &QEventLoop::quit);
-    connect(&socket, &QLocalSocket::errorOccurred, &wait, &QEventLoop::quit);
-    QTimer::singleShot(waitMs, &wait, &QEventLoop::quit);
-    socket.connectToServer(socketPath(m_folder));
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        wait.exec();
+    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0 &&
+        ::send(fd, Forward.constData(), size_t(Forward.size()), MSG_NOSIGNAL) == Forward.size()) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+        while (!answer.contains('\n') && answer.size() < LineMax) {
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0)
+                break;
+            pollfd wait{fd, POLLIN, 0};
+            const int ready = ::poll(&wait, 1, int(left.count()));
+            if (ready < 0 && errno == EINTR)
+                continue;
+            if (ready <= 0)
+                break;
+            char buffer[LineMax];
+            const ssize_t got = ::recv(fd, buffer, sizeof buffer, 0);
+            if (got < 0 && (errno == EAGAIN || errno == EINTR))
+                continue;
+            if (got <= 0)
+                break;
+            answer.append(buffer, qsizetype(got));
+        }
+    }
+    ::close(fd);
     return answer.startsWith(Done);
 }

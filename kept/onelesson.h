@@ -4,14 +4,15 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+class QSocketNotifier;
 
 // One lesson per pupil at a time. Two lessons keeping work in one folder would each write only
 // their own changes, so the one stopped last would win and the other's work would go back. The
 // first lesson holds a lock on a file in the work folder (flock: a lesson that is killed lets go
 // of it with its last breath, so it never blocks the next start, and it holds across the machines
 // of a shared network home) and listens on a local socket beside it, through which a later start
-// asks it to come to the front.
+// asks it to come to the front. The socket is a plain Unix-domain one watched by the event loop:
+// a network library loaded for it would cost every start more than the first frame itself needs.
 class OneLesson : public QObject {
     Q_OBJECT
 public:
@@ -30,8 +31,12 @@ signals:
     void forwardAsked();
 
 private:
+    void listen();
+    void answerAsking();
+
     QString m_folder;
     int m_lock = -1;
     bool m_only = true;
-    QLocalServer *m_server = nullptr;
+    int m_listening = -1;
+    QSocketNotifier *m_notifier = nullptr;
 };

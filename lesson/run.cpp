@@ -285,8 +285,10 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     if (beforeStart)
         beforeStart(app);
 
-    // The pictures drawn at an earlier start are read back from the pupil's cache folder.
-    static const KeptPictures keptPictures(KeptPictures::defaultFolder());
+    // The pictures drawn at an earlier start are read back from the pupil's cache folder; those drawn
+    // now are written there once the first frame is shown.
+    static KeptPictures keptPictures(KeptPictures::defaultFolder());
+    keptPictures.hold();
     Artwork::keepPicturesIn(&keptPictures);
     Lesson lesson;
     addLessonScreens(lesson);
@@ -320,7 +322,10 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     if (kept)
         kept->begin(parser.isSet(QStringLiteral("new-lesson")));
     // The icons for the task bar and window list are wanted soon, not for the first frame: they are
-    // set once the window has been painted.
-    AfterFirstPaint iconsLater(lesson.window, [&lesson] { lesson.window.setIcons(); });
+    // set once the window has been painted, as the pictures drawn for it are kept.
+    AfterFirstPaint iconsLater(lesson.window, [&lesson] {
+        keptPictures.letGo();
+        lesson.window.setIcons();
+    });
     return app.exec();
 }
