@@ -7,7 +7,6 @@
 #include "lessonstyle.h"
 
 #include <QApplication>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace {
@@ -51,13 +50,10 @@ int ClassCommand::writeCsv(const QString &folder, const QString &file, const QSt
     const std::optional<Read> read = readClass(folder, roster);
     if (!read)
         return 1;
-    // Written beside the file and put in its place only when whole.
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) ||
-        out.write(ClassFolder::merged(read->handIns.pupils, ClassList::missing(read->list, read->handIns.pupils))) <
-            0 ||
-        !out.commit())
-        return failed(file, out.errorString());
+    const QByteArray csv =
+        ClassFolder::merged(read->handIns.pupils, ClassList::missing(read->list, read->handIns.pupils));
+    if (QString error; !ClassReport::save(file, csv, &error))
+        return failed(file, error);
     return 0;
 }
 

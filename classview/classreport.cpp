@@ -6,7 +6,9 @@
 #include "paper.h"
 #include "twips.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
@@ -158,18 +160,34 @@ bool ClassReport::draw(QPagedPaintDevice &device, const ClassFolder::Class &hand
     return report.end();
 }
 
-bool ClassReport::write(const QString &file, const ClassFolder::Class &handIns, const QDate &date, QString *error,
-                        const ClassList::List &list)
+bool ClassReport::save(const QString &file, const QByteArray &bytes, QString *error)
 {
-    // Written beside the file and put in its place only when whole, so that an earlier report stays
-    // until the new one is made, and a full disk is said rather than leaving half a report.
+    // A device or a pipe (/dev/stdout) is written to as it is: renaming over it would replace it.
+    if (const QFileInfo info(file); info.exists() && !info.isFile()) {
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush()) {
+            *error = out.errorString();
+            return false;
+        }
+        return true;
+    }
+    // Written beside the file and put in its place only when whole, so that an earlier file stays
+    // until the new one is made, and a full disk is said rather than leaving half a file.
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) {
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         *error = out.errorString();
         return false;
     }
+    return true;
+}
+
+bool ClassReport::write(const QString &file, const ClassFolder::Class &handIns, const QDate &date, QString *error,
+                        const ClassList::List &list)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&out);
+        QPdfWriter writer(&pdf);
         writer.setResolution(Resolution);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         writer.setTitle(ClassText::title());
@@ -179,9 +197,5 @@ bool ClassReport::write(const QString &file, const ClassFolder::Class &handIns, 
             return false;
         }
     }
-    if (!out.commit()) {
-        *error = out.errorString();
-        return false;
-    }
-    return true;
+    return save(file, pdf.data(), error);
 }

@@ -15,7 +15,10 @@ class QPagedPaintDevice;
 // when there is a class list.
 namespace ClassReport {
 
-// Written to a file beside `file` and put in its place only when whole.
+// Writes `bytes` to a file beside `file` and puts it in its place only when whole (a device or a
+// pipe is written to directly); false with the reason when it cannot.
+bool save(const QString &file, const QByteArray &bytes, QString *error);
+// The report, saved as above.
 bool write(const QString &file, const ClassFolder::Class &handIns, const QDate &date, QString *error,
            const ClassList::List &list = {});
 // The same pages on any paged device (a printer) at Paper::Resolution.

@@ -86,8 +86,12 @@ QVariant ClassTable::data(const QModelIndex &index, int role) const
     if (year == HandInCsv::Years) {
         const QString odd = oddity(handIn, m_kinds, m_now);
         const QDateTime when = QDateTime::fromString(handIn.date, Qt::ISODate);
-        const QString date =
-            when.isValid() ? QLocale().toString(when.toLocalTime(), QLocale::ShortFormat) : handIn.date;
+        // Today's by the time alone, as nearly all are during the lesson.
+        const QDateTime local = when.toLocalTime();
+        const QString date = !when.isValid() ? handIn.date
+                             : local.date() == m_now.toLocalTime().date()
+                                 ? QLocale().toString(local.time(), QLocale::ShortFormat)
+                                 : QLocale().toString(local, QLocale::ShortFormat);
         if (role == Qt::DisplayRole)
             return (odd.isEmpty() ? QString() : QStringLiteral("\u26a0 ")) +
                    QStringList{date, handIn.machine, handIn.language}.join(QStringLiteral(" \u00b7 "));

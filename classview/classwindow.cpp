@@ -22,6 +22,7 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QTableView>
+#include <utility>
 
 class ClassGraphView : public QWidget {
 public:
@@ -83,7 +84,8 @@ ClassWindow::ClassWindow(const QString &folder, const QString &roster)
     m_missing = wrapped(this);
     m_names = wrapped(this);
     auto *split = new QSplitter(Qt::Vertical, this);
-    auto *sides = new QSplitter(Qt::Horizontal, split);
+    m_sides = new QSplitter(Qt::Horizontal, split);
+    QSplitter *sides = m_sides;
     m_table = new ClassTable;
     m_table->setParent(this);
     m_tableView = new QTableView(sides);
@@ -121,11 +123,7 @@ ClassWindow::ClassWindow(const QString &folder, const QString &roster)
     m_table->setPupils(&m_class.pupils, QDateTime::currentDateTimeUtc());
     m_graph->setPupils(&m_class.pupils);
     setMinimumSize(620, 440);
-    // The whole table beside a graph of much the same width, within the display.
-    const int tableWidth = m_tableView->verticalHeader()->sizeHint().width() +
-                           m_tableView->horizontalHeader()->length() + m_tableView->frameWidth() * 2 +
-                           style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
-    QSize size(std::max(tableWidth * 2 + 40, 900), 720);
+    QSize size(1200, 760);
     if (const QScreen *display = screen())
         size = size.boundedTo(display->availableGeometry().size());
     resize(size);
@@ -160,6 +158,14 @@ void ClassWindow::showClass(const ClassFolder::Class &handIns, const ClassList::
     m_names->setText(ClassText::names(m_class, 600));
     m_badFiles->show(m_class);
     m_tableView->resizeColumnsToContents();
+    if (!std::exchange(m_sized, true)) {
+        // The whole table, when it takes no more than three fifths of the window; the graph the rest.
+        const int tableWidth = m_tableView->verticalHeader()->sizeHint().width() +
+                               m_tableView->horizontalHeader()->length() + m_tableView->frameWidth() * 2 +
+                               style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+        const int whole = m_sides->width();
+        m_sides->setSizes({std::min(tableWidth, whole * 3 / 5), whole - std::min(tableWidth, whole * 3 / 5)});
+    }
 }
 
 void ClassWindow::setTruthShown(bool shown)

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QPushButton;
+class QSplitter;
 class QTableView;
 class BadFileList;
 class ClassReader;
@@ -60,4 +61,6 @@ private:
     BadFileList *m_badFiles = nullptr;
     QPushButton *m_truthButton = nullptr;
     QPushButton *m_printButton = nullptr;
+    QSplitter *m_sides = nullptr;
+    bool m_sized = false;
 };
