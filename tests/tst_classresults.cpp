@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "badfilelist.h"
 #include "classfolder.h"
+#include "classgraph.h"
+#include "classlist.h"
+#include "classreader.h"
 #include "classreport.h"
+#include "classtext.h"
+#include "classwindow.h"
 #include "graphform.h"
 #include "handin.h"
 #include "namepanel.h"
@@ -9,13 +15,17 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,6 +43,8 @@ private slots:
     void formulasAndControlCharactersAreMadeHarmless();
     void manyPupilsMergeIntoOneCsv();
     void reportSaysTheClassOnA4();
+    void classListSaysWhoIsMissing();
+    void classWindowShowsWhatIsLeftOutAndNoticesANewHandInUnwatched();
 };
 
 namespace {
@@ -421,6 +433,79 @@ void ClassResultsTest::reportSaysTheClassOnA4()
           QStringLiteral("cy 7 8 9 10 11 12 13 14 15 16"), QStringLiteral("class median 7 8 9")})
         QVERIFY2(words.contains(said), qPrintable(said + QStringLiteral(" not in: ") + words));
     QVERIFY(!ClassReport::write(folder.filePath(QStringLiteral("none/class.pdf")), handIns, QDate(), &error));
+    // A full disk is said, and a device written to is never replaced by the report.
+    QVERIFY(!ClassReport::write(QStringLiteral("/dev/full"), handIns, QDate(), &error));
+    QCOMPARE(error, QString::fromLocal8Bit(strerror(ENOSPC)));
+    QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
+}
+
+void ClassResultsTest::classListSaysWhoIsMissing()
+{
+    QTemporaryDir folder;
+    for (const char *pupil : {"ann", "bob"})
+        putHandIn(folder.path(), handInOf(QString::fromLatin1(pupil)), QString::fromLatin1(pupil));
+    const QString list = folder.filePath(QString::fromLatin1(ClassList::FileName));
+    QVERIFY(!ClassList::read(folder.path(), QString()).given);
+    put(list, "# 5b\nann\n\n  Bob \ncy\nann\n");
+    const ClassFolder::Class read = ClassFolder::read(folder.path());
+    const ClassList::List classList = ClassList::read(folder.path(), QString());
+    QVERIFY2(classList.error.isEmpty(), qPrintable(classList.error));
+    QCOMPARE(classList.pupils, QStringList({"ann", "Bob", "cy"}));
+    QCOMPARE(ClassList::missing(classList, read.pupils), QStringList({"cy"}));
+    QVERIFY(!ClassList::read(folder.path(), folder.filePath(QStringLiteral("none.txt"))).error.isEmpty());
+    // The merged CSV names who is missing; written into the class folder, it is never read back
+    // as a hand-in, however large.
+    const QByteArray merged = ClassFolder::merged(read.pupils, {QStringLiteral("cy")});
+    QVERIFY(merged.startsWith(HandInCsv::header() + ",handed_in\n"));
+    QVERIFY(merged.contains("\nann,9,19,,en,2026-01-01,pc1,,yes\n"));
+    QVERIFY(merged.endsWith("\ncy,9,,,,,,,no\n"));
+    put(folder.filePath(QStringLiteral("class.csv")), merged);
+    put(folder.filePath(QStringLiteral("big.csv")), merged + merged.repeated(40).mid(merged.indexOf('\n')));
+    const ClassFolder::Class again = ClassFolder::read(folder.path());
+    QCOMPARE(again.pupils.size(), 2);
+    QVERIFY(again.badFiles.isEmpty());
+}
+
+void ClassResultsTest::classWindowShowsWhatIsLeftOutAndNoticesANewHandInUnwatched()
+{
+    QTemporaryDir folder;
+    QString fault;
+    for (int n = 1; n <= 5; ++n) {
+        const QString pupil = QStringLiteral("p%1").arg(n);
+        HandInCsv::HandIn handIn = *ClassFolder::parse(handInOf(pupil), &fault);
+        handIn.machine = n == 5 ? QStringLiteral("home-laptop") : QStringLiteral("room12-pc%1").arg(n);
+        handIn.date = n == 4 ? QStringLiteral("9999-12-31T00:00:00Z") : QStringLiteral("2026-01-01T10:00:00Z");
+        putHandIn(folder.path(), HandInCsv::write(handIn), pupil);
+    }
+    put(folder.filePath(QStringLiteral("zz.csv")), handInOf(QStringLiteral("p1")));
+    put(folder.filePath(QStringLiteral("short.csv")), "pupil,year,rabbits\nshort,0,1\n");
+    put(folder.filePath(QString::fromLatin1(ClassList::FileName)), "p1\np2\np3\np4\np5\np6\n");
+    ClassWindow window(folder.path());
+    window.reader()->setWatching(false);
+    window.reader()->setPollInterval(100);
+    QTRY_COMPARE_WITH_TIMEOUT(window.shownClass().pupils.size(), 5, 30000);
+    QVERIFY2(window.missing()->text().contains(QStringLiteral(": p6")), qPrintable(window.missing()->text()));
+    // The forgery at the top in the warning look, then each file left out with its reason.
+    QCOMPARE(window.badFiles()->count(), 2);
+    QCOMPARE(window.badFiles()->item(0)->text(),
+             QStringLiteral("\u26a0 zz.csv: says it is p1's, but its name is zz's"));
+    QCOMPARE(window.badFiles()->item(0)->background().color(), ClassText::WarningPaper);
+    QCOMPARE(window.badFiles()->item(1)->text(), QStringLiteral("short.csv: only 1 year"));
+    // The class's rows before the pupils', the truth only once shown; the odd hand-ins marked.
+    const QAbstractItemModel *table = window.table()->model();
+    QCOMPARE(table->headerData(0, Qt::Vertical).toString(), QStringLiteral("class median"));
+    window.setTruthShown(true);
+    QCOMPARE(table->headerData(0, Qt::Vertical).toString(), QStringLiteral("rabbits really there"));
+    QCOMPARE(table->data(table->index(0, 1)).toInt(), ClassGraph::islandRabbits()[1]);
+    QStringList odd;
+    for (int row = 2; row < table->rowCount(); ++row)
+        odd << table->data(table->index(row, HandInCsv::Years), Qt::ToolTipRole).toString().section('\n', 1);
+    QCOMPARE(odd,
+             QStringList({"", "", "", "dated in the future", "from a machine the rest of the class does not use"}));
+    // A hand-in copied in where the file system says nothing is seen by the poll alone.
+    putHandIn(folder.path(), handInOf(QStringLiteral("p6")), QStringLiteral("p6"));
+    QTRY_COMPARE_WITH_TIMEOUT(window.shownClass().pupils.size(), 6, 30000);
+    QVERIFY(window.missing()->text().startsWith(QStringLiteral("Everyone on the class list")));
 }
 
 QTEST_MAIN(ClassResultsTest)
