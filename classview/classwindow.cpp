@@ -9,7 +9,6 @@
 #include "classtext.h"
 #include "paper.h"
 #include "reportprinter.h"
-#include "twips.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -26,7 +25,7 @@
 
 class ClassGraphView : public QWidget {
 public:
-    explicit ClassGraphView(QWidget *parent) : QWidget(parent) { setMinimumSize(300, 220); }
+    explicit ClassGraphView(QWidget *parent) : QWidget(parent) { setMinimumSize(240, 150); }
     void setPupils(const QList<ClassFolder::Pupil> *pupils)
     {
         m_pupils = pupils;
@@ -79,7 +78,10 @@ ClassWindow::ClassWindow(const QString &folder, const QString &roster)
 
     auto *layout = new QVBoxLayout(this);
     m_summary = wrapped(this);
-    m_summary->setFont(Twips::font(Twips::Face::Arial, 13, true));
+    QFont big = font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    m_summary->setFont(big);
     m_reading = new QLabel(ClassText::readingNote(), this);
     m_missing = wrapped(this);
     m_names = wrapped(this);
@@ -111,6 +113,13 @@ ClassWindow::ClassWindow(const QString &folder, const QString &roster)
     hint->setText(ClassText::refreshHint());
     m_truthButton = new QPushButton(ClassText::truthButton(false), this);
     m_printButton = new QPushButton(ClassText::printButton(), this);
+    // Wide enough for either of its captions, so that it does not jump when pressed.
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, m_truthButton) * 2 +
+                       style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_truthButton) * 2;
+    m_truthButton->setMinimumWidth(
+        margin + std::max(m_truthButton->fontMetrics().horizontalAdvance(ClassText::truthButton(false)),
+                          m_truthButton->fontMetrics().horizontalAdvance(ClassText::truthButton(true))));
+    m_printButton->setMinimumWidth(margin + m_printButton->fontMetrics().horizontalAdvance(ClassText::printButton()));
     bottom->addWidget(hint, 1);
     bottom->addWidget(m_truthButton);
     bottom->addWidget(m_printButton);
