@@ -110,8 +110,11 @@ private:
         m_painter.setPen(Qt::black);
         qsizetype n = 0;
         for (; n < m_class.pupils.size() && y + 2 * RowHeight <= Bottom; ++n, y += RowHeight) {
-            for (size_t year = 0; year < values.size(); ++year)
-                values[year] = m_class.pupils[n].handIn.rabbits[year].value_or(std::nan(""));
+            // A blank count stays blank: value_or would turn the NaN into a 16-bit 0.
+            for (size_t year = 0; year < values.size(); ++year) {
+                const std::optional<qint16> rabbits = m_class.pupils[n].handIn.rabbits[year];
+                values[year] = rabbits ? double(*rabbits) : std::nan("");
+            }
             row(y, ClassFolder::label(m_class.pupils[n]), values, false);
         }
         if (n < m_class.pupils.size())
