@@ -166,7 +166,6 @@ void ClassWindow::showClass(const ClassFolder::Class &handIns, const ClassList::
     m_missing->setPalette(ink);
     m_names->setText(ClassText::names(m_class, 600));
     m_badFiles->show(m_class);
-    m_tableView->resizeColumnsToContents();
     if (!std::exchange(m_sized, true)) {
         // The whole table, when it takes no more than three fifths of the window; the graph the rest.
         const int tableWidth = m_tableView->verticalHeader()->sizeHint().width() +
