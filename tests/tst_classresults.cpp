@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -45,6 +46,8 @@ private slots:
     void reportSaysTheClassOnA4();
     void classListSaysWhoIsMissing();
     void classWindowShowsWhatIsLeftOutAndNoticesANewHandInUnwatched();
+    void commandLineSaysWhatItCannotDoInOneLine_data();
+    void commandLineSaysWhatItCannotDoInOneLine();
 };
 
 namespace {
@@ -509,6 +512,51 @@ void ClassResultsTest::classWindowShowsWhatIsLeftOutAndNoticesANewHandInUnwatche
     putHandIn(folder.path(), handInOf(QStringLiteral("p6")), QStringLiteral("p6"));
     QTRY_COMPARE_WITH_TIMEOUT(window.shownClass().pupils.size(), 6, 30000);
     QVERIFY(window.missing()->text().startsWith(QStringLiteral("Everyone on the class list")));
+}
+
+void ClassResultsTest::commandLineSaysWhatItCannotDoInOneLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("window without a display") << QStringList{"--class", "F"} << 2 << "the class window needs a display";
+    QTest::newRow("worksheet and class") << QStringList{"--class", "F", "--worksheet", "F/w.pdf"} << 2
+                                         << "--worksheet cannot go with --class";
+    QTest::newRow("csv alone") << QStringList{"--csv", "F/c.csv"} << 2 << "need --class <folder>";
+    QTest::newRow("lesson option") << QStringList{"--class", "F", "--new-lesson", "--csv", "F/c.csv"} << 2
+                                   << "--new-lesson is for the lesson";
+    QTest::newRow("full disk") << QStringList{"--class", "F", "--csv", "/dev/full"} << 1 << "cannot write /dev/full";
+    QTest::newRow("list that is missing")
+        << QStringList{"--class", "F", "--roster", "F/none.txt", "--csv", "F/c.csv"} << 1 << "none.txt is not used";
+    QTest::newRow("into the class folder") << QStringList{"--class", "F", "--csv", "F/c.csv"} << 0 << "";
+}
+
+void ClassResultsTest::commandLineSaysWhatItCannotDoInOneLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    const QString program = qEnvironmentVariable("LAPINAR_PROGRAM");
+    QVERIFY2(QFileInfo(program).isExecutable(), "LAPINAR_PROGRAM names the lesson's program");
+    QTemporaryDir folder;
+    putHandIn(folder.path(), handInOf(QStringLiteral("ann")), QStringLiteral("ann"));
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^F")), folder.path());
+    QProcess run;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    run.setProcessEnvironment(environment);
+    run.start(program, arguments);
+    QVERIFY(run.waitForFinished(60000));
+    const QStringList lines = QString::fromLocal8Bit(run.readAllStandardError())
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                  .filter(QRegularExpression(QStringLiteral("^Lapinar: ")));
+    QCOMPARE(run.exitCode(), status);
+    QCOMPARE(lines.size(), said.isEmpty() ? 0 : 1);
+    QVERIFY2(said.isEmpty() || lines[0].contains(said), qPrintable(lines.join(QLatin1Char('\n'))));
+    // The merged CSV written into the class folder is never read back as a hand-in.
+    if (status == 0)
+        QVERIFY(ClassFolder::read(folder.path()).badFiles.isEmpty());
 }
 
 QTEST_MAIN(ClassResultsTest)
