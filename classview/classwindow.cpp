@@ -12,12 +12,12 @@
 
 #include <QBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QTableView>
@@ -126,6 +126,9 @@ ClassWindow::ClassWindow(const QString &folder, const QString &roster)
     layout->addLayout(bottom);
     connect(m_truthButton, &QPushButton::clicked, this, [this] { setTruthShown(!m_table->truthShown()); });
     connect(m_printButton, &QPushButton::clicked, this, &ClassWindow::print);
+    // Shortcuts, so that they work wherever the focus is (the table takes letters to search by).
+    connect(new QShortcut(QKeySequence(Qt::Key_T), this), &QShortcut::activated, m_truthButton, &QPushButton::click);
+    connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, m_reader, &ClassReader::readNow);
     connect(m_reader, &ClassReader::readingChanged, m_reading, &QWidget::setVisible);
     connect(m_reader, &ClassReader::classRead, this, &ClassWindow::showClass);
 
@@ -196,17 +199,4 @@ void ClassWindow::print()
             &error))
         return;
     QMessageBox::warning(this, ClassText::title(), ClassText::tr("The report cannot be printed: %1").arg(error));
-}
-
-void ClassWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_F5) {
-        m_reader->readNow();
-        return;
-    }
-    if (event->key() == Qt::Key_T) {
-        setTruthShown(!m_table->truthShown());
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

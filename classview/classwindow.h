@@ -40,9 +40,6 @@ public:
     QPushButton *truthButton() const { return m_truthButton; }
     void setTruthShown(bool shown);
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     void print();
 
