@@ -86,12 +86,13 @@ QVariant ClassTable::data(const QModelIndex &index, int role) const
     if (year == HandInCsv::Years) {
         const QString odd = oddity(handIn, m_kinds, m_now);
         const QDateTime when = QDateTime::fromString(handIn.date, Qt::ISODate);
-        // Today's by the time alone, as nearly all are during the lesson.
+        // Today's by the time alone, as nearly all are during the lesson; any other day in full,
+        // so that a year 9999 does not pass as 99.
         const QDateTime local = when.toLocalTime();
         const QString date = !when.isValid() ? handIn.date
                              : local.date() == m_now.toLocalTime().date()
                                  ? QLocale().toString(local.time(), QLocale::ShortFormat)
-                                 : QLocale().toString(local, QLocale::ShortFormat);
+                                 : local.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
         if (role == Qt::DisplayRole)
             return (odd.isEmpty() ? QString() : QStringLiteral("\u26a0 ")) +
                    QStringList{date, handIn.machine, handIn.language}.join(QStringLiteral(" \u00b7 "));

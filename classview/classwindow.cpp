@@ -80,7 +80,11 @@ ClassWindow::ClassWindow(const QString &folder, const QString &roster)
     m_summary = wrapped(this);
     QFont big = font();
     big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.3);
+    // The lesson's fonts are sized in pixels.
+    if (big.pixelSize() > 0)
+        big.setPixelSize(big.pixelSize() * 13 / 10);
+    else
+        big.setPointSizeF(big.pointSizeF() * 1.3);
     m_summary->setFont(big);
     m_reading = new QLabel(ClassText::readingNote(), this);
     m_missing = wrapped(this);
