@@ -170,12 +170,12 @@ configure_once() {
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 }
 
-# What the lesson loads at run time: the program and the read-aloud voice beside it. Not the tests,
-# benchmarks or icons, so the lesson starts sooner.
+# What the lesson loads at run time: the program, the read-aloud voice and the class view's printing
+# beside it. Not the tests, benchmarks or icons, so the lesson starts sooner.
 build_lesson() {
     install_missing start "${packages[@]}"
     configure_once
-    cmake --build build --parallel --target lapinar lapinar_speech
+    cmake --build build --parallel --target lapinar lapinar_speech lapinar_print
 }
 
 case "${1:-}" in

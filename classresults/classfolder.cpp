@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QStringDecoder>
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -82,6 +83,16 @@ QString loginOf(uid_t uid)
     return Words::tr("user number %1").arg(uid);
 }
 
+// Whether a file's first line is the merged CSV's header, never a hand-in's.
+bool isMerged(const QByteArray &bytes)
+{
+    const qsizetype end = bytes.indexOf('\n');
+    QByteArray first = end < 0 ? bytes : bytes.left(end);
+    if (first.startsWith("\xef\xbb\xbf"))
+        first.remove(0, 3);
+    return first.trimmed() == HandInCsv::header() + ',' + MergedMark;
+}
+
 // A hand-in read, with what the file system says of it.
 struct Found {
     Pupil pupil;
@@ -94,6 +105,7 @@ struct Reader {
     QList<Found> found;
     QList<BadFile> forged;
     int files = 0;
+    const std::atomic<bool> *stop = nullptr;
 
     void folder(int dir, const QString &prefix, bool descend)
     {
@@ -103,6 +115,8 @@ struct Reader {
             return;
         }
         while (const dirent *entry = ::readdir(listing)) {
+            if (stop && stop->load(std::memory_order_relaxed))
+                break;
             const QString name = QFile::decodeName(entry->d_name);
             if (name.startsWith(QLatin1Char('.')))
                 continue;
@@ -152,6 +166,13 @@ struct Reader {
         } else if (info.st_size > HandInCsv::MaxFileSize) {
             //: Why a file was left out; %1 is its size in bytes.
             fault = Words::tr("not a hand-in: too large (%1 bytes)").arg(info.st_size);
+            // The class's merged CSV, written here by the teacher, is passed over whatever its size.
+            QByteArray start(int(sizeof MergedMark) + 256, '\0');
+            const ssize_t n = ::pread(fd, start.data(), size_t(start.size()), 0);
+            if (n > 0 && isMerged(start.left(n))) {
+                ::close(fd);
+                return;
+            }
         } else {
             bytes.resize(HandInCsv::MaxFileSize + 1);
             qsizetype got = 0;
@@ -168,6 +189,8 @@ struct Reader {
                 fault = Words::tr("not a hand-in: too large");
         }
         ::close(fd);
+        if (fault.isEmpty() && isMerged(bytes))
+            return;
         if (fault.isEmpty()) {
             if (std::optional<HandInCsv::HandIn> handIn = parse(bytes, &fault)) {
                 Found one{{*handIn, path,
@@ -341,9 +364,10 @@ std::optional<HandInCsv::HandIn> parse(const QByteArray &bytes, QString *fault)
     return handIn;
 }
 
-Class read(const QString &folder)
+Class read(const QString &folder, const std::atomic<bool> *stop)
 {
     Reader reader;
+    reader.stop = stop;
     const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     struct stat info {};
     if (dir < 0 || ::fstat(dir, &info) != 0) {
@@ -384,45 +408,6 @@ QString shown(const QString &text)
         if (c.category() == QChar::Other_Control || u == 0x061C || u == 0x200E || u == 0x200F ||
             (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x2028 || u == 0x2029)
             c = QChar(QChar::ReplacementCharacter);
-    }
-    return out;
-}
-
-QString harmless(const QString &text)
-{
-    // What a spreadsheet takes as the start of a formula once it has split a line into cells and
-    // trimmed the blanks around them; a quote starts a cell of its own text, which may be one too.
-    static const QString starts = QStringLiteral("=+-@\"");
-    QString out;
-    out.reserve(text.size() + 2);
-    bool cellStart = true;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (cellStart && !c.isSpace() && starts.contains(c))
-            out += QLatin1Char('\'');
-        if (i == 0 && (c == QLatin1Char('\t') || c == QLatin1Char('\r')))
-            out += QLatin1Char('\'');
-        out += c;
-        if (c == QLatin1Char(';') || c == QLatin1Char('\t'))
-            cellStart = true;
-        else if (!c.isSpace())
-            cellStart = false;
-    }
-    return out;
-}
-
-QByteArray merged(const QList<Pupil> &pupils)
-{
-    QByteArray out = HandInCsv::header() + '\n';
-    out.reserve(pupils.size() * HandInCsv::Years * 64);
-    for (const Pupil &pupil : pupils) {
-        HandInCsv::HandIn safe = pupil.handIn;
-        for (QString *cell : {&safe.pupil, &safe.language, &safe.date, &safe.machine, &safe.name})
-            *cell = harmless(*cell);
-        for (QString &typed : safe.typed)
-            typed = harmless(typed);
-        // The counts are numbers written here, so a negative one stays a number.
-        out += HandInCsv::write(safe).mid(HandInCsv::header().size() + 1);
     }
     return out;
 }

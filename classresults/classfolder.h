@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <atomic>
 #include <optional>
 
 // Reading a class folder of hand-ins. Every file in it is untrusted: the folder is often writable by
@@ -31,6 +33,10 @@ constexpr int MaxFiles = 20000;
 constexpr int MaxNameLength = 64;
 // At most this many files left out are kept to be named; the rest are only counted.
 constexpr int MaxBadFiles = 200;
+// The column the merged CSV adds to the hand-in's header: `yes`, or `no` for a pupil on the class
+// list who has not handed in. A file with it is the teacher's own merged CSV, never a hand-in, and
+// is passed over however it is named.
+inline constexpr char MergedMark[] = "handed_in";
 
 struct Pupil {
     HandInCsv::HandIn handIn;
@@ -65,7 +71,8 @@ struct Class {
 // One hand-in from its bytes; nothing, with the fault in `fault`, when they are not one.
 std::optional<HandInCsv::HandIn> parse(const QByteArray &bytes, QString *fault);
 
-Class read(const QString &folder);
+// Stops soon, with what was read so far, once `stop` is set (by another thread).
+Class read(const QString &folder, const std::atomic<bool> *stop = nullptr);
 
 // The name a pupil is shown by: the login, or the name typed on a shared login marked as typed.
 QString label(const Pupil &pupil);
@@ -77,7 +84,9 @@ QString shown(const QString &text);
 // leading apostrophe before the text, and after each ';' or tab in it, where what follows (past any
 // blanks) starts with =, +, -, @ or a quote, and before a leading tab or carriage return.
 QString harmless(const QString &text);
-// All pupils' rows in one CSV, in UTF-8 with the hand-in's header: one row per pupil and year.
-QByteArray merged(const QList<Pupil> &pupils);
+// All pupils' rows in one CSV, in UTF-8 with the hand-in's header and `handed_in`: one row per
+// pupil and year, then for each of `missing` (on the class list, not handed in) ten rows with only
+// the name and the year.
+QByteArray merged(const QList<Pupil> &pupils, const QStringList &missing = {});
 
 } // namespace ClassFolder

@@ -7,56 +7,71 @@
 #include "lessonstyle.h"
 
 #include <QApplication>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace {
 
+void say(const QString &line)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(line));
+}
+
 int failed(const QString &file, const QString &error)
 {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
-                 //: A line on standard error; %1 is the file asked for (CSV or PDF), %2 the reason.
-                 qPrintable(ClassText::tr("cannot write %1: %2").arg(file, error)));
+    //: A line on standard error; %1 is the file asked for (CSV or PDF), %2 the reason.
+    say(ClassText::tr("cannot write %1: %2").arg(file, error));
     return 1;
 }
 
-// The folder read, and said on standard error what was left out; nothing when it cannot be read.
-std::optional<ClassFolder::Class> readClass(const QString &folder)
+struct Read {
+    ClassFolder::Class handIns;
+    ClassList::List list;
+};
+
+// The folder and the class list read, and said on standard error what was left out; nothing when
+// the folder, or a class list given, cannot be read.
+std::optional<Read> readClass(const QString &folder, const QString &roster)
 {
-    ClassFolder::Class handIns = ClassFolder::read(folder);
-    ClassText::reportBadFiles(folder, handIns);
-    if (!handIns.error.isEmpty())
+    Read read{ClassFolder::read(folder), ClassList::read(folder, roster)};
+    ClassText::reportBadFiles(folder, read.handIns);
+    if (!read.handIns.error.isEmpty())
         return std::nullopt;
-    return handIns;
+    if (!read.list.error.isEmpty()) {
+        say(ClassText::missingText(read.list, {}, false));
+        if (!roster.isEmpty())
+            return std::nullopt;
+    }
+    return read;
 }
 
 } // namespace
 
-int ClassCommand::writeCsv(const QString &folder, const QString &file)
+int ClassCommand::writeCsv(const QString &folder, const QString &file, const QString &roster)
 {
-    const std::optional<ClassFolder::Class> handIns = readClass(folder);
-    if (!handIns)
+    const std::optional<Read> read = readClass(folder, roster);
+    if (!read)
         return 1;
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(ClassFolder::merged(handIns->pupils)) < 0 || !out.commit())
-        return failed(file, out.errorString());
-    return 0;
-}
-
-int ClassCommand::writeReport(const QString &folder, const QString &file)
-{
-    const std::optional<ClassFolder::Class> handIns = readClass(folder);
-    if (!handIns)
-        return 1;
-    if (QString error; !ClassReport::write(file, *handIns, QDate::currentDate(), &error))
+    const QByteArray csv =
+        ClassFolder::merged(read->handIns.pupils, ClassList::missing(read->list, read->handIns.pupils));
+    if (QString error; !ClassReport::save(file, csv, &error))
         return failed(file, error);
     return 0;
 }
 
-int ClassCommand::showWindow(const QString &folder)
+int ClassCommand::writeReport(const QString &folder, const QString &file, const QString &roster)
+{
+    const std::optional<Read> read = readClass(folder, roster);
+    if (!read)
+        return 1;
+    if (QString error; !ClassReport::write(file, read->handIns, QDate::currentDate(), &error, read->list))
+        return failed(file, error);
+    return 0;
+}
+
+int ClassCommand::showWindow(const QString &folder, const QString &roster)
 {
     LessonStyle::install();
-    ClassWindow window(folder);
+    ClassWindow window(folder, roster);
     window.show();
     return QApplication::exec();
 }

@@ -54,7 +54,8 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
     const QFontMetricsF metrics(font, painter.device());
     const double line = metrics.height();
 
-    double top = *std::max_element(m_island.begin(), m_island.end());
+    // Hidden, the truth shapes nothing: not even the scale gives it away.
+    double top = m_truth ? *std::max_element(m_island.begin(), m_island.end()) : 10.0;
     double bottom = 0;
     for (const YearFigures &f : m_figures) {
         top = std::max(top, f.upperQuartile * 2 > f.highest ? f.highest : f.upperQuartile * 2);
@@ -66,8 +67,10 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
 
     const double left = area.left() + metrics.horizontalAdvance(QString::number(-top)) + 2 * unit + line * 0.5;
     // The key takes more lines where the graph is too narrow for it on one.
-    const QStringList keyWords{tr("each pupil"), tr("class median"), tr("middle half"), tr("whole range"),
-                               tr("rabbits really there")};
+    QStringList keyWords{tr("each pupil"), tr("class median"), tr("middle half"), tr("whole range"),
+                         tr("rabbits really there")};
+    if (!m_truth)
+        keyWords.removeLast();
     int keyLines = 1;
     for (double at = left; const QString &words : keyWords) {
         const double width = metrics.horizontalAdvance(words);
@@ -97,7 +100,8 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
     painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.2, plot.width(), line), Qt::AlignCenter, tr("Year"));
 
     painter.save();
-    painter.setClipRect(plot.adjusted(-unit, -unit, unit, unit));
+    // Wide enough at the sides for the points of the first and last years to show whole.
+    painter.setClipRect(plot.adjusted(-6 * unit, -unit, 6 * unit, unit));
     // The range and the middle half, as bands from year to year.
     const auto band = [&](double YearFigures::*low, double YearFigures::*high, const QColor &colour) {
         QPolygonF shape;
@@ -148,7 +152,8 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
     if (!m_pupils.isEmpty())
         curve([&](int year) { return m_figures[size_t(year)].median; }, QPen(Ink, 3 * unit));
     QPen truth(Truth, 2.5 * unit, Qt::DashLine);
-    curve([&](int year) { return double(m_island[size_t(year)]); }, truth);
+    if (m_truth)
+        curve([&](int year) { return double(m_island[size_t(year)]); }, truth);
     painter.restore();
 
     painter.setPen(QPen(Words, unit));
@@ -157,7 +162,7 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
 
     // The key, below the years.
     double keyTop = plot.bottom() + line * 2.3;
-    const QList<std::pair<QString, std::function<void(const QRectF &)>>> keys{
+    QList<std::pair<QString, std::function<void(const QRectF &)>>> keys{
         {keyWords[0],
          [&](const QRectF &r) {
              painter.setPen(QPen(QColor(0x30, 0x30, 0x40, 140), unit));
@@ -176,6 +181,8 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
              painter.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
          }},
     };
+    if (!m_truth)
+        keys.removeLast();
     double keyLeft = plot.left();
     for (const auto &[words, sign] : keys) {
         if (keyLeft + line * 2.0 + metrics.horizontalAdvance(words) > area.right() && keyLeft > plot.left()) {

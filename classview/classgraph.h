@@ -20,6 +20,8 @@ class ClassGraph {
 public:
     ClassGraph(const QList<ClassFolder::Pupil> &pupils, const std::array<int, HandInCsv::Years> &island);
 
+    // Whether the rabbits really there are drawn (they are unless the teacher hides them).
+    void setTruthShown(bool shown) { m_truth = shown; }
     // Draws into `area`; `unit` is a hair line's width (1 on a screen), for the lines and the text.
     void paint(QPainter &painter, const QRectF &area, double unit) const;
 
@@ -30,4 +32,5 @@ private:
     const QList<ClassFolder::Pupil> &m_pupils;
     std::array<YearFigures, HandInCsv::Years> m_figures;
     std::array<int, HandInCsv::Years> m_island;
+    bool m_truth = true;
 };

@@ -6,11 +6,14 @@
 #include "paper.h"
 #include "twips.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <cmath>
 
 namespace {
@@ -25,10 +28,11 @@ using namespace Paper;
 
 class Report {
 public:
-    Report(QPdfWriter &writer, const ClassFolder::Class &handIns)
-        : m_writer(writer), m_painter(&writer), m_class(handIns)
+    Report(QPagedPaintDevice &writer, const ClassFolder::Class &handIns, const ClassList::List &list)
+        : m_writer(writer), m_painter(&writer), m_class(handIns), m_list(list)
     {}
     bool isActive() const { return m_painter.isActive(); }
+    bool end() { return m_painter.end(); }
 
     void draw(const QDate &date)
     {
@@ -37,12 +41,18 @@ public:
         y += text(y, face(11),
                   QLocale().toString(date, QLocale::LongFormat) + QStringLiteral(" · ") + ClassText::summary(m_class)) +
              2;
-        y += text(y, face(9), ClassText::names(m_class, 900)) + 4;
+        y += text(y, face(9), ClassText::names(m_class, 900)) + 2;
+        if (const QString missing = ClassText::missingText(m_list, ClassList::missing(m_list, m_class.pupils), false);
+            !missing.isEmpty())
+            y += text(y, face(9, true), missing) + 2;
+        y += 2;
         m_painter.setFont(face(9));
         ClassGraph(m_class.pupils, ClassGraph::islandRabbits())
             .paint(m_painter, mmRect(Left, y, Width, std::min(150.0, Bottom - y)), mm(0.25));
         m_writer.newPage();
         table();
+        if (!m_class.badFiles.isEmpty())
+            leftOut();
     }
 
 private:
@@ -100,8 +110,11 @@ private:
         m_painter.setPen(Qt::black);
         qsizetype n = 0;
         for (; n < m_class.pupils.size() && y + 2 * RowHeight <= Bottom; ++n, y += RowHeight) {
-            for (size_t year = 0; year < values.size(); ++year)
-                values[year] = m_class.pupils[n].handIn.rabbits[year].value_or(std::nan(""));
+            // A blank count stays blank: value_or would turn the NaN into a 16-bit 0.
+            for (size_t year = 0; year < values.size(); ++year) {
+                const std::optional<qint16> rabbits = m_class.pupils[n].handIn.rabbits[year];
+                values[year] = rabbits ? double(*rabbits) : std::nan("");
+            }
             row(y, ClassFolder::label(m_class.pupils[n]), values, false);
         }
         if (n < m_class.pupils.size())
@@ -112,32 +125,82 @@ private:
                      .arg(m_class.pupils.size() - n));
     }
 
-    QPdfWriter &m_writer;
+    // Every file left out with its reason, those that claim another pupil's numbers first.
+    void leftOut()
+    {
+        m_writer.newPage();
+        double y = Top;
+        y += text(y, face(12, true), ClassText::tr("Files left out")) + 2;
+        for (const ClassFolder::BadFile &bad : m_class.badFiles) {
+            if (y + RowHeight > Bottom) {
+                m_writer.newPage();
+                y = Top;
+            }
+            m_painter.setPen(bad.forged ? ClassText::WarningInk : QColor(Qt::black));
+            m_painter.setFont(face(8, bad.forged));
+            const QFontMetricsF metrics(m_painter.font(), &m_writer);
+            m_painter.drawText(mmRect(Left, y, Width, RowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                               metrics.elidedText(ClassText::badFileLine(bad), Qt::ElideMiddle, mm(Width)));
+            y += RowHeight;
+        }
+        if (m_class.moreBadFiles > 0)
+            text(y, face(8), ClassText::tr("and %1 more").arg(m_class.moreBadFiles));
+    }
+
+    QPagedPaintDevice &m_writer;
     QPainter m_painter;
     const ClassFolder::Class &m_class;
+    const ClassList::List &m_list;
 };
 
 } // namespace
 
-bool ClassReport::write(const QString &file, const ClassFolder::Class &handIns, const QDate &date, QString *error)
+bool ClassReport::draw(QPagedPaintDevice &device, const ClassFolder::Class &handIns, const ClassList::List &list,
+                       const QDate &date)
 {
-    // QPdfWriter says nothing when its file cannot be opened: find out first, as it would open it.
-    if (QFile probe(file); !probe.open(QIODevice::WriteOnly)) {
-        *error = probe.errorString();
+    Report report(device, handIns, list);
+    if (!report.isActive())
         return false;
-    }
-    QPdfWriter writer(file);
-    writer.setResolution(Resolution);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    writer.setTitle(ClassText::title());
-    writer.setCreator(QStringLiteral("Lapinar"));
-    Report report(writer, handIns);
-    if (!report.isActive()) {
-        //: Why the class report could not be written: the PDF file could not be created. It follows "cannot write
-        //: FILE:" on standard error.
-        *error = ClassText::tr("the PDF could not be started");
-        return false;
-    }
     report.draw(date);
+    return report.end();
+}
+
+bool ClassReport::save(const QString &file, const QByteArray &bytes, QString *error)
+{
+    // A device or a pipe (/dev/stdout) is written to as it is: renaming over it would replace it.
+    if (const QFileInfo info(file); info.exists() && !info.isFile()) {
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush()) {
+            *error = out.errorString();
+            return false;
+        }
+        return true;
+    }
+    // Written beside the file and put in its place only when whole, so that an earlier file stays
+    // until the new one is made, and a full disk is said rather than leaving half a file.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        *error = out.errorString();
+        return false;
+    }
     return true;
+}
+
+bool ClassReport::write(const QString &file, const ClassFolder::Class &handIns, const QDate &date, QString *error,
+                        const ClassList::List &list)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(Resolution);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        writer.setTitle(ClassText::title());
+        writer.setCreator(QStringLiteral("Lapinar"));
+        if (!draw(writer, handIns, list, date)) {
+            *error = ClassText::tr("the PDF could not be made");
+            return false;
+        }
+    }
+    return save(file, pdf.data(), error);
 }

@@ -26,7 +26,8 @@ QString ClassText::graphName()
 
 QString ClassText::refreshHint()
 {
-    return tr("The folder is read again whenever it changes, and on F5.");
+    return tr("The folder is read again when it changes, every few seconds, and on F5. T shows or hides "
+              "the rabbits really there.");
 }
 
 QString ClassText::summary(const ClassFolder::Class &handIns)
@@ -70,16 +71,62 @@ QString ClassText::names(const ClassFolder::Class &handIns, int length)
     return text;
 }
 
-void ClassText::reportBadFiles(const QString &folder, const ClassFolder::Class &handIns)
+QString ClassText::missingText(const ClassList::List &list, const QStringList &missing, bool window)
 {
+    if (!list.error.isEmpty())
+        return tr("The class list %1 is not used: %2").arg(ClassFolder::shown(list.file), list.error);
+    if (!list.given)
+        return window ? tr("No class list, so only who handed in is shown: put the class's logins in %1 in the "
+                           "class folder, one a line, to see who is missing.")
+                            .arg(QString::fromLatin1(ClassList::FileName))
+                      : QString();
+    if (missing.isEmpty())
+        return tr("Everyone on the class list has handed in (%1).").arg(list.pupils.size());
+    return tr("Not handed in (%1 of %2 on the class list): %3")
+        .arg(missing.size())
+        .arg(list.pupils.size())
+        .arg(missing.join(QStringLiteral(", ")));
+}
+
+QString ClassText::badFileLine(const ClassFolder::BadFile &bad)
+{
+    return (bad.forged ? QStringLiteral("\u26a0 ") : QString()) + tr("%1: %2").arg(bad.file, bad.fault);
+}
+
+QString ClassText::readingNote()
+{
+    return tr("Reading the class folder…");
+}
+
+QString ClassText::truthButton(bool shown)
+{
+    return shown ? tr("Hide the rabbits really there") : tr("Show the rabbits really there");
+}
+
+QString ClassText::printButton()
+{
+    return tr("Print…");
+}
+
+void ClassText::reportBadFiles(const QString &folder, const ClassFolder::Class &handIns, QSet<QString> *said)
+{
+    QSet<QString> now;
     const QString program = QCoreApplication::applicationName();
     const QString where = ClassFolder::shown(folder);
+    QStringList lines;
     if (!handIns.error.isEmpty())
-        std::fprintf(stderr, "%s: %s\n", qPrintable(program),
-                     //: A line on standard error; %1 is the class folder, %2 the system's reason.
-                     qPrintable(tr("cannot read the class folder %1: %2").arg(where, handIns.error)));
+        //: A line on standard error; %1 is the class folder, %2 the system's reason.
+        lines << tr("cannot read the class folder %1: %2").arg(where, handIns.error);
     for (const ClassFolder::BadFile &bad : handIns.badFiles)
-        std::fprintf(stderr, "%s: %s\n", qPrintable(program),
-                     //: A line on standard error; %1 is the class folder, %2 a file in it, %3 why it was left out.
-                     qPrintable(tr("%1/%2: %3; left out").arg(where, bad.file, bad.fault)));
+        //: A line on standard error; %1 is the class folder, %2 a file in it, %3 why it was left out.
+        lines << tr("%1/%2: %3; left out").arg(where, bad.file, bad.fault);
+    if (handIns.moreBadFiles > 0)
+        lines << tr("%1: %2 more files left out").arg(where).arg(handIns.moreBadFiles);
+    for (const QString &line : std::as_const(lines)) {
+        now.insert(line);
+        if (!said || !said->contains(line))
+            std::fprintf(stderr, "%s: %s\n", qPrintable(program), qPrintable(line));
+    }
+    if (said)
+        *said = now;
 }

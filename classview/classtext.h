@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "classfolder.h"
+#include "classlist.h"
+
+#include <QColor>
+#include <QSet>
 
 #include <QCoreApplication>
 
@@ -11,6 +14,12 @@ struct ClassText {
     Q_DECLARE_TR_FUNCTIONS(ClassView)
 
 public:
+    // How many files left out the window names before "and N more".
+    static constexpr int ShownBadFiles = 50;
+    // The lesson's warning look, for files that claim another pupil's numbers.
+    static inline const QColor WarningInk{0x9c, 0x1c, 0x10};
+    static inline const QColor WarningPaper{0xff, 0xe8, 0xc0};
+
     static QString title();
     static QString yearHeading(int year);
     static QString tableName();
@@ -22,6 +31,14 @@ public:
     static QString summary(const ClassFolder::Class &handIns);
     // The pupils' names, cut short after about `length` characters with how many more there are.
     static QString names(const ClassFolder::Class &handIns, int length);
-    // One line on standard error for each file left out, and for a folder that cannot be read.
-    static void reportBadFiles(const QString &folder, const ClassFolder::Class &handIns);
+    // Who is missing by the class list, or that there is no list (and how to give one).
+    static QString missingText(const ClassList::List &list, const QStringList &missing, bool window);
+    // "anna.csv: only 3 years", a warning sign before a file that claims another pupil's numbers.
+    static QString badFileLine(const ClassFolder::BadFile &bad);
+    static QString readingNote();
+    static QString truthButton(bool shown);
+    static QString printButton();
+    // One line on standard error for each file left out, and for a folder that cannot be read; with
+    // `said`, only the lines not said before (those it holds), which it then holds instead.
+    static void reportBadFiles(const QString &folder, const ClassFolder::Class &handIns, QSet<QString> *said = nullptr);
 };

@@ -1,68 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classwindow.h"
 
+#include "badfilelist.h"
 #include "classgraph.h"
+#include "classreader.h"
+#include "classreport.h"
+#include "classtable.h"
 #include "classtext.h"
-#include "twips.h"
+#include "paper.h"
+#include "reportprinter.h"
 
-#include <QAbstractTableModel>
 #include <QBoxLayout>
-#include <QDir>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QTableView>
-
-// The pupils by years, for the window's table.
-class ClassTable : public QAbstractTableModel {
-public:
-    void setPupils(const QList<ClassFolder::Pupil> *pupils)
-    {
-        beginResetModel();
-        m_pupils = pupils;
-        endResetModel();
-    }
-    int rowCount(const QModelIndex &parent) const override
-    {
-        return parent.isValid() || !m_pupils ? 0 : int(m_pupils->size());
-    }
-    int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : HandInCsv::Years; }
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        const HandInCsv::HandIn &handIn = m_pupils->at(index.row()).handIn;
-        if (role == Qt::DisplayRole) {
-            const std::optional<qint16> rabbits = handIn.rabbits[size_t(index.column())];
-            return rabbits ? QVariant(int(*rabbits)) : QVariant();
-        }
-        if (role == Qt::ToolTipRole)
-            return handIn.typed[size_t(index.column())];
-        if (role == Qt::TextAlignmentRole)
-            return int(Qt::AlignRight) | int(Qt::AlignVCenter);
-        return QVariant();
-    }
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (role != Qt::DisplayRole)
-            return QVariant();
-        if (orientation == Qt::Horizontal)
-            return ClassText::yearHeading(section);
-        return m_pupils && section < m_pupils->size() ? ClassFolder::label(m_pupils->at(section)) : QString();
-    }
-
-private:
-    const QList<ClassFolder::Pupil> *m_pupils = nullptr;
-};
+#include <utility>
 
 class ClassGraphView : public QWidget {
 public:
-    explicit ClassGraphView(QWidget *parent) : QWidget(parent) { setMinimumSize(360, 260); }
+    explicit ClassGraphView(QWidget *parent) : QWidget(parent) { setMinimumSize(240, 150); }
     void setPupils(const QList<ClassFolder::Pupil> *pupils)
     {
         m_pupils = pupils;
+        update();
+    }
+    void setTruthShown(bool shown)
+    {
+        m_truth = shown;
         update();
     }
 
@@ -73,15 +44,31 @@ protected:
         painter.fillRect(rect(), Qt::white);
         static const QList<ClassFolder::Pupil> none;
         const int margin = fontMetrics().height() / 2;
-        ClassGraph(m_pupils ? *m_pupils : none, ClassGraph::islandRabbits())
-            .paint(painter, QRectF(rect().adjusted(margin, margin, -margin, -margin)), 1.0);
+        ClassGraph graph(m_pupils ? *m_pupils : none, ClassGraph::islandRabbits());
+        graph.setTruthShown(m_truth);
+        graph.paint(painter, QRectF(rect().adjusted(margin, margin, -margin, -margin)), 1.0);
     }
 
 private:
     const QList<ClassFolder::Pupil> *m_pupils = nullptr;
+    bool m_truth = false;
 };
 
-ClassWindow::ClassWindow(const QString &folder) : m_folder(folder)
+namespace {
+
+QLabel *wrapped(QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+ClassWindow::ClassWindow(const QString &folder, const QString &roster)
+    : m_folder(folder), m_reader(new ClassReader(folder, roster, this))
 {
     setWindowTitle(ClassText::title());
     setAutoFillBackground(true);
@@ -90,81 +77,130 @@ ClassWindow::ClassWindow(const QString &folder) : m_folder(folder)
     setPalette(look);
 
     auto *layout = new QVBoxLayout(this);
-    m_summary = new QLabel(this);
-    m_summary->setFont(Twips::font(Twips::Face::Arial, 13, true));
-    m_names = new QLabel(this);
-    m_names->setWordWrap(true);
-    m_names->setTextFormat(Qt::PlainText);
-    m_names->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *split = new QSplitter(Qt::Horizontal, this);
+    m_summary = wrapped(this);
+    QFont big = font();
+    big.setBold(true);
+    // The lesson's fonts are sized in pixels.
+    if (big.pixelSize() > 0)
+        big.setPixelSize(big.pixelSize() * 13 / 10);
+    else
+        big.setPointSizeF(big.pointSizeF() * 1.3);
+    m_summary->setFont(big);
+    m_reading = new QLabel(ClassText::readingNote(), this);
+    m_missing = wrapped(this);
+    m_names = wrapped(this);
+    auto *split = new QSplitter(Qt::Vertical, this);
+    m_sides = new QSplitter(Qt::Horizontal, split);
+    QSplitter *sides = m_sides;
     m_table = new ClassTable;
     m_table->setParent(this);
-    m_tableView = new QTableView(split);
+    m_tableView = new QTableView(sides);
     m_tableView->setModel(m_table);
     m_tableView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_tableView->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_tableView->setAccessibleName(ClassText::tableName());
-    m_graph = new ClassGraphView(split);
+    m_graph = new ClassGraphView(sides);
     m_graph->setAccessibleName(ClassText::graphName());
+    sides->setStretchFactor(1, 1);
+    m_badFiles = new BadFileList(split);
+    m_badFiles->hide();
+    split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 1);
     layout->addWidget(m_summary);
+    layout->addWidget(m_reading);
+    layout->addWidget(m_missing);
     layout->addWidget(m_names);
     layout->addWidget(split, 1);
-    auto *hint = new QLabel(ClassText::refreshHint(), this);
-    layout->addWidget(hint);
+    auto *bottom = new QHBoxLayout;
+    auto *hint = wrapped(this);
+    hint->setText(ClassText::refreshHint());
+    m_truthButton = new QPushButton(ClassText::truthButton(false), this);
+    m_printButton = new QPushButton(ClassText::printButton(), this);
+    // Wide enough for either of its captions, so that it does not jump when pressed.
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, m_truthButton) * 2 +
+                       style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_truthButton) * 2;
+    m_truthButton->setMinimumWidth(
+        margin + std::max(m_truthButton->fontMetrics().horizontalAdvance(ClassText::truthButton(false)),
+                          m_truthButton->fontMetrics().horizontalAdvance(ClassText::truthButton(true))));
+    m_printButton->setMinimumWidth(margin + m_printButton->fontMetrics().horizontalAdvance(ClassText::printButton()));
+    bottom->addWidget(hint, 1);
+    bottom->addWidget(m_truthButton);
+    bottom->addWidget(m_printButton);
+    layout->addLayout(bottom);
+    connect(m_truthButton, &QPushButton::clicked, this, [this] { setTruthShown(!m_table->truthShown()); });
+    connect(m_printButton, &QPushButton::clicked, this, &ClassWindow::print);
+    // Shortcuts, so that they work wherever the focus is (the table takes letters to search by).
+    connect(new QShortcut(QKeySequence(Qt::Key_T), this), &QShortcut::activated, m_truthButton, &QPushButton::click);
+    connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, m_reader, &ClassReader::readNow);
+    connect(m_reader, &ClassReader::readingChanged, m_reading, &QWidget::setVisible);
+    connect(m_reader, &ClassReader::classRead, this, &ClassWindow::showClass);
 
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(400);
-    connect(&m_settle, &QTimer::timeout, this, &ClassWindow::reread);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle, qOverload<>(&QTimer::start));
-    reread();
-    // The whole table beside a graph of much the same width, within the display.
-    const int tableWidth = m_tableView->verticalHeader()->sizeHint().width() +
-                           m_tableView->horizontalHeader()->length() + m_tableView->frameWidth() * 2 +
-                           style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
-    QSize size(tableWidth * 2 + 40, 700);
+    m_table->setPupils(&m_class.pupils, QDateTime::currentDateTimeUtc());
+    m_graph->setPupils(&m_class.pupils);
+    setMinimumSize(620, 440);
+    QSize size(1200, 760);
     if (const QScreen *display = screen())
         size = size.boundedTo(display->availableGeometry().size());
     resize(size);
-    split->setSizes({tableWidth, size.width() - tableWidth});
+    sides->setSizes({size.width() / 2, size.width() / 2});
+    m_reader->readNow();
 }
 
 // The table and graph outlive this window's own members while QWidget takes them down: they let go
 // of the class first.
 ClassWindow::~ClassWindow()
 {
-    m_table->setPupils(nullptr);
+    m_table->setPupils(nullptr, QDateTime());
     m_graph->setPupils(nullptr);
 }
 
-void ClassWindow::reread()
+void ClassWindow::showClass(const ClassFolder::Class &handIns, const ClassList::List &list)
 {
-    m_class = ClassFolder::read(m_folder);
-    ClassText::reportBadFiles(m_folder, m_class);
-    m_table->setPupils(&m_class.pupils);
+    m_table->setPupils(nullptr, QDateTime());
+    m_graph->setPupils(nullptr);
+    m_class = handIns;
+    m_list = list;
+    ClassText::reportBadFiles(m_folder, m_class, &m_said);
+    m_table->setPupils(&m_class.pupils, QDateTime::currentDateTimeUtc());
     m_graph->setPupils(&m_class.pupils);
     m_summary->setText(ClassText::summary(m_class));
+    const QStringList missing = ClassList::missing(list, m_class.pupils);
+    m_missing->setText(ClassText::missingText(list, missing, true));
+    QPalette ink = palette();
+    if (!missing.isEmpty() || !list.error.isEmpty())
+        ink.setColor(QPalette::WindowText, ClassText::WarningInk);
+    m_missing->setPalette(ink);
     m_names->setText(ClassText::names(m_class, 600));
-    watch();
-}
-
-void ClassWindow::watch()
-{
-    QStringList folders{m_folder};
-    // A learning platform's download has a folder per pupil; those are watched too.
-    for (const QFileInfo &sub : QDir(m_folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks))
-        folders << sub.filePath();
-    if (const QStringList old = m_watcher.directories(); !old.isEmpty())
-        m_watcher.removePaths(old);
-    m_watcher.addPaths(folders);
-}
-
-void ClassWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_F5) {
-        reread();
-        return;
+    m_badFiles->show(m_class);
+    if (!std::exchange(m_sized, true)) {
+        // The whole table, when it takes no more than three fifths of the window; the graph the rest.
+        const int tableWidth = m_tableView->verticalHeader()->sizeHint().width() +
+                               m_tableView->horizontalHeader()->length() + m_tableView->frameWidth() * 2 +
+                               style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+        const int whole = m_sides->width();
+        m_sides->setSizes({std::min(tableWidth, whole * 3 / 5), whole - std::min(tableWidth, whole * 3 / 5)});
     }
-    QWidget::keyPressEvent(event);
+}
+
+void ClassWindow::setTruthShown(bool shown)
+{
+    m_table->setTruthShown(shown);
+    m_graph->setTruthShown(shown);
+    m_truthButton->setText(ClassText::truthButton(shown));
+}
+
+void ClassWindow::print()
+{
+    QString error;
+    const ReportPrinter printer = ReportPrinting::load(&error);
+    const ClassFolder::Class handIns = m_class;
+    const ClassList::List list = m_list;
+    if (printer &&
+        printer(
+            this, ClassText::title(), Paper::Resolution,
+            [&](QPagedPaintDevice &device) { return ClassReport::draw(device, handIns, list, QDate::currentDate()); },
+            &error))
+        return;
+    QMessageBox::warning(this, ClassText::title(), ClassText::tr("The report cannot be printed: %1").arg(error));
 }

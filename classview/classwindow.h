@@ -1,44 +1,63 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "classfolder.h"
+#include "classlist.h"
 
-#include <QFileSystemWatcher>
-#include <QTimer>
+#include <QSet>
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
+class QSplitter;
 class QTableView;
+class BadFileList;
+class ClassReader;
 class ClassTable;
 class ClassGraphView;
 
-// The teacher's window on a class folder: how many pupils handed in and who, a table of every
-// pupil's counts by year, and the class graph. It reads the folder again when the folder changes
-// (a moment after the last change, so that thirty pupils handing in at once read it once) and on F5.
+// The teacher's window on a class folder: how many pupils handed in and who, who on the class list
+// has not, every file left out and why (those claiming another pupil's numbers first, as a
+// warning), a table of every pupil's counts by year with the class's figures and when, where and in
+// which language each pupil handed in, and the class graph. The folder is read on a thread of its
+// own (ClassReader), again when it changes, every few seconds where the file system does not say,
+// and on F5; "reading…" shows meanwhile. The rabbits really there are hidden until the teacher
+// shows them (T, or the button), so that the class can be shown its own numbers first. Print sends
+// the report's pages to the desktop's print dialog.
 class ClassWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ClassWindow(const QString &folder);
+    explicit ClassWindow(const QString &folder, const QString &roster = QString());
     ~ClassWindow() override;
 
-    // Reads the folder and shows what it holds; each bad file is said on standard error.
-    void reread();
+    // Shows what a read of the folder found; each file left out not said before goes to standard error.
+    void showClass(const ClassFolder::Class &handIns, const ClassList::List &list);
     const ClassFolder::Class &shownClass() const { return m_class; }
+    ClassReader *reader() const { return m_reader; }
     QLabel *summary() const { return m_summary; }
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
+    QLabel *missing() const { return m_missing; }
+    BadFileList *badFiles() const { return m_badFiles; }
+    QTableView *table() const { return m_tableView; }
+    QPushButton *truthButton() const { return m_truthButton; }
+    void setTruthShown(bool shown);
 
 private:
-    void watch();
+    void print();
 
     QString m_folder;
     ClassFolder::Class m_class;
+    ClassList::List m_list;
+    QSet<QString> m_said;
+    ClassReader *m_reader = nullptr;
     QLabel *m_summary = nullptr;
+    QLabel *m_reading = nullptr;
+    QLabel *m_missing = nullptr;
     QLabel *m_names = nullptr;
     QTableView *m_tableView = nullptr;
     ClassTable *m_table = nullptr;
     ClassGraphView *m_graph = nullptr;
-    QFileSystemWatcher m_watcher;
-    QTimer m_settle;
+    BadFileList *m_badFiles = nullptr;
+    QPushButton *m_truthButton = nullptr;
+    QPushButton *m_printButton = nullptr;
+    QSplitter *m_sides = nullptr;
+    bool m_sized = false;
 };

@@ -42,6 +42,11 @@ bool runningGame(const ScreenChain &chain)
 HandIn::HandIn(Lesson &lesson, const QString &folder, const QString &language, const QString &login, bool sharedLogin)
     : m_lesson(lesson), m_folder(expandFolder(folder)), m_language(language), m_login(login), m_shared(sharedLogin)
 {
+    if (m_folder.isEmpty() && !folder.trimmed().isEmpty())
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     //: A line on standard error; %1 is the folder as the settings give it.
+                     qPrintable(tr("HandInFolder %1 names a variable that is not set; nothing is handed in")
+                                    .arg(folder.trimmed())));
     if (!m_folder.isEmpty() && QDir::isRelativePath(m_folder)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
                      //: A line on standard error; %1 is the folder as the settings give it.
@@ -101,7 +106,11 @@ QString HandIn::expandFolder(const QString &setting)
     for (auto it = variable.globalMatch(folder); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
         const QString name = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
-        expanded += folder.mid(from, match.capturedStart() - from) + qEnvironmentVariable(name.toLatin1().constData());
+        const QString value = qEnvironmentVariable(name.toLatin1().constData());
+        // A class folder without its class would gather every class's hand-ins in one place.
+        if (value.isEmpty())
+            return QString();
+        expanded += folder.mid(from, match.capturedStart() - from) + value;
         from = match.capturedEnd();
     }
     return expanded + folder.mid(from);

@@ -39,7 +39,7 @@ public:
     // can set to another pupil's name).
     static QString currentLogin();
     // A folder as a technician writes it: "~" at the start for the home folder, $NAME and ${NAME}
-    // for environment variables (an unset one is empty).
+    // for environment variables; empty when one of them is not set or empty.
     static QString expandFolder(const QString &setting);
     // A year of the results table as it is handed in: a blank cell is no count; a cell holding one
     // number and nothing else is its count (read as the lesson reads it, so "21.5" counts 22, and its

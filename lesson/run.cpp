@@ -77,6 +77,11 @@ struct Options {
         QCoreApplication::translate("Options", "With --class: write the class's report to <file> (PDF, A4) and exit "
                                                "without opening a window."),
         QCoreApplication::translate("Options", "file")};
+    QCommandLineOption classRoster{
+        QStringLiteral("roster"),
+        QCoreApplication::translate("Options", "With --class: the class list, one login or name a line, instead of "
+                                               "class.txt in the class folder."),
+        QCoreApplication::translate("Options", "file")};
 };
 
 // Made after the translations are in place, so that the help speaks the pupil's language.
@@ -97,6 +102,7 @@ void describe(QCommandLineParser &parser, const Options &options)
     parser.addOption(options.classFolder);
     parser.addOption(options.classCsv);
     parser.addOption(options.classReport);
+    parser.addOption(options.classRoster);
 }
 
 // Qt's own lines of the help that Qt's translations lack; the lesson's translations carry them.
@@ -185,25 +191,63 @@ int writeWorksheet(int argc, char *argv[])
     return 0;
 }
 
+// Why the options given cannot go together, or empty when they can.
+QString contradiction(const QCommandLineParser &given, const Options &options)
+{
+    const bool classOnly =
+        given.isSet(options.classCsv) || given.isSet(options.classReport) || given.isSet(options.classRoster);
+    if (given.isSet(options.worksheet) && (given.isSet(options.classFolder) || classOnly))
+        return QCoreApplication::translate("Options",
+                                           "--worksheet cannot go with --class, --csv, --report or --roster: "
+                                           "give one at a time.");
+    if (!given.isSet(options.classFolder))
+        return classOnly ? QCoreApplication::translate("Options", "--csv, --report and --roster need --class <folder>.")
+                         : QString();
+    for (const QCommandLineOption *lesson : {&options.readAloud, &options.popUpSeconds, &options.newLesson})
+        if (given.isSet(*lesson))
+            return QCoreApplication::translate("Options", "--%1 is for the lesson, not for --class.")
+                .arg(lesson->names().constFirst());
+    return QString();
+}
+
+// Whether a window can be shown: a display to show it on, or a platform asked for by name (as the
+// tests ask for the offscreen one).
+bool canShowWindow(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return true;
+    return false;
+}
+
 // --class shows or writes a class's hand-ins instead of the lesson; --csv and --report need no
-// display. Returns -1 when it was not asked for.
+// display. Options that cannot go together are refused with one line. Returns -1 when none of it
+// was asked for.
 int classResults(int argc, char *argv[])
 {
     QCommandLineParser early;
     const Options options;
     describe(early, options);
     early.parse(arguments(argc, argv));
-    if (!early.isSet(options.classFolder)) {
-        if (!early.isSet(options.classCsv) && !early.isSet(options.classReport))
-            return -1;
-        // A teacher's slip: the lesson does not start in place of the file asked for.
+    const QString refused = contradiction(early, options);
+    if (refused.isEmpty() && !early.isSet(options.classFolder))
+        return -1;
+    const bool window = !early.isSet(options.classCsv) && !early.isSet(options.classReport);
+    if (!refused.isEmpty() || (window && !canShowWindow(argc, argv))) {
+        // Said before any toolkit starts, so that it is the lesson's own word, in the pupil's language.
         QCoreApplication core(argc, argv);
         settingsFor(early);
-        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
-                     qPrintable(QCoreApplication::translate("Options", "--csv and --report need --class <folder>.")));
+        const QString line =
+            !refused.isEmpty()
+                ? contradiction(early, options)
+                : QCoreApplication::translate("Options", "the class window needs a display; without one, write the "
+                                                         "class's results with --csv <file> or --report <file>.");
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(line));
         return 2;
     }
-    const bool window = !early.isSet(options.classCsv) && !early.isSet(options.classReport);
     if (!window)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -213,12 +257,13 @@ int classResults(int argc, char *argv[])
     parser.process(app);
     QApplication::setFont(Twips::font(Twips::Face::MSSansSerif, 9.75));
     const QString folder = parser.value(options.classFolder);
+    const QString roster = parser.value(options.classRoster);
     int status = 0;
     if (parser.isSet(options.classCsv))
-        status = ClassCommand::writeCsv(folder, parser.value(options.classCsv));
+        status = ClassCommand::writeCsv(folder, parser.value(options.classCsv), roster);
     if (parser.isSet(options.classReport) && status == 0)
-        status = ClassCommand::writeReport(folder, parser.value(options.classReport));
-    return window ? ClassCommand::showWindow(folder) : status;
+        status = ClassCommand::writeReport(folder, parser.value(options.classReport), roster);
+    return window ? ClassCommand::showWindow(folder, roster) : status;
 }
 
 // Does a piece of work once the window has painted its first frame, so that it does not delay it.
@@ -249,10 +294,10 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     QCoreApplication::setApplicationVersion(QStringLiteral(LAPINAR_VERSION));
     if (const int answered = answerOnTerminal(argc, argv); answered >= 0)
         return answered;
-    if (const int written = writeWorksheet(argc, argv); written >= 0)
-        return written;
     if (const int shown = classResults(argc, argv); shown >= 0)
         return shown;
+    if (const int written = writeWorksheet(argc, argv); written >= 0)
+        return written;
 
     // Starting the font system (fontconfig reading its configuration and its list of fonts) is most
     // of what any window showing a word costs to start. It needs nothing of Qt, so it runs on a thread

@@ -83,6 +83,9 @@ file "$unpacked/bin/lapinar" | grep -q ', stripped' || fail "the packaged progra
 # does not link the speech library, which only the module loads.
 [ -s "$unpacked/lib/lapinar/speech/lapinar_speech.so" ] || fail "the package lacks the read-aloud voice"
 if ldd "$unpacked/bin/lapinar" | grep -q TextToSpeech; then fail "the program links the speech library"; fi
+# So is the class view's printing: the lesson's start loads no print library.
+[ -s "$unpacked/lib/lapinar/print/lapinar_print.so" ] || fail "the package lacks the class view's printing"
+if ldd "$unpacked/bin/lapinar" | grep -q PrintSupport; then fail "the program links the print library"; fi
 # Its pictures are drawn through Qt's SVG image format, loaded only when one is not kept.
 if ldd "$unpacked/bin/lapinar" | grep -q Qt6Svg; then fail "the program links the SVG library"; fi
 doc=$unpacked/share/doc/lapinar

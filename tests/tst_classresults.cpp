@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -249,8 +251,8 @@ void ClassResultsTest::folderSettingExpandsHomeAndVariables_data()
     QTest::newRow("home") << "~/hand-in" << QDir::homePath() + QStringLiteral("/hand-in");
     QTest::newRow("variables") << "/srv/$LAPINAR_CLASS/${LAPINAR_CLASS}x"
                                << "/srv/5b/5bx";
-    QTest::newRow("unset variable") << "/srv/$LAPINAR_UNSET/a"
-                                    << "/srv//a";
+    QTest::newRow("unset variable refused") << "/srv/$LAPINAR_UNSET/a"
+                                            << "";
     QTest::newRow("tilde inside") << " /srv/~x "
                                   << "/srv/~x";
 }
@@ -404,6 +406,9 @@ void ClassResultsTest::reportSaysTheClassOnA4()
     for (const char *name : {"ann", "bob", "cy"})
         handIns.pupils.append(
             {*ClassFolder::parse(handInOf(QString::fromLatin1(name), 7), &fault), QString(), QDateTime()});
+    // A blank count is printed blank, not as 0.
+    handIns.pupils.append({*ClassFolder::parse(handInOf(QStringLiteral("dan"), 7), &fault), QString(), QDateTime()});
+    handIns.pupils.last().handIn.rabbits[6].reset();
     const QString pdf = folder.filePath(QStringLiteral("class.pdf"));
     QString error;
     QVERIFY2(ClassReport::write(pdf, handIns, QDate(2026, 3, 4), &error), qPrintable(error));
@@ -415,12 +420,16 @@ void ClassResultsTest::reportSaysTheClassOnA4()
     QVERIFY2(about.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\b"))), qPrintable(about));
     QVERIFY2(about.contains(QStringLiteral("(A4)")), qPrintable(about));
     const QString words = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-    for (const QString &said :
-         {QStringLiteral("Pupils who handed in: 3"), QStringLiteral("ann, bob, cy"), QStringLiteral("2026"),
-          QStringLiteral("rabbits really there"), QStringLiteral("Year 9"),
-          QStringLiteral("cy 7 8 9 10 11 12 13 14 15 16"), QStringLiteral("class median 7 8 9")})
+    for (const QString &said : {QStringLiteral("Pupils who handed in: 4"), QStringLiteral("ann, bob, cy"),
+                                QStringLiteral("2026"), QStringLiteral("rabbits really there"),
+                                QStringLiteral("Year 9"), QStringLiteral("cy 7 8 9 10 11 12 13 14 15 16"),
+                                QStringLiteral("dan 7 8 9 10 11 12 14 15 16"), QStringLiteral("class median 7 8 9")})
         QVERIFY2(words.contains(said), qPrintable(said + QStringLiteral(" not in: ") + words));
     QVERIFY(!ClassReport::write(folder.filePath(QStringLiteral("none/class.pdf")), handIns, QDate(), &error));
+    // A full disk is said, and a device written to is never replaced by the report.
+    QVERIFY(!ClassReport::write(QStringLiteral("/dev/full"), handIns, QDate(), &error));
+    QCOMPARE(error, QString::fromLocal8Bit(strerror(ENOSPC)));
+    QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
 }
 
 QTEST_MAIN(ClassResultsTest)

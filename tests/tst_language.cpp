@@ -2,6 +2,10 @@
 // The lesson in the pupil's language: which language a run speaks, and every text of every screen,
 // panel and state fitting its place in every language the lesson speaks, at the original size and
 // at a large scale.
+#include "classgraph.h"
+#include "classreport.h"
+#include "classtext.h"
+#include "classwindow.h"
 #include "dialogs.h"
 #include "graphform.h"
 #include "language.h"
@@ -14,7 +18,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTextLayout>
 #include <QTimer>
 #include <QtTest>
@@ -168,6 +174,8 @@ private slots:
     void languageChosen();
     void everyTextFitsItsPlace_data();
     void everyTextFitsItsPlace();
+    void classViewFits_data() { everyTextFitsItsPlace_data(); }
+    void classViewFits();
 };
 
 void LanguageTest::languageChosen_data()
@@ -321,6 +329,52 @@ void LanguageTest::everyTextFitsItsPlace()
     }
     poll.stop();
     QCOMPARE(panelsSeen, 8 + 4);
+    if (!faults.isEmpty())
+        QFAIL(qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+// The class window at its smallest, with every part of it showing, and its report, in each language.
+void LanguageTest::classViewFits()
+{
+    QFETCH(QString, language);
+    QFETCH(double, scale);
+    QVERIFY(Language::install(language));
+    Twips::setScale(scale);
+    QTemporaryDir folder;
+    HandInCsv::HandIn handIn;
+    handIn.pupil = QStringLiteral("ann");
+    handIn.date = QStringLiteral("9999-01-01T00:00:00Z");
+    handIn.rabbits[3] = 12;
+    for (const QString &name : {QStringLiteral("ann.csv"), QStringLiteral("zz.csv")}) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(HandInCsv::write(handIn)) > 0);
+    }
+    QFile list(folder.filePath(QString::fromLatin1(ClassList::FileName)));
+    QVERIFY(list.open(QIODevice::WriteOnly) && list.write("ann\nbob\n") > 0);
+    list.close();
+    const ClassFolder::Class handIns = ClassFolder::read(folder.path());
+    const ClassList::List classList = ClassList::read(folder.path(), QString());
+    ClassWindow window(folder.path());
+    window.showClass(handIns, classList);
+    window.resize(window.minimumSize());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList faults;
+    for (const bool truth : {false, true}) {
+        window.setTruthShown(truth);
+        checkArea(&window, QStringLiteral("class window"), faults);
+    }
+    const QString pdf = folder.filePath(QStringLiteral("class.pdf"));
+    QString error;
+    QVERIFY2(ClassReport::write(pdf, handIns, QDate(2026, 3, 4), &error, classList), qPrintable(error));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+    QVERIFY2(text.waitForFinished(30000), "poppler-utils are needed");
+    const QString words = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    for (const QString &said : {ClassGraph::tr("rabbits really there"), ClassGraph::tr("class median"),
+                                ClassText::missingRow(), ClassText::yearHeading(9), ClassText::tr("Files left out")})
+        if (!words.contains(said))
+            faults << QStringLiteral("class report: \"%1\" cut").arg(said);
     if (!faults.isEmpty())
         QFAIL(qPrintable(faults.join(QLatin1Char('\n'))));
 }

@@ -37,7 +37,7 @@ PATH=$scratch/refusing:$PATH QT_QPA_PLATFORM=offscreen ./lapinar.sh start --vers
 deb=$(./lapinar.sh package | tail -n 1) || fail "./lapinar.sh package failed"
 [ -f "$deb" ] || fail "./lapinar.sh package printed no package: $deb"
 contents=$(dpkg-deb -c "$deb")
-for f in '/usr/bin/lapinar' '/usr/lib/(.+/)?lapinar/speech/lapinar_speech\.so' \
+for f in '/usr/bin/lapinar' '/usr/lib/(.+/)?lapinar/speech/lapinar_speech\.so' '/usr/lib/(.+/)?lapinar/print/lapinar_print\.so' \
          '/usr/share/doc/lapinar/worksheet-en\.pdf' '/usr/share/doc/lapinar/worksheet-fr\.pdf'; do
     grep -qE " \.$f\$" <<<"$contents" || fail "the package lacks $f"
 done

@@ -153,6 +153,25 @@
     </message>
 </context>
 <context>
+    <name>ClassList</name>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>too large for a class list</source>
+        <translation>zu groß für eine Klassenliste</translation>
+    </message>
+    <message>
+        <source>not written by you nor by the folder&apos;s owner: a pupil may have put it there</source>
+        <translation>weder von Ihnen noch vom Besitzer des Ordners geschrieben: ein Schüler könnte sie hineingelegt haben</translation>
+    </message>
+</context>
+<context>
     <name>ClassView</name>
     <message>
         <source>cannot write %1: %2</source>
@@ -163,11 +182,6 @@
         <source>Pupils not shown here: %1 (the merged CSV has every pupil).</source>
         <extracomment>Under the table of the class report: %1 is the number of pupils whose rows did not fit on the page (it may become their names, so put no noun after it). One line of 8-point text across an A4 page.</extracomment>
         <translation>Hier nicht gezeigt: %1 (die zusammengeführte CSV-Datei enthält alle Schülerinnen und Schüler).</translation>
-    </message>
-    <message>
-        <source>the PDF could not be started</source>
-        <extracomment>Why the class report could not be written: the PDF file could not be created. It follows &quot;cannot write FILE:&quot; on standard error.</extracomment>
-        <translation>das PDF konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>Lapinar: the class&apos;s results</source>
@@ -185,10 +199,6 @@
     <message>
         <source>Graph of the class&apos;s counts against the rabbits really on the island</source>
         <translation>Diagramm: die Zählungen der Klasse im Vergleich zu den Kaninchen, die wirklich auf der Insel sind</translation>
-    </message>
-    <message>
-        <source>The folder is read again whenever it changes, and on F5.</source>
-        <translation>Der Ordner wird bei jeder Änderung und mit F5 neu gelesen.</translation>
     </message>
     <message>
         <source>The class folder cannot be read: %1</source>
@@ -232,6 +242,86 @@
     <message>
         <source>counts missing</source>
         <translation>fehlende Zählungen</translation>
+    </message>
+    <message>
+        <source>Files left out</source>
+        <translation>Ausgelassene Dateien</translation>
+    </message>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation>das PDF konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Handed in %1 on %2, in %3</source>
+        <translation>Abgegeben %1 an %2, auf %3</translation>
+    </message>
+    <message>
+        <source>Handed in</source>
+        <translation>Abgegeben</translation>
+    </message>
+    <message>
+        <source>dated in the future</source>
+        <translation>in der Zukunft datiert</translation>
+    </message>
+    <message>
+        <source>a date that is not one</source>
+        <translation>ein Datum, das keines ist</translation>
+    </message>
+    <message>
+        <source>from a machine the rest of the class does not use</source>
+        <translation>von einem Rechner, den der Rest der Klasse nicht benutzt</translation>
+    </message>
+    <message>
+        <source>The folder is read again when it changes, every few seconds, and on F5. T shows or hides the rabbits really there.</source>
+        <translation>Der Ordner wird neu gelesen, wenn er sich ändert, alle paar Sekunden und mit F5. T zeigt oder verbirgt die wirklich vorhandenen Kaninchen.</translation>
+    </message>
+    <message>
+        <source>The class list %1 is not used: %2</source>
+        <translation>Die Klassenliste %1 wird nicht benutzt: %2</translation>
+    </message>
+    <message>
+        <source>No class list, so only who handed in is shown: put the class&apos;s logins in %1 in the class folder, one a line, to see who is missing.</source>
+        <translation>Keine Klassenliste, daher wird nur gezeigt, wer abgegeben hat: Schreiben Sie die Anmeldenamen der Klasse in %1 im Klassenordner, einen pro Zeile, um zu sehen, wer fehlt.</translation>
+    </message>
+    <message>
+        <source>Everyone on the class list has handed in (%1).</source>
+        <translation>Alle auf der Klassenliste haben abgegeben (%1).</translation>
+    </message>
+    <message>
+        <source>Not handed in (%1 of %2 on the class list): %3</source>
+        <translation>Nicht abgegeben (%1 von %2 auf der Klassenliste): %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Reading the class folder…</source>
+        <translation>Der Klassenordner wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Hide the rabbits really there</source>
+        <translation>Wirklich vorhandene Kaninchen verbergen</translation>
+    </message>
+    <message>
+        <source>Show the rabbits really there</source>
+        <translation>Wirklich vorhandene Kaninchen zeigen</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>%1: %2 more files left out</source>
+        <translation>%1: %2 weitere Dateien ausgelassen</translation>
+    </message>
+    <message>
+        <source>The report cannot be printed: %1</source>
+        <translation>Der Bericht kann nicht gedruckt werden: %1</translation>
+    </message>
+    <message>
+        <source>the pages could not be drawn for the printer</source>
+        <translation>die Seiten konnten nicht für den Drucker gezeichnet werden</translation>
     </message>
 </context>
 <context>
@@ -443,6 +533,11 @@
         <source>%1 in %2 belongs to someone else; the results are handed in as a file of their own</source>
         <extracomment>A line on standard error; %1 is the pupil&apos;s file name, %2 the class folder.</extracomment>
         <translation>%1 in %2 gehört jemand anderem; die Ergebnisse werden in einer eigenen Datei abgegeben</translation>
+    </message>
+    <message>
+        <source>HandInFolder %1 names a variable that is not set; nothing is handed in</source>
+        <extracomment>A line on standard error; %1 is the folder as the settings give it.</extracomment>
+        <translation>HandInFolder %1 nennt eine Variable, die nicht gesetzt ist; es wird nichts abgegeben</translation>
     </message>
 </context>
 <context>
@@ -760,10 +855,6 @@
         <translation>Mit --class: den Bericht der Klasse in &lt;Datei&gt; schreiben (PDF, A4) und beenden, ohne ein Fenster zu öffnen.</translation>
     </message>
     <message>
-        <source>--csv and --report need --class &lt;folder&gt;.</source>
-        <translation>--csv und --report brauchen --class &lt;Ordner&gt;.</translation>
-    </message>
-    <message>
         <source>Start in a window, whatever a settings file says.</source>
         <translation>In einem Fenster starten, egal was eine Einstellungsdatei vorgibt.</translation>
     </message>
@@ -778,6 +869,26 @@
     <message>
         <source>seconds</source>
         <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>With --class: the class list, one login or name a line, instead of class.txt in the class folder.</source>
+        <translation>Mit --class: die Klassenliste, ein Anmeldename oder Name pro Zeile, statt class.txt im Klassenordner.</translation>
+    </message>
+    <message>
+        <source>--worksheet cannot go with --class, --csv, --report or --roster: give one at a time.</source>
+        <translation>--worksheet geht nicht zusammen mit --class, --csv, --report oder --roster: bitte einzeln angeben.</translation>
+    </message>
+    <message>
+        <source>--csv, --report and --roster need --class &lt;folder&gt;.</source>
+        <translation>--csv, --report und --roster brauchen --class &lt;Ordner&gt;.</translation>
+    </message>
+    <message>
+        <source>--%1 is for the lesson, not for --class.</source>
+        <translation>--%1 ist für die Lektion, nicht für --class.</translation>
+    </message>
+    <message>
+        <source>the class window needs a display; without one, write the class&apos;s results with --csv &lt;file&gt; or --report &lt;file&gt;.</source>
+        <translation>das Klassenfenster braucht einen Bildschirm; ohne einen schreiben Sie die Ergebnisse der Klasse mit --csv &lt;Datei&gt; oder --report &lt;Datei&gt;.</translation>
     </message>
 </context>
 <context>

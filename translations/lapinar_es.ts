@@ -153,6 +153,25 @@
     </message>
 </context>
 <context>
+    <name>ClassList</name>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>too large for a class list</source>
+        <translation>demasiado grande para una lista de clase</translation>
+    </message>
+    <message>
+        <source>not written by you nor by the folder&apos;s owner: a pupil may have put it there</source>
+        <translation>no la escribió usted ni el dueño de la carpeta: puede haberla puesto un alumno</translation>
+    </message>
+</context>
+<context>
     <name>ClassView</name>
     <message>
         <source>cannot write %1: %2</source>
@@ -163,11 +182,6 @@
         <source>Pupils not shown here: %1 (the merged CSV has every pupil).</source>
         <extracomment>Under the table of the class report: %1 is the number of pupils whose rows did not fit on the page (it may become their names, so put no noun after it). One line of 8-point text across an A4 page.</extracomment>
         <translation>Alumnos que no se muestran aquí: %1 (el CSV combinado tiene a todos).</translation>
-    </message>
-    <message>
-        <source>the PDF could not be started</source>
-        <extracomment>Why the class report could not be written: the PDF file could not be created. It follows &quot;cannot write FILE:&quot; on standard error.</extracomment>
-        <translation>no se ha podido crear el PDF</translation>
     </message>
     <message>
         <source>Lapinar: the class&apos;s results</source>
@@ -185,10 +199,6 @@
     <message>
         <source>Graph of the class&apos;s counts against the rabbits really on the island</source>
         <translation>Gráfica de los recuentos de la clase frente a los conejos que hay de verdad en la isla</translation>
-    </message>
-    <message>
-        <source>The folder is read again whenever it changes, and on F5.</source>
-        <translation>La carpeta se vuelve a leer cada vez que cambia, y con F5.</translation>
     </message>
     <message>
         <source>The class folder cannot be read: %1</source>
@@ -232,6 +242,86 @@
     <message>
         <source>counts missing</source>
         <translation>recuentos que faltan</translation>
+    </message>
+    <message>
+        <source>Files left out</source>
+        <translation>Archivos descartados</translation>
+    </message>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation>no se pudo crear el PDF</translation>
+    </message>
+    <message>
+        <source>Handed in %1 on %2, in %3</source>
+        <translation>Entregado %1 en %2, en %3</translation>
+    </message>
+    <message>
+        <source>Handed in</source>
+        <translation>Entregado</translation>
+    </message>
+    <message>
+        <source>dated in the future</source>
+        <translation>con fecha en el futuro</translation>
+    </message>
+    <message>
+        <source>a date that is not one</source>
+        <translation>una fecha que no es tal</translation>
+    </message>
+    <message>
+        <source>from a machine the rest of the class does not use</source>
+        <translation>desde un equipo que el resto de la clase no usa</translation>
+    </message>
+    <message>
+        <source>The folder is read again when it changes, every few seconds, and on F5. T shows or hides the rabbits really there.</source>
+        <translation>La carpeta se vuelve a leer cuando cambia, cada pocos segundos y con F5. T muestra u oculta los conejos que hay de verdad.</translation>
+    </message>
+    <message>
+        <source>The class list %1 is not used: %2</source>
+        <translation>No se usa la lista de clase %1: %2</translation>
+    </message>
+    <message>
+        <source>No class list, so only who handed in is shown: put the class&apos;s logins in %1 in the class folder, one a line, to see who is missing.</source>
+        <translation>No hay lista de clase, así que solo se muestra quién ha entregado: ponga los usuarios de la clase en %1 en la carpeta de la clase, uno por línea, para ver quién falta.</translation>
+    </message>
+    <message>
+        <source>Everyone on the class list has handed in (%1).</source>
+        <translation>Todos los de la lista de clase han entregado (%1).</translation>
+    </message>
+    <message>
+        <source>Not handed in (%1 of %2 on the class list): %3</source>
+        <translation>Sin entregar (%1 de %2 de la lista de clase): %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Reading the class folder…</source>
+        <translation>Leyendo la carpeta de la clase…</translation>
+    </message>
+    <message>
+        <source>Hide the rabbits really there</source>
+        <translation>Ocultar los conejos que hay de verdad</translation>
+    </message>
+    <message>
+        <source>Show the rabbits really there</source>
+        <translation>Mostrar los conejos que hay de verdad</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>%1: %2 more files left out</source>
+        <translation>%1: %2 archivos más descartados</translation>
+    </message>
+    <message>
+        <source>The report cannot be printed: %1</source>
+        <translation>No se puede imprimir el informe: %1</translation>
+    </message>
+    <message>
+        <source>the pages could not be drawn for the printer</source>
+        <translation>no se pudieron dibujar las páginas para la impresora</translation>
     </message>
 </context>
 <context>
@@ -443,6 +533,11 @@
         <source>%1 in %2 belongs to someone else; the results are handed in as a file of their own</source>
         <extracomment>A line on standard error; %1 is the pupil&apos;s file name, %2 the class folder.</extracomment>
         <translation>%1 en %2 pertenece a otra persona; los resultados se entregan en un archivo aparte</translation>
+    </message>
+    <message>
+        <source>HandInFolder %1 names a variable that is not set; nothing is handed in</source>
+        <extracomment>A line on standard error; %1 is the folder as the settings give it.</extracomment>
+        <translation>HandInFolder %1 nombra una variable que no está definida; no se entrega nada</translation>
     </message>
 </context>
 <context>
@@ -760,10 +855,6 @@
         <translation>Con --class: escribir el informe de la clase en &lt;archivo&gt; (PDF, A4) y salir sin abrir ninguna ventana.</translation>
     </message>
     <message>
-        <source>--csv and --report need --class &lt;folder&gt;.</source>
-        <translation>--csv y --report necesitan --class &lt;carpeta&gt;.</translation>
-    </message>
-    <message>
         <source>Start in a window, whatever a settings file says.</source>
         <translation>Empezar en una ventana, diga lo que diga un archivo de ajustes.</translation>
     </message>
@@ -778,6 +869,26 @@
     <message>
         <source>seconds</source>
         <translation>segundos</translation>
+    </message>
+    <message>
+        <source>With --class: the class list, one login or name a line, instead of class.txt in the class folder.</source>
+        <translation>Con --class: la lista de clase, un usuario o nombre por línea, en lugar de class.txt en la carpeta de la clase.</translation>
+    </message>
+    <message>
+        <source>--worksheet cannot go with --class, --csv, --report or --roster: give one at a time.</source>
+        <translation>--worksheet no puede ir con --class, --csv, --report ni --roster: indique uno cada vez.</translation>
+    </message>
+    <message>
+        <source>--csv, --report and --roster need --class &lt;folder&gt;.</source>
+        <translation>--csv, --report y --roster necesitan --class &lt;carpeta&gt;.</translation>
+    </message>
+    <message>
+        <source>--%1 is for the lesson, not for --class.</source>
+        <translation>--%1 es para la lección, no para --class.</translation>
+    </message>
+    <message>
+        <source>the class window needs a display; without one, write the class&apos;s results with --csv &lt;file&gt; or --report &lt;file&gt;.</source>
+        <translation>la ventana de la clase necesita una pantalla; sin ella, escriba los resultados de la clase con --csv &lt;archivo&gt; o --report &lt;archivo&gt;.</translation>
     </message>
 </context>
 <context>

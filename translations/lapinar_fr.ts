@@ -153,6 +153,25 @@
     </message>
 </context>
 <context>
+    <name>ClassList</name>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>illisible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>pas un simple fichier</translation>
+    </message>
+    <message>
+        <source>too large for a class list</source>
+        <translation>trop grand pour une liste de classe</translation>
+    </message>
+    <message>
+        <source>not written by you nor by the folder&apos;s owner: a pupil may have put it there</source>
+        <translation>écrite ni par vous ni par le propriétaire du dossier&#xa0;: un élève a pu la déposer</translation>
+    </message>
+</context>
+<context>
     <name>ClassView</name>
     <message>
         <source>cannot write %1: %2</source>
@@ -163,11 +182,6 @@
         <source>Pupils not shown here: %1 (the merged CSV has every pupil).</source>
         <extracomment>Under the table of the class report: %1 is the number of pupils whose rows did not fit on the page (it may become their names, so put no noun after it). One line of 8-point text across an A4 page.</extracomment>
         <translation>Élèves non montrés ici&#xa0;: %1 (le CSV fusionné a tous les élèves).</translation>
-    </message>
-    <message>
-        <source>the PDF could not be started</source>
-        <extracomment>Why the class report could not be written: the PDF file could not be created. It follows &quot;cannot write FILE:&quot; on standard error.</extracomment>
-        <translation>le PDF n’a pas pu être créé</translation>
     </message>
     <message>
         <source>Lapinar: the class&apos;s results</source>
@@ -185,10 +199,6 @@
     <message>
         <source>Graph of the class&apos;s counts against the rabbits really on the island</source>
         <translation>Graphique des comptages de la classe face aux lapins réellement sur l&apos;île</translation>
-    </message>
-    <message>
-        <source>The folder is read again whenever it changes, and on F5.</source>
-        <translation>Le dossier est relu dès qu&apos;il change, et avec F5.</translation>
     </message>
     <message>
         <source>The class folder cannot be read: %1</source>
@@ -232,6 +242,86 @@
     <message>
         <source>counts missing</source>
         <translation>comptages manquants</translation>
+    </message>
+    <message>
+        <source>Files left out</source>
+        <translation>Fichiers laissés de côté</translation>
+    </message>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation>le PDF n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>Handed in %1 on %2, in %3</source>
+        <translation>Rendu le %1 sur %2, en %3</translation>
+    </message>
+    <message>
+        <source>Handed in</source>
+        <translation>Rendu</translation>
+    </message>
+    <message>
+        <source>dated in the future</source>
+        <translation>daté dans le futur</translation>
+    </message>
+    <message>
+        <source>a date that is not one</source>
+        <translation>une date qui n&apos;en est pas une</translation>
+    </message>
+    <message>
+        <source>from a machine the rest of the class does not use</source>
+        <translation>depuis une machine que le reste de la classe n&apos;utilise pas</translation>
+    </message>
+    <message>
+        <source>The folder is read again when it changes, every few seconds, and on F5. T shows or hides the rabbits really there.</source>
+        <translation>Le dossier est relu quand il change, toutes les quelques secondes, et sur F5. T montre ou cache les lapins réellement présents.</translation>
+    </message>
+    <message>
+        <source>The class list %1 is not used: %2</source>
+        <translation>La liste de classe %1 n&apos;est pas utilisée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No class list, so only who handed in is shown: put the class&apos;s logins in %1 in the class folder, one a line, to see who is missing.</source>
+        <translation>Pas de liste de classe&#xa0;: seuls ceux qui ont rendu sont affichés. Mettez les identifiants de la classe dans %1 dans le dossier de la classe, un par ligne, pour voir qui manque.</translation>
+    </message>
+    <message>
+        <source>Everyone on the class list has handed in (%1).</source>
+        <translation>Tous les élèves de la liste de classe ont rendu (%1).</translation>
+    </message>
+    <message>
+        <source>Not handed in (%1 of %2 on the class list): %3</source>
+        <translation>Pas rendu (%1 sur %2 de la liste de classe)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Reading the class folder…</source>
+        <translation>Lecture du dossier de la classe…</translation>
+    </message>
+    <message>
+        <source>Hide the rabbits really there</source>
+        <translation>Cacher les lapins réellement présents</translation>
+    </message>
+    <message>
+        <source>Show the rabbits really there</source>
+        <translation>Montrer les lapins réellement présents</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>%1: %2 more files left out</source>
+        <translation>%1&#xa0;: %2 autres fichiers laissés de côté</translation>
+    </message>
+    <message>
+        <source>The report cannot be printed: %1</source>
+        <translation>Le rapport ne peut pas être imprimé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the pages could not be drawn for the printer</source>
+        <translation>les pages n&apos;ont pas pu être dessinées pour l&apos;imprimante</translation>
     </message>
 </context>
 <context>
@@ -443,6 +533,11 @@
         <source>%1 in %2 belongs to someone else; the results are handed in as a file of their own</source>
         <extracomment>A line on standard error; %1 is the pupil&apos;s file name, %2 the class folder.</extracomment>
         <translation>%1 dans %2 appartient à quelqu&apos;un d&apos;autre&#xa0;; les résultats sont rendus dans un fichier à part</translation>
+    </message>
+    <message>
+        <source>HandInFolder %1 names a variable that is not set; nothing is handed in</source>
+        <extracomment>A line on standard error; %1 is the folder as the settings give it.</extracomment>
+        <translation>HandInFolder %1 nomme une variable qui n&apos;est pas définie&#xa0;; rien n&apos;est rendu</translation>
     </message>
 </context>
 <context>
@@ -760,10 +855,6 @@
         <translation>Avec --class&#xa0;: écrire le compte rendu de la classe dans &lt;fichier&gt; (PDF, A4) et quitter sans ouvrir de fenêtre.</translation>
     </message>
     <message>
-        <source>--csv and --report need --class &lt;folder&gt;.</source>
-        <translation>--csv et --report demandent --class &lt;dossier&gt;.</translation>
-    </message>
-    <message>
         <source>Start in a window, whatever a settings file says.</source>
         <translation>Démarrer dans une fenêtre, quoi que dise un fichier de réglages.</translation>
     </message>
@@ -778,6 +869,26 @@
     <message>
         <source>seconds</source>
         <translation>secondes</translation>
+    </message>
+    <message>
+        <source>With --class: the class list, one login or name a line, instead of class.txt in the class folder.</source>
+        <translation>Avec --class&#xa0;: la liste de classe, un identifiant ou un nom par ligne, au lieu de class.txt dans le dossier de la classe.</translation>
+    </message>
+    <message>
+        <source>--worksheet cannot go with --class, --csv, --report or --roster: give one at a time.</source>
+        <translation>--worksheet ne va pas avec --class, --csv, --report ou --roster&#xa0;: donnez-les un par un.</translation>
+    </message>
+    <message>
+        <source>--csv, --report and --roster need --class &lt;folder&gt;.</source>
+        <translation>--csv, --report et --roster demandent --class &lt;dossier&gt;.</translation>
+    </message>
+    <message>
+        <source>--%1 is for the lesson, not for --class.</source>
+        <translation>--%1 est pour la leçon, pas pour --class.</translation>
+    </message>
+    <message>
+        <source>the class window needs a display; without one, write the class&apos;s results with --csv &lt;file&gt; or --report &lt;file&gt;.</source>
+        <translation>la fenêtre de la classe a besoin d&apos;un écran&#xa0;; sans écran, écrivez les résultats de la classe avec --csv &lt;fichier&gt; ou --report &lt;fichier&gt;.</translation>
     </message>
 </context>
 <context>
