@@ -43,10 +43,11 @@ HandIn::HandIn(Lesson &lesson, const QString &folder, const QString &language, c
     : m_lesson(lesson), m_folder(expandFolder(folder)), m_language(language), m_login(login), m_shared(sharedLogin)
 {
     if (m_folder.isEmpty() && !folder.trimmed().isEmpty())
-        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
-                     //: A line on standard error; %1 is the folder as the settings give it.
-                     qPrintable(tr("HandInFolder %1 names a variable that is not set; nothing is handed in")
-                                    .arg(folder.trimmed())));
+        std::fprintf(
+            stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+            //: A line on standard error; %1 is the folder as the settings give it.
+            qPrintable(
+                tr("HandInFolder %1 names a variable that is not set; nothing is handed in").arg(folder.trimmed())));
     if (!m_folder.isEmpty() && QDir::isRelativePath(m_folder)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
                      //: A line on standard error; %1 is the folder as the settings give it.
