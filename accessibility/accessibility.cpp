@@ -118,18 +118,25 @@ public:
         hide();
         parentWidget()->show();
         window->installEventFilter(this);
+        m_later.setSingleShot(true);
+        QObject::connect(&m_later, &QTimer::timeout, this, [this] { tell(m_pending, Telling::InPlace); });
     }
 
     void tell(const QString &text, Telling telling)
     {
-        // A screen reader reads the notification's name when it comes to it, a moment later.
-        const bool heardYet = !m_told.isValid() || m_told.elapsed() >= HearingMs;
-        const QString told =
-            heardYet || telling == Telling::InPlace || m_last == text ? text : m_last + QLatin1Char(' ') + text;
-        m_last = text;
+        // A screen reader reads the notification's name when it comes to it, a moment later. News
+        // that follows other news it is not to cut short waits until that has been heard: told
+        // together, the earlier news would be said a second time.
+        m_later.stop();
+        const qint64 sinceLast = m_told.isValid() ? m_told.elapsed() : HearingMs;
+        if (telling == Telling::AfterEarlier && sinceLast < HearingMs) {
+            m_pending = text;
+            m_later.start(int(HearingMs - sinceLast));
+            return;
+        }
         m_told.start();
         hide();
-        setAccessibleName(told);
+        setAccessibleName(text);
         m_untold = !window()->isActiveWindow();
         if (!m_untold)
             tellNow();
@@ -170,7 +177,9 @@ private:
     static constexpr int HearingMs = 500;
     bool m_untold = false;
     QElapsedTimer m_told;
-    QString m_last;
+    // News waiting for the news before it to be heard.
+    QTimer m_later;
+    QString m_pending;
 };
 
 QAccessible::UpdateHandler passOn = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "intro3.h"
 
+#include "accessibility.h"
 #include "lesson.h"
 
 #include <QPushButton>
@@ -40,10 +41,24 @@ void Intro3::activate()
     m_lesson.random.seedFromClock();
     keepPopupRunning();
     m_game.allDown();
+    keepPlaceInTheBurrows();
 }
 
 void Intro3::Hole_Click(int index)
 {
-    if (m_game.click(index) == PopupGame::Click::Missed)
+    switch (m_game.click(index)) {
+    case PopupGame::Click::Missed:
         showMessage(tr("You missed. Better luck next time."));
+        break;
+    case PopupGame::Click::Marked:
+        counted(tr("Counted."));
+        break;
+    case PopupGame::Click::AlreadyMarked:
+        // Not refused in a box as on the island, yet a pupil who cannot see the mark is answered.
+        Accessibility::announce(this, tr("Already counted."));
+        break;
+    case PopupGame::Click::Counted:
+    case PopupGame::Click::AlreadyCounted:
+        break;
+    }
 }

@@ -88,6 +88,7 @@ void Island::ShowYear()
     m_game.layOut(IslandYear::drawBurrows(m_lesson.random, IslandYear::burrowCount(rabbits)), rabbits);
     m_board.refresh();
     keepPopupRunning();
+    keepPlaceInTheBurrows();
     updateSpokenPage();
 }
 
@@ -142,8 +143,9 @@ void Island::Hole_Click(int index)
     case PopupGame::Click::Counted:
         Calendar(1)->setText(QString::number(m_game.yearCount()));
         updateSpokenPage();
-        Accessibility::announce(this, instructions());
-        emit saying(instructions());
+        // Said once: no rabbit is left to count until the year is laid out again.
+        counted(m_game.rabbitsLeft() == 0 ? instructions() + QStringLiteral(". ") + tr("All counted.")
+                                          : instructions());
         break;
     case PopupGame::Click::AlreadyCounted:
         showMessage(tr("You have already counted this rabbit."));
