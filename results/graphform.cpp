@@ -125,6 +125,8 @@ void GraphForm::buildTable()
         cell->setMaxLength(std::numeric_limits<int>::max());
         cell->setAccessibleName(tr("Rabbits in year %1").arg(row - 1));
         cell->installEventFilter(this);
+        // Once the pupil types again, the table typed is the one to keep.
+        connect(cell, &QLineEdit::textEdited, this, &GraphForm::forgetClearedTable);
         YVal.insert(row, cell);
     }
 }
@@ -226,7 +228,10 @@ void GraphForm::Action_Button_Click(int index)
         applyTitle();
         break;
     case ClearTableAction:
-        ClearTable();
+        if (!m_cleared.isEmpty())
+            bringTableBack();
+        else
+            ClearTable();
         break;
     case JoinPoints:
         toggleJoin();
@@ -264,8 +269,44 @@ void GraphForm::applyTitle()
 
 void GraphForm::ClearTable()
 {
+    QStringList table;
+    for (int row = 1; row <= Rows; ++row)
+        table << YVal(row)->text();
+    // Clearing an empty table again keeps the table that can still be brought back.
+    if (std::any_of(table.cbegin(), table.cend(), [](const QString &cell) { return !cell.isEmpty(); }))
+        m_cleared = table;
     for (int row = 1; row <= Rows; ++row)
         YVal(row)->clear();
+    Action_Button(ClearTableAction)->setText(m_cleared.isEmpty() ? tr("Clear table") : tr("Undo clear"));
+    tell(tr("Table cleared."));
+}
+
+bool GraphForm::bringTableBack()
+{
+    if (m_cleared.isEmpty())
+        return false;
+    for (int row = 1; row <= Rows; ++row)
+        YVal(row)->setText(m_cleared.at(row - 1));
+    forgetClearedTable();
+    tell(tr("Table back."));
+    return true;
+}
+
+void GraphForm::forgetClearedTable()
+{
+    m_cleared.clear();
+    Action_Button(ClearTableAction)->setText(tr("Clear table"));
+}
+
+QString GraphForm::keptCell(int row) const
+{
+    return m_cleared.isEmpty() ? YVal(row)->text() : m_cleared.value(row - 1);
+}
+
+void GraphForm::tell(const QString &text)
+{
+    Accessibility::announce(this, text);
+    emit saying(text);
 }
 
 void GraphForm::SaveCounts()
@@ -302,6 +343,9 @@ bool GraphForm::eventFilter(QObject *watched, QEvent *event)
 
 bool GraphForm::YVal_Key(int row, QKeyEvent *event)
 {
+    // Undo brings back a whole table cleared, not one cell of it.
+    if (event->matches(QKeySequence::Undo) && bringTableBack())
+        return true;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
