@@ -24,6 +24,7 @@ const char *const SpokenPattern = "lapinarSpokenPattern";
 const char *const Chosen = "lapinarChosen";
 const char *const Role = "lapinarRole";
 const char *const NewsName = "lapinarNews";
+const char *const LaterNewsName = "lapinarLaterNews";
 
 // A label whose spoken name is made from what it shows, asked afresh at every query.
 class FollowingLabel : public QAccessibleWidget {
@@ -104,13 +105,19 @@ void renew(QObject *object)
 // sends a changed name or description as the object rather than the text, which Orca cannot say.
 // Either way the notification's name is the news last told. News told before the window is active,
 // as at start, is told on its activation, when a screen reader listens to it.
+//
+// A screen reader reads a notification's name when it comes to it, which may be seconds later when
+// much has changed at once (a year laid out), so news that follows other news without cutting it
+// short (a rabbit coming up as a year opens) has a notification of its own, `after` the first: it
+// never takes the first one's name before that is read, and it waits until the first has been
+// heard. Told together in one, the earlier news would be said a second time.
 class News : public QWidget {
 public:
-    explicit News(QWidget *window) : QWidget(new QWidget(window))
+    News(QWidget *window, const char *name, const News *after = nullptr) : QWidget(new QWidget(window)), m_after(after)
     {
         parentWidget()->setProperty(Role, int(QAccessible::StatusBar));
         parentWidget()->setGeometry(0, 0, 0, 0);
-        setObjectName(QLatin1String(NewsName));
+        setObjectName(QLatin1String(name));
         setProperty(Role, int(QAccessible::Notification));
         setGeometry(0, 0, 0, 0);
         renew(parentWidget());
@@ -119,19 +126,16 @@ public:
         parentWidget()->show();
         window->installEventFilter(this);
         m_later.setSingleShot(true);
-        QObject::connect(&m_later, &QTimer::timeout, this, [this] { tell(m_pending, Telling::InPlace); });
+        QObject::connect(&m_later, &QTimer::timeout, this, [this] { tell(m_pending); });
     }
 
-    void tell(const QString &text, Telling telling)
+    void tell(const QString &text)
     {
-        // A screen reader reads the notification's name when it comes to it, a moment later. News
-        // that follows other news it is not to cut short waits until that has been heard: told
-        // together, the earlier news would be said a second time.
         m_later.stop();
-        const qint64 sinceLast = m_told.isValid() ? m_told.elapsed() : HearingMs;
-        if (telling == Telling::AfterEarlier && sinceLast < HearingMs) {
+        const qint64 sinceEarlier = m_after && m_after->m_told.isValid() ? m_after->m_told.elapsed() : HearingMs;
+        if (sinceEarlier < HearingMs) {
             m_pending = text;
-            m_later.start(int(HearingMs - sinceLast));
+            m_later.start(int(HearingMs - sinceEarlier));
             return;
         }
         m_told.start();
@@ -177,7 +181,8 @@ private:
     static constexpr int HearingMs = 500;
     bool m_untold = false;
     QElapsedTimer m_told;
-    // News waiting for the news before it to be heard.
+    const News *m_after = nullptr;
+    // News waiting for the earlier news to be heard.
     QTimer m_later;
     QString m_pending;
 };
@@ -323,8 +328,12 @@ void announce(QWidget *source, const QString &text, Telling telling)
     QWidget *window = source->window();
     auto *news = static_cast<News *>(window->findChild<QWidget *>(QLatin1String(NewsName)));
     if (!news)
-        news = new News(window);
-    news->tell(text, telling);
+        news = new News(window, NewsName);
+    if (telling == Telling::AfterEarlier) {
+        auto *later = static_cast<News *>(window->findChild<QWidget *>(QLatin1String(LaterNewsName)));
+        news = later ? later : new News(window, LaterNewsName, news);
+    }
+    news->tell(text);
 }
 
 } // namespace Accessibility

@@ -3,6 +3,7 @@
 
 #include "accessibility.h"
 #include "lesson.h"
+#include "twips.h"
 
 #include <QPushButton>
 
@@ -20,6 +21,11 @@ Intro3::Intro3(Lesson &lesson) : PopupScreen(lesson, ScreenId::Intro3, grey(), P
                 720, 2760, 8175, 975);
     addInfoText(5, tr("Have a practice and then it will be time to go and put the rabbits on the island."), 720, 4080,
                 8535, 855);
+    // The keys that give a pupil time, in small print at the foot, where they cover nothing; a
+    // screen reader says them last of the screen's texts.
+    addInfoText(6, tr("Keys: S slower, P pause."), 720, 6630, 2760, 330)
+        ->setFont(Twips::font(Twips::Face::MSSansSerif, 9.75));
+    setSignPlace(3600, 6570);
     addInfoPic(Picture::PracticeRabbit, tr("A rabbit hopping towards its burrow"), 6360, 360, 2415, 2055);
 
     // Made after the texts, so that a burrow lying over the edge of a text still takes the click.

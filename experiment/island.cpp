@@ -35,6 +35,8 @@ Island::Island(Lesson &lesson)
     }
 
     // ShowYear sets both captions before the pupil sees them.
+    // Below the last row of burrows.
+    setSignPlace(600, 6810);
     addCommandButton(1, QStringLiteral("<<"), 6600, 6240, 1215, 495);
     addCommandButton(0, tr("Next year"), 8040, 6240, 1215, 495);
 }

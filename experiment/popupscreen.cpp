@@ -105,7 +105,8 @@ void PopupScreen::popupTick()
         // A rabbit counted before is never offered as one to count: the focus stays where it is.
         if (toCount)
             m_board.follow(at);
-        m_toldUp = m_board.field().focusedPlace() != nullptr;
+        // Once all are counted, the pupil has been told so and is not told of each counted one.
+        m_toldUp = m_board.field().focusedPlace() != nullptr && (toCount || m_game.rabbitsLeft() > 0);
         if (m_toldUp)
             Accessibility::announce(this, toCount ? tr("Rabbit up") : tr("Counted rabbit up"),
                                     Accessibility::Telling::AfterEarlier);
@@ -160,14 +161,14 @@ void PopupScreen::showSign()
     }
     if (!m_sign) {
         m_sign = new QLabel(client());
-        m_sign->setFont(Twips::font(Twips::Face::MSSansSerif, 9.75, true));
+        m_sign->setFont(Twips::font(Twips::Face::MSSansSerif, 13.5, true));
         m_sign->setStyleSheet(QStringLiteral("QLabel { color: black; background: white; border: 1px solid black; "
-                                             "padding: 1px 4px; }"));
+                                             "padding: 0px 4px; }"));
         m_sign->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     m_sign->setText(words.join(QStringLiteral(" · ")));
     m_sign->adjustSize();
-    m_sign->move(Twips::px(45), Twips::px(45));
+    m_sign->move(Twips::px(m_signPlace.x()), Twips::px(m_signPlace.y()));
     m_sign->show();
     m_sign->raise();
 }

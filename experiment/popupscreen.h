@@ -21,7 +21,8 @@ class QLabel;
 // focus. Where the pupil estimates from the burrows instead, the focus stays where the pupil puts it.
 //
 // On the screen, the pause key stops the pop-up where it is until it is pressed again, and the
-// slower key makes every beat longer until it is pressed again; a small sign says which is on.
+// slower key makes every beat longer until it is pressed again; a sign by the burrows says which is
+// on.
 // Leaving the screen ends a pause.
 class PopupScreen : public LessonScreen {
     Q_OBJECT
@@ -47,6 +48,8 @@ protected:
 
     // A burrow place, empty, at left, top; its clicks go to Hole_Click.
     void addHole(int index, double left, double top) { m_board.addHole(client(), index, left, top); }
+    // Where the sign goes, in twips: by the burrows, on no text of the screen.
+    void setSignPlace(double left, double top) { m_signPlace = QPointF(left, top); }
     // Switches the timer on if it is off, without restarting it, so the next rabbit comes within
     // one beat.
     // Also cuts the beat under way down to the wait between rabbits, as no rabbit is up.
@@ -78,6 +81,7 @@ private:
 
     QTimer Popup;
     QLabel *m_sign = nullptr;
+    QPointF m_signPlace{45, 45};
     // The timer runs out a beat that a pause cut short: the next beat is a whole one again.
     bool m_restOfBeat = false;
     // The rabbit up now was told to the pupil, so its going is told too.

@@ -348,12 +348,18 @@ bool GraphForm::YVal_Key(int row, QKeyEvent *event)
         return true;
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case Qt::Key_Enter: {
+        // A screen reader has echoed the number key by key as it was typed: it is said whole as the
+        // pupil moves on, after the cell arrived in.
+        const QString typed = YVal(row)->text().simplified();
         if (row < Rows)
             focusCell(row + 1);
         else
             Action_Button(DrawGraph)->setFocus(Qt::OtherFocusReason);
+        if (!typed.isEmpty())
+            Accessibility::announce(this, tr("Rabbits in year %1: %2").arg(row - 1).arg(typed));
         return true;
+    }
     case Qt::Key_Up:
         if (row > 1)
             focusCell(row - 1);

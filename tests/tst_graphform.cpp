@@ -311,6 +311,10 @@ void GraphFormTest::keysInValueCells()
     // Nothing was typed into any cell.
     for (int r = 1; r <= GraphForm::Rows; ++r)
         QCOMPARE(g->valueCell(r)->text(), QStringLiteral("%1%1").arg(r));
+    // Enter says the number left whole; the arrows leave it to the cell arrived in.
+    const auto *news = g->window()->findChild<QWidget *>(QStringLiteral("lapinarNews"));
+    const QString said = QStringLiteral("Rabbits in year %1: %2%2").arg(row - 1).arg(row);
+    QCOMPARE(news && news->accessibleName() == said, key == Qt::Key_Return || key == Qt::Key_Enter);
 }
 
 void GraphFormTest::enterInLastCellThenEnterDrawsGraph()

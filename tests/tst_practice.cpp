@@ -243,9 +243,11 @@ void PracticeTest::beatIsTheTeachersAndThePupilsOnBothScreens()
     QCOMPARE(f.practice->popupTimer().interval(), 1500);
     f.practice->popupTick();
     QCOMPARE(f.practice->popupTimer().interval(), up);
-    // Counted, the rabbit has nothing more to wait for: down within the lesson's beat.
+    // Counted, the rabbit has nothing more to wait for: down within the lesson's beat (a coarse
+    // timer may run 5 % over).
+    const int beatAtMost = 1575;
     click(f.practice->hole(f.practice->game().currentHole()));
-    QVERIFY(f.practice->popupTimer().remainingTime() <= 1500);
+    QVERIFY(f.practice->popupTimer().remainingTime() <= beatAtMost);
     f.practice->popupTick();
     QCOMPARE(f.practice->popupTimer().interval(), 1500);
     f.practice->popupTick();
@@ -253,7 +255,7 @@ void PracticeTest::beatIsTheTeachersAndThePupilsOnBothScreens()
     auto *island = f.t.screenAs<Island>(ScreenId::Island);
     QCOMPARE(f.t.showing(), island);
     // A year laid out with no rabbit up waits no longer than between rabbits.
-    QVERIFY(island->popupTimer().remainingTime() <= 1500);
+    QVERIFY(island->popupTimer().remainingTime() <= beatAtMost);
     island->popupTick();
     QCOMPARE(island->popupTimer().interval(), up);
     QCOMPARE(island->rhythmSign() && island->rhythmSign()->isVisible(), slower);
