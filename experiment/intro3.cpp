@@ -23,7 +23,7 @@ Intro3::Intro3(Lesson &lesson) : PopupScreen(lesson, ScreenId::Intro3, grey(), P
                 8535, 855);
     // The keys that give a pupil time, in small print at the foot, where they cover nothing; a
     // screen reader says them last of the screen's texts.
-    addInfoText(6, tr("Keys: S slower, P pause."), 720, 6630, 2760, 330)
+    addInfoText(6, tr("Keys: S slower, P pause."), 720, 6630, 2880, 330)
         ->setFont(Twips::font(Twips::Face::MSSansSerif, 9.75));
     setSignPlace(3600, 6570);
     addInfoPic(Picture::PracticeRabbit, tr("A rabbit hopping towards its burrow"), 6360, 360, 2415, 2055);

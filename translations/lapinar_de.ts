@@ -299,6 +299,22 @@
         <source>Plot points</source>
         <translation>Nur Punkte</translation>
     </message>
+    <message>
+        <source>Undo clear</source>
+        <translation>Leeren rückgängig</translation>
+    </message>
+    <message>
+        <source>Table cleared.</source>
+        <translation>Tabelle geleert.</translation>
+    </message>
+    <message>
+        <source>Table back.</source>
+        <translation>Tabelle wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Rabbits in year %1: %2</source>
+        <translation>Kaninchen im Jahr %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>HandIn</name>
@@ -418,6 +434,18 @@
         <source>You missed. Better luck next time.</source>
         <translation>Daneben! Beim nächsten Mal klappt’s bestimmt.</translation>
     </message>
+    <message>
+        <source>Keys: S slower, P pause.</source>
+        <translation>Tasten: S langsamer, P Pause.</translation>
+    </message>
+    <message>
+        <source>Counted.</source>
+        <translation>Gezählt.</translation>
+    </message>
+    <message>
+        <source>Already counted.</source>
+        <translation>Schon gezählt.</translation>
+    </message>
 </context>
 <context>
     <name>Island</name>
@@ -455,6 +483,10 @@
             <numerusform>Es gibt %n Bau.</numerusform>
             <numerusform>Es gibt %n Baue.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>All counted.</source>
+        <translation>Alle gezählt.</translation>
     </message>
 </context>
 <context>
@@ -658,6 +690,10 @@
     <message>
         <source>Going on</source>
         <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Counted rabbit up</source>
+        <translation>Gezähltes Kaninchen da</translation>
     </message>
 </context>
 <context>

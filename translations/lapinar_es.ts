@@ -299,6 +299,22 @@
         <source>Plot points</source>
         <translation>Separar puntos</translation>
     </message>
+    <message>
+        <source>Undo clear</source>
+        <translation>Deshacer borrado</translation>
+    </message>
+    <message>
+        <source>Table cleared.</source>
+        <translation>Tabla borrada.</translation>
+    </message>
+    <message>
+        <source>Table back.</source>
+        <translation>Tabla recuperada.</translation>
+    </message>
+    <message>
+        <source>Rabbits in year %1: %2</source>
+        <translation>Conejos en el año %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>HandIn</name>
@@ -418,6 +434,18 @@
         <source>You missed. Better luck next time.</source>
         <translation>¡Has fallado! La próxima vez te saldrá mejor.</translation>
     </message>
+    <message>
+        <source>Keys: S slower, P pause.</source>
+        <translation>Teclas: S más lento, P pausa.</translation>
+    </message>
+    <message>
+        <source>Counted.</source>
+        <translation>Contado.</translation>
+    </message>
+    <message>
+        <source>Already counted.</source>
+        <translation>Ya contado.</translation>
+    </message>
 </context>
 <context>
     <name>Island</name>
@@ -455,6 +483,10 @@
             <numerusform>Hay %n madriguera.</numerusform>
             <numerusform>Hay %n madrigueras.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>All counted.</source>
+        <translation>Todos contados.</translation>
     </message>
 </context>
 <context>
@@ -658,6 +690,10 @@
     <message>
         <source>Going on</source>
         <translation>Seguimos</translation>
+    </message>
+    <message>
+        <source>Counted rabbit up</source>
+        <translation>Conejo contado fuera</translation>
     </message>
 </context>
 <context>
