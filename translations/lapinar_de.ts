@@ -767,6 +767,10 @@
         <source>Reading aloud is on</source>
         <translation>Vorlesen ist an</translation>
     </message>
+    <message>
+        <source>Reading aloud is off</source>
+        <translation>Vorlesen ist aus</translation>
+    </message>
 </context>
 <context>
     <name>ReminderDialog</name>

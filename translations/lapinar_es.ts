@@ -767,6 +767,10 @@
         <source>Reading aloud is on</source>
         <translation>La lectura en voz alta está activada</translation>
     </message>
+    <message>
+        <source>Reading aloud is off</source>
+        <translation>La lectura en voz alta está desactivada</translation>
+    </message>
 </context>
 <context>
     <name>ReminderDialog</name>

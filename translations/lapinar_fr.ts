@@ -767,6 +767,10 @@
         <source>Reading aloud is not available on this computer.</source>
         <translation>La lecture à voix haute n’est pas disponible sur cet ordinateur.</translation>
     </message>
+    <message>
+        <source>Reading aloud is off</source>
+        <translation>La lecture à voix haute est désactivée</translation>
+    </message>
 </context>
 <context>
     <name>ReminderDialog</name>
