@@ -311,6 +311,12 @@ bool isChosen(const QWidget *widget)
     return widget->property(Chosen).toBool();
 }
 
+void setRole(QWidget *widget, QAccessible::Role role)
+{
+    widget->setProperty(Role, int(role));
+    renew(widget);
+}
+
 void describePage(QWidget *page, const QString &description)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
