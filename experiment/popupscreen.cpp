@@ -112,7 +112,9 @@ void PopupScreen::popupTick()
                                     Accessibility::Telling::AfterEarlier);
     } else if (wasUp && m_toldUp) {
         m_toldUp = false;
-        Accessibility::announce(this, tr("Gone"), Accessibility::Telling::AfterEarlier);
+        // Only to a pupil still among the burrows: elsewhere it would talk over what the pupil is at.
+        if (m_board.field().focusedPlace())
+            Accessibility::announce(this, tr("Gone"), Accessibility::Telling::AfterEarlier);
     }
 }
 

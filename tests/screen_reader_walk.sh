@@ -208,13 +208,8 @@ for year in 2 3 4 5 6 7 8 9; do
     if [ $year -le 4 ]; then
         # While there are rabbits to count, the focus is back among the burrows after the reminder
         # or the year button, where Space counts: the year button is Tabbed to again.
+        hear "the focus is back among the burrows in year $((year - 1))" "burrow|rabbit" 15
         tab_to "Next year"
-        if said | tail -n +$((mark + 1)) | grep -q "^'Previous screen\|^'Last year"; then
-            echo "ok (${SECONDS}s): the focus was back among the burrows"
-        else
-            echo "FAILED: the focus was not among the burrows after year $((year - 1)) was laid out"
-            failures=$((failures + 1))
-        fi
     fi
     keys Return
     hear "year $year is spoken" "Island, year $year\." 15
@@ -289,16 +284,16 @@ hear "the extension speaks its instructions" "put a predator on the island" 15
 tab_to "Next screen"
 keys Return
 hear "fox year 0 is spoken" "Fox island, year 0\. Rabbits counted: 0" 15
-tab_to "rabbit|fox"
+tab_to "^'(rabbit|fox) image"
 keys Right Right Right
 hear "the arrows tell rabbits from foxes" "^'(rabbit|fox)" 10
 for year in 1 2 3 4 5 6 7 8 9 10; do
     tab_to "Next year"
     keys Return
     hear "fox year $year is spoken" "Fox island, year $year\." 15
-    # After a year button the focus stays on it; Shift+Tab leads back among the animals.
-    keys shift+Tab
-    hear "the animals of fox year $year are there" "^'(rabbit|fox|counted)" 10
+    # After a year button the focus stays on it (nothing pops up here); Tab leads round to the
+    # animals, each said by name.
+    tab_to "^'(rabbit|fox) image"
 done
 
 # Reading aloud on: F9 is said, and a screen and a panel are still said by Orca over its voice.
