@@ -129,6 +129,8 @@ public:
         QObject::connect(&m_later, &QTimer::timeout, this, [this] { tell(m_pending); });
     }
 
+    void withdraw() { m_later.stop(); }
+
     void tell(const QString &text)
     {
         m_later.stop();
@@ -309,6 +311,13 @@ void setChosen(QWidget *widget, bool chosen)
 bool isChosen(const QWidget *widget)
 {
     return widget->property(Chosen).toBool();
+}
+
+void withdrawWaiting(QWidget *source)
+{
+    if (source)
+        if (auto *later = static_cast<News *>(source->window()->findChild<QWidget *>(QLatin1String(LaterNewsName))))
+            later->withdraw();
 }
 
 void setRole(QWidget *widget, QAccessible::Role role)

@@ -42,6 +42,8 @@ void describePage(QWidget *page, const QString &description);
 // other news, once that has been heard, and never in its place.
 enum class Telling { InPlace, AfterEarlier };
 void announce(QWidget *source, const QString &text, Telling telling = Telling::InPlace);
+// News told `AfterEarlier` that is still waiting is not told after all: what it said is no longer so.
+void withdrawWaiting(QWidget *source);
 
 // A stretch of a text: the characters from start up to, not including, end.
 struct Segment {

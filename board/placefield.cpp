@@ -122,6 +122,10 @@ bool PlaceField::eventFilter(QObject *watched, QEvent *event)
             setStop(place);
         emit entered(static_cast<QFocusEvent *>(event)->reason());
         break;
+    case QEvent::FocusOut:
+        if (!focusedPlace())
+            emit left();
+        break;
     case QEvent::KeyPress:
         return moveByKey(place, static_cast<QKeyEvent *>(event));
     default:

@@ -48,6 +48,8 @@ public:
 signals:
     // One of the places has taken the focus, for this reason.
     void entered(Qt::FocusReason reason);
+    // The focus has gone from the places to something else.
+    void left();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -23,6 +23,8 @@ PopupScreen::PopupScreen(Lesson &lesson, ScreenId id, const QColor &background, 
         if (!m_restOfBeat)
             Popup.setInterval(beatAfterTick());
     });
+    // A rabbit's news still waiting is for a pupil among the burrows, where Space counts.
+    connect(&m_board.field(), &PlaceField::left, this, [this] { Accessibility::withdrawWaiting(this); });
     connect(&m_board.field(), &PlaceField::entered, this, [this](Qt::FocusReason reason) {
         if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
             m_lesson.popupRhythm.setPlaysFromTheBurrows();

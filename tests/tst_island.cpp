@@ -430,6 +430,15 @@ void IslandTest::rabbitsComingAndGoingAreToldAlsoInTheFocusedBurrow()
     QTest::keyClick(h65, Qt::Key_Home);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
     QCOMPARE(QApplication::focusWidget(), island->hole(1));
+    // A rabbit up as the year opens is told after the year's news: not at all to a pupil who has
+    // left the burrows meanwhile, nor is its going.
+    f.t.lesson.random.script({0.0});
+    island->popupTick();
+    island->cmdButton(0)->setFocus(Qt::TabFocusReason);
+    QTest::qWait(600);
+    island->popupTick();
+    QCOMPARE(lastNews(island, "lapinarLaterNews"), QString());
+    island->hole(1)->setFocus(Qt::TabFocusReason);
     for (int round = 0; round < 2; ++round) {
         // The same burrow twice: the second rabbit comes up where the focus already is.
         f.t.lesson.random.script({0.0});
