@@ -320,12 +320,6 @@ void withdrawWaiting(QWidget *source)
             later->withdraw();
 }
 
-void setRole(QWidget *widget, QAccessible::Role role)
-{
-    widget->setProperty(Role, int(role));
-    renew(widget);
-}
-
 void describePage(QWidget *page, const QString &description)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)

@@ -24,10 +24,6 @@ void install();
 // whatever it shows now ("Rabbits counted: %1", or "%1" for just what it shows).
 void speakAs(QLabel *label, const QString &pattern = QStringLiteral("%1"));
 
-// The widget is always this role to assistive technology, whatever it shows for the moment: a
-// screen reader may keep the role it first saw (a place of a board seen empty would stay a label).
-void setRole(QWidget *widget, QAccessible::Role role);
-
 // The widget is one of a group of choices: a radio button to assistive technology, checked or not.
 void makeChoice(QWidget *widget);
 void setChosen(QWidget *widget, bool chosen);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "holeboard.h"
 
-#include "accessibility.h"
 #include "twips.h"
 
 void PictureStore::insert(int index, Picture picture, const QSize &size)
@@ -33,7 +32,6 @@ void HoleBoard::addHole(QWidget *parent, int index, double left, double top)
 {
     auto *hole = new ClickableImage(parent);
     hole->setGeometry(Twips::rect(left, top, HoleWidth, HoleHeight));
-    Accessibility::setRole(hole, QAccessible::Graphic);
     Hole.insert(index, hole);
     m_field.add(hole);
     connect(hole, &ClickableImage::clicked, this, [this, index] { emit clicked(index); });

@@ -284,16 +284,15 @@ hear "the extension speaks its instructions" "put a predator on the island" 15
 tab_to "Next screen"
 keys Return
 hear "fox year 0 is spoken" "Fox island, year 0\. Rabbits counted: 0" 15
-tab_to "^'(rabbit|fox) image"
+# Orca 43 keeps the role it saw of a place while it was empty after a layout: a label.
+tab_to "^'(rabbit|fox) (image|label)"
 keys Right Right Right
 hear "the arrows tell rabbits from foxes" "^'(rabbit|fox)" 10
+tab_to "Next year"
 for year in 1 2 3 4 5 6 7 8 9 10; do
-    tab_to "Next year"
+    # After a year button the focus stays on it: nothing pops up here.
     keys Return
     hear "fox year $year is spoken" "Fox island, year $year\." 15
-    # After a year button the focus stays on it (nothing pops up here); Tab leads round to the
-    # animals, each said by name.
-    tab_to "^'(rabbit|fox) image"
 done
 
 # Reading aloud on: F9 is said, and a screen and a panel are still said by Orca over its voice.
