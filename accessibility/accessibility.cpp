@@ -24,6 +24,7 @@ const char *const SpokenPattern = "lapinarSpokenPattern";
 const char *const Chosen = "lapinarChosen";
 const char *const Role = "lapinarRole";
 const char *const NewsName = "lapinarNews";
+const char *const LaterNewsName = "lapinarLaterNews";
 
 // A label whose spoken name is made from what it shows, asked afresh at every query.
 class FollowingLabel : public QAccessibleWidget {
@@ -104,13 +105,19 @@ void renew(QObject *object)
 // sends a changed name or description as the object rather than the text, which Orca cannot say.
 // Either way the notification's name is the news last told. News told before the window is active,
 // as at start, is told on its activation, when a screen reader listens to it.
+//
+// A screen reader reads a notification's name when it comes to it, which may be seconds later when
+// much has changed at once (a year laid out), so news that follows other news without cutting it
+// short (a rabbit coming up as a year opens) has a notification of its own, `after` the first: it
+// never takes the first one's name before that is read, and it waits until the first has been
+// heard. Told together in one, the earlier news would be said a second time.
 class News : public QWidget {
 public:
-    explicit News(QWidget *window) : QWidget(new QWidget(window))
+    News(QWidget *window, const char *name, const News *after = nullptr) : QWidget(new QWidget(window)), m_after(after)
     {
         parentWidget()->setProperty(Role, int(QAccessible::StatusBar));
         parentWidget()->setGeometry(0, 0, 0, 0);
-        setObjectName(QLatin1String(NewsName));
+        setObjectName(QLatin1String(name));
         setProperty(Role, int(QAccessible::Notification));
         setGeometry(0, 0, 0, 0);
         renew(parentWidget());
@@ -118,18 +125,24 @@ public:
         hide();
         parentWidget()->show();
         window->installEventFilter(this);
+        m_later.setSingleShot(true);
+        QObject::connect(&m_later, &QTimer::timeout, this, [this] { tell(m_pending); });
     }
 
-    void tell(const QString &text, Telling telling)
+    void withdraw() { m_later.stop(); }
+
+    void tell(const QString &text)
     {
-        // A screen reader reads the notification's name when it comes to it, a moment later.
-        const bool heardYet = !m_told.isValid() || m_told.elapsed() >= HearingMs;
-        const QString told =
-            heardYet || telling == Telling::InPlace || m_last == text ? text : m_last + QLatin1Char(' ') + text;
-        m_last = text;
+        m_later.stop();
+        const qint64 sinceEarlier = m_after && m_after->m_told.isValid() ? m_after->m_told.elapsed() : HearingMs;
+        if (sinceEarlier < HearingMs) {
+            m_pending = text;
+            m_later.start(int(HearingMs - sinceEarlier));
+            return;
+        }
         m_told.start();
         hide();
-        setAccessibleName(told);
+        setAccessibleName(text);
         m_untold = !window()->isActiveWindow();
         if (!m_untold)
             tellNow();
@@ -170,7 +183,10 @@ private:
     static constexpr int HearingMs = 500;
     bool m_untold = false;
     QElapsedTimer m_told;
-    QString m_last;
+    const News *m_after = nullptr;
+    // News waiting for the earlier news to be heard.
+    QTimer m_later;
+    QString m_pending;
 };
 
 QAccessible::UpdateHandler passOn = nullptr;
@@ -297,6 +313,13 @@ bool isChosen(const QWidget *widget)
     return widget->property(Chosen).toBool();
 }
 
+void withdrawWaiting(QWidget *source)
+{
+    if (source)
+        if (auto *later = static_cast<News *>(source->window()->findChild<QWidget *>(QLatin1String(LaterNewsName))))
+            later->withdraw();
+}
+
 void describePage(QWidget *page, const QString &description)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
@@ -314,8 +337,12 @@ void announce(QWidget *source, const QString &text, Telling telling)
     QWidget *window = source->window();
     auto *news = static_cast<News *>(window->findChild<QWidget *>(QLatin1String(NewsName)));
     if (!news)
-        news = new News(window);
-    news->tell(text, telling);
+        news = new News(window, NewsName);
+    if (telling == Telling::AfterEarlier) {
+        auto *later = static_cast<News *>(window->findChild<QWidget *>(QLatin1String(LaterNewsName)));
+        news = later ? later : new News(window, LaterNewsName, news);
+    }
+    news->tell(text);
 }
 
 } // namespace Accessibility

@@ -34,10 +34,12 @@ void describePage(QWidget *page, const QString &description);
 
 // Has a screen reader say `text` now, once, without the pupil asking, as an announcement of the
 // source's window (before Qt 6.8, a notification that appears). Nothing is said for a source that
-// is not showing. News told `AfterEarlier` a moment after other news (a rabbit coming up as a year
-// opens) is told after it, in one, rather than putting it out before the screen reader has read it.
+// is not showing. News told `AfterEarlier` (a rabbit coming up as a year opens) is told after the
+// other news, once that has been heard, and never in its place.
 enum class Telling { InPlace, AfterEarlier };
 void announce(QWidget *source, const QString &text, Telling telling = Telling::InPlace);
+// News told `AfterEarlier` that is still waiting is not told after all: what it said is no longer so.
+void withdrawWaiting(QWidget *source);
 
 // A stretch of a text: the characters from start up to, not including, end.
 struct Segment {

@@ -32,7 +32,12 @@ void PopupRhythm::setPaused(bool paused)
     emit pausedChanged(paused);
 }
 
-int PopupRhythm::beatMs() const
+int PopupRhythm::upMs() const
 {
     return int(std::lround(m_seconds * 1000)) * (m_slower ? SlowerBy : 1);
+}
+
+int PopupRhythm::gapMs() const
+{
+    return int(std::lround(LessonSeconds * 1000));
 }

@@ -5,8 +5,9 @@
 
 // The beat of the pop-up games, which the practice burrows and the island share so that the two
 // never differ: a rabbit up for one beat, then none for one beat. The lesson's beat is 1.5 s; a
-// teacher may stretch it up to 15 s for every pupil (a setting), and a pupil may make it slower for
-// a while or pause it (keys on the two screens).
+// teacher may stretch the time a rabbit is up to 15 s for every pupil (a setting), and a pupil may
+// make it slower for a while or pause it (keys on the two screens). What a slow pupil needs is time
+// with the rabbit up: the wait between rabbits stays the lesson's own 1.5 s however long that is.
 class PopupRhythm : public QObject {
     Q_OBJECT
 public:
@@ -26,8 +27,16 @@ public:
     bool isPaused() const { return m_paused; }
     void setPaused(bool paused);
 
-    // One beat as it is now, in milliseconds.
-    int beatMs() const;
+    // The beat as it is now, in milliseconds: how long a rabbit stays up, and how long no rabbit is.
+    int upMs() const;
+    int gapMs() const;
+    // The beat that follows a tick leaving a rabbit up, or none.
+    int beatMs(bool rabbitUp) const { return rabbitUp ? upMs() : gapMs(); }
+
+    // The pupil has been among the burrows of either game with the keyboard: after a year is laid
+    // out, a panel closes or a game's screen opens, the focus goes back among them.
+    bool playsFromTheBurrows() const { return m_fromTheBurrows; }
+    void setPlaysFromTheBurrows() { m_fromTheBurrows = true; }
 
 signals:
     // The length of a beat has changed.
@@ -39,4 +48,5 @@ private:
     double m_seconds = LessonSeconds;
     bool m_slower = false;
     bool m_paused = false;
+    bool m_fromTheBurrows = false;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "readaloudsign.h"
 
+#include "accessibility.h"
 #include "artwork.h"
 #include "lessonwindow.h"
 #include "readaloud.h"
@@ -20,6 +21,9 @@ ReadAloudSign::ReadAloudSign(LessonWindow &window, ReadAloud &readAloud) : m_win
             show();
         else if (m_sign)
             m_sign->hide();
+        // A pupil with a screen reader hears what F9 did, not only the lesson's voice starting.
+        Accessibility::announce(m_window.pages(),
+                                on ? ReadAloud::tr("Reading aloud is on") : ReadAloud::tr("Reading aloud is off"));
     });
     connect(&readAloud, &ReadAloud::showingNew, this, &ReadAloudSign::show);
 }

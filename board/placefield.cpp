@@ -91,8 +91,12 @@ void PlaceField::follow(ClickableImage *place)
     if (!place || !m_places.contains(place) || !place->hasPicture() || !place->isVisible())
         return;
     ClickableImage *focused = focusedPlace();
+    if (!focused) {
+        setStop(place);
+        return;
+    }
     // A pupil playing with the mouse is not shown where the rabbits come up.
-    if (!focused || !place->window()->testAttribute(Qt::WA_KeyboardFocusChange))
+    if (!place->window()->testAttribute(Qt::WA_KeyboardFocusChange))
         return;
     if (focused != place) {
         focus(place, Qt::OtherFocusReason);
@@ -116,6 +120,11 @@ bool PlaceField::eventFilter(QObject *watched, QEvent *event)
         // However the focus came, the place that has it is the one Tab comes back to.
         if (place != m_stop)
             setStop(place);
+        emit entered(static_cast<QFocusEvent *>(event)->reason());
+        break;
+    case QEvent::FocusOut:
+        if (!focusedPlace())
+            emit left();
         break;
     case QEvent::KeyPress:
         return moveByKey(place, static_cast<QKeyEvent *>(event));

@@ -20,7 +20,8 @@ class QKeyEvent;
 // - Space and Enter are the place's own: they click it.
 // - follow() moves the focus to a place where a rabbit has just come up, if the focus is in the
 //   field and the pupil is using the keyboard, so a keyboard pupil can count it in time; between
-//   rabbits the arrows are the pupil's. A pupil who has gone over to the mouse is not followed.
+//   rabbits the arrows are the pupil's. A pupil who has gone over to the mouse is not followed. With
+//   the focus elsewhere, the rabbit's place becomes the stop, so Tab comes in on the rabbit.
 //
 // The field does not watch what its places show: the screen calls refresh() after every layout.
 class PlaceField : public QObject {
@@ -36,13 +37,19 @@ public:
 
     // Something has come up at place (a rabbit out of its burrow): if the field has the focus, the
     // focus moves there, and a screen reader hears the place read out again even if the focus was
-    // there already.
+    // there already; if not, it becomes the stop, so that Tab into the field lands on it.
     void follow(ClickableImage *place);
 
     // The place that Tab reaches; nullptr only while the field has no places.
     ClickableImage *stop() const { return m_stop; }
     // The place holding the focus of its window, or nullptr if the focus is elsewhere.
     ClickableImage *focusedPlace() const;
+
+signals:
+    // One of the places has taken the focus, for this reason.
+    void entered(Qt::FocusReason reason);
+    // The focus has gone from the places to something else.
+    void left();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

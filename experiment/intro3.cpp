@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "intro3.h"
 
+#include "accessibility.h"
 #include "lesson.h"
+#include "twips.h"
 
 #include <QPushButton>
 
@@ -19,6 +21,11 @@ Intro3::Intro3(Lesson &lesson) : PopupScreen(lesson, ScreenId::Intro3, grey(), P
                 720, 2760, 8175, 975);
     addInfoText(5, tr("Have a practice and then it will be time to go and put the rabbits on the island."), 720, 4080,
                 8535, 855);
+    // The keys that give a pupil time, in small print at the foot, where they cover nothing; a
+    // screen reader says them last of the screen's texts.
+    addInfoText(6, tr("Keys: S slower, P pause."), 720, 6630, 2880, 330)
+        ->setFont(Twips::font(Twips::Face::MSSansSerif, 9.75));
+    setSignPlace(3600, 6570);
     addInfoPic(Picture::PracticeRabbit, tr("A rabbit hopping towards its burrow"), 6360, 360, 2415, 2055);
 
     // Made after the texts, so that a burrow lying over the edge of a text still takes the click.
@@ -40,10 +47,24 @@ void Intro3::activate()
     m_lesson.random.seedFromClock();
     keepPopupRunning();
     m_game.allDown();
+    keepPlaceInTheBurrows();
 }
 
 void Intro3::Hole_Click(int index)
 {
-    if (m_game.click(index) == PopupGame::Click::Missed)
+    switch (m_game.click(index)) {
+    case PopupGame::Click::Missed:
         showMessage(tr("You missed. Better luck next time."));
+        break;
+    case PopupGame::Click::Marked:
+        counted(tr("Counted."));
+        break;
+    case PopupGame::Click::AlreadyMarked:
+        // Not refused in a box as on the island, yet a pupil who cannot see the mark is answered.
+        Accessibility::announce(this, tr("Already counted."));
+        break;
+    case PopupGame::Click::Counted:
+    case PopupGame::Click::AlreadyCounted:
+        break;
+    }
 }

@@ -11,7 +11,8 @@ public:
     explicit Intro3(Lesson &lesson);
 
     // Every showing, and after the question dialog closes: seeds the generator, makes sure the
-    // timer runs and puts all three burrows back down, so a rabbit left showing is gone.
+    // timer runs and puts all three burrows back down, so a rabbit left showing is gone; a pupil who
+    // has played from the burrows finds the focus back among them.
     void activate() override;
 
 protected:

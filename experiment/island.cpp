@@ -36,6 +36,8 @@ Island::Island(Lesson &lesson)
     }
 
     // ShowYear sets both captions before the pupil sees them.
+    // Below the last row of burrows.
+    setSignPlace(600, 6810);
     addCommandButton(1, QStringLiteral("<<"), 6600, 6240, 1215, 495);
     //: The year button before the first year is shown: 81 px wide at 640 x 480, room for 69 px of text (about 11
     //: letters). Translate it as the "Next year" of the year buttons.
@@ -94,6 +96,7 @@ void Island::ShowYear()
     m_game.layOut(IslandYear::drawBurrows(m_lesson.random, IslandYear::burrowCount(rabbits)), rabbits);
     m_board.refresh();
     keepPopupRunning();
+    keepPlaceInTheBurrows();
     updateSpokenPage();
 }
 
@@ -148,8 +151,9 @@ void Island::Hole_Click(int index)
     case PopupGame::Click::Counted:
         Calendar(1)->setText(QString::number(m_game.yearCount()));
         updateSpokenPage();
-        Accessibility::announce(this, instructions());
-        emit saying(instructions());
+        // Said once: no rabbit is left to count until the year is laid out again.
+        counted(m_game.rabbitsLeft() == 0 ? instructions() + QStringLiteral(". ") + tr("All counted.")
+                                          : instructions());
         break;
     case PopupGame::Click::AlreadyCounted:
         showMessage(tr("You have already counted this rabbit."));

@@ -17,12 +17,17 @@ PopupScreen::PopupScreen(Lesson &lesson, ScreenId id, const QColor &background, 
     m_game.setHoleChanged([this](int index) { m_board.show(index, m_game.hole(index)); });
     connect(&m_board, &HoleBoard::clicked, this, [this](int index) { Hole_Click(index); });
     PopupRhythm &rhythm = lesson.popupRhythm;
-    Popup.setInterval(rhythm.beatMs());
+    Popup.setInterval(rhythm.beatMs(false));
     connect(&Popup, &QTimer::timeout, this, &PopupScreen::popupTick);
     connect(&rhythm, &PopupRhythm::beatChanged, this, [this] {
-        // The beat under way keeps its length; the next one has the new length.
         if (!m_restOfBeat)
-            Popup.setInterval(m_lesson.popupRhythm.beatMs());
+            Popup.setInterval(beatAfterTick());
+    });
+    // A rabbit's news still waiting is for a pupil among the burrows, where Space counts.
+    connect(&m_board.field(), &PlaceField::left, this, [this] { Accessibility::withdrawWaiting(this); });
+    connect(&m_board.field(), &PlaceField::entered, this, [this](Qt::FocusReason reason) {
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            m_lesson.popupRhythm.setPlaysFromTheBurrows();
     });
     connect(&rhythm, &PopupRhythm::pausedChanged, this, &PopupScreen::pausedChanged);
     connect(&rhythm, &PopupRhythm::slowerChanged, this, [this](bool slower) {
@@ -46,24 +51,72 @@ void PopupScreen::keepPopupRunning()
 {
     if (!Popup.isActive() && !m_lesson.popupRhythm.isPaused())
         Popup.start();
+    // Laid out anew with no rabbit up: the next one comes after the wait between rabbits at most.
+    shortenBeat();
+}
+
+int PopupScreen::beatAfterTick() const
+{
+    const PopupRhythm &rhythm = m_lesson.popupRhythm;
+    // A rabbit counted before has nothing to give the pupil time for.
+    const bool toCount = m_game.rabbitUp() && m_game.hole(m_game.currentHole()).tag == PopupGame::Up;
+    return rhythm.beatMs(toCount);
+}
+
+void PopupScreen::shortenBeat()
+{
+    const int most = m_lesson.popupRhythm.gapMs();
+    if (Popup.isActive()) {
+        if (Popup.remainingTime() > most)
+            Popup.start(most);
+    } else if (Popup.interval() > most) {
+        Popup.setInterval(most);
+    }
+}
+
+void PopupScreen::keepPlaceInTheBurrows()
+{
+    if (!isVisible() || !countsRabbits() || !m_lesson.popupRhythm.playsFromTheBurrows() ||
+        m_board.field().focusedPlace())
+        return;
+    if (ClickableImage *stop = m_board.field().stop(); stop && stop->hasPicture())
+        stop->setFocus(Qt::OtherFocusReason);
+}
+
+void PopupScreen::counted(const QString &said)
+{
+    // What the stretched beat gave time for is done: the rabbit goes down after a lesson's beat.
+    shortenBeat();
+    Accessibility::announce(this, said);
+    emit saying(said);
 }
 
 void PopupScreen::popupTick()
 {
-    if (m_restOfBeat) {
-        m_restOfBeat = false;
-        Popup.setInterval(m_lesson.popupRhythm.beatMs());
-    }
+    m_restOfBeat = false;
     const bool wasUp = m_game.rabbitUp();
     m_game.tick();
+    Popup.setInterval(beatAfterTick());
     if (!countsRabbits())
         return;
-    // Told after what the screen has just said (a year opening), not in its place.
+    // Told after what the screen has just said (a year opening), not in its place, and only to a
+    // pupil among the burrows, where Space counts: elsewhere Space presses something else.
     if (m_game.rabbitUp()) {
-        m_board.follow(m_game.currentHole());
-        Accessibility::announce(this, tr("Rabbit up"), Accessibility::Telling::AfterEarlier);
-    } else if (wasUp) {
-        Accessibility::announce(this, tr("Gone"), Accessibility::Telling::AfterEarlier);
+        const int at = m_game.currentHole();
+        const bool toCount = m_game.hole(at).tag == PopupGame::Up;
+        // A rabbit counted before is never offered as one to count: the focus stays where it is.
+        if (toCount)
+            m_board.follow(at);
+        // Once all are counted, the pupil has been told so and is not told of each counted one.
+        m_toldUp = m_board.field().focusedPlace() != nullptr && (toCount || m_game.rabbitsLeft() > 0);
+        if (m_toldUp)
+            Accessibility::announce(this, toCount ? tr("Rabbit up") : tr("Counted rabbit up"),
+                                    Accessibility::Telling::AfterEarlier);
+    } else if (wasUp && m_toldUp) {
+        m_toldUp = false;
+        // Only to a pupil still among the burrows: elsewhere it would talk over what the pupil is at.
+        if (m_board.field().focusedPlace())
+            Accessibility::announce(this, tr("Gone"), Accessibility::Telling::AfterEarlier);
     }
 }
 
@@ -112,14 +165,14 @@ void PopupScreen::showSign()
     }
     if (!m_sign) {
         m_sign = new QLabel(client());
-        m_sign->setFont(Twips::font(Twips::Face::MSSansSerif, 9.75, true));
+        m_sign->setFont(Twips::font(Twips::Face::MSSansSerif, 13.5, true));
         m_sign->setStyleSheet(QStringLiteral("QLabel { color: black; background: white; border: 1px solid black; "
-                                             "padding: 1px 4px; }"));
+                                             "padding: 0px 4px; }"));
         m_sign->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     m_sign->setText(words.join(QStringLiteral(" · ")));
     m_sign->adjustSize();
-    m_sign->move(Twips::px(45), Twips::px(45));
+    m_sign->move(Twips::px(m_signPlace.x()), Twips::px(m_signPlace.y()));
     m_sign->show();
     m_sign->raise();
 }

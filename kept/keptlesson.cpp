@@ -133,7 +133,7 @@ KeptWork KeptLesson::collect() const
         work.prediction = prediction->ringedIndex();
     if (const auto *results = static_cast<const GraphForm *>(chain.created(ScreenId::GraphForm))) {
         for (int row = 1; row <= GraphForm::Rows; ++row)
-            work.table[std::size_t(row - 1)] = results->valueCell(row)->text();
+            work.table[std::size_t(row - 1)] = results->keptCell(row);
         work.titleText = results->titleText()->text();
         work.graphTitle = results->graph()->title();
         work.joined = results->graph()->joined();

@@ -131,6 +131,8 @@ void GraphForm::buildTable()
         //: Spoken name of a cell of the results table; %1 is the year (0 to 9).
         cell->setAccessibleName(tr("Rabbits in year %1").arg(row - 1));
         cell->installEventFilter(this);
+        // Once the pupil types again, the table typed is the one to keep.
+        connect(cell, &QLineEdit::textEdited, this, &GraphForm::forgetClearedTable);
         YVal.insert(row, cell);
     }
 }
@@ -239,7 +241,10 @@ void GraphForm::Action_Button_Click(int index)
         applyTitle();
         break;
     case ClearTableAction:
-        ClearTable();
+        if (!m_cleared.isEmpty())
+            bringTableBack();
+        else
+            ClearTable();
         break;
     case JoinPoints:
         toggleJoin();
@@ -279,8 +284,44 @@ void GraphForm::applyTitle()
 
 void GraphForm::ClearTable()
 {
+    QStringList table;
+    for (int row = 1; row <= Rows; ++row)
+        table << YVal(row)->text();
+    // Clearing an empty table again keeps the table that can still be brought back.
+    if (std::any_of(table.cbegin(), table.cend(), [](const QString &cell) { return !cell.isEmpty(); }))
+        m_cleared = table;
     for (int row = 1; row <= Rows; ++row)
         YVal(row)->clear();
+    Action_Button(ClearTableAction)->setText(m_cleared.isEmpty() ? tr("Clear table") : tr("Undo clear"));
+    tell(tr("Table cleared."));
+}
+
+bool GraphForm::bringTableBack()
+{
+    if (m_cleared.isEmpty())
+        return false;
+    for (int row = 1; row <= Rows; ++row)
+        YVal(row)->setText(m_cleared.at(row - 1));
+    forgetClearedTable();
+    tell(tr("Table back."));
+    return true;
+}
+
+void GraphForm::forgetClearedTable()
+{
+    m_cleared.clear();
+    Action_Button(ClearTableAction)->setText(tr("Clear table"));
+}
+
+QString GraphForm::keptCell(int row) const
+{
+    return m_cleared.isEmpty() ? YVal(row)->text() : m_cleared.value(row - 1);
+}
+
+void GraphForm::tell(const QString &text)
+{
+    Accessibility::announce(this, text);
+    emit saying(text);
 }
 
 void GraphForm::SaveCounts()
@@ -317,14 +358,23 @@ bool GraphForm::eventFilter(QObject *watched, QEvent *event)
 
 bool GraphForm::YVal_Key(int row, QKeyEvent *event)
 {
+    // Undo brings back a whole table cleared, not one cell of it.
+    if (event->matches(QKeySequence::Undo) && bringTableBack())
+        return true;
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case Qt::Key_Enter: {
+        // A screen reader has echoed the number key by key as it was typed: it is said whole as the
+        // pupil moves on, after the cell arrived in.
+        const QString typed = YVal(row)->text().simplified();
         if (row < Rows)
             focusCell(row + 1);
         else
             Action_Button(DrawGraph)->setFocus(Qt::OtherFocusReason);
+        if (!typed.isEmpty())
+            Accessibility::announce(this, tr("Rabbits in year %1: %2").arg(row - 1).arg(typed));
         return true;
+    }
     case Qt::Key_Up:
         if (row > 1)
             focusCell(row - 1);

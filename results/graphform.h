@@ -24,8 +24,14 @@ public:
     void load() override;
     void activate() override;
 
-    // Empties the ten value cells; the graph and the counts stay as they are.
+    // Empties the ten value cells, and says so; the graph and the counts stay as they are. Until the
+    // pupil types again, the table cleared can be brought back (undo, or the button, which says so
+    // meanwhile) and is the one kept on disk, so no single key loses a full table.
     void ClearTable();
+    // The table cleared last, back in its cells; false when there is none to bring back.
+    bool bringTableBack();
+    // What the kept work holds for a cell: the table cleared while it can still come back.
+    QString keptCell(int row) const;
     // Writes the ten cells into the lesson's counts, each rounded half to even.
     void SaveCounts();
     // Joins the points or plots them alone, with the join button's caption to match.
@@ -56,9 +62,13 @@ private:
     // Keys of the value cells; true when the key was used up here.
     bool YVal_Key(int row, QKeyEvent *event);
     void focusCell(int row);
+    void forgetClearedTable();
+    // Said to a screen reader, and read aloud when reading aloud is on.
+    void tell(const QString &text);
 
     ControlArray<QLineEdit> YVal;
     ControlArray<QPushButton> Action_Button;
     QLineEdit *TitleText = nullptr;
     ResultsGraph *m_graph = nullptr;
+    QStringList m_cleared;
 };

@@ -311,6 +311,10 @@ void GraphFormTest::keysInValueCells()
     // Nothing was typed into any cell.
     for (int r = 1; r <= GraphForm::Rows; ++r)
         QCOMPARE(g->valueCell(r)->text(), QStringLiteral("%1%1").arg(r));
+    // Enter says the number left whole; the arrows leave it to the cell arrived in.
+    const auto *news = g->window()->findChild<QWidget *>(QStringLiteral("lapinarNews"));
+    const QString said = QStringLiteral("Rabbits in year %1: %2%2").arg(row - 1).arg(row);
+    QCOMPARE(news && news->accessibleName() == said, key == Qt::Key_Return || key == Qt::Key_Enter);
 }
 
 void GraphFormTest::enterInLastCellThenEnterDrawsGraph()
@@ -398,6 +402,8 @@ void GraphFormTest::clearTableEmptiesCellsOnly()
     g->actionButton(3)->click();
     for (int row = 1; row <= GraphForm::Rows; ++row)
         QCOMPARE(g->valueCell(row)->text(), QString());
+    const auto news = [&] { return g->window()->findChild<QWidget *>("lapinarNews")->accessibleName(); };
+    QCOMPARE(news(), QStringLiteral("Table cleared."));
     QCOMPARE(g->graph()->points().mid(0, 3), pointsAt({10, 14, 20}));
     QCOMPARE(t.lesson.state.Counted[3], qint16(42));
     QCOMPARE(g->titleText()->text(), QStringLiteral("Kept"));
@@ -408,6 +414,23 @@ void GraphFormTest::clearTableEmptiesCellsOnly()
     g->actionButton(0)->click();
     QCOMPARE(g->graph()->points(), pointsAt(QList<double>(10, 0.0)));
     QCOMPARE(chart->accessibleDescription(), QStringLiteral("Start 0, 1 0, 2 0, 3 0, 4 0, 5 0, 6 0, 7 0, 8 0, 9 0"));
+
+    // Taken back whole: by Undo in a cell, by the button, until the pupil types again.
+    QCOMPARE(g->actionButton(3)->text(), QStringLiteral("Undo clear"));
+    QCOMPARE(g->keptCell(2), QStringLiteral("14"));
+    QTest::keySequence(g->valueCell(5), QKeySequence::Undo);
+    QCOMPARE(g->valueCell(3)->text(), QStringLiteral("20"));
+    QCOMPARE(news(), QStringLiteral("Table back."));
+    QCOMPARE(g->actionButton(3)->text(), QStringLiteral("Clear table"));
+    g->actionButton(3)->click();
+    g->actionButton(3)->click();
+    QCOMPARE(g->valueCell(1)->text(), QStringLiteral("10"));
+    g->actionButton(3)->click();
+    QTest::keyClicks(g->valueCell(1), QStringLiteral("7"));
+    QCOMPARE(g->keptCell(2), QString());
+    QCOMPARE(g->actionButton(3)->text(), QStringLiteral("Clear table"));
+    QTest::keySequence(g->valueCell(1), QKeySequence::Undo);
+    QCOMPARE(g->valueCell(2)->text(), QString());
 }
 
 void GraphFormTest::forwardSavesTableAndShowsConclusion_data()

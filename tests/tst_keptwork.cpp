@@ -117,6 +117,9 @@ int pupil(const QString &scenario)
             press(t, 1);
             for (int year = 10; year > 6; --year)
                 press(t, 1);
+        } else if (scenario == QLatin1String("results")) {
+            // A key press too many: the table cleared is still the one kept.
+            static_cast<GraphForm *>(t.showing())->actionButton(3)->click();
         } else if (scenario == QLatin1String("stop")) {
             press(t, 0);
             answerModal(

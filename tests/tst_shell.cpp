@@ -430,6 +430,12 @@ void ShellTest::readAloudSpeaksWhatIsNew()
             });
             if (!seen.isEmpty())
                 log << QStringLiteral("message");
+            // A screen reader hears what the key did.
+            const auto *news = t.lesson.window.findChild<QWidget *>(QStringLiteral("lapinarNews"));
+            if (seen.isEmpty() && voiceFound)
+                QCOMPARE(news ? news->accessibleName() : QString(), t.lesson.readAloud.isOn()
+                                                                        ? QStringLiteral("Reading aloud is on")
+                                                                        : QStringLiteral("Reading aloud is off"));
         } else if (step == QLatin1String("next")) {
             said[QStringLiteral("reminder")] = answerModal(t, [&] { screen->cmdButton(0)->click(); }).text;
             said[screenName(t.showing()->id())] = t.showing()->instructions();

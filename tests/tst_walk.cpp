@@ -8,6 +8,7 @@
 #include "graphform.h"
 #include "intro3.h"
 #include "island.h"
+#include "islandyear.h"
 #include "prediction.h"
 #include "testsupport.h"
 
@@ -316,8 +317,14 @@ void WalkTest::keyboardPupilWalksFromIntro1ToFinish()
     QCOMPARE(island->calendar(1)->text(), QStringLiteral("1"));
     QVERIFY(tabToButton("Next year"));
     spaceThroughReminders();
-    for (int visit = 2; visit <= 9; ++visit)
+    for (int visit = 2; visit <= 9; ++visit) {
+        // While there are rabbits to count the focus comes back among the burrows, where Space
+        // counts, however the year was reached; from the first year to estimate it stays put.
+        QCOMPARE(isPlace(focus()), IslandYear::isCountingYear(visit));
+        if (isPlace(focus()))
+            QVERIFY(tabToButton("Next year"));
         press(Qt::Key_Space);
+    }
     QVERIFY(tabToButton(">>"));
     press(Qt::Key_Space);
     QVERIFY(on(ScreenId::GraphForm));

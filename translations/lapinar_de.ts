@@ -496,6 +496,22 @@
         <extracomment>The same button once the points are joined: it shows the points alone again. 121 px wide at 640 x 480, room for about 109 px of 13-px text (about 16 letters).</extracomment>
         <translation>Nur Punkte</translation>
     </message>
+    <message>
+        <source>Undo clear</source>
+        <translation>Leeren rückgängig</translation>
+    </message>
+    <message>
+        <source>Table cleared.</source>
+        <translation>Tabelle geleert.</translation>
+    </message>
+    <message>
+        <source>Table back.</source>
+        <translation>Tabelle wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Rabbits in year %1: %2</source>
+        <translation>Kaninchen im Jahr %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>HandIn</name>
@@ -640,6 +656,18 @@
         <source>You missed. Better luck next time.</source>
         <translation>Daneben! Beim nächsten Mal klappt’s bestimmt.</translation>
     </message>
+    <message>
+        <source>Keys: S slower, P pause.</source>
+        <translation>Tasten: S langsamer, P Pause.</translation>
+    </message>
+    <message>
+        <source>Counted.</source>
+        <translation>Gezählt.</translation>
+    </message>
+    <message>
+        <source>Already counted.</source>
+        <translation>Schon gezählt.</translation>
+    </message>
 </context>
 <context>
     <name>Island</name>
@@ -681,6 +709,10 @@
             <numerusform>Es gibt %n Bau.</numerusform>
             <numerusform>Es gibt %n Baue.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>All counted.</source>
+        <translation>Alle gezählt.</translation>
     </message>
 </context>
 <context>
@@ -917,6 +949,10 @@
         <source>Going on</source>
         <translation>Weiter</translation>
     </message>
+    <message>
+        <source>Counted rabbit up</source>
+        <translation>Gezähltes Kaninchen da</translation>
+    </message>
 </context>
 <context>
     <name>Prediction</name>
@@ -990,6 +1026,10 @@
     <message>
         <source>Reading aloud is on</source>
         <translation>Vorlesen ist an</translation>
+    </message>
+    <message>
+        <source>Reading aloud is off</source>
+        <translation>Vorlesen ist aus</translation>
     </message>
 </context>
 <context>

@@ -496,6 +496,22 @@
         <extracomment>The same button once the points are joined: it shows the points alone again. 121 px wide at 640 x 480, room for about 109 px of 13-px text (about 16 letters).</extracomment>
         <translation>Solo puntos</translation>
     </message>
+    <message>
+        <source>Undo clear</source>
+        <translation>Deshacer borrado</translation>
+    </message>
+    <message>
+        <source>Table cleared.</source>
+        <translation>Tabla borrada.</translation>
+    </message>
+    <message>
+        <source>Table back.</source>
+        <translation>Tabla recuperada.</translation>
+    </message>
+    <message>
+        <source>Rabbits in year %1: %2</source>
+        <translation>Conejos en el año %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>HandIn</name>
@@ -640,6 +656,18 @@
         <source>You missed. Better luck next time.</source>
         <translation>¡Has fallado! La próxima vez te saldrá mejor.</translation>
     </message>
+    <message>
+        <source>Keys: S slower, P pause.</source>
+        <translation>Teclas: S más lento, P pausa.</translation>
+    </message>
+    <message>
+        <source>Counted.</source>
+        <translation>Contado.</translation>
+    </message>
+    <message>
+        <source>Already counted.</source>
+        <translation>Ya contado.</translation>
+    </message>
 </context>
 <context>
     <name>Island</name>
@@ -681,6 +709,10 @@
             <numerusform>Hay %n madriguera.</numerusform>
             <numerusform>Hay %n madrigueras.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>All counted.</source>
+        <translation>Todos contados.</translation>
     </message>
 </context>
 <context>
@@ -917,6 +949,10 @@
         <source>Going on</source>
         <translation>Seguimos</translation>
     </message>
+    <message>
+        <source>Counted rabbit up</source>
+        <translation>Conejo contado fuera</translation>
+    </message>
 </context>
 <context>
     <name>Prediction</name>
@@ -990,6 +1026,10 @@
     <message>
         <source>Reading aloud is on</source>
         <translation>La lectura en voz alta está activada</translation>
+    </message>
+    <message>
+        <source>Reading aloud is off</source>
+        <translation>La lectura en voz alta está desactivada</translation>
     </message>
 </context>
 <context>

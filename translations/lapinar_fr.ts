@@ -496,6 +496,22 @@
         <source>Graph copied.</source>
         <translation>Graphique copié.</translation>
     </message>
+    <message>
+        <source>Undo clear</source>
+        <translation>Annuler l’effacement</translation>
+    </message>
+    <message>
+        <source>Table cleared.</source>
+        <translation>Tableau effacé.</translation>
+    </message>
+    <message>
+        <source>Table back.</source>
+        <translation>Tableau rétabli.</translation>
+    </message>
+    <message>
+        <source>Rabbits in year %1: %2</source>
+        <translation>Lapins de l’année %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>HandIn</name>
@@ -640,6 +656,18 @@
         <source>Practice</source>
         <translation>Entraînement</translation>
     </message>
+    <message>
+        <source>Keys: S slower, P pause.</source>
+        <translation>Touches&#xa0;: S plus lent, P pause.</translation>
+    </message>
+    <message>
+        <source>Counted.</source>
+        <translation>Compté.</translation>
+    </message>
+    <message>
+        <source>Already counted.</source>
+        <translation>Déjà compté.</translation>
+    </message>
 </context>
 <context>
     <name>Island</name>
@@ -681,6 +709,10 @@
             <numerusform>Il y a %n terrier.</numerusform>
             <numerusform>Il y a %n terriers.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>All counted.</source>
+        <translation>Tous comptés.</translation>
     </message>
 </context>
 <context>
@@ -917,6 +949,10 @@
         <source>Going on</source>
         <translation>On continue</translation>
     </message>
+    <message>
+        <source>Counted rabbit up</source>
+        <translation>Lapin compté sorti</translation>
+    </message>
 </context>
 <context>
     <name>Prediction</name>
@@ -990,6 +1026,10 @@
     <message>
         <source>Reading aloud is not available on this computer.</source>
         <translation>La lecture à voix haute n’est pas disponible sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Reading aloud is off</source>
+        <translation>La lecture à voix haute est désactivée</translation>
     </message>
 </context>
 <context>
