@@ -69,10 +69,10 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
     // The key takes more lines where the graph is too narrow for it on one.
     QStringList keyWords{tr("each pupil"), tr("class median"), tr("middle half"), tr("whole range"),
                          tr("rabbits really there")};
-    if (!m_truth)
-        keyWords.removeLast();
+    // The truth's key goes with its line; the words stay for the list of keys below.
+    const QStringList shownKeyWords = m_truth ? keyWords : keyWords.mid(0, keyWords.size() - 1);
     int keyLines = 1;
-    for (double at = left; const QString &words : keyWords) {
+    for (double at = left; const QString &words : shownKeyWords) {
         const double width = metrics.horizontalAdvance(words);
         if (at + line * 2.0 + width > area.right() && at > left) {
             ++keyLines;
