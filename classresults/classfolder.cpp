@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
-#include <QStringDecoder>
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -23,52 +22,6 @@ namespace {
 struct Words {
     Q_DECLARE_TR_FUNCTIONS(ClassFolder)
 };
-
-// The fields of one line of CSV; nothing when a quote is left open or stray.
-std::optional<QStringList> fields(QStringView line)
-{
-    QStringList out;
-    QString current;
-    bool quoted = false, wasQuoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line[i];
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < line.size() && line[i + 1] == QLatin1Char('"')) {
-                    current += c;
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                current += c;
-            }
-        } else if (c == QLatin1Char(',')) {
-            out << current;
-            current.clear();
-            wasQuoted = false;
-        } else if (c == QLatin1Char('"') && current.isEmpty() && !wasQuoted) {
-            quoted = wasQuoted = true;
-        } else if (c == QLatin1Char('"') || wasQuoted) {
-            return std::nullopt;
-        } else {
-            current += c;
-        }
-    }
-    if (quoted)
-        return std::nullopt;
-    out << current;
-    return out;
-}
-
-std::optional<int> integer(const QString &text, int low, int high)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok || value < low || value > high)
-        return std::nullopt;
-    return value;
-}
 
 QString reason(int error)
 {
@@ -100,9 +53,17 @@ struct Found {
     uid_t owner = 0;
 };
 
+// A file named as a hand-in that is not one, kept until its owner is weighed with the others'.
+struct Unreadable {
+    BadFile bad;
+    HandInCsv::FileName name;
+    uid_t owner = 0;
+};
+
 struct Reader {
     Class result;
     QList<Found> found;
+    QList<Unreadable> unreadable;
     QList<BadFile> forged;
     int files = 0;
     const std::atomic<bool> *stop = nullptr;
@@ -211,7 +172,10 @@ struct Reader {
                 return;
             }
         }
-        bad(path, fault);
+        if (unreadable.size() < MaxBadFiles)
+            unreadable.append({{path, fault, false}, name, info.st_uid});
+        else
+            bad(path, fault);
     }
 
     void bad(const QString &path, const QString &fault)
@@ -256,6 +220,17 @@ struct Reader {
             }
             proven.append(f);
         }
+        // A file named after a pupil that is no hand-in is still another login's doing, if it is.
+        for (const Unreadable &u : std::as_const(unreadable)) {
+            auto login = logins.find(u.owner);
+            if (!result.ownersUnproven && login == logins.end())
+                login = logins.insert(u.owner, loginOf(u.owner));
+            if (!result.ownersUnproven && *login != u.name.login)
+                flag(u.bad.file, Words::tr("named after %1, but written by %2")
+                                     .arg(shown(u.name.login).left(MaxNameLength), shown(*login)));
+            else
+                bad(u.bad.file, u.bad.fault);
+        }
         std::sort(proven.begin(), proven.end(), [](const Found &a, const Found &b) {
             const QString nameA = label(a.pupil), nameB = label(b.pupil);
             if (const int byName = nameA.compare(nameB, Qt::CaseInsensitive); byName != 0)
@@ -276,93 +251,6 @@ struct Reader {
 };
 
 } // namespace
-
-std::optional<HandInCsv::HandIn> parse(const QByteArray &bytes, QString *fault)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (utf8.hasError() || text.contains(QChar(0))) {
-        *fault = Words::tr("not a hand-in: not text");
-        return std::nullopt;
-    }
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    QList<QStringView> lines = QStringView(text).split(QLatin1Char('\n'));
-    for (QStringView &line : lines)
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    while (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    const std::optional<QStringList> header = lines.isEmpty() ? std::nullopt : fields(lines.first());
-    if (!header || header->size() < 3 || header->at(0).trimmed() != QLatin1String("pupil") ||
-        header->at(1).trimmed() != QLatin1String("year") || header->at(2).trimmed() != QLatin1String("rabbits")) {
-        *fault = Words::tr("not a hand-in: its first line is not pupil,year,rabbits");
-        return std::nullopt;
-    }
-    if (lines.size() - 1 < HandInCsv::Years) {
-        //: Why a hand-in was left out; %1 is the number of years it has (2 to 9).
-        *fault = lines.size() == 2 ? Words::tr("only 1 year") : Words::tr("only %1 years").arg(lines.size() - 1);
-        return std::nullopt;
-    }
-    if (lines.size() - 1 > HandInCsv::Years) {
-        //: Why a hand-in was left out; %1 is the number of year rows it has, %2 the lesson's 10.
-        *fault = Words::tr("%1 rows of years, more than the lesson's %2").arg(lines.size() - 1).arg(HandInCsv::Years);
-        return std::nullopt;
-    }
-    const auto column = [&header](const char *name) { return header->indexOf(QLatin1String(name)); };
-    const qsizetype typed = column("typed"), language = column("language"), date = column("date"),
-                    machine = column("machine"), name = column("name");
-    HandInCsv::HandIn handIn;
-    std::array<bool, HandInCsv::Years> seen{};
-    for (qsizetype n = 1; n < lines.size(); ++n) {
-        const std::optional<QStringList> row = fields(lines[n]);
-        if (!row || row->size() != header->size()) {
-            //: Why a hand-in was left out; %1 is the number of the faulty row.
-            *fault = Words::tr("row %1 does not match the first line").arg(n + 1);
-            return std::nullopt;
-        }
-        const std::optional<int> year = integer(row->at(1), 0, HandInCsv::Years - 1);
-        if (!year) {
-            //: Why a hand-in was left out; %1 is the row's number, %2 what it has for a year.
-            *fault = Words::tr("row %1: a year that is not 0 to 9: %2").arg(n + 1).arg(shown(row->at(1)).left(16));
-            return std::nullopt;
-        }
-        if (seen[size_t(*year)]) {
-            //: Why a hand-in was left out; %1 is a year, 0 to 9.
-            *fault = Words::tr("year %1 twice").arg(*year);
-            return std::nullopt;
-        }
-        const QString count = row->at(2).trimmed();
-        const std::optional<int> rabbits = integer(count, -32768, 32767);
-        if (!count.isEmpty() && !rabbits) {
-            //: Why a hand-in was left out; %1 is the text it has for a count.
-            *fault = Words::tr("a count that is not a number: %1").arg(shown(count).left(16));
-            return std::nullopt;
-        }
-        const QString pupil = shown(row->at(0).trimmed()).left(MaxNameLength);
-        if (pupil.isEmpty() || (n > 1 && pupil != handIn.pupil)) {
-            if (pupil.isEmpty())
-                //: Why a hand-in was left out; %1 is the number of the row.
-                *fault = Words::tr("row %1 names no pupil").arg(n + 1);
-            else
-                //: Why a hand-in was left out; %1 and %2 are the two names its rows give.
-                *fault = Words::tr("rows of two pupils: %1 and %2").arg(handIn.pupil, pupil);
-            return std::nullopt;
-        }
-        seen[size_t(*year)] = true;
-        handIn.pupil = pupil;
-        if (rabbits)
-            handIn.rabbits[size_t(*year)] = qint16(*rabbits);
-        handIn.typed[size_t(*year)] = shown(row->value(typed)).left(HandInCsv::MaxTypedLength);
-        if (n == 1) {
-            handIn.language = shown(row->value(language)).left(16);
-            handIn.date = shown(row->value(date)).left(32);
-            handIn.machine = shown(row->value(machine)).left(MaxNameLength);
-            handIn.name = shown(row->value(name).trimmed()).left(HandInCsv::MaxTypedLength);
-        }
-    }
-    return handIn;
-}
 
 Class read(const QString &folder, const std::atomic<bool> *stop)
 {
@@ -398,18 +286,6 @@ QString label(const Pupil &pupil)
 {
     //: A name a pupil typed on a shared login, not proven by a login; %1 is the name (up to 32 letters).
     return pupil.handIn.name.isEmpty() ? pupil.handIn.pupil : Words::tr("%1 (typed)").arg(pupil.handIn.name);
-}
-
-QString shown(const QString &text)
-{
-    QString out = text;
-    for (QChar &c : out) {
-        const char16_t u = c.unicode();
-        if (c.category() == QChar::Other_Control || u == 0x061C || u == 0x200E || u == 0x200F ||
-            (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x2028 || u == 0x2029)
-            c = QChar(QChar::ReplacementCharacter);
-    }
-    return out;
 }
 
 } // namespace ClassFolder
