@@ -391,7 +391,9 @@ void ClassResultsTest::manyPupilsMergeIntoOneCsv()
     clock.start();
     const ClassFolder::Class read = ClassFolder::read(folder.path());
     const QByteArray merged = ClassFolder::merged(read.pupils);
-    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    // A year group is read in well under a second (bench_classfolder times it); the bound here only
+    // catches a read that has gone wrong by orders of magnitude, with sanitizers on a busy machine.
+    QVERIFY2(clock.elapsed() < 20000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(read.pupils.size(), 1000);
     QCOMPARE(read.badFiles.size(), 1);
     QCOMPARE(read.badFiles[0].file, QStringLiteral("pupil%200007.csv"));

@@ -599,7 +599,9 @@ void GraphFormTest::everyTextQueryIsAnsweredAtOnce()
                 QVERIFY2(answered(spoken->textAtOffset(offset, boundary, &start, &end)), qPrintable(asking));
                 QVERIFY2(answered(spoken->textBeforeOffset(offset, boundary, &start, &end)), qPrintable(asking));
                 QVERIFY2(answered(spoken->textAfterOffset(offset, boundary, &start, &end)), qPrintable(asking));
-                QVERIFY2(clock.elapsed() < 100, qPrintable(asking));
+                // Answered at once, not after a search through the text gone astray; the bound is
+                // loose enough for sanitizers on a busy machine.
+                QVERIFY2(clock.elapsed() < 5000, qPrintable(asking));
             }
             // One run of attributes covers the whole text.
             QCOMPARE(spoken->attributes(offset, &start, &end).isEmpty(), false);
