@@ -26,11 +26,16 @@ chmod 700 "$work"
 pids=()
 # Ends what this run started: its own processes, and whatever was started inside its folder (the
 # speech server Orca spawns, the AT-SPI bus).
+# Orca, asked to end, may wait on a bus that has gone: what has not ended within a few seconds is
+# killed, so that no screen reader outlives its walk.
 cleanup() {
     [ -z "${LAPINAR_ORCA_LOG:-}" ] || cat "$work/orca.err" "$work/lesson.log" "$log" >"$LAPINAR_ORCA_LOG" 2>/dev/null || true
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    for p in $(ps -eo pid=,args= | awk -v w="$work" 'index($0, w) {print $1}'); do kill "$p" 2>/dev/null || true; done
-    [ -z "${bus_pid:-}" ] || kill "$bus_pid" 2>/dev/null || true
+    local started=("${pids[@]}" $(ps -eo pid=,args= | awk -v w="$work" 'index($0, w) {print $1}') ${bus_pid:-})
+    kill "${started[@]}" 2>/dev/null || true
+    local deadline=$((SECONDS + 5))
+    any_left() { for p in "${started[@]}"; do kill -0 "$p" 2>/dev/null && return 0; done; return 1; }
+    while any_left && [ $SECONDS -lt $deadline ]; do sleep 0.1; done
+    kill -KILL "${started[@]}" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
