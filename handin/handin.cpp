@@ -172,7 +172,8 @@ void HandIn::screenActivated(ScreenId id)
         });
     }
     m_previous = id;
-    if (!m_untold.isEmpty() && !runningGame(m_lesson.chain))
+    // Asked once the move is over: the screen left is still showing as the next one arrives.
+    if (!m_untold.isEmpty())
         QTimer::singleShot(0, this, [this] {
             if (!m_untold.isEmpty() && !runningGame(m_lesson.chain))
                 m_lesson.chain.information(std::exchange(m_untold, QString()));

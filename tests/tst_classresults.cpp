@@ -164,11 +164,27 @@ void ClassResultsTest::unusableFolderIsSaidInTheLesson()
     QCOMPARE(t.showing()->id(), ScreenId::Conclusion);
     QVERIFY(QDir(home.path()).isEmpty());
 
+    // A failure that comes back while the foxes run stops nothing: it is told on the next screen.
+    const QList<ModalSeen> whileFoxes = answerAllModals(t, [&] {
+        t.lesson.chain.show(ScreenId::GraphForm);
+        QSignalSpy written(&handIn, &HandIn::written);
+        t.screenAs<GraphForm>(ScreenId::GraphForm)->cmdButton(0)->click();
+        for (ScreenId id : {ScreenId::Extend, ScreenId::Foxes})
+            t.lesson.chain.show(id);
+        QVERIFY(written.wait(5000));
+    });
+    QCOMPARE(whileFoxes.size(), 0);
+    const ModalSeen after = answerModal(t, [&] {
+        t.lesson.chain.leave(t.screen(ScreenId::Foxes), 0);
+        QTest::qWait(100);
+    });
+    QCOMPARE(after.text, HandIn::failedText());
+    QVERIFY(after.visibleScreens.contains(screenName(ScreenId::Finish)) &&
+            !after.visibleScreens.contains(screenName(ScreenId::Foxes)));
+
     // The folder is there by the time the pupil stops, after the foxes: the stop sign hands in the
     // table as it was left, not the counts the extension cleared.
     QVERIFY(QDir().mkpath(folder));
-    for (ScreenId id : {ScreenId::Extend, ScreenId::Foxes, ScreenId::Finish})
-        t.lesson.chain.show(id);
     QVERIFY(handIn.finish(5000));
     QVERIFY(contents(handIn.path()).contains("\nann,0,3,,en,"));
 
