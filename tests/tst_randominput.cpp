@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRandomGenerator>
+#include <QThread>
 #include <QTimer>
 #include <QtTest>
 #include <random>
@@ -38,6 +39,7 @@ public:
     {
         QEventLoop loop;
         m_loop = &loop;
+        m_sinceLastEvent.start();
         scheduleStep();
         loop.exec();
         return m_failure;
@@ -48,16 +50,30 @@ private:
     std::uint64_t pick(std::uint64_t n) { return std::uniform_int_distribution<std::uint64_t>(0, n - 1)(m_rng); }
     bool chance(int percent) { return int(pick(100)) < percent; }
 
-    // Each event is its own single-shot timer, so the stream goes on inside the nested loops of
-    // dialogs and message boxes. A real timer, not a posted call: posted calls can wait behind the
-    // posted event being delivered when a modal loop opened inside it.
+    // Each event is its own timer, so the stream goes on inside the nested loops of dialogs and
+    // message boxes. A real timer, not a posted call: posted calls can wait behind the posted event
+    // being delivered when a modal loop opened inside it. A zero timer, so that the stream never
+    // sleeps: on a busy machine every wake-up can come late, and 20,000 of them add up to minutes.
     void scheduleStep()
     {
-        QTimer::singleShot(1, this, [this] { step(); });
+        auto *next = new QTimer(this);
+        next->setSingleShot(true);
+        connect(next, &QTimer::timeout, this, [this, next] {
+            next->deleteLater();
+            step();
+        });
+        next->start(0);
     }
 
     void step()
     {
+        // QTest's clicks and keys run the event loop once after delivering: a step due then waits
+        // for the event before it to end. One in a dialog's own loop, opened by that event, goes on.
+        const int level = QThread::currentThread()->loopLevel();
+        if (level == m_actingAtLevel) {
+            scheduleStep();
+            return;
+        }
         const bool finishing = !m_failure.isEmpty() || m_done >= m_target;
         QWidget *modal = openModal(m_t);
         if (finishing && !modal) {
@@ -67,10 +83,15 @@ private:
         scheduleStep();
         // A button pressed from the keyboard (Esc in a message box, a mnemonic) clicks itself a
         // moment later: let it finish before the next event, so that a seed replays exactly.
+        // One stuck down for good is a fault of its own, and the stream is wound up without it.
         for (QWidget *widget : QApplication::allWidgets())
             if (auto *button = qobject_cast<QAbstractButton *>(widget);
-                button && button->isDown() && button->isVisible())
+                button && button->isDown() && button->isVisible() && m_failure.isEmpty()) {
+                if (m_sinceLastEvent.hasExpired(30000))
+                    fail(QStringLiteral("\"%1\" stayed pressed for 30 s").arg(button->text()));
                 return;
+            }
+        m_sinceLastEvent.start();
         if (finishing) {
             closeUsually(modal);
             return;
@@ -79,7 +100,9 @@ private:
         if (m_trace)
             qInfo("event %lld, modal %s, screen %s", m_done, modal ? modal->metaObject()->className() : "none",
                   m_t.showing() ? qPrintable(screenName(m_t.showing()->id())) : "?");
+        const int outer = std::exchange(m_actingAtLevel, level);
         act(modal);
+        m_actingAtLevel = outer;
         check();
     }
 
@@ -288,6 +311,8 @@ private:
     qint64 m_target;
     qint64 m_done = 0;
     QEventLoop *m_loop = nullptr;
+    QElapsedTimer m_sinceLastEvent;
+    int m_actingAtLevel = -1;
     const bool m_trace = qEnvironmentVariableIsSet("LAPINAR_RANDOM_TRACE");
     QString m_failure;
     ScreenId m_lastScreen = ScreenId::Intro1;
