@@ -209,7 +209,7 @@ void DialogsTest::questionDialogClosesWithEnterEscAndAltC()
         QVERIFY(QTest::qWaitForWindowActive(&t.lesson.window));
         QTest::keyClick(t.lesson.window.windowHandle(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         // A mnemonic presses its button with a short animation: allow it its moment.
-        closedByKey = QTest::qWaitFor([&] { return !d.isVisible(); }, 1000);
+        closedByKey = QTest::qWaitFor([&] { return !d.isVisible(); }, 5000);
         if (!closedByKey)
             QTimer::singleShot(0, &d, &QWidget::hide);
     });
@@ -319,7 +319,7 @@ void DialogsTest::quitPanelKeys()
             QTest::keyClick(t.lesson.window.windowHandle(), Qt::Key(key & ~Qt::KeyboardModifierMask),
                             Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
         // A mnemonic with Alt presses its button with a short animation: allow it its moment.
-        closed = QTest::qWaitFor([&] { return !box->isVisible(); }, 1000);
+        closed = QTest::qWaitFor([&] { return !box->isVisible(); }, 5000);
         if (!closed)
             box->escapeButton()->click();
     });
