@@ -2,9 +2,9 @@
 #include "language.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QResource>
 #include <QTranslator>
 #include <memory>
 
@@ -49,9 +49,14 @@ QStringList available()
     // Every translation built into the program speaks its language; nothing else lists them. They
     // are built in, so they are listed once: the start asks several times.
     static const QStringList codes = [] {
+        // Read from the names in the resource tree alone: listing the folder would read the start
+        // of every translation, and with it pages of the program that an English lesson never needs.
+        struct Folder : QResource {
+            using QResource::children;
+            using QResource::QResource;
+        };
         QStringList all{English};
-        const QDir::Filters files = QDir::Files;
-        for (const QString &file : QDir(QStringLiteral(":/i18n")).entryList(files))
+        for (const QString &file : Folder(QStringLiteral(":/i18n")).children())
             if (file.startsWith(QLatin1String("lapinar_")) && file.endsWith(QLatin1String(".qm")))
                 all << file.mid(int(qstrlen("lapinar_"))).chopped(int(qstrlen(".qm")));
         return all;
