@@ -172,12 +172,12 @@ configure_once() {
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 }
 
-# What the lesson loads at run time: the program, the read-aloud voice and the class view's printing
+# What the lesson loads at run time: the program, the read-aloud voice, the class view and its printing
 # beside it. Not the tests, benchmarks or icons, so the lesson starts sooner.
 build_lesson() {
     install_missing start "${packages[@]}"
     configure_once
-    cmake --build build --parallel --target lapinar lapinar_speech lapinar_print
+    cmake --build build --parallel --target lapinar lapinar-class lapinar_speech lapinar_print
 }
 
 case "${1:-}" in

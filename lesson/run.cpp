@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run.h"
 
-#include "classcommand.h"
 #include "handin.h"
 #include "keptlesson.h"
 #include "keptpictures.h"
 #include "language.h"
 #include "lesson.h"
+#include "options.h"
 #include "screens.h"
 #include "settings.h"
 #include "termination.h"
@@ -15,132 +15,25 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fontconfig/fontconfig.h>
 #include <malloc.h>
 #include <optional>
 #include <thread>
+#include <unistd.h>
 #include <utility>
 
 namespace {
 
-// The lesson's options; Qt's own (-platform and the like) are taken by the application first.
-struct Options {
-    QCommandLineOption fullScreen{QStringLiteral("full-screen"),
-                                  QCoreApplication::translate("Options", "Start full screen, for a projector or a "
-                                                                         "kiosk (F11 switches it on and off).")};
-    QCommandLineOption language{
-        QStringLiteral("language"),
-        //: Help for the --language option; %1 is the list of language codes the lesson speaks. <language> is the
-        //: option's value as the help shows it.
-        QCoreApplication::translate("Options", "Speak <language> (one of: %1) instead of the desktop's language.")
-            .arg(Language::available().join(QStringLiteral(", "))),
-        QCoreApplication::translate("Options", "language")};
-    QCommandLineOption readAloud{QStringLiteral("read-aloud"),
-                                 QCoreApplication::translate("Options", "Start with reading aloud on: the lesson "
-                                                                        "speaks its texts (F9 turns it on and off).")};
-    QCommandLineOption popUpSeconds{
-        QStringLiteral("pop-up-seconds"),
-        QCoreApplication::translate("Options", "Keep each practice and island rabbit up for <seconds>, and then "
-                                               "away as long (from 1.5, the lesson's own, to 15). In the lesson "
-                                               "S makes it slower and P pauses it."),
-        QCoreApplication::translate("Options", "seconds")};
-    QCommandLineOption worksheet{
-        QStringLiteral("worksheet"),
-        QCoreApplication::translate("Options", "Write the printed worksheet, in the lesson's language, to <file> "
-                                               "(PDF, A4) and exit without opening a window."),
-        QCoreApplication::translate("Options", "file")};
-    QCommandLineOption noFullScreen{
-        QStringLiteral("no-full-screen"),
-        QCoreApplication::translate("Options", "Start in a window, whatever a settings file says.")};
-    QCommandLineOption noReadAloud{
-        QStringLiteral("no-read-aloud"),
-        QCoreApplication::translate("Options", "Start with reading aloud off, whatever a settings file says.")};
-    QCommandLineOption newLesson{
-        QStringLiteral("new-lesson"),
-        QCoreApplication::translate("Options", "Start a fresh lesson without offering the work kept from the last "
-                                               "one, which is kept aside as the previous work.")};
-    QCommandLineOption classFolder{
-        QStringLiteral("class"),
-        QCoreApplication::translate("Options",
-                                    "Show the results handed in to the class <folder> instead of the lesson."),
-        QCoreApplication::translate("Options", "folder")};
-    QCommandLineOption classCsv{
-        QStringLiteral("csv"),
-        QCoreApplication::translate("Options", "With --class: write every pupil's results to <file> as one CSV and "
-                                               "exit without opening a window."),
-        QCoreApplication::translate("Options", "file")};
-    QCommandLineOption classReport{
-        QStringLiteral("report"),
-        QCoreApplication::translate("Options", "With --class: write the class's report to <file> (PDF, A4) and exit "
-                                               "without opening a window."),
-        QCoreApplication::translate("Options", "file")};
-    QCommandLineOption classRoster{
-        QStringLiteral("roster"),
-        QCoreApplication::translate("Options", "With --class: the class list, one login or name a line, instead of "
-                                               "class.txt in the class folder."),
-        QCoreApplication::translate("Options", "file")};
-};
-
-// Made after the translations are in place, so that the help speaks the pupil's language.
-void describe(QCommandLineParser &parser, const Options &options)
-{
-    parser.setApplicationDescription(
-        QCoreApplication::translate("Options", "Lapinar: a science lesson about animal populations on an island."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOption(options.fullScreen);
-    parser.addOption(options.noFullScreen);
-    parser.addOption(options.language);
-    parser.addOption(options.readAloud);
-    parser.addOption(options.noReadAloud);
-    parser.addOption(options.popUpSeconds);
-    parser.addOption(options.worksheet);
-    parser.addOption(options.newLesson);
-    parser.addOption(options.classFolder);
-    parser.addOption(options.classCsv);
-    parser.addOption(options.classReport);
-    parser.addOption(options.classRoster);
-}
-
-// Qt's own lines of the help that Qt's translations lack; the lesson's translations carry them.
-[[maybe_unused]] const char *const QtHelpLines[] = {
-    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
-    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
-};
-
-QStringList arguments(int argc, char *argv[])
-{
-    QStringList all;
-    for (int i = 0; i < argc; ++i)
-        all << QString::fromLocal8Bit(argv[i]);
-    return all;
-}
-
-// The settings for this run, with the language they choose put in place. Read twice, so that what
-// the files say wrong is said once, on standard error, in that language.
-Settings settingsFor(const QCommandLineParser &parser)
-{
-    const Options options;
-    // Either form of an on-off option overrides the files; given both, the "no" form wins.
-    const auto onOff = [&parser](const QCommandLineOption &on, const QCommandLineOption &off) -> std::optional<bool> {
-        if (parser.isSet(off))
-            return false;
-        return parser.isSet(on) ? std::optional(true) : std::nullopt;
-    };
-    const Settings::CommandLine commandLine{
-        parser.value(options.language), onOff(options.fullScreen, options.noFullScreen),
-        onOff(options.readAloud, options.noReadAloud),
-        parser.isSet(options.popUpSeconds) ? parser.value(options.popUpSeconds) : QString()};
-    const QStringList files = Settings::files();
-    Language::install(Language::choose(Settings::read(files, commandLine, [](const QString &) {}).language));
-    return Settings::read(files, commandLine, [](const QString &line) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(line));
-    });
-}
+using namespace CommandLine;
 
 // --help and --version answer on the terminal without opening a window, so they work where
 // there is no display. Returns -1 when neither was asked for.
@@ -192,79 +85,30 @@ int writeWorksheet(int argc, char *argv[])
     return 0;
 }
 
-// Why the options given cannot go together, or empty when they can.
-QString contradiction(const QCommandLineParser &given, const Options &options)
-{
-    const bool classOnly =
-        given.isSet(options.classCsv) || given.isSet(options.classReport) || given.isSet(options.classRoster);
-    if (given.isSet(options.worksheet) && (given.isSet(options.classFolder) || classOnly))
-        return QCoreApplication::translate("Options",
-                                           "--worksheet cannot go with --class, --csv, --report or --roster: "
-                                           "give one at a time.");
-    if (!given.isSet(options.classFolder))
-        return classOnly ? QCoreApplication::translate("Options", "--csv, --report and --roster need --class <folder>.")
-                         : QString();
-    for (const QCommandLineOption *lesson : {&options.readAloud, &options.popUpSeconds, &options.newLesson})
-        if (given.isSet(*lesson))
-            return QCoreApplication::translate("Options", "--%1 is for the lesson, not for --class.")
-                .arg(lesson->names().constFirst());
-    return QString();
-}
-
-// Whether a window can be shown: a display to show it on, or a platform asked for by name (as the
-// tests ask for the offscreen one).
-bool canShowWindow(int argc, char *argv[])
-{
-    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return true;
-    for (int i = 1; i < argc; ++i)
-        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
-            return true;
-    return false;
-}
-
-// --class shows or writes a class's hand-ins instead of the lesson; --csv and --report need no
-// display. Options that cannot go together are refused with one line. Returns -1 when none of it
-// was asked for.
-int classResults(int argc, char *argv[])
+// The class view (--class, and --csv, --report and --roster with it) is a program of its own, which
+// is handed the whole command line, so that the lesson's start loads none of it. Returns -1 when
+// none of it was asked for; else only when the class view could not be started.
+int handOverToClassView(int argc, char *argv[])
 {
     QCommandLineParser early;
     const Options options;
     describe(early, options);
     early.parse(arguments(argc, argv));
-    const QString refused = contradiction(early, options);
-    if (refused.isEmpty() && !early.isSet(options.classFolder))
+    if (!forClassView(early, options))
         return -1;
-    const bool window = !early.isSet(options.classCsv) && !early.isSet(options.classReport);
-    if (!refused.isEmpty() || (window && !canShowWindow(argc, argv))) {
-        // Said before any toolkit starts, so that it is the lesson's own word, in the pupil's language.
-        QCoreApplication core(argc, argv);
-        settingsFor(early);
-        const QString line =
-            !refused.isEmpty()
-                ? contradiction(early, options)
-                : QCoreApplication::translate("Options", "the class window needs a display; without one, write the "
-                                                         "class's results with --csv <file> or --report <file>.");
-        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(line));
-        return 2;
-    }
-    if (!window)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // Beside the program in the build folder, else in the lesson's own folder of programs once installed.
+    const QDir program(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
+    for (const QString &dir : {program.path(), program.filePath(QStringLiteral(LAPINAR_CLASS_DIR))})
+        ::execv(QFile::encodeName(QDir(dir).filePath(QStringLiteral("lapinar-class"))).constData(), argv);
+    const int error = errno;
+    QCoreApplication core(argc, argv);
     settingsFor(early);
-    QCommandLineParser parser;
-    describe(parser, options);
-    parser.process(app);
-    QApplication::setFont(Twips::font(Twips::Face::MSSansSerif, 9.75));
-    const QString folder = parser.value(options.classFolder);
-    const QString roster = parser.value(options.classRoster);
-    int status = 0;
-    if (parser.isSet(options.classCsv))
-        status = ClassCommand::writeCsv(folder, parser.value(options.classCsv), roster);
-    if (parser.isSet(options.classReport) && status == 0)
-        status = ClassCommand::writeReport(folder, parser.value(options.classReport), roster);
-    return window ? ClassCommand::showWindow(folder, roster) : status;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 //: A line on standard error when lapinar --class cannot run the class view's program;
+                 //: %1 is the reason the system gives.
+                 qPrintable(QCoreApplication::translate("Options", "the class view cannot be started: %1")
+                                .arg(QString::fromLocal8Bit(std::strerror(error)))));
+    return 1;
 }
 
 // The C library gives a thread that allocates beside another a heap of its own, where what it frees
@@ -305,7 +149,7 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     QCoreApplication::setApplicationVersion(QStringLiteral(LAPINAR_VERSION));
     if (const int answered = answerOnTerminal(argc, argv); answered >= 0)
         return answered;
-    if (const int shown = classResults(argc, argv); shown >= 0)
+    if (const int shown = handOverToClassView(argc, argv); shown >= 0)
         return shown;
     if (const int written = writeWorksheet(argc, argv); written >= 0)
         return written;

@@ -79,6 +79,9 @@ unpacked=$scratch/unpacked/usr
 [ -x "$unpacked/bin/lapinar" ] || fail "the package lacks the program"
 [ -s "$unpacked/share/applications/org.lapinar.Lapinar.desktop" ] || fail "the package lacks the desktop entry"
 file "$unpacked/bin/lapinar" | grep -q ', stripped' || fail "the packaged program is not stripped"
+# The class view is a program of its own, which the lesson hands --class to.
+[ -x "$unpacked/libexec/lapinar/lapinar-class" ] || fail "the package lacks the class view"
+file "$unpacked/libexec/lapinar/lapinar-class" | grep -q ', stripped' || fail "the packaged class view is not stripped"
 # The read-aloud voice is a module of its own, where the program looks for it; the program itself
 # does not link the speech library, which only the module loads.
 [ -s "$unpacked/lib/lapinar/speech/lapinar_speech.so" ] || fail "the package lacks the read-aloud voice"
@@ -104,6 +107,11 @@ said=$(XDG_CONFIG_DIRS=$scratch/unpacked/etc/xdg XDG_CONFIG_HOME=$scratch/none \
     "$unpacked/bin/lapinar" --worksheet "$scratch/installed.pdf" 2>&1 >/dev/null) || fail "the installed program: $said"
 [ -z "$said" ] || fail "the installed program, with its own settings file, says: $said"
 [ "$(head -c 5 "$scratch/installed.pdf")" = "%PDF-" ] || fail "the installed program wrote no worksheet"
+# And finds the installed class view where the package puts it.
+mkdir "$scratch/class"
+said=$("$unpacked/bin/lapinar" --class "$scratch/class" --csv "$scratch/class.csv" 2>&1 >/dev/null) ||
+    fail "the installed program's --class: $said"
+[ -s "$scratch/class.csv" ] || fail "the installed program's --class wrote no CSV"
 # The newest changelog entry is the packaged version: a release must not go out without one.
 version=$(dpkg-deb -f "$deb" Version)
 zcat "$doc/changelog.gz" | head -1 | grep -q "^lapinar ($version) " || fail "no changelog entry for $version"

@@ -37,8 +37,8 @@ PATH=$scratch/refusing:$PATH QT_QPA_PLATFORM=offscreen ./lapinar.sh start --vers
 deb=$(./lapinar.sh package | tail -n 1) || fail "./lapinar.sh package failed"
 [ -f "$deb" ] || fail "./lapinar.sh package printed no package: $deb"
 contents=$(dpkg-deb -c "$deb")
-for f in '/usr/bin/lapinar' '/usr/lib/(.+/)?lapinar/speech/lapinar_speech\.so' '/usr/lib/(.+/)?lapinar/print/lapinar_print\.so' \
+for f in '/usr/bin/lapinar' '/usr/libexec/lapinar/lapinar-class' '/usr/lib/(.+/)?lapinar/speech/lapinar_speech\.so' '/usr/lib/(.+/)?lapinar/print/lapinar_print\.so' \
          '/usr/share/doc/lapinar/worksheet-en\.pdf' '/usr/share/doc/lapinar/worksheet-fr\.pdf'; do
     grep -qE " \.$f\$" <<<"$contents" || fail "the package lacks $f"
 done
-echo "package: $(basename "$deb") holds the program, the read-aloud voice and the worksheets"
+echo "package: $(basename "$deb") holds the program, the class view, the read-aloud voice and the worksheets"

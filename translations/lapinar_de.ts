@@ -922,6 +922,11 @@
         <source>the class window needs a display; without one, write the class&apos;s results with --csv &lt;file&gt; or --report &lt;file&gt;.</source>
         <translation>das Klassenfenster braucht einen Bildschirm; ohne einen schreiben Sie die Ergebnisse der Klasse mit --csv &lt;Datei&gt; oder --report &lt;Datei&gt;.</translation>
     </message>
+    <message>
+        <source>the class view cannot be started: %1</source>
+        <extracomment>A line on standard error when lapinar --class cannot run the class view&apos;s program; %1 is the reason the system gives.</extracomment>
+        <translation>die Klassenansicht kann nicht starten: %1</translation>
+    </message>
 </context>
 <context>
     <name>PopupScreen</name>

@@ -922,6 +922,11 @@
         <source>the class window needs a display; without one, write the class&apos;s results with --csv &lt;file&gt; or --report &lt;file&gt;.</source>
         <translation>la ventana de la clase necesita una pantalla; sin ella, escriba los resultados de la clase con --csv &lt;archivo&gt; o --report &lt;archivo&gt;.</translation>
     </message>
+    <message>
+        <source>the class view cannot be started: %1</source>
+        <extracomment>A line on standard error when lapinar --class cannot run the class view&apos;s program; %1 is the reason the system gives.</extracomment>
+        <translation>la vista de la clase no puede iniciarse: %1</translation>
+    </message>
 </context>
 <context>
     <name>PopupScreen</name>

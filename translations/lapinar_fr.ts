@@ -922,6 +922,11 @@
         <source>the class window needs a display; without one, write the class&apos;s results with --csv &lt;file&gt; or --report &lt;file&gt;.</source>
         <translation>la fenêtre de la classe a besoin d&apos;un écran&#xa0;; sans écran, écrivez les résultats de la classe avec --csv &lt;fichier&gt; ou --report &lt;fichier&gt;.</translation>
     </message>
+    <message>
+        <source>the class view cannot be started: %1</source>
+        <extracomment>A line on standard error when lapinar --class cannot run the class view&apos;s program; %1 is the reason the system gives.</extracomment>
+        <translation>la vue de la classe ne peut pas démarrer&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>PopupScreen</name>
