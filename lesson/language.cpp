@@ -55,11 +55,13 @@ QStringList available()
             using QResource::children;
             using QResource::QResource;
         };
-        QStringList all{English};
+        QStringList built;
         for (const QString &file : Folder(QStringLiteral(":/i18n")).children())
             if (file.startsWith(QLatin1String("lapinar_")) && file.endsWith(QLatin1String(".qm")))
-                all << file.mid(int(qstrlen("lapinar_"))).chopped(int(qstrlen(".qm")));
-        return all;
+                built << file.mid(int(qstrlen("lapinar_"))).chopped(int(qstrlen(".qm")));
+        // The tree keeps no order of its own.
+        built.sort();
+        return QStringList{English} + built;
     }();
     return codes;
 }
