@@ -129,16 +129,22 @@ void ClassViewTest::commandLineSaysWhatItCannotDoInOneLine_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("said");
-    QTest::newRow("window without a display") << QStringList{"--class", "F"} << 2 << "the class window needs a display";
+    // Whether the lesson's program runs from a folder of its own, without the class view's beside it.
+    QTest::addColumn<bool>("alone");
+    QTest::newRow("window without a display")
+        << QStringList{"--class", "F"} << 2 << "the class window needs a display" << false;
     QTest::newRow("worksheet and class") << QStringList{"--class", "F", "--worksheet", "F/w.pdf"} << 2
-                                         << "--worksheet cannot go with --class";
-    QTest::newRow("csv alone") << QStringList{"--csv", "F/c.csv"} << 2 << "need --class <folder>";
+                                         << "--worksheet cannot go with --class" << false;
+    QTest::newRow("csv alone") << QStringList{"--csv", "F/c.csv"} << 2 << "need --class <folder>" << false;
     QTest::newRow("lesson option") << QStringList{"--class", "F", "--new-lesson", "--csv", "F/c.csv"} << 2
-                                   << "--new-lesson is for the lesson";
-    QTest::newRow("full disk") << QStringList{"--class", "F", "--csv", "/dev/full"} << 1 << "cannot write /dev/full";
-    QTest::newRow("list that is missing")
-        << QStringList{"--class", "F", "--roster", "F/none.txt", "--csv", "F/c.csv"} << 1 << "none.txt is not used";
-    QTest::newRow("into the class folder") << QStringList{"--class", "F", "--csv", "F/c.csv"} << 0 << "";
+                                   << "--new-lesson is for the lesson" << false;
+    QTest::newRow("full disk") << QStringList{"--class", "F", "--csv", "/dev/full"} << 1 << "cannot write /dev/full"
+                               << false;
+    QTest::newRow("list that is missing") << QStringList{"--class", "F", "--roster", "F/none.txt", "--csv", "F/c.csv"}
+                                          << 1 << "none.txt is not used" << false;
+    QTest::newRow("into the class folder") << QStringList{"--class", "F", "--csv", "F/c.csv"} << 0 << "" << false;
+    QTest::newRow("class view missing") << QStringList{"--class", "F", "--csv", "F/c.csv"} << 1
+                                        << "the class view cannot be started" << true;
 }
 
 void ClassViewTest::commandLineSaysWhatItCannotDoInOneLine()
@@ -146,9 +152,15 @@ void ClassViewTest::commandLineSaysWhatItCannotDoInOneLine()
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, said);
-    const QString program = qEnvironmentVariable("LAPINAR_PROGRAM");
+    QFETCH(bool, alone);
+    QString program = qEnvironmentVariable("LAPINAR_PROGRAM");
     QVERIFY2(QFileInfo(program).isExecutable(), "LAPINAR_PROGRAM names the lesson's program");
     QTemporaryDir folder;
+    QTemporaryDir elsewhere;
+    if (alone) {
+        QVERIFY(QFile::copy(program, elsewhere.filePath(QStringLiteral("lapinar"))));
+        program = elsewhere.filePath(QStringLiteral("lapinar"));
+    }
     putHandIn(folder.path(), handInOf(QStringLiteral("ann")), QStringLiteral("ann"));
     arguments.replaceInStrings(QRegularExpression(QStringLiteral("^F")), folder.path());
     QProcess run;
