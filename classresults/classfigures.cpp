@@ -25,10 +25,15 @@ std::array<YearFigures, HandInCsv::Years> perYear(const QList<ClassFolder::Pupil
     counts.reserve(size_t(pupils.size()));
     for (size_t year = 0; year < figures.size(); ++year) {
         counts.clear();
-        for (const ClassFolder::Pupil &pupil : pupils)
+        int pupilsOfTheClass = 0;
+        for (const ClassFolder::Pupil &pupil : pupils) {
+            if (pupil.apart)
+                continue;
+            ++pupilsOfTheClass;
             if (const std::optional<qint16> rabbits = pupil.handIn.rabbits[year])
                 counts.push_back(*rabbits);
-        const int missing = int(pupils.size()) - int(counts.size());
+        }
+        const int missing = pupilsOfTheClass - int(counts.size());
         if (counts.empty()) {
             figures[year].missing = missing;
             continue;

@@ -21,7 +21,8 @@ struct YearFigures {
 
 namespace ClassFigures {
 
-// One entry per year 0 to 9; all zero for a year without counts.
+// One entry per year 0 to 9; all zero for a year without counts. Pupils shown apart (not on the
+// class list) are left out.
 std::array<YearFigures, HandInCsv::Years> perYear(const QList<ClassFolder::Pupil> &pupils);
 
 } // namespace ClassFigures

@@ -1,40 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classfolder.h"
 
-#include <QCoreApplication>
+#include "folderreading.h"
+
 #include <QFile>
-#include <QHash>
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace ClassFolder {
 
 namespace {
-
-// What is said of a bad file, in the lesson's language.
-struct Words {
-    Q_DECLARE_TR_FUNCTIONS(ClassFolder)
-};
-
-QString reason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-QString loginOf(uid_t uid)
-{
-    if (const passwd *user = ::getpwuid(uid); user && user->pw_name && *user->pw_name)
-        return QString::fromLocal8Bit(user->pw_name);
-    //: Who owns a file, when the user has no name on this machine; %1 is the user number.
-    return Words::tr("user number %1").arg(uid);
-}
 
 // Whether a file's first line is the merged CSV's header, never a hand-in's.
 bool isMerged(const QByteArray &bytes)
@@ -46,226 +28,365 @@ bool isMerged(const QByteArray &bytes)
     return first.trimmed() == HandInCsv::header() + ',' + MergedMark;
 }
 
-// A hand-in read, with what the file system says of it.
-struct Found {
-    Pupil pupil;
-    HandInCsv::FileName name;
-    uid_t owner = 0;
-};
+// A file system whose owners a mount shows as it pleases: FUSE (smbnetfs) and the kernel's SMB client.
+bool mountInventsOwners(int dir)
+{
+    struct statfs info {};
+    if (::fstatfs(dir, &info) != 0)
+        return true;
+    constexpr unsigned long fuse = 0x65735546, cifs = 0xFF534D42, smb2 = 0xFE534D42, smb = 0x517B;
+    const auto type = static_cast<unsigned long>(info.f_type);
+    return type == fuse || type == cifs || type == smb2 || type == smb;
+}
 
-// A file named as a hand-in that is not one, kept until its owner is weighed with the others'.
-struct Unreadable {
-    BadFile bad;
-    HandInCsv::FileName name;
-    uid_t owner = 0;
-};
+bool csvName(const QByteArray &name)
+{
+    return name.size() > 4 && name.right(4).toLower() == ".csv";
+}
 
-struct Reader {
-    Class result;
-    QList<Found> found;
-    QList<Unreadable> unreadable;
-    QList<BadFile> forged;
-    int files = 0;
-    const std::atomic<bool> *stop = nullptr;
-
-    void folder(int dir, const QString &prefix, bool descend)
-    {
-        DIR *listing = ::fdopendir(dir);
-        if (!listing) {
-            ::close(dir);
-            return;
-        }
-        while (const dirent *entry = ::readdir(listing)) {
-            if (stop && stop->load(std::memory_order_relaxed))
-                break;
-            const QString name = QFile::decodeName(entry->d_name);
-            if (name.startsWith(QLatin1Char('.')))
-                continue;
-            struct stat info {};
-            if (::fstatat(::dirfd(listing), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
-                continue;
-            const QString path = prefix + name;
-            if (S_ISDIR(info.st_mode)) {
-                if (!descend)
-                    continue;
-                const int sub =
-                    ::openat(::dirfd(listing), entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-                if (sub >= 0)
-                    folder(sub, path + QLatin1Char('/'), false);
-                continue;
-            }
-            if (!name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-                continue;
-            if (++files > MaxFiles) {
-                //: Why a file was left out; %1 is the most files a class folder may hold.
-                bad(path, Words::tr("more than %1 files in the class folder; not read").arg(MaxFiles));
-                continue;
-            }
-            if (S_ISLNK(info.st_mode))
-                bad(path, Words::tr("a link, not followed"));
-            else if (!S_ISREG(info.st_mode))
-                bad(path, Words::tr("not a plain file"));
-            else if (const std::optional<HandInCsv::FileName> handInName = HandInCsv::parseFileName(name))
-                file(::dirfd(listing), entry->d_name, path, *handInName);
-            else
-                bad(path, Words::tr("not a hand-in: its name is not a pupil's"));
-        }
-        ::closedir(listing);
-    }
-
-    void file(int dir, const char *entry, const QString &path, const HandInCsv::FileName &name)
-    {
-        const int fd = ::openat(dir, entry, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            //: Why a file was left out; %1 is the system's reason.
-            return bad(path, Words::tr("cannot be read: %1").arg(reason(errno)));
-        struct stat info {};
-        QByteArray bytes;
-        QString fault;
-        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-            fault = Words::tr("not a plain file");
-        } else if (info.st_size > HandInCsv::MaxFileSize) {
-            //: Why a file was left out; %1 is its size in bytes.
-            fault = Words::tr("not a hand-in: too large (%1 bytes)").arg(info.st_size);
-            // The class's merged CSV, written here by the teacher, is passed over whatever its size.
-            QByteArray start(int(sizeof MergedMark) + 256, '\0');
-            const ssize_t n = ::pread(fd, start.data(), size_t(start.size()), 0);
-            if (n > 0 && isMerged(start.left(n))) {
-                ::close(fd);
-                return;
-            }
-        } else {
-            bytes.resize(HandInCsv::MaxFileSize + 1);
-            qsizetype got = 0;
-            while (got < bytes.size()) {
-                const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
-                if (n < 0 && errno == EINTR)
-                    continue;
-                if (n <= 0)
-                    break;
-                got += n;
-            }
-            bytes.truncate(got);
-            if (got > HandInCsv::MaxFileSize)
-                fault = Words::tr("not a hand-in: too large");
-        }
-        ::close(fd);
-        if (fault.isEmpty() && isMerged(bytes))
-            return;
-        if (fault.isEmpty()) {
-            if (std::optional<HandInCsv::HandIn> handIn = parse(bytes, &fault)) {
-                Found one{{*handIn, path,
-                           QDateTime::fromSecsSinceEpoch(info.st_mtim.tv_sec).addMSecs(info.st_mtim.tv_nsec / 1000000)},
-                          name,
-                          info.st_uid};
-                // The pupil column and the typed name are checked against the file's name, never
-                // taken from the text.
-                if (handIn->pupil != shown(name.login).left(MaxNameLength))
-                    return flag(
-                        path,
-                        //: A forged file, left out; %1 is the pupil its text names, %2 the login its file name gives.
-                        Words::tr("says it is %1's, but its name is %2's").arg(handIn->pupil, name.login));
-                if (handIn->name != shown(name.name).left(HandInCsv::MaxTypedLength))
-                    //: A forged file, left out; %1 is the name its text gives, %2 the name its file name gives.
-                    return flag(path, Words::tr("says it is %1's, but its name says %2").arg(handIn->name, name.name));
-                found.append(one);
-                return;
-            }
-        }
-        if (unreadable.size() < MaxBadFiles)
-            unreadable.append({{path, fault, false}, name, info.st_uid});
-        else
-            bad(path, fault);
-    }
-
-    void bad(const QString &path, const QString &fault)
-    {
-        if (result.badFiles.size() < MaxBadFiles)
-            result.badFiles.append({path, fault, false});
-        else
-            ++result.moreBadFiles;
-    }
-
-    void flag(const QString &path, const QString &fault)
-    {
-        if (forged.size() < MaxBadFiles)
-            forged.append({path, fault, true});
-        else
-            ++result.moreBadFiles;
-    }
-
-    // Who wrote each file, where the folder can tell; then one hand-in per pupil, the newest.
-    void prove(uid_t folderOwner)
-    {
-        // Owners prove nothing where every file has one: a share mounted for the whole machine, a
-        // learning platform's download. A lone file proves nothing if it is the folder owner's.
-        const uid_t first = found.isEmpty() ? folderOwner : found.first().owner;
-        result.ownersUnproven = !found.isEmpty() && std::all_of(found.begin(), found.end(), [first](const Found &f) {
-            return f.owner == first;
-        }) && (found.size() > 1 || first == folderOwner);
-        QHash<uid_t, QString> logins;
-        QList<Found> proven;
-        for (const Found &f : std::as_const(found)) {
-            if (!result.ownersUnproven) {
-                auto login = logins.find(f.owner);
-                if (login == logins.end())
-                    login = logins.insert(f.owner, loginOf(f.owner));
-                if (*login != f.name.login) {
-                    flag(f.pupil.file,
-                         //: A file put there by another login, left out; %1 is the login of its name, %2 the login that
-                         //: owns it.
-                         Words::tr("named after %1, but written by %2").arg(f.pupil.handIn.pupil, shown(*login)));
-                    continue;
-                }
-            }
-            proven.append(f);
-        }
-        // A file named after a pupil that is no hand-in is still another login's doing, if it is.
-        for (const Unreadable &u : std::as_const(unreadable)) {
-            auto login = logins.find(u.owner);
-            if (!result.ownersUnproven && login == logins.end())
-                login = logins.insert(u.owner, loginOf(u.owner));
-            if (!result.ownersUnproven && *login != u.name.login)
-                flag(u.bad.file, Words::tr("named after %1, but written by %2")
-                                     .arg(shown(u.name.login).left(MaxNameLength), shown(*login)));
-            else
-                bad(u.bad.file, u.bad.fault);
-        }
-        std::sort(proven.begin(), proven.end(), [](const Found &a, const Found &b) {
-            const QString nameA = label(a.pupil), nameB = label(b.pupil);
-            if (const int byName = nameA.compare(nameB, Qt::CaseInsensitive); byName != 0)
-                return byName < 0;
-            if (nameA != nameB)
-                return nameA < nameB;
-            return a.pupil.modified != b.pupil.modified ? a.pupil.modified > b.pupil.modified
-                                                        : a.pupil.file < b.pupil.file;
-        });
-        for (const Found &f : std::as_const(proven)) {
-            if (!result.pupils.isEmpty() && label(result.pupils.last()) == label(f.pupil))
-                //: Why a file was left out; %1 is the pupil's name.
-                bad(f.pupil.file, Words::tr("an earlier hand-in of %1, who handed in again").arg(label(f.pupil)));
-            else
-                result.pupils.append(f.pupil);
-        }
-    }
-};
+// The key of one pupil's hand-ins: the login, and a typed name with its machine.
+QString keyOf(const Pupil &pupil)
+{
+    return pupil.login + QLatin1Char('\n') + pupil.handIn.name + QLatin1Char('\n') +
+           (pupil.handIn.name.isEmpty() ? QString() : pupil.handIn.machine);
+}
 
 } // namespace
 
-Class read(const QString &folder, const std::atomic<bool> *stop)
+QString reason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString Reader::loginOf(uid_t uid)
+{
+    auto login = logins.find(uid);
+    if (login != logins.end())
+        return *login;
+    QString name;
+    if (const passwd *user = ::getpwuid(uid); user && user->pw_name && *user->pw_name)
+        name = shown(QString::fromLocal8Bit(user->pw_name));
+    else
+        //: Who owns a file, when the user has no name on this machine; %1 is the user number.
+        name = Words::tr("user number %1").arg(uid);
+    return *logins.insert(uid, name);
+}
+
+Read Reader::readFile(int dir, const char *name)
+{
+    Read read;
+    const int fd = ::openat(dir, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        //: Why a file was left out; %1 is the system's reason.
+        read.fault =
+            errno == ELOOP ? Words::tr("a link, not followed") : Words::tr("cannot be read: %1").arg(reason(errno));
+        return read;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        read.fault = Words::tr("not a plain file");
+    } else if (info.st_size > HandInCsv::MaxFileSize) {
+        //: Why a file was left out; %1 is its size in bytes.
+        read.fault = Words::tr("not a hand-in: too large (%1 bytes)").arg(info.st_size);
+        // The class's merged CSV, written here by the teacher, is passed over whatever its size.
+        QByteArray start(int(sizeof MergedMark) + 256, '\0');
+        const ssize_t n = ::pread(fd, start.data(), size_t(start.size()), 0);
+        read.merged = n > 0 && isMerged(start.left(n));
+    } else {
+        read.bytes.resize(HandInCsv::MaxFileSize + 1);
+        qsizetype got = 0;
+        while (got < read.bytes.size()) {
+            const ssize_t n = ::read(fd, read.bytes.data() + got, size_t(read.bytes.size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        read.bytes.truncate(got);
+        if (got > HandInCsv::MaxFileSize)
+            read.fault = Words::tr("not a hand-in: too large");
+        read.merged = read.fault.isEmpty() && isMerged(read.bytes);
+    }
+    read.owner = info.st_uid;
+    read.modified = QDateTime::fromSecsSinceEpoch(info.st_mtim.tv_sec).addMSecs(info.st_mtim.tv_nsec / 1000000);
+    ::close(fd);
+    return read;
+}
+
+std::optional<HandInCsv::HandIn> Reader::handIn(const Read &read)
+{
+    if (!read.fault.isEmpty())
+        return std::nullopt;
+    QString fault;
+    return parse(read.bytes, &fault);
+}
+
+void Reader::bad(const QString &path, const QString &fault)
+{
+    if (result.badFiles.size() < MaxBadFiles)
+        result.badFiles.append({path, fault, false});
+    else
+        ++result.moreBadFiles;
+}
+
+void Reader::flag(const QString &path, const QString &fault)
+{
+    if (forged.size() < MaxBadFiles)
+        forged.append({path, fault, true});
+    else
+        ++result.moreBadFiles;
+}
+
+void Reader::listFlat(int dir, const QByteArray &folder, const QString &prefix, QList<Entry> *entries, int *listed)
+{
+    DIR *listing = ::fdopendir(dir);
+    if (!listing) {
+        ::close(dir);
+        return;
+    }
+    while (const dirent *entry = ::readdir(listing)) {
+        if (stopped())
+            break;
+        const QByteArray name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
+        if (++*listed > MaxListed) {
+            ++result.passedOver;
+            continue;
+        }
+        // A hand-in being written, the class list, the mark of a folder of boxes: no pupil's hand-in.
+        if (name.startsWith('.') || (folder.isEmpty() && name == ClassList::FileName))
+            continue;
+        const QString path = prefix + QFile::decodeName(name);
+        struct stat info {};
+        if (::fstatat(::dirfd(listing), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            ++result.passedOver;
+            continue;
+        }
+        if (S_ISDIR(info.st_mode) && folder.isEmpty()) {
+            const int sub = ::openat(::dirfd(listing), entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (sub >= 0)
+                listFlat(sub, name, path + QLatin1Char('/'), entries, listed);
+        } else if (!csvName(name)) {
+            ++result.passedOver;
+        } else if (S_ISLNK(info.st_mode)) {
+            bad(path, Words::tr("a link, not followed"));
+        } else if (!S_ISREG(info.st_mode)) {
+            bad(path, Words::tr("not a plain file"));
+        } else {
+            entries->append({folder, name, path});
+        }
+    }
+    ::closedir(listing);
+}
+
+void Reader::flat(int dir)
+{
+    QList<Entry> entries;
+    int count = 0;
+    listFlat(::dup(dir), QByteArray(), QString(), &entries, &count);
+    if (count > MaxListed)
+        //: Why part of a class folder was not read; %1 is the most entries looked at.
+        bad(QStringLiteral("."), Words::tr("more than %1 entries; the rest were not looked at").arg(MaxListed));
+    // Files named after a login on the class list first, then, when there are more than can be read,
+    // after a login of this machine, so that no number of other files keeps a real hand-in unread.
+    struct Named {
+        Entry entry;
+        HandInCsv::FileName name;
+        int rank = 0;
+    };
+    QList<Named> named;
+    for (const Entry &entry : std::as_const(entries)) {
+        if (const std::optional<HandInCsv::FileName> name = HandInCsv::parseFileName(QFile::decodeName(entry.name)))
+            named.append({entry, *name, listed.contains(name->login.toCaseFolded()) ? 0 : 2});
+        else
+            bad(entry.path, Words::tr("not a hand-in: its name is not a pupil's"));
+    }
+    if (named.size() > MaxFiles)
+        for (Named &n : named)
+            if (n.rank == 2 && ::getpwnam(QFile::encodeName(n.name.login).constData()))
+                n.rank = 1;
+    std::stable_sort(named.begin(), named.end(), [](const Named &a, const Named &b) { return a.rank < b.rank; });
+    if (named.size() > MaxFiles) {
+        //: Why files of a class folder were not read; %1 is how many, %2 the most that are read.
+        bad(QStringLiteral("."), Words::tr("%1 more files named as hand-ins than the %2 read; not read")
+                                     .arg(named.size() - MaxFiles)
+                                     .arg(MaxFiles));
+        result.passedOver += named.size() - MaxFiles;
+        named.resize(MaxFiles);
+    }
+    for (const Named &n : std::as_const(named)) {
+        if (stopped())
+            return;
+        int in = dir;
+        if (!n.entry.folder.isEmpty())
+            in = ::openat(dir, n.entry.folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        Read read;
+        if (in >= 0)
+            read = readFile(in, n.entry.name.constData());
+        else
+            read.fault = reason(errno);
+        if (in != dir && in >= 0)
+            ::close(in);
+        if (read.merged)
+            continue;
+        QString fault = read.fault;
+        std::optional<HandInCsv::HandIn> handIn;
+        if (fault.isEmpty())
+            handIn = parse(read.bytes, &fault);
+        Found one{{}, n.name, read.owner};
+        one.pupil.file = n.entry.path;
+        one.pupil.modified = read.modified;
+        one.pupil.login = shown(n.name.login).left(MaxNameLength);
+        if (!handIn) {
+            // Kept, with no hand-in, so that its owner is weighed as the others' are.
+            one.pupil.textSays = fault;
+            unreadable.append(one);
+            continue;
+        }
+        // The pupil column and the typed name are checked against the file's name, never taken
+        // from the text.
+        if (handIn->pupil != one.pupil.login) {
+            //: A forged file, left out; %1 is the pupil its text names, %2 the login its file name gives.
+            flag(n.entry.path, Words::tr("says it is %1's, but its name is %2's").arg(handIn->pupil, one.pupil.login));
+            continue;
+        }
+        if (handIn->name != shown(n.name.name).left(HandInCsv::MaxTypedLength)) {
+            //: A forged file, left out; %1 is the name its text gives, %2 the name its file name gives.
+            flag(n.entry.path,
+                 Words::tr("says it is %1's, but its name says %2").arg(handIn->name, shown(n.name.name)));
+            continue;
+        }
+        one.pupil.handIn = *handIn;
+        found.append(one);
+    }
+    proveByOwners();
+}
+
+void Reader::proveByOwners()
+{
+    // The logins that handed in under their own names, as their files' owners show.
+    QSet<QString> ownHandIns;
+    for (const Found &f : std::as_const(found))
+        if (f.pupil.handIn.name.isEmpty() && loginOf(f.owner) == f.pupil.login)
+            ownHandIns.insert(f.pupil.login.toCaseFolded());
+    // A pupil's: on the class list, or handed in under their own name.
+    const auto pupilsLogin = [&](const QString &login) {
+        return listed.contains(login.toCaseFolded()) || ownHandIns.contains(login.toCaseFolded());
+    };
+    QList<Found> kept;
+    for (Found f : std::as_const(found)) {
+        const QString owner = loginOf(f.owner);
+        if (owner != f.pupil.login && pupilsLogin(owner)) {
+            //: A file put there by another login, left out; %1 is the login of its name, %2 the login that
+            //: owns it.
+            flag(f.pupil.file, Words::tr("named after %1, but written by %2").arg(f.pupil.login, owner));
+            continue;
+        }
+        // A name typed on a login of a pupil's own is no shared login's: someone passing as another.
+        if (!f.pupil.handIn.name.isEmpty() && pupilsLogin(f.pupil.login)) {
+            //: A forged file, left out; %1 is the name typed, %2 the login, which is a pupil's own.
+            flag(f.pupil.file,
+                 Words::tr("the name %1 typed on %2, a pupil's own login").arg(f.pupil.handIn.name, f.pupil.login));
+            continue;
+        }
+        f.pupil.proof = owner == f.pupil.login ? Proof::Owner : Proof::Unproven;
+        kept.append(f);
+    }
+    found = kept;
+    // A file named after a pupil that is no hand-in is still another pupil's doing, if it is.
+    for (const Found &u : std::as_const(unreadable)) {
+        const QString owner = loginOf(u.owner);
+        if (owner != u.pupil.login && pupilsLogin(owner))
+            flag(u.pupil.file, Words::tr("named after %1, but written by %2").arg(u.pupil.login, owner));
+        else
+            bad(u.pupil.file, u.pupil.textSays);
+    }
+}
+
+void Reader::keepNewest()
+{
+    std::sort(found.begin(), found.end(), [](const Found &a, const Found &b) {
+        const QString keyA = keyOf(a.pupil), keyB = keyOf(b.pupil);
+        if (keyA != keyB)
+            return keyA < keyB;
+        return a.pupil.modified != b.pupil.modified ? a.pupil.modified > b.pupil.modified : a.pupil.file < b.pupil.file;
+    });
+    for (const Found &f : std::as_const(found)) {
+        if (!result.pupils.isEmpty() && keyOf(result.pupils.last()) == keyOf(f.pupil)) {
+            //: Why a file was left out; %1 is the pupil's name.
+            bad(f.pupil.file, Words::tr("an earlier hand-in of %1, who handed in again")
+                                  .arg(f.pupil.handIn.name.isEmpty() ? f.pupil.login : label(f.pupil)));
+            continue;
+        }
+        Pupil pupil = f.pupil;
+        pupil.apart = !listed.isEmpty() && !listed.contains(pupil.login.toCaseFolded()) && pupil.handIn.name.isEmpty();
+        result.pupils.append(pupil);
+    }
+    std::stable_sort(result.pupils.begin(), result.pupils.end(), [](const Pupil &a, const Pupil &b) {
+        if (a.apart != b.apart)
+            return b.apart;
+        const QString nameA = label(a), nameB = label(b);
+        if (const int byName = nameA.compare(nameB, Qt::CaseInsensitive); byName != 0)
+            return byName < 0;
+        return nameA < nameB;
+    });
+}
+
+Class read(const QString &folder, ClassList::List *list, const std::atomic<bool> *stop)
 {
     Reader reader;
     reader.stop = stop;
     const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    struct stat info {};
+    struct stat info {
+    }, mark{};
     if (dir < 0 || ::fstat(dir, &info) != 0) {
         reader.result.error = reason(errno);
         if (dir >= 0)
             ::close(dir);
         return reader.result;
     }
-    reader.folder(dir, QString(), true);
-    reader.prove(info.st_uid);
+    if (list && list->given && list->error.isEmpty())
+        for (const QString &pupil : std::as_const(list->pupils))
+            reader.listed.insert(pupil.toCaseFolded());
+    const bool marked = ::fstatat(dir, BoxesMark, &mark, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(mark.st_mode);
+    // Where the mount shows that every pupil can write at the top, the mark proves nothing.
+    reader.result.falseBoxes = marked && (info.st_mode & S_IWOTH);
+    if (marked && !reader.result.falseBoxes) {
+        reader.result.kind = Kind::Boxes;
+        reader.boxes(dir, info.st_gid);
+        reader.listed.clear();
+        for (const QString &box : std::as_const(reader.result.boxes))
+            reader.listed.insert(box.toCaseFolded());
+        if (list) {
+            list->file = folder;
+            list->pupils = reader.result.boxes;
+            list->given = true;
+            list->error.clear();
+        }
+    } else {
+        reader.flat(dir);
+        // A class list in a folder on a mount that shows other logins' files as written by the
+        // list's owner (the teacher's own Samba mount) was as likely put there by a pupil. On a local
+        // disk, owners are the file system's own: there the teacher put them (a platform's download).
+        if (list && list->inFolder && list->error.isEmpty() && mountInventsOwners(dir))
+            for (const Found &f : std::as_const(reader.found))
+                if (f.owner == list->owner && reader.loginOf(f.owner) != f.pupil.login) {
+                    //: Why the class list in the class folder is not used; %1 is who the folder shows as its
+                    //: owner.
+                    list->error = Words::tr("this folder shows other logins' files as written by %1 too, so a "
+                                            "pupil may have written it; give the class list with --roster from a "
+                                            "folder of your own")
+                                      .arg(reader.loginOf(f.owner));
+                    list->given = false;
+                    break;
+                }
+        if (list && !list->given)
+            reader.listed.clear();
+    }
+    ::close(dir);
+    reader.keepNewest();
     QList<BadFile> &badFiles = reader.result.badFiles;
     for (BadFile &badFile : badFiles)
         badFile.file = shown(badFile.file);
@@ -284,8 +405,22 @@ Class read(const QString &folder, const std::atomic<bool> *stop)
 
 QString label(const Pupil &pupil)
 {
-    //: A name a pupil typed on a shared login, not proven by a login; %1 is the name (up to 32 letters).
-    return pupil.handIn.name.isEmpty() ? pupil.handIn.pupil : Words::tr("%1 (typed)").arg(pupil.handIn.name);
+    const QString login = pupil.login.isEmpty() ? pupil.handIn.pupil : pupil.login;
+    QString name = pupil.handIn.name.isEmpty()
+                       ? login
+                       //: A name a pupil typed on a shared login, not proven by a login; %1 is the name (up to 32
+                       //: letters), %2 the login it was typed on, %3 the machine.
+                       : Words::tr("%1 (typed: %2@%3)").arg(pupil.handIn.name, login, pupil.handIn.machine);
+    if (!pupil.textSays.isEmpty())
+        //: A hand-in in a pupil's box whose text names someone else; %1 is the box's pupil, %2 the name in the text.
+        name = Words::tr("%1 (its text says %2)").arg(name, pupil.textSays);
+    if (pupil.proof == Proof::Unproven && pupil.handIn.name.isEmpty())
+        //: A hand-in whose writer the folder cannot prove; %1 is the pupil's name.
+        name = Words::tr("%1 (unproven)").arg(name);
+    if (pupil.apart)
+        //: A login that handed in but is not on the class list; %1 is the login.
+        name = Words::tr("%1 (not on the class list)").arg(name);
+    return name;
 }
 
 } // namespace ClassFolder

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -49,6 +50,8 @@ List read(const QString &folder, const QString &file)
         bytes.truncate(got < 0 ? 0 : got);
     }
     ::close(fd);
+    list.inFolder = own;
+    list.owner = info.st_uid;
     if (!list.error.isEmpty())
         return list;
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -67,16 +70,22 @@ List read(const QString &folder, const QString &file)
 
 QStringList missing(const List &list, const QList<ClassFolder::Pupil> &pupils)
 {
-    QSet<QString> handedIn;
+    QSet<QString> logins, typed;
     for (const ClassFolder::Pupil &pupil : pupils) {
-        handedIn.insert(pupil.handIn.pupil.toCaseFolded());
+        logins.insert((pupil.login.isEmpty() ? pupil.handIn.pupil : pupil.login).toCaseFolded());
         if (!pupil.handIn.name.isEmpty())
-            handedIn.insert(pupil.handIn.name.toCaseFolded());
+            typed.insert(pupil.handIn.name.toCaseFolded());
     }
     QStringList out;
-    for (const QString &name : list.pupils)
-        if (!handedIn.contains(name.toCaseFolded()))
-            out << name;
+    for (const QString &name : list.pupils) {
+        const QString folded = name.toCaseFolded();
+        if (logins.contains(folded))
+            continue;
+        // A typed name is anyone's: it never stands for a login.
+        if (typed.contains(folded) && !::getpwnam(QFile::encodeName(name).constData()))
+            continue;
+        out << name;
+    }
     return out;
 }
 

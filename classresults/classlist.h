@@ -26,13 +26,17 @@ struct List {
     bool given = false;
     // Why the list could not be used, or empty.
     QString error;
+    // The class folder's own list, and who the file system says wrote it.
+    bool inFolder = false;
+    unsigned owner = 0;
 };
 
 // The list given, or the class folder's own when `file` is empty (no list at all is no error then).
 List read(const QString &folder, const QString &file);
 
 // Who on the list has not handed in: each name is matched, blind to case, against the pupils'
-// logins and the names typed on a shared login.
+// logins, and against the names typed on a shared login where it is no login of its own (not a login
+// of this machine, nor one that handed in). Pupils shown apart or unproven still count as handed in.
 QStringList missing(const List &list, const QList<ClassFolder::Pupil> &pupils);
 
 } // namespace ClassList

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "handincsv.h"
 
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace HandInCsv {
@@ -63,16 +64,22 @@ QString ownFileName(const QString &login, const QString &name, const QString &ma
 
 std::optional<FileName> parseFileName(const QString &fileName)
 {
-    if (!fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+    if (!fileName.endsWith(QLatin1String(".csv")))
         return std::nullopt;
     const QStringList parts = fileName.chopped(4).split(QLatin1Char('.'));
     if ((parts.size() != 1 && parts.size() != 4) || parts[0].isEmpty())
         return std::nullopt;
     FileName name;
     name.login = QUrl::fromPercentEncoding(parts[0].toLatin1());
+    if (safe(name.login) != parts[0])
+        return std::nullopt;
     if (parts.size() == 4) {
         name.name = QUrl::fromPercentEncoding(parts[1].toLatin1());
+        name.machine = QUrl::fromPercentEncoding(parts[2].toLatin1());
         name.own = true;
+        static const QRegularExpression time(QStringLiteral("^[0-9]{8}T[0-9]{9}$"));
+        if (safe(name.name) != parts[1] || safe(name.machine) != parts[2] || !time.match(parts[3]).hasMatch())
+            return std::nullopt;
     }
     return name;
 }

@@ -48,10 +48,14 @@ struct FileName {
     // The name typed on a shared login; empty for the login's own file and for a file of its own
     // written because the login's own name was taken.
     QString name;
+    // The machine the name gives, for a hand-in of its own.
+    QString machine;
     // Named with the machine and time: a hand-in of its own that never replaces another.
     bool own = false;
 };
-// Whose a file name says it is; nothing when it is not a hand-in's name.
+// Whose a file name says it is; nothing when it is not a hand-in's name, or not one as the lesson
+// writes it: each part must be what encoding its decoded text gives back, so that `%61nna.csv` never
+// passes for anna's.
 std::optional<FileName> parseFileName(const QString &fileName);
 
 // One CSV field, quoted when it holds a comma, a quote or a line break.

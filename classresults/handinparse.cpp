@@ -151,12 +151,30 @@ std::optional<HandInCsv::HandIn> parse(const QByteArray &bytes, QString *fault)
 
 QString shown(const QString &text)
 {
-    QString out = text;
-    for (QChar &c : out) {
-        const char16_t u = c.unicode();
-        if (c.category() == QChar::Other_Control || u == 0x061C || u == 0x200E || u == 0x200F ||
-            (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x2028 || u == 0x2029)
-            c = QChar(QChar::ReplacementCharacter);
+    // Control and format characters (bidirectional marks, zero-width spaces and joiners, soft
+    // hyphens, tags), line and paragraph separators and halves of a character that has none.
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t u = text[i].unicode();
+        bool whole = !QChar::isSurrogate(u);
+        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            u = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            whole = true;
+        }
+        const QChar::Category category = QChar::category(u);
+        if (!whole || category == QChar::Other_Control || category == QChar::Other_Format ||
+            category == QChar::Separator_Line || category == QChar::Separator_Paragraph) {
+            out += QChar(QChar::ReplacementCharacter);
+            continue;
+        }
+        if (QChar::requiresSurrogates(u)) {
+            out += QChar(QChar::highSurrogate(u));
+            out += QChar(QChar::lowSurrogate(u));
+            ++i;
+        } else {
+            out += QChar(char16_t(u));
+        }
     }
     return out;
 }

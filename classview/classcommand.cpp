@@ -32,7 +32,9 @@ struct Read {
 // the folder, or a class list given, cannot be read.
 std::optional<Read> readClass(const QString &folder, const QString &roster)
 {
-    Read read{ClassFolder::read(folder), ClassList::read(folder, roster)};
+    Read read;
+    read.list = ClassList::read(folder, roster);
+    read.handIns = ClassFolder::read(folder, &read.list);
     ClassText::reportBadFiles(folder, read.handIns);
     if (!read.handIns.error.isEmpty())
         return std::nullopt;

@@ -12,17 +12,31 @@
 
 namespace {
 
-// What a look at the folder sees: the names of its entries, and the size, time and owner of each
-// hand-in and folder (one level down), and of the class list. Cheap enough to take every few seconds.
-void look(int dir, QCryptographicHash &seen, QStringList *folders, const QString &prefix, const std::atomic<bool> &stop)
+void addFacts(QCryptographicHash &seen, const struct stat &info)
 {
+    const qint64 facts[] = {qint64(info.st_size), qint64(info.st_mtim.tv_sec), qint64(info.st_mtim.tv_nsec),
+                            qint64(info.st_uid), qint64(info.st_mode)};
+    seen.addData(QByteArrayView(reinterpret_cast<const char *>(facts), sizeof facts));
+}
+
+// What a look at the folder sees: the names of its entries, and the size, time and owner of each
+// hand-in and folder (one level down), and of the class list. Cheap enough to take every few seconds:
+// a folder below the top (a pupil's box) is looked at for its pupil's own file first and then for no
+// more entries than are read of it, however many a pupil put there.
+void look(int dir, QCryptographicHash &seen, QStringList *folders, const QString &prefix, const std::atomic<bool> &stop,
+          const QString &box = QString())
+{
+    if (struct stat info{}; !box.isEmpty() && ::fstatat(dir, QFile::encodeName(HandInCsv::fileName(box)).constData(),
+                                                        &info, AT_SYMLINK_NOFOLLOW) == 0)
+        addFacts(seen, info);
     DIR *listing = ::fdopendir(dir);
     if (!listing) {
         ::close(dir);
         return;
     }
+    int entries = 0;
     while (const dirent *entry = ::readdir(listing)) {
-        if (stop.load(std::memory_order_relaxed))
+        if (stop.load(std::memory_order_relaxed) || (!folders && ++entries > ClassFolder::MaxPerBox + 2))
             break;
         const QByteArray name(entry->d_name);
         if (name == "." || name == "..")
@@ -35,15 +49,13 @@ void look(int dir, QCryptographicHash &seen, QStringList *folders, const QString
         struct stat info {};
         if (::fstatat(::dirfd(listing), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
             continue;
-        const qint64 facts[] = {qint64(info.st_size), qint64(info.st_mtim.tv_sec), qint64(info.st_mtim.tv_nsec),
-                                qint64(info.st_uid), qint64(info.st_mode)};
-        seen.addData(QByteArrayView(reinterpret_cast<const char *>(facts), sizeof facts));
+        addFacts(seen, info);
         // Enough folders for a learning platform's download of a class, and no more to watch.
         if (folders && folders->size() < 500 && S_ISDIR(info.st_mode) && !name.startsWith('.')) {
             const int sub = ::openat(::dirfd(listing), entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (sub >= 0) {
                 *folders << prefix + QFile::decodeName(name);
-                look(sub, seen, nullptr, QString(), stop);
+                look(sub, seen, nullptr, QString(), stop, QFile::decodeName(name));
             }
         }
     }
@@ -76,8 +88,8 @@ public:
             return;
         }
         QMetaObject::invokeMethod(reader, [reader] { reader->started(); });
-        auto handIns = std::make_shared<ClassFolder::Class>(ClassFolder::read(folder, &stop));
         auto list = std::make_shared<ClassList::List>(ClassList::read(folder, roster));
+        auto handIns = std::make_shared<ClassFolder::Class>(ClassFolder::read(folder, list.get(), &stop));
         m_last = print;
         if (stop)
             return;

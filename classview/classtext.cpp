@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classtext.h"
 
+#include <algorithm>
 #include <cstdio>
 
 QString ClassText::title()
@@ -35,11 +36,21 @@ QString ClassText::summary(const ClassFolder::Class &handIns)
     if (!handIns.error.isEmpty())
         //: Shown to the teacher above the class's table; %1 is the system's reason.
         return tr("The class folder cannot be read: %1").arg(handIns.error);
+    const qsizetype apart = std::count_if(handIns.pupils.begin(), handIns.pupils.end(),
+                                          [](const ClassFolder::Pupil &p) { return p.apart; });
     //: Shown to the teacher above the class's table; %1 is the number of pupils whose results are shown.
-    QString text = tr("Pupils who handed in: %1").arg(handIns.pupils.size());
+    QString text = tr("Pupils who handed in: %1").arg(handIns.pupils.size() - apart);
+    if (apart > 0)
+        //: Follows "Pupils who handed in: N; "; %1 is the number of logins that handed in but are not on the
+        //: class list (shown apart, left out of the class's figures).
+        text += QStringLiteral("; ") + tr("not on the class list: %1").arg(apart);
     if (const qsizetype left = handIns.badFiles.size() + handIns.moreBadFiles; left > 0)
         //: Follows "Pupils who handed in: N; "; %1 is the number of files of the class folder that were left out.
         text += QStringLiteral("; ") + tr("files left out: %1").arg(left);
+    if (handIns.passedOver > 0)
+        //: Follows "Pupils who handed in: N; "; %1 is the number of other files and folders in the class folder
+        //: that are no hand-ins (or were beyond what is read) and were passed over.
+        text += QStringLiteral("; ") + tr("other entries passed over: %1").arg(handIns.passedOver);
     QStringList forged;
     for (const ClassFolder::BadFile &bad : handIns.badFiles)
         if (bad.forged)
@@ -48,9 +59,35 @@ QString ClassText::summary(const ClassFolder::Class &handIns)
         //: Shown to the teacher; %1 is a list of file names of the class folder.
         text += QLatin1Char('\n') + tr("Not shown as anyone's, as they claim another pupil's numbers: %1")
                                         .arg(forged.join(QStringLiteral(", ")));
-    if (handIns.ownersUnproven && handIns.pupils.size() > 1)
-        text +=
-            QLatin1Char('\n') + tr("This folder cannot prove who wrote which file: every file in it has one owner.");
+    return text + QLatin1Char('\n') + folderKind(handIns);
+}
+
+QString ClassText::folderKind(const ClassFolder::Class &handIns)
+{
+    if (handIns.kind == ClassFolder::Kind::Boxes)
+        return tr("A folder of boxes: only its pupil can write in each box, as the file server enforces, so each "
+                  "hand-in shown is its box's pupil's.");
+    QString text;
+    if (handIns.falseBoxes)
+        text = tr("This folder says it holds a box per pupil, but every pupil can write at its top: it is read as a "
+                  "folder every pupil writes in.") +
+               QLatin1Char(' ');
+    qsizetype unproven = 0, typed = 0;
+    for (const ClassFolder::Pupil &pupil : handIns.pupils) {
+        typed += pupil.handIn.name.isEmpty() ? 0 : 1;
+        unproven += pupil.handIn.name.isEmpty() && pupil.proof == ClassFolder::Proof::Unproven ? 1 : 0;
+    }
+    if (unproven == 0)
+        text += tr("A folder every pupil writes in: each hand-in shown was written by the login it is named after, "
+                   "as the file system shows its owner.");
+    else
+        //: %1 is the number of hand-ins marked unproven.
+        text += tr("A folder every pupil writes in: this folder cannot prove who wrote which file for %1 hand-ins, "
+                   "marked unproven. A box per pupil (lapinar-boxes) proves every hand-in.")
+                    .arg(unproven);
+    if (typed > 0)
+        text += QLatin1Char(' ') + tr("A name typed on a shared login is anyone's: each is shown with the login and "
+                                      "machine it was typed on.");
     return text;
 }
 

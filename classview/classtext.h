@@ -27,8 +27,10 @@ public:
     static QString refreshHint();
     // The row that says, year by year, how many pupils gave no count.
     static QString missingRow();
-    // "30 pupils handed in", with the files left out when there are any.
+    // "30 pupils handed in", with the files left out when there are any, and the folder's kind.
     static QString summary(const ClassFolder::Class &handIns);
+    // Which kind of folder is read, and what it proves of who wrote each hand-in.
+    static QString folderKind(const ClassFolder::Class &handIns);
     // The pupils' names, cut short after about `length` characters with how many more there are.
     static QString names(const ClassFolder::Class &handIns, int length);
     // Who is missing by the class list, or that there is no list (and how to give one).

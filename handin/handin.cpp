@@ -42,7 +42,8 @@ bool runningGame(const ScreenChain &chain)
 HandIn::HandIn(Lesson &lesson, const QString &folder, const QString &language, const QString &login, bool sharedLogin)
     : m_lesson(lesson), m_folder(expandFolder(folder)), m_language(language), m_login(login), m_shared(sharedLogin)
 {
-    if (m_folder.isEmpty() && !folder.trimmed().isEmpty())
+    m_notSetUp = m_folder.isEmpty() && !folder.trimmed().isEmpty();
+    if (m_notSetUp)
         std::fprintf(
             stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
             //: A line on standard error; %1 is the folder as the settings give it.
@@ -55,6 +56,7 @@ HandIn::HandIn(Lesson &lesson, const QString &folder, const QString &language, c
                                    "is handed in")
                                     .arg(m_folder)));
         m_folder.clear();
+        m_notSetUp = true;
     }
     const QString home = QDir::cleanPath(QDir::homePath());
     m_makeFolder = home != QLatin1String("/") && QDir::cleanPath(m_folder).startsWith(home + QLatin1Char('/'));
@@ -155,6 +157,18 @@ QString HandIn::failedText()
     return tr("Your results could not be handed in. Tell your teacher.");
 }
 
+QString HandIn::noBoxText()
+{
+    return tr("There is no box for you in the class folder, so your results cannot be handed in. Tell your "
+              "teacher.");
+}
+
+QString HandIn::notSetUpText()
+{
+    return tr("The class folder is not set up right on this computer, so your results cannot be handed in. Tell "
+              "your teacher.");
+}
+
 QString HandIn::takenText()
 {
     return tr("A file with your name was put there by someone else. Tell your teacher.");
@@ -163,6 +177,9 @@ QString HandIn::takenText()
 void HandIn::screenActivated(ScreenId id)
 {
     // Forward from the results screen is the one move that ends on the conclusion after the table.
+    // A class folder the settings name but that cannot be used is said as the hand-in would be made.
+    if (id == ScreenId::Conclusion && m_previous == ScreenId::GraphForm && m_notSetUp)
+        QTimer::singleShot(0, this, [this] { m_lesson.chain.information(notSetUpText()); });
     if (id == ScreenId::Conclusion && m_previous == ScreenId::GraphForm && !m_folder.isEmpty()) {
         takeResults();
         // After the move, so that a name asked for is asked over the screen that has arrived.
@@ -221,6 +238,7 @@ void HandIn::handIn()
     job.ownName = HandInCsv::ownFileName(m_login, m_name, m_results->machine, now);
     job.text = HandInCsv::write(*m_results);
     job.makeFolder = m_makeFolder;
+    job.box = m_login;
     m_writer->write(job);
 }
 
@@ -254,17 +272,19 @@ bool HandIn::finish(int milliseconds)
         m_note->hide();
     if (m_through)
         return true;
-    m_lesson.chain.information(failedText());
+    m_lesson.chain.information(m_noBox ? noBoxText() : failedText());
     return false;
 }
 
 void HandIn::finished(int result, const QString &error)
 {
     const auto outcome = HandInWriter::Result(result);
-    m_through = outcome != HandInWriter::Result::Failed;
+    m_through = outcome == HandInWriter::Result::Written || outcome == HandInWriter::Result::WrittenUnderOwnName;
     m_taken = outcome == HandInWriter::Result::WrittenUnderOwnName;
+    m_noBox = outcome == HandInWriter::Result::NoBox;
     if (!m_through) {
-        report(error);
+        //: A line on standard error, after "cannot hand in the results to FOLDER: "; %1 is the pupil's login.
+        report(m_noBox ? tr("it has no box for %1").arg(m_login) : error);
     } else if (outcome == HandInWriter::Result::WrittenUnderOwnName) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
                      //: A line on standard error; %1 is the pupil's file name, %2 the class folder.
@@ -273,7 +293,8 @@ void HandIn::finished(int result, const QString &error)
                                     .arg(HandInCsv::fileName(m_login), m_folder)));
     }
     if (!m_ending) {
-        const QString text = !m_through                                             ? failedText()
+        const QString text = outcome == HandInWriter::Result::NoBox                 ? noBoxText()
+                             : !m_through                                           ? failedText()
                              : outcome == HandInWriter::Result::WrittenUnderOwnName ? takenText()
                                                                                     : QString();
         if (text.isEmpty())

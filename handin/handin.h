@@ -21,6 +21,9 @@ class QLabel;
 // once (a temporary file renamed over it), so the teacher never reads half a file; a file of that
 // name that someone else put there is never replaced (see HandInWriter).
 //
+// In a folder of boxes each hand-in goes into the pupil's own box; a pupil with none is told, as is a
+// pupil whose settings name a class folder that cannot be used.
+//
 // On a login the whole class shares (SharedLogin), the pupil types a name before the first hand-in,
 // and each hand-in is a file of its own (login, name, machine and time) that replaces no other.
 //
@@ -67,6 +70,8 @@ public:
     static QString stillHandingInText();
     static QString failedText();
     static QString takenText();
+    static QString noBoxText();
+    static QString notSetUpText();
 
 signals:
     // Once a hand-in is written (`error` empty) or failed (why, in words).
@@ -94,6 +99,9 @@ private:
     // The last hand-in got through; false while one is being written or after one failed.
     bool m_through = false;
     bool m_taken = false;
+    bool m_noBox = false;
+    // The settings name a class folder that cannot be used (a variable not set, not a full path).
+    bool m_notSetUp = false;
     bool m_ending = false;
     QString m_untold;
     QPointer<QLabel> m_note;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "handinwriter.h"
 
+#include "classfolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -131,6 +133,21 @@ HandInWriter::Outcome HandInWriter::writeFile(const Job &job)
     Folder dir{::open(folderName.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC)};
     if (dir.fd < 0)
         return {Result::Failed, reason(errno)};
+    // A folder of boxes: the pupil's box, by name, without following a link; the top is nobody's to write in.
+    if (struct stat mark{}; ::fstatat(dir.fd, ClassFolder::BoxesMark, &mark, AT_SYMLINK_NOFOLLOW) == 0) {
+        const QByteArray box = QFile::encodeName(job.box);
+        Folder own{box.isEmpty() || box.startsWith('.') || box.contains('/')
+                       ? -1
+                       : ::openat(dir.fd, box.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)};
+        // A stock Samba share answers a name that is not there with "permission denied" where the
+        // pupil may not list the folder (it looks names up ignoring case): no box either way.
+        if (own.fd < 0)
+            return {errno == ENOENT || errno == EACCES || errno == ELOOP || errno == ENOTDIR || box.isEmpty()
+                        ? Result::NoBox
+                        : Result::Failed,
+                    reason(errno)};
+        std::swap(dir.fd, own.fd);
+    }
     const QByteArray target = QFile::encodeName(job.name);
     const QByteArray own = QFile::encodeName(job.ownName);
     // One temporary name per pupil, so that a hand-in cut short (the machine switched off) leaves no

@@ -21,6 +21,10 @@
 // the machine and time) and the pupil is told. Where the folder shows every file with one owner (a
 // share mounted for the whole machine) nothing can be told by owners, and the pupil's file is
 // simply replaced.
+//
+// A class folder of boxes (marked at its top, see ClassFolder::BoxesMark) holds one folder per pupil
+// that only the pupil can write in: the hand-in goes into the pupil's own box, and where there is
+// none for the pupil, nothing is written and the pupil is told.
 class HandInWriter {
 public:
     struct Job {
@@ -32,8 +36,10 @@ public:
         QByteArray text;
         // Make the folder when it is missing (it is in the pupil's own home).
         bool makeFolder = false;
+        // The pupil's box, by the login, where the folder is a folder of boxes.
+        QString box;
     };
-    enum class Result { Written, WrittenUnderOwnName, Failed };
+    enum class Result { Written, WrittenUnderOwnName, NoBox, Failed };
     struct Outcome {
         Result result = Result::Failed;
         QString error;

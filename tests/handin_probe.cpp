@@ -2,13 +2,14 @@
 // One pupil's hand-in, as the lesson makes it, for the tests that run it under real logins on real
 // shares: handin_probe FOLDER CELL... types the cells into the results table, leaves it forward and
 // says on standard output what became of the hand-in ("handed in", "handed in under a name of its
-// own" or "failed: why"); the exit status is 0 when it was handed in.
+// own", "failed: told there is no box" or "failed: why"); the exit status is 0 when it was handed in.
 #include "graphform.h"
 #include "handin.h"
 #include "testsupport.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -29,7 +30,7 @@ int main(int argc, char *argv[])
     QSignalSpy written(&handIn, &HandIn::written);
     // What the pupil is told in a message (a name taken, a failure) is answered as the pupil would.
     bool answered = false;
-    answerAllModals(t, [&] {
+    const QList<ModalSeen> told = answerAllModals(t, [&] {
         results->cmdButton(0)->click();
         answered = written.wait(120000);
     });
@@ -39,7 +40,9 @@ int main(int argc, char *argv[])
     }
     const QString error = written.first().first().toString();
     if (!error.isEmpty()) {
-        std::printf("failed: %s\n", qPrintable(error));
+        const bool noBox = std::any_of(told.begin(), told.end(),
+                                       [](const ModalSeen &seen) { return seen.text == HandIn::noBoxText(); });
+        std::printf("failed: %s\n", noBox ? "told there is no box" : qPrintable(error));
         return 1;
     }
     std::puts(handIn.nameTaken() ? "handed in under a name of its own" : "handed in");

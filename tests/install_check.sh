@@ -13,7 +13,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
 share=$scratch/usr/share
-for f in usr/bin/lapinar \
+for f in usr/bin/lapinar usr/sbin/lapinar-boxes usr/share/man/man8/lapinar-boxes.8.gz \
          usr/share/applications/org.lapinar.Lapinar.desktop \
          usr/share/metainfo/org.lapinar.Lapinar.metainfo.xml \
          usr/share/icons/hicolor/scalable/apps/org.lapinar.Lapinar.svg; do

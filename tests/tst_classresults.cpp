@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "classfigures.h"
 #include "classfolder.h"
+#include "classlist.h"
 #include "classreport.h"
 #include "graphform.h"
 #include "handin.h"
@@ -13,6 +15,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +32,9 @@ private slots:
     void unusableFolderIsSaidInTheLesson();
     void sharedLoginHandsInEachPupilApart();
     void squattedNameIsToldAndNeverShownAsTheVictims();
+    void flatFolderProvesEachFileOnItsOwn_data();
+    void flatFolderProvesEachFileOnItsOwn();
+    void boxesProveWhoHandedIn();
     void folderSettingExpandsHomeAndVariables_data();
     void folderSettingExpandsHomeAndVariables();
     void badFilesAreNamedAndLeftOut();
@@ -188,9 +194,20 @@ void ClassResultsTest::unusableFolderIsSaidInTheLesson()
     QVERIFY(handIn.finish(5000));
     QVERIFY(contents(handIn.path()).contains("\nann,0,3,,en,"));
 
-    // A relative folder is refused in one line; the learning platform's folder in the home is made.
-    HandIn relative(t.lesson, QStringLiteral("classes/5b"), QStringLiteral("en"), QStringLiteral("ann"));
-    QVERIFY(relative.folder().isEmpty());
+    // A relative folder, or one naming a variable that is not set, hands in nothing, and the pupil
+    // is told so in the lesson; the learning platform's folder in the home is made.
+    for (const char *setting : {"classes/5b", "/srv/${LAPINAR_UNSET}/lapinar"}) {
+        qunsetenv("LAPINAR_UNSET");
+        TestLesson v;
+        HandIn unusable(v.lesson, QString::fromLatin1(setting), QStringLiteral("en"), QStringLiteral("ann"));
+        QVERIFY(unusable.folder().isEmpty());
+        const ModalSeen told = answerModal(v, [&] {
+            v.lesson.chain.show(ScreenId::GraphForm);
+            v.screenAs<GraphForm>(ScreenId::GraphForm)->cmdButton(0)->click();
+            QTest::qWait(100);
+        });
+        QCOMPARE(told.text, HandIn::notSetUpText());
+    }
     qputenv("HOME", QFile::encodeName(home.path()));
     TestLesson u;
     HandIn platform(u.lesson, QStringLiteral("~/Documents/Lapinar"), QStringLiteral("en"), QStringLiteral("ann"));
@@ -225,7 +242,8 @@ void ClassResultsTest::sharedLoginHandsInEachPupilApart()
         QCOMPARE(handIn.typedName(), QString::fromLatin1(name));
     }
     const ClassFolder::Class read = ClassFolder::read(folder.path());
-    QCOMPARE(shownNames(read), QStringList({QStringLiteral("Anna (typed)"), QStringLiteral("Ben (typed)")}));
+    const QString at = QStringLiteral("pupil@") + QSysInfo::machineHostName();
+    QCOMPARE(shownNames(read), QStringList({"Anna (typed: " + at + ')', "Ben (typed: " + at + ')'}));
     QVERIFY(read.badFiles.isEmpty());
 }
 
@@ -254,13 +272,157 @@ void ClassResultsTest::squattedNameIsToldAndNeverShownAsTheVictims()
     QCOMPARE(seen.text, HandIn::takenText());
 
     const ClassFolder::Class read = ClassFolder::read(folder.path());
-    QVERIFY(!read.ownersUnproven);
     QCOMPARE(shownNames(read), (QStringList{otherLogin, me}));
     QCOMPARE(read.pupils.last().handIn.rabbits[0], std::optional<qint16>(7));
     QCOMPARE(read.badFiles.size(), 2);
     QVERIFY(read.badFiles[0].forged && read.badFiles[1].forged);
     QCOMPARE(read.badFiles[0].fault, QStringLiteral("named after ghost, but written by %1").arg(otherLogin));
     QCOMPARE(read.badFiles[1].fault, QStringLiteral("named after %1, but written by %2").arg(me, otherLogin));
+}
+
+struct OwnedFile {
+    QString name;
+    QString pupil;
+    // The login that writes it; empty for whoever runs the test (the teacher).
+    QString owner;
+};
+
+void ClassResultsTest::flatFolderProvesEachFileOnItsOwn_data()
+{
+    // The pupils are logins every Debian machine has; nobody stands for a share mounted for the whole
+    // machine; the teacher is whoever runs the test.
+    QTest::addColumn<QList<OwnedFile>>("files");
+    QTest::addColumn<QStringList>("classList");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("forged");
+    QTest::addColumn<QStringList>("missing");
+    QTest::addColumn<int>("medianOfYear0");
+    const QString me = HandIn::currentLogin();
+    const QString typed = QStringLiteral(".20260101T101010000.csv");
+    QTest::newRow("the teacher's try-out beside machine-wide hand-ins")
+        << QList<OwnedFile>{{"daemon.csv", "daemon", "nobody"},
+                            {"bin.csv", "bin", "nobody"},
+                            {"sys.csv", "sys", "nobody"},
+                            {me + ".csv", me, QString()}}
+        << QStringList{"daemon", "bin", "sys"}
+        << QStringList{"bin (unproven)", "daemon (unproven)", "sys (unproven)", me + " (not on the class list)"}
+        << QStringList() << QStringList() << 10;
+    QTest::newRow("one pupil's own account beside machine-wide hand-ins")
+        << QList<OwnedFile>{{"daemon.csv", "daemon", "daemon"},
+                            {"bin.csv", "bin", "nobody"},
+                            {"sys.csv", "sys", "nobody"}}
+        << QStringList() << QStringList{"bin (unproven)", "daemon", "sys (unproven)"} << QStringList() << QStringList()
+        << 10;
+    QTest::newRow("a classmate's file under a pupil's name")
+        << QList<OwnedFile>{{"daemon.csv", "daemon", "bin"}, {"bin.csv", "bin", "bin"}} << QStringList{"daemon", "bin"}
+        << QStringList{"bin"} << QStringList{"named after daemon, but written by bin"} << QStringList{"daemon"} << 10;
+    QTest::newRow("a typed name claiming a pupil with a login")
+        << QList<OwnedFile>{{"bin.csv", "bin", "bin"}, {"bin.sys.pc1" + typed, "bin", "bin"}}
+        << QStringList{"bin", "sys"} << QStringList{"bin"}
+        << QStringList{"the name sys typed on bin, a pupil's own login"} << QStringList{"sys"} << 10;
+    QTest::newRow("two Emmas at two machines")
+        << QList<OwnedFile>{{"nobody.Emma.pc1" + typed, "nobody", "nobody"},
+                            {"nobody.Emma.pc2" + typed, "nobody", "nobody"}}
+        << QStringList{"Emma", "sys"} << QStringList{"Emma (typed: nobody@pc1)", "Emma (typed: nobody@pc2)"}
+        << QStringList() << QStringList{"sys"} << 10;
+}
+
+void ClassResultsTest::flatFolderProvesEachFileOnItsOwn()
+{
+    QFETCH(QList<OwnedFile>, files);
+    QFETCH(QStringList, classList);
+    QTemporaryDir folder;
+    for (const OwnedFile &file : files) {
+        // The teacher's try-out counts far more than the class: it must not move the class's median.
+        QByteArray bytes = handInOf(file.pupil, file.owner.isEmpty() ? 900 : 10);
+        if (const std::optional<HandInCsv::FileName> name = HandInCsv::parseFileName(file.name); name && name->own) {
+            QString fault;
+            HandInCsv::HandIn handIn = *ClassFolder::parse(bytes, &fault);
+            handIn.name = name->name;
+            handIn.machine = name->machine;
+            bytes = HandInCsv::write(handIn);
+        }
+        const QString path = folder.filePath(file.name);
+        put(path, bytes);
+        if (!file.owner.isEmpty()) {
+            const passwd *user = ::getpwnam(file.owner.toLocal8Bit().constData());
+            QVERIFY(user);
+            QVERIFY2(::chown(QFile::encodeName(path).constData(), user->pw_uid, user->pw_gid) == 0,
+                     "giving a file another owner needs root: run the tests as root, as the test command does");
+        }
+    }
+    ClassList::List list;
+    list.pupils = classList;
+    list.given = !classList.isEmpty();
+    const ClassFolder::Class read = ClassFolder::read(folder.path(), &list);
+    QTEST(shownNames(read), "shown");
+    QStringList forged;
+    for (const ClassFolder::BadFile &bad : read.badFiles)
+        if (bad.forged)
+            forged << bad.fault;
+    QTEST(forged, "forged");
+    QTEST(ClassList::missing(list, read.pupils), "missing");
+    QTEST(int(ClassFigures::perYear(read.pupils)[0].median), "medianOfYear0");
+}
+
+void ClassResultsTest::boxesProveWhoHandedIn()
+{
+    QTemporaryDir folder;
+    QDir top(folder.path());
+    put(top.filePath(QString::fromLatin1(ClassFolder::BoxesMark)), "boxes\n");
+    QVERIFY(::chmod(QFile::encodeName(folder.path()).constData(), 02771) == 0);
+    for (const char *box : {"anna", "bob", "cy", "dora", "eve"}) {
+        QVERIFY(top.mkdir(QString::fromLatin1(box)));
+        QVERIFY(::chmod(QFile::encodeName(top.filePath(QString::fromLatin1(box))).constData(),
+                        std::strcmp(box, "eve") == 0 ? 0777 : 02750) == 0);
+    }
+    // bob fills his own box with junk and writes in eve's box, which she left open to everyone; cy
+    // hands in, then puts a file named after anna with her name inside into his own box.
+    for (int n = 0; n < ClassFolder::MaxPerBox + 500; ++n)
+        put(top.filePath(QStringLiteral("bob/junk%1.csv").arg(n, 5, 10, QLatin1Char('0'))), QByteArray());
+    putHandIn(top.filePath(QStringLiteral("bob")), handInOf(QStringLiteral("bob"), 20), QStringLiteral("bob"));
+    putHandIn(top.filePath(QStringLiteral("cy")), handInOf(QStringLiteral("cy"), 30), QStringLiteral("cy"));
+    put(top.filePath(QStringLiteral("cy/anna.csv")), handInOf(QStringLiteral("anna"), 500));
+    QFile later(top.filePath(QStringLiteral("cy/anna.csv")));
+    QVERIFY(later.open(QIODevice::ReadWrite) &&
+            later.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+    later.close();
+    putHandIn(top.filePath(QStringLiteral("eve")), handInOf(QStringLiteral("eve"), 600), QStringLiteral("eve"));
+    put(top.filePath(QStringLiteral("zz.csv")), handInOf(QStringLiteral("zz"), 700));
+
+    // anna hands in with the lesson: into her box. A pupil with no box is told so.
+    TestLesson t;
+    HandIn anna(t.lesson, folder.path(), QStringLiteral("en"), QStringLiteral("anna"));
+    leaveResults(t, anna, {QStringLiteral("12")});
+    QVERIFY(contents(top.filePath(QStringLiteral("anna/anna.csv"))).contains("\nanna,0,12,,en,"));
+    TestLesson u;
+    HandIn fred(u.lesson, folder.path(), QStringLiteral("en"), QStringLiteral("fred"));
+    const ModalSeen seen = answerModal(u, [&] { leaveResults(u, fred, {QStringLiteral("13")}); });
+    QCOMPARE(seen.text, HandIn::noBoxText());
+    QVERIFY(!top.exists(QStringLiteral("fred")) && !top.exists(QStringLiteral("fred.csv")));
+
+    ClassList::List list;
+    const ClassFolder::Class read = ClassFolder::read(folder.path(), &list);
+    QCOMPARE(read.kind, ClassFolder::Kind::Boxes);
+    QCOMPARE(list.pupils, QStringList({"anna", "bob", "cy", "dora", "eve"}));
+    QCOMPARE(ClassList::missing(list, read.pupils), QStringList({"dora", "eve"}));
+    QStringList rows;
+    for (const ClassFolder::Pupil &pupil : read.pupils)
+        rows << ClassFolder::label(pupil) + QLatin1Char(' ') + QString::number(pupil.handIn.rabbits[0].value_or(-1));
+    // Whatever is in bob's box, his own hand-in is read; a file in cy's box is cy's, however it is
+    // named and whatever it says.
+    QCOMPARE(rows, QStringList({"anna 12", "bob 20", "cy (its text says anna) 500"}));
+    QStringList faults;
+    for (const ClassFolder::BadFile &bad : read.badFiles)
+        faults << bad.file + QStringLiteral(": ") + bad.fault;
+    QVERIFY2(faults.first() == QStringLiteral("eve/: a box others can write in, so nothing in it is counted"),
+             qPrintable(faults.join(QLatin1Char('\n'))));
+    for (const QString &fault :
+         {QStringLiteral("zz.csv: at the top of a folder of boxes, where no pupil's hand-in belongs; not counted"),
+          QStringLiteral("cy/cy.csv: an earlier hand-in of cy, who handed in again"),
+          QStringLiteral("bob/: more than 1000 other entries in this box; the rest were not looked at")})
+        QVERIFY2(faults.contains(fault), qPrintable(faults.join(QLatin1Char('\n'))));
+    QVERIFY(read.passedOver > 0);
 }
 
 void ClassResultsTest::folderSettingExpandsHomeAndVariables_data()
@@ -427,10 +589,11 @@ void ClassResultsTest::reportSaysTheClassOnA4()
     ClassFolder::Class handIns;
     QString fault;
     for (const char *name : {"ann", "bob", "cy"})
-        handIns.pupils.append(
-            {*ClassFolder::parse(handInOf(QString::fromLatin1(name), 7), &fault), QString(), QDateTime()});
+        handIns.pupils.append({*ClassFolder::parse(handInOf(QString::fromLatin1(name), 7), &fault), QString(),
+                               QDateTime(), QString::fromLatin1(name)});
     // A blank count is printed blank, not as 0.
-    handIns.pupils.append({*ClassFolder::parse(handInOf(QStringLiteral("dan"), 7), &fault), QString(), QDateTime()});
+    handIns.pupils.append({*ClassFolder::parse(handInOf(QStringLiteral("dan"), 7), &fault), QString(), QDateTime(),
+                           QStringLiteral("dan")});
     handIns.pupils.last().handIn.rabbits[6].reset();
     const QString pdf = folder.filePath(QStringLiteral("class.pdf"));
     QString error;

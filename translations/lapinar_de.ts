@@ -12,11 +12,6 @@
 <context>
     <name>ClassFolder</name>
     <message>
-        <source>more than %1 files in the class folder; not read</source>
-        <extracomment>Why a file was left out; %1 is the most files a class folder may hold.</extracomment>
-        <translation>mehr als %1 Dateien im Klassenordner; nicht gelesen</translation>
-    </message>
-    <message>
         <source>not a plain file</source>
         <translation>keine gewöhnliche Datei</translation>
     </message>
@@ -32,6 +27,7 @@
     </message>
     <message>
         <source>a link, not followed</source>
+        <extracomment>Why a file was left out; %1 is the system&apos;s reason.</extracomment>
         <translation>ein Link, nicht verfolgt</translation>
     </message>
     <message>
@@ -40,7 +36,6 @@
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <extracomment>Why a file was left out; %1 is the system&apos;s reason.</extracomment>
         <translation>nicht lesbar: %1</translation>
     </message>
     <message>
@@ -120,9 +115,58 @@
         <translation>Zeilen zweier Personen: %1 und %2</translation>
     </message>
     <message>
-        <source>%1 (typed)</source>
-        <extracomment>A name a pupil typed on a shared login, not proven by a login; %1 is the name (up to 32 letters).</extracomment>
-        <translation>%1 (eingetippt)</translation>
+        <source>a box others can write in, so nothing in it is counted</source>
+        <extracomment>A pupil&apos;s box in the class folder whose hand-ins are not counted.</extracomment>
+        <translation>eine Ablage, in die auch andere schreiben können; nichts darin wird gezählt</translation>
+    </message>
+    <message>
+        <source>at the top of a folder of boxes, where no pupil&apos;s hand-in belongs; not counted</source>
+        <translation>liegt oben im Ordner der Ablagen, wo keine Abgabe hingehört; nicht gezählt</translation>
+    </message>
+    <message>
+        <source>more than %1 entries; the rest were not looked at</source>
+        <extracomment>Why part of a class folder was not read; %1 is the most entries looked at.</extracomment>
+        <translation>mehr als %1 Einträge; der Rest wurde nicht angesehen</translation>
+    </message>
+    <message>
+        <source>more than %1 other entries in this box; the rest were not looked at</source>
+        <extracomment>Why part of a pupil&apos;s box was not read; %1 is the most entries looked at in one box.</extracomment>
+        <translation>mehr als %1 weitere Einträge in dieser Ablage; der Rest wurde nicht angesehen</translation>
+    </message>
+    <message>
+        <source>%1 more files named as hand-ins than the %2 read; not read</source>
+        <extracomment>Why files of a class folder were not read; %1 is how many, %2 the most that are read.</extracomment>
+        <translation>%1 Dateien mit Abgabenamen mehr als die %2 gelesenen; nicht gelesen</translation>
+    </message>
+    <message>
+        <source>the name %1 typed on %2, a pupil&apos;s own login</source>
+        <extracomment>A forged file, left out; %1 is the name typed, %2 the login, which is a pupil&apos;s own.</extracomment>
+        <translation>der Name %1, eingegeben unter %2, dem eigenen Konto einer Schülerin oder eines Schülers</translation>
+    </message>
+    <message>
+        <source>this folder shows other logins&apos; files as written by %1 too, so a pupil may have written it; give the class list with --roster from a folder of your own</source>
+        <extracomment>Why the class list in the class folder is not used; %1 is who the folder shows as its owner.</extracomment>
+        <translation>dieser Ordner zeigt auch Dateien anderer Konten als von %1 geschrieben, also könnte jemand aus der Klasse sie geschrieben haben; geben Sie die Klassenliste mit --roster aus einem eigenen Ordner an</translation>
+    </message>
+    <message>
+        <source>%1 (typed: %2@%3)</source>
+        <extracomment>A name a pupil typed on a shared login, not proven by a login; %1 is the name (up to 32 letters), %2 the login it was typed on, %3 the machine.</extracomment>
+        <translation>%1 (eingetippt: %2@%3)</translation>
+    </message>
+    <message>
+        <source>%1 (its text says %2)</source>
+        <extracomment>A hand-in in a pupil&apos;s box whose text names someone else; %1 is the box&apos;s pupil, %2 the name in the text.</extracomment>
+        <translation>%1 (laut Inhalt %2)</translation>
+    </message>
+    <message>
+        <source>%1 (unproven)</source>
+        <extracomment>A hand-in whose writer the folder cannot prove; %1 is the pupil&apos;s name.</extracomment>
+        <translation>%1 (nicht belegt)</translation>
+    </message>
+    <message>
+        <source>%1 (not on the class list)</source>
+        <extracomment>A login that handed in but is not on the class list; %1 is the login.</extracomment>
+        <translation>%1 (nicht auf der Klassenliste)</translation>
     </message>
 </context>
 <context>
@@ -236,10 +280,6 @@
         <translation>Niemandem zugeordnet, da sie sich als Ergebnisse eines anderen ausgeben: %1</translation>
     </message>
     <message>
-        <source>This folder cannot prove who wrote which file: every file in it has one owner.</source>
-        <translation>Dieser Ordner kann nicht belegen, wer welche Datei geschrieben hat: Alle Dateien darin haben denselben Eigentümer.</translation>
-    </message>
-    <message>
         <source>counts missing</source>
         <translation>fehlende Zählungen</translation>
     </message>
@@ -322,6 +362,37 @@
     <message>
         <source>the pages could not be drawn for the printer</source>
         <translation>die Seiten konnten nicht für den Drucker gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>not on the class list: %1</source>
+        <extracomment>Follows &quot;Pupils who handed in: N; &quot;; %1 is the number of logins that handed in but are not on the class list (shown apart, left out of the class&apos;s figures).</extracomment>
+        <translation>nicht auf der Klassenliste: %1</translation>
+    </message>
+    <message>
+        <source>other entries passed over: %1</source>
+        <extracomment>Follows &quot;Pupils who handed in: N; &quot;; %1 is the number of other files and folders in the class folder that are no hand-ins (or were beyond what is read) and were passed over.</extracomment>
+        <translation>andere Einträge übergangen: %1</translation>
+    </message>
+    <message>
+        <source>A folder of boxes: only its pupil can write in each box, as the file server enforces, so each hand-in shown is its box&apos;s pupil&apos;s.</source>
+        <translation>Ein Ordner mit Ablagen: In jede Ablage kann nur ihre Schülerin oder ihr Schüler schreiben, das erzwingt der Dateiserver; jede gezeigte Abgabe stammt also von der Person ihrer Ablage.</translation>
+    </message>
+    <message>
+        <source>This folder says it holds a box per pupil, but every pupil can write at its top: it is read as a folder every pupil writes in.</source>
+        <translation>Dieser Ordner gibt an, eine Ablage pro Person zu haben, aber alle können oben hineinschreiben: Er wird wie ein Ordner gelesen, in den alle schreiben.</translation>
+    </message>
+    <message>
+        <source>A folder every pupil writes in: each hand-in shown was written by the login it is named after, as the file system shows its owner.</source>
+        <translation>Ein Ordner, in den alle schreiben: Jede gezeigte Abgabe wurde vom Konto geschrieben, nach dem sie benannt ist, wie das Dateisystem den Eigentümer zeigt.</translation>
+    </message>
+    <message>
+        <source>A folder every pupil writes in: this folder cannot prove who wrote which file for %1 hand-ins, marked unproven. A box per pupil (lapinar-boxes) proves every hand-in.</source>
+        <extracomment>%1 is the number of hand-ins marked unproven.</extracomment>
+        <translation>Ein Ordner, in den alle schreiben: Für %1 Abgaben kann dieser Ordner nicht belegen, wer welche Datei geschrieben hat; sie sind als nicht belegt markiert. Eine Ablage pro Person (lapinar-boxes) belegt jede Abgabe.</translation>
+    </message>
+    <message>
+        <source>A name typed on a shared login is anyone&apos;s: each is shown with the login and machine it was typed on.</source>
+        <translation>Einen unter einem gemeinsamen Konto eingetippten Namen kann jede Person eingeben: Er wird mit Konto und Rechner angezeigt, an denen er eingetippt wurde.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +625,19 @@
         <source>HandInFolder %1 names a variable that is not set; nothing is handed in</source>
         <extracomment>A line on standard error; %1 is the folder as the settings give it.</extracomment>
         <translation>HandInFolder %1 nennt eine Variable, die nicht gesetzt ist; es wird nichts abgegeben</translation>
+    </message>
+    <message>
+        <source>There is no box for you in the class folder, so your results cannot be handed in. Tell your teacher.</source>
+        <translation>Im Klassenordner gibt es keine Ablage für dich, deshalb können deine Ergebnisse nicht abgegeben werden. Sag es deiner Lehrkraft.</translation>
+    </message>
+    <message>
+        <source>The class folder is not set up right on this computer, so your results cannot be handed in. Tell your teacher.</source>
+        <translation>Der Klassenordner ist auf diesem Computer nicht richtig eingerichtet, deshalb können deine Ergebnisse nicht abgegeben werden. Sag es deiner Lehrkraft.</translation>
+    </message>
+    <message>
+        <source>it has no box for %1</source>
+        <extracomment>A line on standard error, after &quot;cannot hand in the results to FOLDER: &quot;; %1 is the pupil&apos;s login.</extracomment>
+        <translation>er hat keine Ablage für %1</translation>
     </message>
 </context>
 <context>

@@ -12,11 +12,6 @@
 <context>
     <name>ClassFolder</name>
     <message>
-        <source>more than %1 files in the class folder; not read</source>
-        <extracomment>Why a file was left out; %1 is the most files a class folder may hold.</extracomment>
-        <translation>más de %1 archivos en la carpeta de la clase; no se ha leído</translation>
-    </message>
-    <message>
         <source>not a plain file</source>
         <translation>no es un archivo normal</translation>
     </message>
@@ -32,6 +27,7 @@
     </message>
     <message>
         <source>a link, not followed</source>
+        <extracomment>Why a file was left out; %1 is the system&apos;s reason.</extracomment>
         <translation>un enlace, no se sigue</translation>
     </message>
     <message>
@@ -40,7 +36,6 @@
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <extracomment>Why a file was left out; %1 is the system&apos;s reason.</extracomment>
         <translation>no se puede leer: %1</translation>
     </message>
     <message>
@@ -120,9 +115,58 @@
         <translation>filas de dos alumnos: %1 y %2</translation>
     </message>
     <message>
-        <source>%1 (typed)</source>
-        <extracomment>A name a pupil typed on a shared login, not proven by a login; %1 is the name (up to 32 letters).</extracomment>
-        <translation>%1 (escrito)</translation>
+        <source>a box others can write in, so nothing in it is counted</source>
+        <extracomment>A pupil&apos;s box in the class folder whose hand-ins are not counted.</extracomment>
+        <translation>una carpeta en la que otros pueden escribir; no se cuenta nada de lo que contiene</translation>
+    </message>
+    <message>
+        <source>at the top of a folder of boxes, where no pupil&apos;s hand-in belongs; not counted</source>
+        <translation>en la raíz de una carpeta de carpetas personales, donde no va ninguna entrega; no se cuenta</translation>
+    </message>
+    <message>
+        <source>more than %1 entries; the rest were not looked at</source>
+        <extracomment>Why part of a class folder was not read; %1 is the most entries looked at.</extracomment>
+        <translation>más de %1 entradas; el resto no se ha examinado</translation>
+    </message>
+    <message>
+        <source>more than %1 other entries in this box; the rest were not looked at</source>
+        <extracomment>Why part of a pupil&apos;s box was not read; %1 is the most entries looked at in one box.</extracomment>
+        <translation>más de %1 entradas más en esta carpeta; el resto no se ha examinado</translation>
+    </message>
+    <message>
+        <source>%1 more files named as hand-ins than the %2 read; not read</source>
+        <extracomment>Why files of a class folder were not read; %1 is how many, %2 the most that are read.</extracomment>
+        <translation>%1 archivos con nombre de entrega más allá de los %2 leídos; no leídos</translation>
+    </message>
+    <message>
+        <source>the name %1 typed on %2, a pupil&apos;s own login</source>
+        <extracomment>A forged file, left out; %1 is the name typed, %2 the login, which is a pupil&apos;s own.</extracomment>
+        <translation>el nombre %1 tecleado en %2, la cuenta propia de un alumno</translation>
+    </message>
+    <message>
+        <source>this folder shows other logins&apos; files as written by %1 too, so a pupil may have written it; give the class list with --roster from a folder of your own</source>
+        <extracomment>Why the class list in the class folder is not used; %1 is who the folder shows as its owner.</extracomment>
+        <translation>esta carpeta muestra también archivos de otras cuentas como escritos por %1, así que puede haberla escrito un alumno; indique la lista de clase con --roster desde una carpeta propia</translation>
+    </message>
+    <message>
+        <source>%1 (typed: %2@%3)</source>
+        <extracomment>A name a pupil typed on a shared login, not proven by a login; %1 is the name (up to 32 letters), %2 the login it was typed on, %3 the machine.</extracomment>
+        <translation>%1 (nombre tecleado: %2@%3)</translation>
+    </message>
+    <message>
+        <source>%1 (its text says %2)</source>
+        <extracomment>A hand-in in a pupil&apos;s box whose text names someone else; %1 is the box&apos;s pupil, %2 the name in the text.</extracomment>
+        <translation>%1 (su texto dice %2)</translation>
+    </message>
+    <message>
+        <source>%1 (unproven)</source>
+        <extracomment>A hand-in whose writer the folder cannot prove; %1 is the pupil&apos;s name.</extracomment>
+        <translation>%1 (sin comprobar)</translation>
+    </message>
+    <message>
+        <source>%1 (not on the class list)</source>
+        <extracomment>A login that handed in but is not on the class list; %1 is the login.</extracomment>
+        <translation>%1 (no está en la lista de clase)</translation>
     </message>
 </context>
 <context>
@@ -236,10 +280,6 @@
         <translation>No se asignan a nadie, porque se hacen pasar por los resultados de otro alumno: %1</translation>
     </message>
     <message>
-        <source>This folder cannot prove who wrote which file: every file in it has one owner.</source>
-        <translation>Esta carpeta no puede demostrar quién escribió cada archivo: todos sus archivos tienen el mismo propietario.</translation>
-    </message>
-    <message>
         <source>counts missing</source>
         <translation>recuentos que faltan</translation>
     </message>
@@ -322,6 +362,37 @@
     <message>
         <source>the pages could not be drawn for the printer</source>
         <translation>no se pudieron dibujar las páginas para la impresora</translation>
+    </message>
+    <message>
+        <source>not on the class list: %1</source>
+        <extracomment>Follows &quot;Pupils who handed in: N; &quot;; %1 is the number of logins that handed in but are not on the class list (shown apart, left out of the class&apos;s figures).</extracomment>
+        <translation>fuera de la lista de clase: %1</translation>
+    </message>
+    <message>
+        <source>other entries passed over: %1</source>
+        <extracomment>Follows &quot;Pupils who handed in: N; &quot;; %1 is the number of other files and folders in the class folder that are no hand-ins (or were beyond what is read) and were passed over.</extracomment>
+        <translation>otras entradas omitidas: %1</translation>
+    </message>
+    <message>
+        <source>A folder of boxes: only its pupil can write in each box, as the file server enforces, so each hand-in shown is its box&apos;s pupil&apos;s.</source>
+        <translation>Una carpeta con una carpeta por alumno: solo su alumno puede escribir en cada una, lo impone el servidor de archivos; cada entrega mostrada es del alumno de su carpeta.</translation>
+    </message>
+    <message>
+        <source>This folder says it holds a box per pupil, but every pupil can write at its top: it is read as a folder every pupil writes in.</source>
+        <translation>Esta carpeta dice tener una carpeta por alumno, pero cualquier alumno puede escribir en su raíz: se lee como una carpeta en la que escriben todos.</translation>
+    </message>
+    <message>
+        <source>A folder every pupil writes in: each hand-in shown was written by the login it is named after, as the file system shows its owner.</source>
+        <translation>Una carpeta en la que escriben todos: cada entrega mostrada la escribió la cuenta cuyo nombre lleva, según el propietario que muestra el sistema de archivos.</translation>
+    </message>
+    <message>
+        <source>A folder every pupil writes in: this folder cannot prove who wrote which file for %1 hand-ins, marked unproven. A box per pupil (lapinar-boxes) proves every hand-in.</source>
+        <extracomment>%1 is the number of hand-ins marked unproven.</extracomment>
+        <translation>Una carpeta en la que escriben todos: para %1 entregas, esta carpeta no puede demostrar quién escribió cada archivo; se marcan sin comprobar. Una carpeta por alumno (lapinar-boxes) demuestra cada entrega.</translation>
+    </message>
+    <message>
+        <source>A name typed on a shared login is anyone&apos;s: each is shown with the login and machine it was typed on.</source>
+        <translation>Cualquiera puede teclear un nombre en una cuenta compartida: cada uno se muestra con la cuenta y el equipo donde se tecleó.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +625,19 @@
         <source>HandInFolder %1 names a variable that is not set; nothing is handed in</source>
         <extracomment>A line on standard error; %1 is the folder as the settings give it.</extracomment>
         <translation>HandInFolder %1 nombra una variable que no está definida; no se entrega nada</translation>
+    </message>
+    <message>
+        <source>There is no box for you in the class folder, so your results cannot be handed in. Tell your teacher.</source>
+        <translation>No hay ninguna carpeta para ti en la carpeta de la clase, así que tus resultados no se pueden entregar. Díselo a tu profesor o profesora.</translation>
+    </message>
+    <message>
+        <source>The class folder is not set up right on this computer, so your results cannot be handed in. Tell your teacher.</source>
+        <translation>La carpeta de la clase no está bien configurada en este ordenador, así que tus resultados no se pueden entregar. Díselo a tu profesor o profesora.</translation>
+    </message>
+    <message>
+        <source>it has no box for %1</source>
+        <extracomment>A line on standard error, after &quot;cannot hand in the results to FOLDER: &quot;; %1 is the pupil&apos;s login.</extracomment>
+        <translation>no tiene carpeta para %1</translation>
     </message>
 </context>
 <context>

@@ -12,11 +12,6 @@
 <context>
     <name>ClassFolder</name>
     <message>
-        <source>more than %1 files in the class folder; not read</source>
-        <extracomment>Why a file was left out; %1 is the most files a class folder may hold.</extracomment>
-        <translation>plus de %1 fichiers dans le dossier de la classe&#xa0;; non lu</translation>
-    </message>
-    <message>
         <source>not a plain file</source>
         <translation>pas un fichier ordinaire</translation>
     </message>
@@ -32,6 +27,7 @@
     </message>
     <message>
         <source>a link, not followed</source>
+        <extracomment>Why a file was left out; %1 is the system&apos;s reason.</extracomment>
         <translation>un lien, non suivi</translation>
     </message>
     <message>
@@ -40,7 +36,6 @@
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <extracomment>Why a file was left out; %1 is the system&apos;s reason.</extracomment>
         <translation>illisible&#xa0;: %1</translation>
     </message>
     <message>
@@ -120,9 +115,58 @@
         <translation>des lignes de deux élèves&#xa0;: %1 et %2</translation>
     </message>
     <message>
-        <source>%1 (typed)</source>
-        <extracomment>A name a pupil typed on a shared login, not proven by a login; %1 is the name (up to 32 letters).</extracomment>
-        <translation>%1 (nom tapé)</translation>
+        <source>a box others can write in, so nothing in it is counted</source>
+        <extracomment>A pupil&apos;s box in the class folder whose hand-ins are not counted.</extracomment>
+        <translation>une case où d’autres peuvent écrire ; rien de ce qu’elle contient n’est compté</translation>
+    </message>
+    <message>
+        <source>at the top of a folder of boxes, where no pupil&apos;s hand-in belongs; not counted</source>
+        <translation>à la racine d’un dossier de cases, où aucun rendu d’élève n’a sa place ; non compté</translation>
+    </message>
+    <message>
+        <source>more than %1 entries; the rest were not looked at</source>
+        <extracomment>Why part of a class folder was not read; %1 is the most entries looked at.</extracomment>
+        <translation>plus de %1 entrées ; le reste n’a pas été examiné</translation>
+    </message>
+    <message>
+        <source>more than %1 other entries in this box; the rest were not looked at</source>
+        <extracomment>Why part of a pupil&apos;s box was not read; %1 is the most entries looked at in one box.</extracomment>
+        <translation>plus de %1 autres entrées dans cette case ; le reste n’a pas été examiné</translation>
+    </message>
+    <message>
+        <source>%1 more files named as hand-ins than the %2 read; not read</source>
+        <extracomment>Why files of a class folder were not read; %1 is how many, %2 the most that are read.</extracomment>
+        <translation>%1 fichiers nommés comme des rendus au-delà des %2 lus ; non lus</translation>
+    </message>
+    <message>
+        <source>the name %1 typed on %2, a pupil&apos;s own login</source>
+        <extracomment>A forged file, left out; %1 is the name typed, %2 the login, which is a pupil&apos;s own.</extracomment>
+        <translation>le nom %1 tapé sous %2, la session personnelle d’un élève</translation>
+    </message>
+    <message>
+        <source>this folder shows other logins&apos; files as written by %1 too, so a pupil may have written it; give the class list with --roster from a folder of your own</source>
+        <extracomment>Why the class list in the class folder is not used; %1 is who the folder shows as its owner.</extracomment>
+        <translation>ce dossier montre aussi les fichiers d’autres sessions comme écrits par %1 : un élève a pu l’écrire ; indiquez la liste de classe avec --roster depuis un dossier à vous</translation>
+    </message>
+    <message>
+        <source>%1 (typed: %2@%3)</source>
+        <extracomment>A name a pupil typed on a shared login, not proven by a login; %1 is the name (up to 32 letters), %2 the login it was typed on, %3 the machine.</extracomment>
+        <translation>%1 (tapé : %2@%3)</translation>
+    </message>
+    <message>
+        <source>%1 (its text says %2)</source>
+        <extracomment>A hand-in in a pupil&apos;s box whose text names someone else; %1 is the box&apos;s pupil, %2 the name in the text.</extracomment>
+        <translation>%1 (son texte dit %2)</translation>
+    </message>
+    <message>
+        <source>%1 (unproven)</source>
+        <extracomment>A hand-in whose writer the folder cannot prove; %1 is the pupil&apos;s name.</extracomment>
+        <translation>%1 (non prouvé)</translation>
+    </message>
+    <message>
+        <source>%1 (not on the class list)</source>
+        <extracomment>A login that handed in but is not on the class list; %1 is the login.</extracomment>
+        <translation>%1 (absent de la liste de classe)</translation>
     </message>
 </context>
 <context>
@@ -236,10 +280,6 @@
         <translation>Attribués à personne, car ils se font passer pour les résultats d&apos;un autre élève&#xa0;: %1</translation>
     </message>
     <message>
-        <source>This folder cannot prove who wrote which file: every file in it has one owner.</source>
-        <translation>Ce dossier ne permet pas de savoir qui a écrit quel fichier&#xa0;: tous ses fichiers ont le même propriétaire.</translation>
-    </message>
-    <message>
         <source>counts missing</source>
         <translation>comptages manquants</translation>
     </message>
@@ -322,6 +362,37 @@
     <message>
         <source>the pages could not be drawn for the printer</source>
         <translation>les pages n&apos;ont pas pu être dessinées pour l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>not on the class list: %1</source>
+        <extracomment>Follows &quot;Pupils who handed in: N; &quot;; %1 is the number of logins that handed in but are not on the class list (shown apart, left out of the class&apos;s figures).</extracomment>
+        <translation>absents de la liste de classe : %1</translation>
+    </message>
+    <message>
+        <source>other entries passed over: %1</source>
+        <extracomment>Follows &quot;Pupils who handed in: N; &quot;; %1 is the number of other files and folders in the class folder that are no hand-ins (or were beyond what is read) and were passed over.</extracomment>
+        <translation>autres entrées ignorées : %1</translation>
+    </message>
+    <message>
+        <source>A folder of boxes: only its pupil can write in each box, as the file server enforces, so each hand-in shown is its box&apos;s pupil&apos;s.</source>
+        <translation>Un dossier de cases : seul son élève peut écrire dans chaque case, le serveur de fichiers l’impose ; chaque rendu affiché est donc celui de l’élève de sa case.</translation>
+    </message>
+    <message>
+        <source>This folder says it holds a box per pupil, but every pupil can write at its top: it is read as a folder every pupil writes in.</source>
+        <translation>Ce dossier dit contenir une case par élève, mais tout élève peut écrire à sa racine : il est lu comme un dossier où tous écrivent.</translation>
+    </message>
+    <message>
+        <source>A folder every pupil writes in: each hand-in shown was written by the login it is named after, as the file system shows its owner.</source>
+        <translation>Un dossier où tous les élèves écrivent : chaque rendu affiché a été écrit par la session dont il porte le nom, comme le montre son propriétaire dans le système de fichiers.</translation>
+    </message>
+    <message>
+        <source>A folder every pupil writes in: this folder cannot prove who wrote which file for %1 hand-ins, marked unproven. A box per pupil (lapinar-boxes) proves every hand-in.</source>
+        <extracomment>%1 is the number of hand-ins marked unproven.</extracomment>
+        <translation>Un dossier où tous les élèves écrivent : pour %1 rendus, ce dossier ne peut pas prouver qui a écrit quel fichier ; ils sont marqués non prouvés. Une case par élève (lapinar-boxes) prouve chaque rendu.</translation>
+    </message>
+    <message>
+        <source>A name typed on a shared login is anyone&apos;s: each is shown with the login and machine it was typed on.</source>
+        <translation>N’importe qui peut taper un nom sur une session partagée : chacun est affiché avec la session et le poste où il a été tapé.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +625,19 @@
         <source>HandInFolder %1 names a variable that is not set; nothing is handed in</source>
         <extracomment>A line on standard error; %1 is the folder as the settings give it.</extracomment>
         <translation>HandInFolder %1 nomme une variable qui n&apos;est pas définie&#xa0;; rien n&apos;est rendu</translation>
+    </message>
+    <message>
+        <source>There is no box for you in the class folder, so your results cannot be handed in. Tell your teacher.</source>
+        <translation>Il n’y a pas de case pour toi dans le dossier de la classe, tes résultats ne peuvent donc pas être rendus. Préviens ton professeur.</translation>
+    </message>
+    <message>
+        <source>The class folder is not set up right on this computer, so your results cannot be handed in. Tell your teacher.</source>
+        <translation>Le dossier de la classe n’est pas bien configuré sur cet ordinateur, tes résultats ne peuvent donc pas être rendus. Préviens ton professeur.</translation>
+    </message>
+    <message>
+        <source>it has no box for %1</source>
+        <extracomment>A line on standard error, after &quot;cannot hand in the results to FOLDER: &quot;; %1 is the pupil&apos;s login.</extracomment>
+        <translation>il n’a pas de case pour %1</translation>
     </message>
 </context>
 <context>
