@@ -32,8 +32,8 @@ struct Options {
                                                                         "speaks its texts (F9 turns it on and off).")};
     QCommandLineOption readAloudWithScreenReader{
         QStringLiteral("read-aloud-with-screen-reader"),
-        QCoreApplication::translate("Options", "Let reading aloud speak while a screen reader runs too (it is "
-                                               "quiet then, so that one voice speaks).")};
+        QCoreApplication::translate("Options", "Let reading aloud speak even while a screen reader runs; without "
+                                               "this it stays quiet then, so that one voice speaks.")};
     QCommandLineOption popUpSeconds{
         QStringLiteral("pop-up-seconds"),
         QCoreApplication::translate("Options", "Keep each practice and island rabbit still to count up for "

@@ -948,8 +948,8 @@
         <translation>die Klassenansicht kann nicht starten: %1</translation>
     </message>
     <message>
-        <source>Let reading aloud speak while a screen reader runs too (it is quiet then, so that one voice speaks).</source>
-        <translation>Vorlesen auch sprechen lassen, während ein Bildschirmleser läuft (sonst schweigt es dann, damit nur eine Stimme spricht).</translation>
+        <source>Let reading aloud speak even while a screen reader runs; without this it stays quiet then, so that one voice speaks.</source>
+        <translation>Vorlesen auch sprechen lassen, während ein Bildschirmleser läuft; ohne diese Option schweigt es dann, damit nur eine Stimme spricht.</translation>
     </message>
     <message>
         <source>Keep each practice and island rabbit still to count up for &lt;seconds&gt;, or until it is counted (from 1.5, the lesson&apos;s own, to 15); the wait between rabbits stays 1.5 seconds. In the lesson S makes it slower and P pauses it.</source>

@@ -948,8 +948,8 @@
         <translation>la vue de la classe ne peut pas démarrer&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Let reading aloud speak while a screen reader runs too (it is quiet then, so that one voice speaks).</source>
-        <translation>Laisser la lecture à voix haute parler même quand un lecteur d’écran fonctionne (sinon elle se tait, pour qu’une seule voix parle).</translation>
+        <source>Let reading aloud speak even while a screen reader runs; without this it stays quiet then, so that one voice speaks.</source>
+        <translation>Laisser la lecture à voix haute parler même quand un lecteur d’écran fonctionne&#xa0;; sans cette option, elle se tait alors, pour qu’une seule voix parle.</translation>
     </message>
     <message>
         <source>Keep each practice and island rabbit still to count up for &lt;seconds&gt;, or until it is counted (from 1.5, the lesson&apos;s own, to 15); the wait between rabbits stays 1.5 seconds. In the lesson S makes it slower and P pauses it.</source>
