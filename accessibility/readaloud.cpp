@@ -12,8 +12,10 @@
 #include <QTextDocumentFragment>
 #include <cstdio>
 
-ReadAloud::ReadAloud(QWidget &window) : m_window(window), m_maker(&ReadAloud::loadModuleEngine)
+ReadAloud::ReadAloud(QWidget &window)
+    : m_window(window), m_maker(&ReadAloud::loadModuleEngine), m_screenReader(QAccessible::isActive())
 {
+    QAccessible::installActivationObserver(this);
     m_rest.setSingleShot(true);
     m_rest.setInterval(RestMs);
     connect(&m_rest, &QTimer::timeout, this, [this] {
@@ -23,7 +25,27 @@ ReadAloud::ReadAloud(QWidget &window) : m_window(window), m_maker(&ReadAloud::lo
     });
 }
 
-ReadAloud::~ReadAloud() = default;
+ReadAloud::~ReadAloud()
+{
+    QAccessible::removeActivationObserver(this);
+}
+
+void ReadAloud::setScreenReaderRuns(bool runs)
+{
+    if (runs == m_screenReader)
+        return;
+    m_screenReader = runs;
+    if (!m_on)
+        return;
+    // A screen reader starting while the lesson speaks: its voice takes over at once.
+    if (quietForScreenReader() && m_engine)
+        m_engine->stop();
+    // Said anew, so that the pupil knows which voice speaks now.
+    emit switched(true);
+    // A screen reader ended: the lesson's voice says what is showing.
+    if (!runs)
+        speak(m_current);
+}
 
 std::unique_ptr<SpeechEngine> ReadAloud::loadModuleEngine(const QLocale &locale,
                                                           const std::function<void(const QString &)> &unavailable)
@@ -97,13 +119,13 @@ void ReadAloud::showing(const QString &text)
 void ReadAloud::backTo(const QString &text)
 {
     m_current = text;
-    if (m_on)
+    if (m_on && !quietForScreenReader())
         m_engine->stop();
 }
 
 void ReadAloud::speak(const QString &text)
 {
-    if (!m_on || !m_engine)
+    if (!m_on || !m_engine || quietForScreenReader())
         return;
     // Rich text is spoken as the words it shows.
     const QString words =

@@ -3,6 +3,7 @@
 
 #include "speechengine.h"
 
+#include <QAccessible>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -21,7 +22,11 @@ class QWidget;
 // The voice is made on the first turn-on, from the speech module, so a lesson that never reads
 // aloud loads no speech library. Where no voice speaks the lesson's language, reading aloud says so
 // once (on the terminal and in the lesson) and stays off.
-class ReadAloud : public QObject {
+//
+// While a screen reader runs (assistive technology listens to the lesson), it speaks every text
+// already: reading aloud, though on, stays quiet, so that one voice speaks, unless the teacher asks
+// for both (besideScreenReader). It takes up again as the screen reader ends.
+class ReadAloud : public QObject, public QAccessible::ActivationObserver {
     Q_OBJECT
 public:
     static constexpr Qt::Key Key = Qt::Key_F9;
@@ -42,6 +47,14 @@ public:
     bool isOn() const { return m_on; }
     void setOn(bool on);
     void toggle() { setOn(!m_on); }
+
+    // Whether a screen reader runs now; the lesson follows Qt's own word for it, tests set it.
+    bool screenReaderRuns() const { return m_screenReader; }
+    void setScreenReaderRuns(bool runs);
+    // The teacher's choice that the lesson's voice speaks beside a screen reader's.
+    void setBesideScreenReader(bool beside) { m_beside = beside; }
+    // On, but quiet for a screen reader that speaks instead.
+    bool quietForScreenReader() const { return m_on && m_screenReader && !m_beside; }
 
     // What is showing now, given by the chain on each arrival at a screen and each panel opening:
     // spoken at once when reading aloud is on, and again when it is turned on.
@@ -65,6 +78,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void accessibilityActiveChanged(bool active) override { setScreenReaderRuns(active); }
 
 private:
     void cannotSpeak(const QString &why);
@@ -76,6 +90,8 @@ private:
     EngineMaker m_maker;
     std::unique_ptr<SpeechEngine> m_engine;
     bool m_on = false;
+    bool m_screenReader = false;
+    bool m_beside = false;
     // No voice was found: reading aloud said so and stays off.
     bool m_failed = false;
     // What the pupil hears on turning it on: the screen showing, or the panel open over it.

@@ -14,16 +14,20 @@ namespace {
 constexpr double SignTwips = 270;
 } // namespace
 
-ReadAloudSign::ReadAloudSign(LessonWindow &window, ReadAloud &readAloud) : m_window(window)
+ReadAloudSign::ReadAloudSign(LessonWindow &window, ReadAloud &readAloud) : m_window(window), m_readAloud(readAloud)
 {
     connect(&readAloud, &ReadAloud::switched, this, [this](bool on) {
         if (on)
             show();
         else if (m_sign)
             m_sign->hide();
-        // A pupil with a screen reader hears what F9 did, not only the lesson's voice starting.
+        // A pupil with a screen reader hears what F9 did, not only the lesson's voice starting, and
+        // why it does not start while the screen reader speaks.
         Accessibility::announce(m_window.pages(),
-                                on ? ReadAloud::tr("Reading aloud is on") : ReadAloud::tr("Reading aloud is off"));
+                                !on ? ReadAloud::tr("Reading aloud is off")
+                                : m_readAloud.quietForScreenReader()
+                                    ? ReadAloud::tr("Reading aloud is quiet while a screen reader speaks")
+                                    : ReadAloud::tr("Reading aloud is on"));
     });
     connect(&readAloud, &ReadAloud::showingNew, this, &ReadAloudSign::show);
 }

@@ -17,5 +17,6 @@ private:
     void show();
 
     LessonWindow &m_window;
+    const ReadAloud &m_readAloud;
     QLabel *m_sign = nullptr;
 };

@@ -176,5 +176,7 @@ bool PlaceField::moveByKey(ClickableImage *from, const QKeyEvent *event)
     }
     if (to && to != from)
         focus(to, Qt::TabFocusReason);
+    else if (!to)
+        emit noFurther();
     return true;
 }

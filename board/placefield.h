@@ -16,7 +16,9 @@ class QKeyEvent;
 //   in reading order when that one shows nothing any more.
 // - Inside the field Left and Right go to the previous and next showing place in reading order
 //   (row by row, left to right), Up and Down to the showing place nearest across in the nearest row
-//   above or below that has one, Home and End to the first and last. Nothing wraps round.
+//   above or below that has one, Home and End to the first and last. Nothing wraps round: an arrow
+//   at the edge leaves the focus where it is, and the field says so (noFurther), for the screen to
+//   tell.
 // - Space and Enter are the place's own: they click it.
 // - follow() moves the focus to a place where a rabbit has just come up, if the focus is in the
 //   field and the pupil is using the keyboard, so a keyboard pupil can count it in time; between
@@ -50,6 +52,8 @@ signals:
     void entered(Qt::FocusReason reason);
     // The focus has gone from the places to something else.
     void left();
+    // An arrow key found no showing place that way: the focus is at the field's edge.
+    void noFurther();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

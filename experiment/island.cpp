@@ -68,7 +68,12 @@ QString Island::instructions() const
         return tr(TooManyToCount) + QLatin1Char(' ') +
                //: Read aloud after the reminder to estimate; %n is the number of burrows on the island this year.
                tr("There are %n burrows.", "", int(m_game.burrows().size()));
-    return tr("Rabbits counted: %1").arg(Calendar(1)->text());
+    const QString count = tr("Rabbits counted: %1").arg(Calendar(1)->text());
+    // A year whose rabbits are all counted says so wherever its count is said: as the last one is
+    // counted, and as a year carried on from a kept lesson opens with none left.
+    if (m_game.yearCount() > 0 && m_game.rabbitsLeft() == 0)
+        return count + QStringLiteral(". ") + tr("All counted.");
+    return count;
 }
 
 void Island::FillYearTable()
@@ -94,6 +99,12 @@ void Island::ShowYear()
     setCaption(YearRange::Back, IslandYear::Years.backCaption(year));
 
     m_game.layOut(IslandYear::drawBurrows(m_lesson.random, IslandYear::burrowCount(rabbits)), rabbits);
+    // Before the year is said, so that it is said with the count it goes on from.
+    if (m_carriedOn && m_carriedOn->first == year && IslandYear::isCountingYear(year)) {
+        m_game.countedBefore(m_carriedOn->second);
+        Calendar(1)->setText(QString::number(m_game.yearCount()));
+    }
+    m_carriedOn.reset();
     m_board.refresh();
     keepPopupRunning();
     keepPlaceInTheBurrows();
@@ -102,11 +113,7 @@ void Island::ShowYear()
 
 void Island::carryOnCount(int counted)
 {
-    if (!IslandYear::isCountingYear(m_lesson.state.CurrentYear))
-        return;
-    m_game.countedBefore(counted);
-    Calendar(1)->setText(QString::number(m_game.yearCount()));
-    updateSpokenPage();
+    m_carriedOn = std::pair(int(m_lesson.state.CurrentYear), counted);
 }
 
 void Island::RecordCount()
@@ -152,8 +159,7 @@ void Island::Hole_Click(int index)
         Calendar(1)->setText(QString::number(m_game.yearCount()));
         updateSpokenPage();
         // Said once: no rabbit is left to count until the year is laid out again.
-        counted(m_game.rabbitsLeft() == 0 ? instructions() + QStringLiteral(". ") + tr("All counted.")
-                                          : instructions());
+        counted(instructions());
         break;
     case PopupGame::Click::AlreadyCounted:
         showMessage(tr("You have already counted this rabbit."));

@@ -3,6 +3,9 @@
 
 #include "popupscreen.h"
 
+#include <optional>
+#include <utility>
+
 // The island: ten yearly visits. Each visit lays the year's burrows out at random on a fixed grid
 // of 65 places, and one rabbit at a time pops up. In the first four visits the pupil counts rabbits
 // by clicking them; from the fifth on there are too many and a click reminds the pupil to estimate
@@ -20,8 +23,8 @@ public:
     void FillYearTable();
     // Lays out the visit CurrentYear anew: no rabbit up, count 0, new burrow places.
     void ShowYear();
-    // The visit showing, carried on from a kept lesson: its kept count shows, and as many rabbits
-    // are counted already.
+    // The visit of CurrentYear is carried on from a kept lesson: as the island next lays it out, its
+    // kept count shows, and as many rabbits are counted already. Given before the island shows.
     void carryOnCount(int counted);
     // Keeps in Counted the largest count of any visit of the current year.
     void RecordCount();
@@ -41,4 +44,6 @@ protected:
 
 private:
     ControlArray<QLabel> Calendar;
+    // The year carried on, and its count, until it is laid out.
+    std::optional<std::pair<int, int>> m_carriedOn;
 };

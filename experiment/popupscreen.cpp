@@ -25,10 +25,14 @@ PopupScreen::PopupScreen(Lesson &lesson, ScreenId id, const QColor &background, 
     });
     // A rabbit's news still waiting is for a pupil among the burrows, where Space counts.
     connect(&m_board.field(), &PlaceField::left, this, [this] { Accessibility::withdrawWaiting(this); });
-    connect(&m_board.field(), &PlaceField::entered, this, [this](Qt::FocusReason reason) {
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+    // However the focus came among the burrows while rabbits are counted (Tab, or the screen
+    // opening there, as a lesson carried on does), that is where the pupil plays from.
+    connect(&m_board.field(), &PlaceField::entered, this, [this] {
+        if (isVisible() && countsRabbits())
             m_lesson.popupRhythm.setPlaysFromTheBurrows();
     });
+    // An arrow that leads nowhere is answered, so that a pupil who cannot see the burrows knows their edge.
+    connect(&m_board.field(), &PlaceField::noFurther, this, [this] { tell(tr("No more burrows that way.")); });
     connect(&rhythm, &PopupRhythm::pausedChanged, this, &PopupScreen::pausedChanged);
     connect(&rhythm, &PopupRhythm::slowerChanged, this, [this](bool slower) {
         showSign();

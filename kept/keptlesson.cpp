@@ -162,11 +162,12 @@ void KeptLesson::restore(const KeptWork &work)
         results->graph()->setTitle(work.graphTitle);
         results->setJoined(work.joined);
     }
-    chain.move(chain.created(ScreenId::Intro1), work.screen);
-    // The visit showing goes on with the count it had, rather than from 0 as a new visit does.
+    // The visit showing goes on with the count it had, rather than from 0 as a new visit does; given
+    // before the move, so that the island opens saying the count it goes on from.
     if (work.screen == ScreenId::Island && work.currentYear >= 1 && work.currentYear <= 10)
         if (auto *island = static_cast<Island *>(chain.created(ScreenId::Island)))
             island->carryOnCount(work.counted[std::size_t(work.currentYear - 1)]);
+    chain.move(chain.created(ScreenId::Intro1), work.screen);
 }
 
 void KeptLesson::save()

@@ -23,6 +23,7 @@ void describe(QCommandLineParser &parser, const Options &options)
     parser.addOption(options.language);
     parser.addOption(options.readAloud);
     parser.addOption(options.noReadAloud);
+    parser.addOption(options.readAloudWithScreenReader);
     parser.addOption(options.popUpSeconds);
     parser.addOption(options.worksheet);
     parser.addOption(options.newLesson);
@@ -62,7 +63,8 @@ Settings settingsFor(const QCommandLineParser &parser)
     const Settings::CommandLine commandLine{
         parser.value(options.language), onOff(options.fullScreen, options.noFullScreen),
         onOff(options.readAloud, options.noReadAloud),
-        parser.isSet(options.popUpSeconds) ? parser.value(options.popUpSeconds) : QString()};
+        parser.isSet(options.popUpSeconds) ? parser.value(options.popUpSeconds) : QString(),
+        parser.isSet(options.readAloudWithScreenReader)};
     const QStringList files = Settings::files();
     Language::install(Language::choose(Settings::read(files, commandLine, [](const QString &) {}).language));
     return Settings::read(files, commandLine, [](const QString &line) {
@@ -81,7 +83,8 @@ QString contradiction(const QCommandLineParser &given, const Options &options)
     if (!given.isSet(options.classFolder))
         return classOnly ? QCoreApplication::translate("Options", "--csv, --report and --roster need --class <folder>.")
                          : QString();
-    for (const QCommandLineOption *lesson : {&options.readAloud, &options.popUpSeconds, &options.newLesson})
+    for (const QCommandLineOption *lesson :
+         {&options.readAloud, &options.readAloudWithScreenReader, &options.popUpSeconds, &options.newLesson})
         if (given.isSet(*lesson))
             return QCoreApplication::translate("Options", "--%1 is for the lesson, not for --class.")
                 .arg(lesson->names().constFirst());

@@ -30,11 +30,16 @@ struct Options {
     QCommandLineOption readAloud{QStringLiteral("read-aloud"),
                                  QCoreApplication::translate("Options", "Start with reading aloud on: the lesson "
                                                                         "speaks its texts (F9 turns it on and off).")};
+    QCommandLineOption readAloudWithScreenReader{
+        QStringLiteral("read-aloud-with-screen-reader"),
+        QCoreApplication::translate("Options", "Let reading aloud speak even while a screen reader runs; without "
+                                               "this it stays quiet then, so that one voice speaks.")};
     QCommandLineOption popUpSeconds{
         QStringLiteral("pop-up-seconds"),
-        QCoreApplication::translate("Options", "Keep each practice and island rabbit up for <seconds>, and then "
-                                               "away as long (from 1.5, the lesson's own, to 15). In the lesson "
-                                               "S makes it slower and P pauses it."),
+        QCoreApplication::translate("Options", "Keep each practice and island rabbit still to count up for "
+                                               "<seconds>, or until it is counted (from 1.5, the lesson's own, to "
+                                               "15); the wait between rabbits stays 1.5 seconds. In the lesson S "
+                                               "makes it slower and P pauses it."),
         QCoreApplication::translate("Options", "seconds")};
     QCommandLineOption worksheet{
         QStringLiteral("worksheet"),

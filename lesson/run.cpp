@@ -196,6 +196,7 @@ int runLesson(int argc, char *argv[], const std::function<void(QApplication &)> 
     if (fullScreen)
         lesson.window.setFullScreenLesson(true);
     lesson.readAloud.setLanguage(Language::choose(settings.language));
+    lesson.readAloud.setBesideScreenReader(settings.readAloudWithScreenReader);
     if (settings.readAloud)
         lesson.readAloud.setOn(true);
     lesson.popupRhythm.setSeconds(settings.popUpSeconds);

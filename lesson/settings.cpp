@@ -15,9 +15,10 @@
 
 namespace {
 
-const QStringList Keys{QStringLiteral("Language"),    QStringLiteral("FullScreen"),   QStringLiteral("KeepWork"),
-                       QStringLiteral("ReadAloud"),   QStringLiteral("HandInFolder"), QStringLiteral("SharedLogin"),
-                       QStringLiteral("PopUpSeconds")};
+const QStringList Keys{QStringLiteral("Language"),     QStringLiteral("FullScreen"),
+                       QStringLiteral("KeepWork"),     QStringLiteral("ReadAloud"),
+                       QStringLiteral("HandInFolder"), QStringLiteral("SharedLogin"),
+                       QStringLiteral("PopUpSeconds"), QStringLiteral("ReadAloudWithScreenReader")};
 
 // "true" and "false", and the other ways a technician may write them.
 std::optional<bool> flag(const QString &text)
@@ -171,7 +172,9 @@ Settings Settings::read(const QStringList &files, const CommandLine &commandLine
                                        : key == QLatin1String("KeepWork")    ? &settings.keepWork
                                        : key == QLatin1String("ReadAloud")   ? &settings.readAloud
                                        : key == QLatin1String("SharedLogin") ? &settings.sharedLogin
-                                                                             : nullptr) {
+                                       : key == QLatin1String("ReadAloudWithScreenReader")
+                                           ? &settings.readAloudWithScreenReader
+                                           : nullptr) {
                 if (const std::optional<bool> on = flag(value))
                     *setting = *on;
                 else
@@ -208,5 +211,6 @@ Settings Settings::read(const QStringList &files, const CommandLine &commandLine
                                               commandLine.popUpSeconds, settings.popUpSeconds, warn);
     settings.fullScreen = commandLine.fullScreen.value_or(settings.fullScreen);
     settings.readAloud = commandLine.readAloud.value_or(settings.readAloud);
+    settings.readAloudWithScreenReader = settings.readAloudWithScreenReader || commandLine.readAloudWithScreenReader;
     return settings;
 }

@@ -21,6 +21,8 @@ public:
     // False: the pupil's work is never written and never offered at the next start.
     bool keepWork = true;
     bool readAloud = false;
+    // Reading aloud speaks even while a screen reader runs, for a pupil who wants both voices.
+    bool readAloudWithScreenReader = false;
     // The class folder the pupil's results are handed in to, as written ("~" and $NAME unexpanded);
     // empty: nothing is handed in.
     QString handInFolder;
@@ -31,10 +33,11 @@ public:
 
     // What the command line says; an option given overrides the files, one left out does not.
     struct CommandLine {
-        QString language;               // --language
-        std::optional<bool> fullScreen; // --full-screen, --no-full-screen
-        std::optional<bool> readAloud;  // --read-aloud, --no-read-aloud
-        QString popUpSeconds;           // --pop-up-seconds; empty when not given
+        QString language;                       // --language
+        std::optional<bool> fullScreen;         // --full-screen, --no-full-screen
+        std::optional<bool> readAloud;          // --read-aloud, --no-read-aloud
+        QString popUpSeconds;                   // --pop-up-seconds; empty when not given
+        bool readAloudWithScreenReader = false; // --read-aloud-with-screen-reader
     };
 
     // The files read, in order: lapinar/lapinar.conf in each folder of XDG_CONFIG_DIRS (/etc/xdg

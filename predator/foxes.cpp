@@ -52,6 +52,9 @@ Foxes::Foxes(Lesson &lesson)
 
     m_year.setHoleChanged([this](int index) { m_board.show(index, m_year.hole(index)); });
     connect(&m_board, &HoleBoard::clicked, this, &Foxes::Hole_Click);
+    // An arrow that leads nowhere is answered, so that a pupil who cannot see the field knows its edge.
+    connect(&m_board.field(), &PlaceField::noFurther, this,
+            [this] { Accessibility::announce(this, tr("No more animals that way.")); });
 }
 
 void Foxes::addHoleRow(const QList<int> &indexes, double rowLeft, int firstColumn, double top)
@@ -99,9 +102,21 @@ QString Foxes::screenName() const
     return tr("Fox island, year %1").arg(m_lesson.state.CurrentYear);
 }
 
+QString Foxes::countSaid() const
+{
+    const QString count = tr("Rabbits counted: %1").arg(Calendar(1)->text());
+    if (m_year.YearRabbits() > 0 && m_year.YearCount() == m_year.YearRabbits())
+        return count + QStringLiteral(". ") + tr("All counted.");
+    return count;
+}
+
 QString Foxes::instructions() const
 {
-    return tr("Rabbits counted: %1").arg(Calendar(1)->text());
+    // How many animals there are to look over, rabbits and foxes together: a pupil who cannot see the
+    // field is not left to find them all to know when to stop.
+    //: Said after the count as a fox year opens; %n is the number of animals, rabbits and foxes, on the island.
+    return countSaid() + QStringLiteral(". ") +
+           tr("There are %n animals.", "", m_year.YearRabbits() + m_year.YearFoxes());
 }
 
 void Foxes::Hole_Click(int index)
@@ -111,8 +126,12 @@ void Foxes::Hole_Click(int index)
     const FoxYear::Click click = m_year.click(index);
     if (click == FoxYear::Click::CountedRabbit) {
         showCount();
-        Accessibility::announce(this, instructions());
-        emit saying(instructions());
+        // Once the last rabbit is counted, "All counted." comes with the count, once.
+        Accessibility::announce(this, countSaid());
+        emit saying(countSaid());
+    } else if (click == FoxYear::Click::MarkedFox) {
+        // Marked as a rabbit is, but the count stays: the pupil hears why nothing was added.
+        Accessibility::announce(this, tr("Fox, not counted."));
     } else if (click == FoxYear::Click::AlreadyCounted)
         showMessage(tr("You have already counted this one."));
 }

@@ -26,7 +26,7 @@ public:
     QLabel *calendar(int index) const { return Calendar(index); }
     const FoxYear &year() const { return m_year; }
 
-    // "Fox island, year 3", and the count page's count.
+    // "Fox island, year 3", and the count page's count with how many animals the year has.
     QString screenName() const override;
     QString instructions() const override;
 
@@ -39,6 +39,8 @@ private:
     void ShowYear();
     void Hole_Click(int index);
     void showCount();
+    // "Rabbits counted: 3", and "All counted." once none is left.
+    QString countSaid() const;
 
     ControlArray<QLabel> Calendar;
     FoxYear m_year;

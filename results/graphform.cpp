@@ -131,8 +131,14 @@ void GraphForm::buildTable()
         //: Spoken name of a cell of the results table; %1 is the year (0 to 9).
         cell->setAccessibleName(tr("Rabbits in year %1").arg(row - 1));
         cell->installEventFilter(this);
-        // Once the pupil types again, the table typed is the one to keep.
-        connect(cell, &QLineEdit::textEdited, this, &GraphForm::forgetClearedTable);
+        // Once the pupil types again, the table typed is the one to keep, and the pupil hears, once,
+        // that the cleared one is gone.
+        connect(cell, &QLineEdit::textEdited, this, [this] {
+            if (m_cleared.isEmpty())
+                return;
+            forgetClearedTable();
+            tell(tr("The cleared table can no longer be brought back."));
+        });
         YVal.insert(row, cell);
     }
 }

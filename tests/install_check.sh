@@ -28,7 +28,7 @@ example=$scratch/usr/etc/xdg/lapinar/lapinar.conf
 if grep -v '^#' "$example" | grep -q '[^[:space:]]'; then fail "the example settings file sets something"; fi
 mkdir -p "$scratch/settings/lapinar"
 sed 's/^#\([A-Z][A-Za-z]*=\)/\1/' "$example" >"$scratch/settings/lapinar/lapinar.conf"
-[ "$(grep -c '^[A-Z]' "$scratch/settings/lapinar/lapinar.conf")" = 7 ] || fail "the example does not show the seven settings"
+[ "$(grep -c '^[A-Z]' "$scratch/settings/lapinar/lapinar.conf")" = 8 ] || fail "the example does not show the eight settings"
 # --version reads no settings; --worksheet reads them as a start does, with no display. A desktop
 # session has its own runtime folder, without which Qt says so on standard error.
 mkdir -m 700 "$scratch/run"

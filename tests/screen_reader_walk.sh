@@ -312,6 +312,13 @@ keys ctrl+z
 hear "Ctrl+Z brings the table back" "Table back" 10
 keys Down
 hear "the table is back" "81" 10
+# Cleared again, then a key typed in the first cell, where the focus went: the cleared table is gone
+# for good, and that is said.
+tab_to "Clear table" 16
+keys Return
+hear "clearing the table again says so" "Table cleared" 10
+keys 9
+hear "typing after Clear table says it cannot come back" "can no longer be brought back" 10
 island_names=$(tail -n +"$results_line" "$log" |
     grep -Ec "EVENT MANAGER: object:property-change:accessible-name for \[(image|label)( \||:)" || true)
 if [ "$island_names" -eq 0 ]; then
@@ -330,11 +337,15 @@ keys Return
 hear "the extension speaks its instructions" "put a predator on the island" 15
 tab_to "Next screen"
 keys Return
-hear "fox year 0 is spoken" "Fox island, year 0\. Rabbits counted: 0" 15
+hear "fox year 0 is spoken with its animals" "Fox island, year 0\. Rabbits counted: 0\. There are 44 animals" 15
 # Orca 43 keeps the role it saw of a place while it was empty after a layout: a label.
 tab_to "^'(rabbit|fox) (image|label)"
 keys Right Right Right
 hear "the arrows tell rabbits from foxes" "^'(rabbit|fox)" 10
+keys space
+hear "Space on an animal says what it did" "Rabbits counted: 1|Fox, not counted" 10
+keys End Right
+hear "an arrow past the last animal says so" "No more animals that way" 10
 tab_to "Next year"
 for year in 1 2 3 4 5 6 7 8 9 10; do
     # After a year button the focus stays on it: nothing pops up here.
@@ -342,9 +353,10 @@ for year in 1 2 3 4 5 6 7 8 9 10; do
     hear "fox year $year is spoken" "Fox island, year $year\." 15
 done
 
-# Reading aloud on: F9 is said, and a screen and a panel are still said by Orca over its voice.
+# Reading aloud asked for: with Orca running it stays quiet, and says so; a screen and a panel are
+# said by Orca alone.
 keys F9
-hear "F9 says reading aloud is on" "Reading aloud is on" 10
+hear "F9 says reading aloud is quiet beside Orca" "Reading aloud is quiet while a screen reader speaks" 10
 tab_to "Next screen"
 keys Return
 hear "the last screen speaks with reading aloud on" "You now need to process the data" 15

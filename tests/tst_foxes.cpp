@@ -50,6 +50,13 @@ QStringList allTags(const Foxes *foxes)
     return tags;
 }
 
+// What the lesson last told a screen reader without being asked.
+QString news(const QWidget *screen)
+{
+    const auto *told = screen->window()->findChild<QWidget *>(QStringLiteral("lapinarNews"));
+    return told ? told->accessibleName() : QString();
+}
+
 QList<int> range(int from, int to)
 {
     QList<int> holes;
@@ -135,6 +142,9 @@ void FoxesTest::eachYearShowsItsAnimalsAndCaptions()
     QCOMPARE(spokenName(screen->calendar(0)), QStringLiteral("Year %1").arg(year));
     QCOMPARE(spokenName(screen->calendar(1)), QStringLiteral("Rabbits counted: 0"));
     QCOMPARE(spokenName(screen), QStringLiteral("Fox island, year %1").arg(year));
+    // Said with the year: how many animals there are to look over.
+    QCOMPARE(screen->accessibleDescription(),
+             QStringLiteral("Rabbits counted: 0. There are %1 animals.").arg(rabbits + foxes));
     QCOMPARE(screen->calendar(1)->text(), QStringLiteral("0"));
     QCOMPARE(screen->cmdButton(0)->text(), forward);
     QCOMPARE(screen->cmdButton(1)->text(), back);
@@ -190,6 +200,9 @@ void FoxesTest::countingYearZeroReadsFortyTwoFoxesAndEmptyPlacesLeaveIt()
         for (int h : rabbits) {
             emit screen->hole(h)->clicked();
             QCOMPARE(screen->calendar(1)->text(), QString::number(++expected));
+            // Each count is said, and with the last rabbit that all are counted, once.
+            QCOMPARE(news(screen), QStringLiteral("Rabbits counted: %1").arg(expected) +
+                                       (expected == rabbits.size() ? QStringLiteral(". All counted.") : QString()));
             QCOMPARE(screen->hole(h)->tag(), QStringLiteral("marked"));
             QCOMPARE(screen->hole(h)->pictureName(), QStringLiteral("rabbit_marked"));
             QCOMPARE(screen->hole(h)->accessibleName(), QStringLiteral("counted rabbit"));
@@ -216,18 +229,21 @@ void FoxesTest::secondClickOnCountedAnimalIsRefused_data()
 {
     QTest::addColumn<QString>("animal");
     QTest::addColumn<QString>("count");
-    QTest::newRow("rabbit") << QStringLiteral("rabbit") << QStringLiteral("1");
-    QTest::newRow("fox") << QStringLiteral("fox") << QStringLiteral("0");
+    QTest::addColumn<QString>("said"); // as the animal is first marked
+    QTest::newRow("rabbit") << QStringLiteral("rabbit") << QStringLiteral("1") << QStringLiteral("Rabbits counted: 1");
+    QTest::newRow("fox") << QStringLiteral("fox") << QStringLiteral("0") << QStringLiteral("Fox, not counted.");
 }
 
 void FoxesTest::secondClickOnCountedAnimalIsRefused()
 {
     QFETCH(QString, animal);
     QFETCH(QString, count);
+    QFETCH(QString, said);
     TestLesson t;
     Foxes *screen = enterFoxes(t);
     ClickableImage *place = screen->hole(holesTagged(screen, animal).first());
     emit place->clicked();
+    QCOMPARE(news(screen), said);
     const QStringList before = allTags(screen);
     const QString pictureBefore = place->pictureName();
 

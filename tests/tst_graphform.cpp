@@ -426,11 +426,18 @@ void GraphFormTest::clearTableEmptiesCellsOnly()
     g->actionButton(3)->click();
     QCOMPARE(g->valueCell(1)->text(), QStringLiteral("10"));
     g->actionButton(3)->click();
+    // Typing again lets the cleared table go, and says so.
     QTest::keyClicks(g->valueCell(1), QStringLiteral("7"));
+    QCOMPARE(news(), QStringLiteral("The cleared table can no longer be brought back."));
     QCOMPARE(g->keptCell(2), QString());
     QCOMPARE(g->actionButton(3)->text(), QStringLiteral("Clear table"));
     QTest::keySequence(g->valueCell(1), QKeySequence::Undo);
     QCOMPARE(g->valueCell(2)->text(), QString());
+    // Once it is gone, typing says nothing more of it.
+    QTest::keyClicks(g->valueCell(3), QStringLiteral("5"));
+    QTest::keyClick(g->valueCell(3), Qt::Key_Return);
+    QTest::keyClicks(g->valueCell(4), QStringLiteral("6"));
+    QCOMPARE(news(), QStringLiteral("Rabbits in year 2: 5"));
 }
 
 void GraphFormTest::forwardSavesTableAndShowsConclusion_data()

@@ -331,8 +331,14 @@ void IslandTest::keyboardPupilTabsPastOneBurrowAndPlaysWithArrowsAndSpace()
     const QList<std::pair<int, ClickableImage *>> moves = {
         {Qt::Key_Right, h65}, {Qt::Key_Right, h1}, {Qt::Key_Right, h1}, {Qt::Key_Up, h33},   {Qt::Key_Down, h1},
         {Qt::Key_Left, h65},  {Qt::Key_Up, h33},   {Qt::Key_End, h1},   {Qt::Key_Home, h33}, {Qt::Key_Left, h33}};
-    for (const auto &[k, to] : moves)
+    // An arrow at the edge is answered, from the first one on; Home and End there never are.
+    bool edgeMet = false;
+    for (const auto &[k, to] : moves) {
+        QWidget *from = QApplication::focusWidget();
         QCOMPARE(key(k), to);
+        edgeMet = edgeMet || (from == to && k != Qt::Key_Home && k != Qt::Key_End);
+        QCOMPARE(lastNews(island) == QLatin1String("No more burrows that way."), edgeMet);
+    }
     QCOMPARE(key(Qt::Key_Tab), island->cmdButton(1));
     QCOMPARE(key(Qt::Key_Backtab), h33);
 

@@ -108,8 +108,8 @@ int pupil(const QString &scenario)
     t.lesson.chain.start();
     kept.begin(false);
     QTimer::singleShot(0, [&] {
-        if (scenario == QLatin1String("three"))
-            countRabbits(walkToIsland(t), 3);
+        if (scenario == QLatin1String("three") || scenario == QLatin1String("ten"))
+            countRabbits(walkToIsland(t), scenario == QLatin1String("three") ? 3 : 10);
         else
             walkToResults(t);
         if (scenario == QLatin1String("island")) {
@@ -198,6 +198,7 @@ private slots:
     void freshLessonKeepsTheOldWorkAside_data();
     void freshLessonKeepsTheOldWorkAside();
     void secondLessonNeverTouchesTheWork();
+    void carriedOnVisitKeepsItsCount_data();
     void carriedOnVisitKeepsItsCount();
     void unreliableDiskLosesNothing_data();
     void unreliableDiskLosesNothing();
@@ -599,12 +600,25 @@ void KeptWorkTest::secondLessonNeverTouchesTheWork()
     QVERIFY(next.offer());
 }
 
+void KeptWorkTest::carriedOnVisitKeepsItsCount_data()
+{
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<int>("counted");
+    QTest::addColumn<QString>("said");
+    // The first visit has ten rabbits.
+    QTest::newRow("three of ten") << "three" << 3 << "Island, year 0. Rabbits counted: 3";
+    QTest::newRow("all ten") << "ten" << 10 << "Island, year 0. Rabbits counted: 10. All counted.";
+}
+
 void KeptWorkTest::carriedOnVisitKeepsItsCount()
 {
-    // Three rabbits counted on the first visit, and the lesson killed once they are kept.
+    QFETCH(QString, scenario);
+    QFETCH(int, counted);
+    QFETCH(QString, said);
+    // Rabbits counted on the first visit, and the lesson killed once they are kept.
     QProcess child;
-    QVERIFY(startPupil(child, QStringLiteral("three")));
-    QTRY_COMPARE_WITH_TIMEOUT(workNow().value_or(KeptWork()).counted[0], qint16(3), 20000);
+    QVERIFY(startPupil(child, scenario));
+    QTRY_COMPARE_WITH_TIMEOUT(workNow().value_or(KeptWork()).counted[0], qint16(counted), 20000);
     child.kill();
     QVERIFY(child.waitForFinished(20000));
 
@@ -617,13 +631,28 @@ void KeptWorkTest::carriedOnVisitKeepsItsCount()
     QCOMPARE(t.showing()->id(), ScreenId::Island);
     auto *island = static_cast<Island *>(t.showing());
     QCOMPARE(t.lesson.state.CurrentYear, qint16(1));
-    QCOMPARE(island->calendar(1)->text(), QStringLiteral("3"));
-    // Three of the visit's rabbits are counted: the count goes on from there.
-    QCOMPARE(island->game().rabbitsLeft(), t.lesson.state.YearTable[1].Rabbits - 3);
-    countRabbits(island, 1);
-    QCOMPARE(island->calendar(1)->text(), QStringLiteral("4"));
+    QCOMPARE(island->calendar(1)->text(), QString::number(counted));
+    // The visit opens saying the count it goes on from, not 0.
+    const auto *news = t.lesson.window.findChild<QWidget *>(QStringLiteral("lapinarNews"));
+    QCOMPARE(news ? news->accessibleName() : QString(), said);
+    // The focus came among the burrows with the carry-on: there it stays, past a year button.
+    QVERIFY(QTest::qWaitForWindowActive(&t.lesson.window));
+    QVERIFY(island->holeField().focusedPlace());
+    // The visit's rabbits counted are counted: the count goes on from there.
+    QCOMPARE(island->game().rabbitsLeft(), t.lesson.state.YearTable[1].Rabbits - counted);
+    if (counted < t.lesson.state.YearTable[1].Rabbits) {
+        countRabbits(island, 1);
+        QCOMPARE(island->calendar(1)->text(), QString::number(counted + 1));
+        ++counted;
+    }
     kept.saveAndFinish();
-    QCOMPARE(workNow()->counted[0], qint16(4));
+    QCOMPARE(workNow()->counted[0], qint16(counted));
+    for (int tab = 0; tab < 6 && QApplication::focusWidget() != island->cmdButton(0); ++tab)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), island->cmdButton(0));
+    answerAllModals(t, [&] { QTest::keyClick(island->cmdButton(0), Qt::Key_Return); });
+    QCOMPARE(t.lesson.state.CurrentYear, qint16(2));
+    QVERIFY(island->holeField().focusedPlace());
 }
 
 void KeptWorkTest::unreliableDiskLosesNothing_data()

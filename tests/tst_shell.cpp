@@ -398,6 +398,13 @@ void ShellTest::readAloudSpeaksWhatIsNew_data()
     QTest::newRow("island year and count")
         << list("key,Island,year,count") << list("say Intro1,say Island,say year,say count");
     QTest::newRow("fox year") << list("key,Foxes,year") << list("say Intro1,say Foxes,say year");
+    // "screen reader" starts one, "no screen reader" ends it; "both" is the teacher asking for both voices.
+    QTest::newRow("beside a screen reader: quiet") << list("screen reader,key,next,question") << QStringList();
+    QTest::newRow("a screen reader starting silences it at once")
+        << list("key,screen reader,next") << list("say Intro1,stop");
+    QTest::newRow("the screen reader ended: it speaks again")
+        << list("screen reader,key,no screen reader") << list("say Intro1");
+    QTest::newRow("the teacher asked for both") << list("both,screen reader,key") << list("say Intro1");
 }
 
 void ShellTest::readAloudSpeaksWhatIsNew()
@@ -420,6 +427,7 @@ void ShellTest::readAloudSpeaksWhatIsNew()
 
     QMap<QString, QString> said;
     int tabs = 0;
+    bool screenReader = false, both = false;
     for (const QString &step : steps) {
         LessonScreen *screen = t.showing();
         said[screenName(screen->id())] = screen->instructions();
@@ -433,9 +441,10 @@ void ShellTest::readAloudSpeaksWhatIsNew()
             // A screen reader hears what the key did.
             const auto *news = t.lesson.window.findChild<QWidget *>(QStringLiteral("lapinarNews"));
             if (seen.isEmpty() && voiceFound)
-                QCOMPARE(news ? news->accessibleName() : QString(), t.lesson.readAloud.isOn()
-                                                                        ? QStringLiteral("Reading aloud is on")
-                                                                        : QStringLiteral("Reading aloud is off"));
+                QCOMPARE(news ? news->accessibleName() : QString(),
+                         !t.lesson.readAloud.isOn() ? QStringLiteral("Reading aloud is off")
+                         : screenReader && !both ? QStringLiteral("Reading aloud is quiet while a screen reader speaks")
+                                                 : QStringLiteral("Reading aloud is on"));
         } else if (step == QLatin1String("next")) {
             said[QStringLiteral("reminder")] = answerModal(t, [&] { screen->cmdButton(0)->click(); }).text;
             said[screenName(t.showing()->id())] = t.showing()->instructions();
@@ -460,6 +469,12 @@ void ShellTest::readAloudSpeaksWhatIsNew()
             QTest::mouseMove(screen->cmdButton(0));
             QTest::qWait(ReadAloud::RestMs + 200);
             said[QStringLiteral("rested")] = QStringLiteral("Next screen");
+        } else if (step == QLatin1String("screen reader") || step == QLatin1String("no screen reader")) {
+            screenReader = step == QLatin1String("screen reader");
+            t.lesson.readAloud.setScreenReaderRuns(screenReader);
+        } else if (step == QLatin1String("both")) {
+            both = true;
+            t.lesson.readAloud.setBesideScreenReader(true);
         } else if (step == QLatin1String("no voice")) {
             voiceFound = false;
         } else if (step == QLatin1String("carry on")) {

@@ -76,8 +76,8 @@ void StartupTest::settingsFromFilesAndCommandLine_data()
     QTest::newRow("--no-full-screen over the files") << "FullScreen=true\n"
                                                      << "FullScreen=true\n"
                                                      << QStringList{"--no-full-screen"} << "" << false << true << "";
-    QTest::newRow("--no-read-aloud over the files")
-        << "ReadAloud=true\n"
+    QTest::newRow("--no-read-aloud over the files, beside a screen reader kept")
+        << "ReadAloud=true\nReadAloudWithScreenReader=true\n"
         << "" << QStringList{"--no-read-aloud", "--full-screen"} << "" << true << true << "";
     QTest::newRow("# comments, as a Debian example file has them")
         << "# Full screen:\n#FullScreen=true\n  # KeepWork=false\n[General]\n#Language=fr\nLanguage=\"fr\"\n"
@@ -92,7 +92,8 @@ void StartupTest::settingsFromFilesAndCommandLine_data()
                                  << "Colour=blue\n"
                                  << QStringList() << "" << false << true
                                  << "USER: unknown setting Colour ignored; the settings are Language, FullScreen, "
-                                    "KeepWork, ReadAloud, HandInFolder, SharedLogin, PopUpSeconds.";
+                                    "KeepWork, ReadAloud, HandInFolder, SharedLogin, PopUpSeconds, "
+                                    "ReadAloudWithScreenReader.";
     QTest::newRow("bad value keeps the system's")
         << "KeepWork=false\nFullScreen=true\n"
         << "KeepWork=sometimes\nLanguage=fr\n"
@@ -151,6 +152,7 @@ void StartupTest::settingsFromFilesAndCommandLine()
     QCOMPARE(settings.fullScreen, fullScreen);
     QCOMPARE(settings.keepWork, keepWork);
     QCOMPARE(settings.readAloud, false);
+    QCOMPARE(settings.readAloudWithScreenReader, system.contains(QStringLiteral("ReadAloudWithScreenReader=true")));
     warnings.replace(QStringLiteral("SYSTEM"), systemFile).replace(QStringLiteral("USER"), userFile);
     QCOMPARE(said.join(QLatin1Char('\n')), warnings);
 }

@@ -490,6 +490,26 @@
         <source>You have already counted this one.</source>
         <translation>Dieses Tier hast du schon gezählt.</translation>
     </message>
+    <message>
+        <source>No more animals that way.</source>
+        <translation>Keine Tiere mehr in dieser Richtung.</translation>
+    </message>
+    <message>
+        <source>All counted.</source>
+        <translation>Alle gezählt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n animals.</source>
+        <extracomment>Said after the count as a fox year opens; %n is the number of animals, rabbits and foxes, on the island.</extracomment>
+        <translation>
+            <numerusform>Es gibt %n Tier.</numerusform>
+            <numerusform>Es gibt %n Tiere.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fox, not counted.</source>
+        <translation>Fuchs, nicht gezählt.</translation>
+    </message>
 </context>
 <context>
     <name>GraphForm</name>
@@ -582,6 +602,10 @@
     <message>
         <source>Rabbits in year %1: %2</source>
         <translation>Kaninchen im Jahr %1: %2</translation>
+    </message>
+    <message>
+        <source>The cleared table can no longer be brought back.</source>
+        <translation>Die geleerte Tabelle kann nicht mehr zurückgeholt werden.</translation>
     </message>
 </context>
 <context>
@@ -979,10 +1003,6 @@
         <translation>Ohne Vorlesen starten, egal was eine Einstellungsdatei vorgibt.</translation>
     </message>
     <message>
-        <source>Keep each practice and island rabbit up for &lt;seconds&gt;, and then away as long (from 1.5, the lesson&apos;s own, to 15). In the lesson S makes it slower and P pauses it.</source>
-        <translation>Jedes Kaninchen der Übung und der Insel &lt;Sekunden&gt; lang zeigen und dann ebenso lange verstecken (von 1.5, dem Takt der Lektion, bis 15). In der Lektion macht S es langsamer und P hält es an.</translation>
-    </message>
-    <message>
         <source>seconds</source>
         <translation>Sekunden</translation>
     </message>
@@ -1010,6 +1030,14 @@
         <source>the class view cannot be started: %1</source>
         <extracomment>A line on standard error when lapinar --class cannot run the class view&apos;s program; %1 is the reason the system gives.</extracomment>
         <translation>die Klassenansicht kann nicht starten: %1</translation>
+    </message>
+    <message>
+        <source>Let reading aloud speak even while a screen reader runs; without this it stays quiet then, so that one voice speaks.</source>
+        <translation>Vorlesen auch sprechen lassen, während ein Bildschirmleser läuft; ohne diese Option schweigt es dann, damit nur eine Stimme spricht.</translation>
+    </message>
+    <message>
+        <source>Keep each practice and island rabbit still to count up for &lt;seconds&gt;, or until it is counted (from 1.5, the lesson&apos;s own, to 15); the wait between rabbits stays 1.5 seconds. In the lesson S makes it slower and P pauses it.</source>
+        <translation>Jedes noch zu zählende Kaninchen der Übung und der Insel &lt;Sekunden&gt; lang zeigen oder bis es gezählt ist (von 1.5, dem Takt der Lektion, bis 15); die Pause zwischen den Kaninchen bleibt 1.5 Sekunden. In der Lektion macht S es langsamer und P hält es an.</translation>
     </message>
 </context>
 <context>
@@ -1041,6 +1069,10 @@
     <message>
         <source>Counted rabbit up</source>
         <translation>Gezähltes Kaninchen da</translation>
+    </message>
+    <message>
+        <source>No more burrows that way.</source>
+        <translation>Keine Baue mehr in dieser Richtung.</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +1151,10 @@
     <message>
         <source>Reading aloud is off</source>
         <translation>Vorlesen ist aus</translation>
+    </message>
+    <message>
+        <source>Reading aloud is quiet while a screen reader speaks</source>
+        <translation>Vorlesen schweigt, solange ein Bildschirmleser spricht</translation>
     </message>
 </context>
 <context>

@@ -490,6 +490,26 @@
         <source>You have already counted this one.</source>
         <translation>Ya has contado este animal.</translation>
     </message>
+    <message>
+        <source>No more animals that way.</source>
+        <translation>No hay más animales por ahí.</translation>
+    </message>
+    <message>
+        <source>All counted.</source>
+        <translation>Todos contados.</translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n animals.</source>
+        <extracomment>Said after the count as a fox year opens; %n is the number of animals, rabbits and foxes, on the island.</extracomment>
+        <translation>
+            <numerusform>Hay %n animal.</numerusform>
+            <numerusform>Hay %n animales.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fox, not counted.</source>
+        <translation>Zorro, no contado.</translation>
+    </message>
 </context>
 <context>
     <name>GraphForm</name>
@@ -582,6 +602,10 @@
     <message>
         <source>Rabbits in year %1: %2</source>
         <translation>Conejos en el año %1: %2</translation>
+    </message>
+    <message>
+        <source>The cleared table can no longer be brought back.</source>
+        <translation>La tabla borrada ya no se puede recuperar.</translation>
     </message>
 </context>
 <context>
@@ -979,10 +1003,6 @@
         <translation>Empezar con la lectura en voz alta desactivada, diga lo que diga un archivo de ajustes.</translation>
     </message>
     <message>
-        <source>Keep each practice and island rabbit up for &lt;seconds&gt;, and then away as long (from 1.5, the lesson&apos;s own, to 15). In the lesson S makes it slower and P pauses it.</source>
-        <translation>Dejar cada conejo de la práctica y de la isla fuera durante &lt;segundos&gt; y luego escondido el mismo tiempo (de 1.5, el ritmo de la lección, a 15). En la lección, S lo hace más lento y P lo pausa.</translation>
-    </message>
-    <message>
         <source>seconds</source>
         <translation>segundos</translation>
     </message>
@@ -1010,6 +1030,14 @@
         <source>the class view cannot be started: %1</source>
         <extracomment>A line on standard error when lapinar --class cannot run the class view&apos;s program; %1 is the reason the system gives.</extracomment>
         <translation>la vista de la clase no puede iniciarse: %1</translation>
+    </message>
+    <message>
+        <source>Let reading aloud speak even while a screen reader runs; without this it stays quiet then, so that one voice speaks.</source>
+        <translation>Dejar que la lectura en voz alta hable incluso mientras funciona un lector de pantalla; sin esta opción calla entonces, para que hable una sola voz.</translation>
+    </message>
+    <message>
+        <source>Keep each practice and island rabbit still to count up for &lt;seconds&gt;, or until it is counted (from 1.5, the lesson&apos;s own, to 15); the wait between rabbits stays 1.5 seconds. In the lesson S makes it slower and P pauses it.</source>
+        <translation>Dejar cada conejo de la práctica y de la isla aún por contar fuera durante &lt;segundos&gt;, o hasta que se cuente (de 1.5, el ritmo de la lección, a 15); la espera entre conejos sigue siendo de 1.5 segundos. En la lección, S lo hace más lento y P lo pausa.</translation>
     </message>
 </context>
 <context>
@@ -1041,6 +1069,10 @@
     <message>
         <source>Counted rabbit up</source>
         <translation>Conejo contado fuera</translation>
+    </message>
+    <message>
+        <source>No more burrows that way.</source>
+        <translation>No hay más madrigueras por ahí.</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +1151,10 @@
     <message>
         <source>Reading aloud is off</source>
         <translation>La lectura en voz alta está desactivada</translation>
+    </message>
+    <message>
+        <source>Reading aloud is quiet while a screen reader speaks</source>
+        <translation>La lectura en voz alta calla mientras habla un lector de pantalla</translation>
     </message>
 </context>
 <context>

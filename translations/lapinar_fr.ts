@@ -490,6 +490,26 @@
         <extracomment>The fox screen&apos;s spoken name; %1 is the year of the experiment (0 to 10).</extracomment>
         <translation>Île aux renards, année %1</translation>
     </message>
+    <message>
+        <source>No more animals that way.</source>
+        <translation>Plus d’animal de ce côté.</translation>
+    </message>
+    <message>
+        <source>All counted.</source>
+        <translation>Tous comptés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>There are %n animals.</source>
+        <extracomment>Said after the count as a fox year opens; %n is the number of animals, rabbits and foxes, on the island.</extracomment>
+        <translation>
+            <numerusform>Il y a %n animal.</numerusform>
+            <numerusform>Il y a %n animaux.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fox, not counted.</source>
+        <translation>Renard, pas compté.</translation>
+    </message>
 </context>
 <context>
     <name>GraphForm</name>
@@ -582,6 +602,10 @@
     <message>
         <source>Rabbits in year %1: %2</source>
         <translation>Lapins de l’année %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The cleared table can no longer be brought back.</source>
+        <translation>Le tableau effacé ne peut plus être récupéré.</translation>
     </message>
 </context>
 <context>
@@ -979,10 +1003,6 @@
         <translation>Démarrer avec la lecture à voix haute désactivée, quoi que dise un fichier de réglages.</translation>
     </message>
     <message>
-        <source>Keep each practice and island rabbit up for &lt;seconds&gt;, and then away as long (from 1.5, the lesson&apos;s own, to 15). In the lesson S makes it slower and P pauses it.</source>
-        <translation>Laisser chaque lapin de l’entraînement et de l’île sorti pendant &lt;secondes&gt;, puis caché aussi longtemps (de 1.5, la durée de la leçon, à 15). Dans la leçon, S ralentit et P met en pause.</translation>
-    </message>
-    <message>
         <source>seconds</source>
         <translation>secondes</translation>
     </message>
@@ -1010,6 +1030,14 @@
         <source>the class view cannot be started: %1</source>
         <extracomment>A line on standard error when lapinar --class cannot run the class view&apos;s program; %1 is the reason the system gives.</extracomment>
         <translation>la vue de la classe ne peut pas démarrer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Let reading aloud speak even while a screen reader runs; without this it stays quiet then, so that one voice speaks.</source>
+        <translation>Laisser la lecture à voix haute parler même quand un lecteur d’écran fonctionne&#xa0;; sans cette option, elle se tait alors, pour qu’une seule voix parle.</translation>
+    </message>
+    <message>
+        <source>Keep each practice and island rabbit still to count up for &lt;seconds&gt;, or until it is counted (from 1.5, the lesson&apos;s own, to 15); the wait between rabbits stays 1.5 seconds. In the lesson S makes it slower and P pauses it.</source>
+        <translation>Laisser chaque lapin de l’entraînement et de l’île encore à compter sorti pendant &lt;secondes&gt;, ou jusqu’à ce qu’il soit compté (de 1.5, la durée de la leçon, à 15)&#xa0;; l’attente entre deux lapins reste de 1.5 seconde. Dans la leçon, S ralentit et P met en pause.</translation>
     </message>
 </context>
 <context>
@@ -1041,6 +1069,10 @@
     <message>
         <source>Counted rabbit up</source>
         <translation>Lapin compté sorti</translation>
+    </message>
+    <message>
+        <source>No more burrows that way.</source>
+        <translation>Plus de terrier de ce côté.</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +1151,10 @@
     <message>
         <source>Reading aloud is off</source>
         <translation>La lecture à voix haute est désactivée</translation>
+    </message>
+    <message>
+        <source>Reading aloud is quiet while a screen reader speaks</source>
+        <translation>La lecture à voix haute se tait tant qu’un lecteur d’écran parle</translation>
     </message>
 </context>
 <context>
