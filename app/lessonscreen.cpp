@@ -40,8 +40,10 @@ void LessonScreen::setCaption(int index, const QString &caption)
         return;
     button->setText(caption);
     if (caption == QLatin1String(">>"))
+        //: What a screen reader calls the ">>" button.
         button->setAccessibleName(tr("Next screen"));
     else if (caption == QLatin1String("<<"))
+        //: What a screen reader calls the "<<" button.
         button->setAccessibleName(tr("Previous screen"));
     else
         button->setAccessibleName(QString());

@@ -24,9 +24,13 @@ ReadAloudSign::ReadAloudSign(LessonWindow &window, ReadAloud &readAloud) : m_win
         // A pupil with a screen reader hears what F9 did, not only the lesson's voice starting, and
         // why it does not start while the screen reader speaks.
         Accessibility::announce(m_window.pages(),
+                                //: Said to a screen reader when F9 turns reading aloud off.
                                 !on ? ReadAloud::tr("Reading aloud is off")
                                 : m_readAloud.quietForScreenReader()
+                                    //: Said when F9 turns reading aloud on while a screen reader is running.
                                     ? ReadAloud::tr("Reading aloud is quiet while a screen reader speaks")
+                                    //: Said to a screen reader when F9 turns reading aloud on; also the name of
+                                    //: the small loudspeaker sign in the lesson's corner.
                                     : ReadAloud::tr("Reading aloud is on"));
     });
     connect(&readAloud, &ReadAloud::showingNew, this, &ReadAloudSign::show);

@@ -64,14 +64,17 @@ QString HoleBoard::spokenName(HoleStates::Look look)
     case Look::Nothing:
         break;
     case Look::Burrow:
+        //: What a screen reader calls a burrow with no animal showing (followed by the kind of place, e.g. "image").
         return tr("burrow");
     case Look::Rabbit:
         return tr("rabbit");
     case Look::MarkedRabbit:
+        //: What a screen reader calls a rabbit the pupil has counted.
         return tr("counted rabbit");
     case Look::Fox:
         return tr("fox");
     case Look::MarkedFox:
+        //: What a screen reader calls a fox the pupil has marked.
         return tr("counted fox");
     }
     return QString();

@@ -77,9 +77,9 @@ Read Reader::readFile(int dir, const char *name)
     Read read;
     const int fd = ::openat(dir, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        //: Why a file was left out; %1 is the system's reason.
-        read.fault =
-            errno == ELOOP ? Words::tr("a link, not followed") : Words::tr("cannot be read: %1").arg(reason(errno));
+        read.fault = errno == ELOOP ? Words::tr("a link, not followed")
+                                    //: Why a file was left out; %1 is the system's reason (e.g. "Permission denied").
+                                    : Words::tr("cannot be read: %1").arg(reason(errno));
         return read;
     }
     struct stat info {};

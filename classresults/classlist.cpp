@@ -31,6 +31,7 @@ List read(const QString &folder, const QString &file)
     const int fd = ::open(QFile::encodeName(list.file).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (!own || errno != ENOENT)
+            //: Why the class list is not used; %1 is the system's reason (e.g. "Permission denied").
             list.error = Words::tr("cannot be read: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
         return list;
     }

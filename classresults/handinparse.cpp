@@ -85,8 +85,12 @@ std::optional<HandInCsv::HandIn> parse(const QByteArray &bytes, QString *fault)
         return std::nullopt;
     }
     if (lines.size() - 1 < HandInCsv::Years) {
-        //: Why a hand-in was left out; %1 is the number of years it has (2 to 9).
-        *fault = lines.size() == 2 ? Words::tr("only 1 year") : Words::tr("only %1 years").arg(lines.size() - 1);
+        if (lines.size() == 2)
+            //: Why a hand-in was left out: it has a row for one year only.
+            *fault = Words::tr("only 1 year");
+        else
+            //: Why a hand-in was left out; %1 is the number of years it has (2 to 9).
+            *fault = Words::tr("only %1 years").arg(lines.size() - 1);
         return std::nullopt;
     }
     if (lines.size() - 1 > HandInCsv::Years) {

@@ -37,6 +37,7 @@ Intro3::Intro3(Lesson &lesson) : PopupScreen(lesson, ScreenId::Intro3, grey(), P
 
     addQuestionButton(4, 3000, 5520, Corner::BottomLeft);
     addCommandButton(1, QStringLiteral("<<"), 6120, 5880);
+    //: The tooltip and spoken name of the practice's ">>" button, which goes on to the island.
     addCommandButton(0, QStringLiteral(">>"), 7560, 5880)->setToolTip(tr("Start experiment"));
     setTabOrder(cmd_button(1), cmd_button(0));
     setTabOrder(cmd_button(0), QButton);
@@ -57,10 +58,12 @@ void Intro3::Hole_Click(int index)
         showMessage(tr("You missed. Better luck next time."));
         break;
     case PopupGame::Click::Marked:
+        //: Said to a screen reader and read aloud when the pupil counts a practice rabbit.
         counted(tr("Counted."));
         break;
     case PopupGame::Click::AlreadyMarked:
         // Not refused in a box as on the island, yet a pupil who cannot see the mark is answered.
+        //: Said to a screen reader when the pupil counts a practice rabbit counted before.
         Accessibility::announce(this, tr("Already counted."));
         break;
     case PopupGame::Click::Counted:

@@ -72,6 +72,7 @@ QString Island::instructions() const
     // A year whose rabbits are all counted says so wherever its count is said: as the last one is
     // counted, and as a year carried on from a kept lesson opens with none left.
     if (m_game.yearCount() > 0 && m_game.rabbitsLeft() == 0)
+        //: Said to a screen reader after the count, once every rabbit of the year is counted.
         return count + QStringLiteral(". ") + tr("All counted.");
     return count;
 }

@@ -32,12 +32,20 @@ PopupScreen::PopupScreen(Lesson &lesson, ScreenId id, const QColor &background, 
             m_lesson.popupRhythm.setPlaysFromTheBurrows();
     });
     // An arrow that leads nowhere is answered, so that a pupil who cannot see the burrows knows their edge.
-    connect(&m_board.field(), &PlaceField::noFurther, this, [this] { tell(tr("No more burrows that way.")); });
+    connect(&m_board.field(), &PlaceField::noFurther, this, [this] {
+        //: Said to a screen reader when an arrow key would go past the last burrow.
+        tell(tr("No more burrows that way."));
+    });
     connect(&rhythm, &PopupRhythm::pausedChanged, this, &PopupScreen::pausedChanged);
     connect(&rhythm, &PopupRhythm::slowerChanged, this, [this](bool slower) {
         showSign();
+        //: Said, and shown as a small sign by the burrows, when S keeps the rabbits up twice as long;
+        //: the sign has room for about 12 letters at 640 x 480.
+        const QString slowerText = tr("Slower");
+        //: Said when S is pressed again and the rabbits keep their usual time.
+        const QString normalText = tr("Normal speed");
         if (isVisible())
-            tellAloud(slower ? tr("Slower") : tr("Normal speed"));
+            tellAloud(slower ? slowerText : normalText);
     });
 }
 
@@ -113,13 +121,17 @@ void PopupScreen::popupTick()
             m_board.follow(at);
         // Once all are counted, the pupil has been told so and is not told of each counted one.
         m_toldUp = m_board.field().focusedPlace() != nullptr && (toCount || m_game.rabbitsLeft() > 0);
+        //: Said to a screen reader as a rabbit still to count comes up out of a burrow, where Space counts it.
+        const QString up = tr("Rabbit up");
+        //: Said to a screen reader as a rabbit counted before comes up.
+        const QString countedUp = tr("Counted rabbit up");
         if (m_toldUp)
-            Accessibility::announce(this, toCount ? tr("Rabbit up") : tr("Counted rabbit up"),
-                                    Accessibility::Telling::AfterEarlier);
+            Accessibility::announce(this, toCount ? up : countedUp, Accessibility::Telling::AfterEarlier);
     } else if (wasUp && m_toldUp) {
         m_toldUp = false;
         // Only to a pupil still among the burrows: elsewhere it would talk over what the pupil is at.
         if (m_board.field().focusedPlace())
+            //: Said to a screen reader as the rabbit goes back down its burrow.
             Accessibility::announce(this, tr("Gone"), Accessibility::Telling::AfterEarlier);
     }
 }
@@ -150,7 +162,11 @@ void PopupScreen::pausedChanged(bool paused)
     }
     showSign();
     if (isVisible()) {
-        tellAloud(paused ? tr("Paused") : tr("Going on"));
+        //: Said (and shown by the burrows) when P pauses the rabbits where they are.
+        const QString pausedText = tr("Paused");
+        //: Said when P is pressed again and the rabbits go on.
+        const QString goingOn = tr("Going on");
+        tellAloud(paused ? pausedText : goingOn);
     }
 }
 

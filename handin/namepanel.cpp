@@ -30,6 +30,7 @@ NamePanel::NamePanel(LessonWindow &window) : ModalPanel(window)
     m_field->setAccessibleName(question());
     text->setBuddy(m_field);
 
+    //: The name panel's button that hands the results in under the name typed; 81 px wide at 640 x 480.
     m_ok = Controls::button(client(), tr("OK"), 2400, 2040, 1215, 615, Twips::font(Twips::Face::MSSansSerif, 9.75));
     m_ok->setEnabled(false);
     connect(m_field, &QLineEdit::textChanged, this,

@@ -86,6 +86,7 @@ QString contradiction(const QCommandLineParser &given, const Options &options)
     for (const QCommandLineOption *lesson :
          {&options.readAloud, &options.readAloudWithScreenReader, &options.popUpSeconds, &options.newLesson})
         if (given.isSet(*lesson))
+            //: A line on standard error; %1 is the option's name (e.g. "read-aloud"), which stays as it is.
             return QCoreApplication::translate("Options", "--%1 is for the lesson, not for --class.")
                 .arg(lesson->names().constFirst());
     return QString();

@@ -53,8 +53,10 @@ Foxes::Foxes(Lesson &lesson)
     m_year.setHoleChanged([this](int index) { m_board.show(index, m_year.hole(index)); });
     connect(&m_board, &HoleBoard::clicked, this, &Foxes::Hole_Click);
     // An arrow that leads nowhere is answered, so that a pupil who cannot see the field knows its edge.
-    connect(&m_board.field(), &PlaceField::noFurther, this,
-            [this] { Accessibility::announce(this, tr("No more animals that way.")); });
+    connect(&m_board.field(), &PlaceField::noFurther, this, [this] {
+        //: Said to a screen reader when an arrow key would go past the last animal.
+        Accessibility::announce(this, tr("No more animals that way."));
+    });
 }
 
 void Foxes::addHoleRow(const QList<int> &indexes, double rowLeft, int firstColumn, double top)
@@ -106,6 +108,7 @@ QString Foxes::countSaid() const
 {
     const QString count = tr("Rabbits counted: %1").arg(Calendar(1)->text());
     if (m_year.YearRabbits() > 0 && m_year.YearCount() == m_year.YearRabbits())
+        //: Said to a screen reader after the count, once every rabbit of the fox year is counted.
         return count + QStringLiteral(". ") + tr("All counted.");
     return count;
 }
@@ -131,6 +134,7 @@ void Foxes::Hole_Click(int index)
         emit saying(countSaid());
     } else if (click == FoxYear::Click::MarkedFox) {
         // Marked as a rabbit is, but the count stays: the pupil hears why nothing was added.
+        //: Said to a screen reader when the pupil presses Space on a fox: foxes are not counted.
         Accessibility::announce(this, tr("Fox, not counted."));
     } else if (click == FoxYear::Click::AlreadyCounted)
         showMessage(tr("You have already counted this one."));

@@ -170,8 +170,10 @@ void GraphForm::buildButtons()
         connect(button, &QPushButton::clicked, this, [this, index = a.index] {
             Action_Button_Click(index);
             if (index == DrawGraph)
+                //: Said to a screen reader when the graph has been drawn from the table.
                 Accessibility::announce(this, tr("Graph drawn."));
             else if (index == CopyGraph)
+                //: Said to a screen reader when the graph has been copied to the clipboard.
                 Accessibility::announce(this, tr("Graph copied."));
         });
     }
@@ -298,7 +300,12 @@ void GraphForm::ClearTable()
         m_cleared = table;
     for (int row = 1; row <= Rows; ++row)
         YVal(row)->clear();
-    Action_Button(ClearTableAction)->setText(m_cleared.isEmpty() ? tr("Clear table") : tr("Undo clear"));
+    Action_Button(ClearTableAction)
+        ->setText(m_cleared.isEmpty() ? tr("Clear table")
+                                      //: The Clear table button once the table is cleared: brings the whole table
+                                      //: back. A button of 172 px at 640 x 480, in 9.75 pt: keep it short.
+                                      : tr("Undo clear"));
+    //: Said to a screen reader and read aloud when Clear table has emptied the table.
     tell(tr("Table cleared."));
 }
 
@@ -309,6 +316,7 @@ bool GraphForm::bringTableBack()
     for (int row = 1; row <= Rows; ++row)
         YVal(row)->setText(m_cleared.at(row - 1));
     forgetClearedTable();
+    //: Said to a screen reader and read aloud when Undo clear (or Ctrl+Z) has brought the table back.
     tell(tr("Table back."));
     return true;
 }
@@ -378,6 +386,8 @@ bool GraphForm::YVal_Key(int row, QKeyEvent *event)
         else
             Action_Button(DrawGraph)->setFocus(Qt::OtherFocusReason);
         if (!typed.isEmpty())
+            //: Said to a screen reader as the pupil leaves a cell of the results table; %1 is the year (0 to 9),
+            //: %2 the number or text the pupil typed there.
             Accessibility::announce(this, tr("Rabbits in year %1: %2").arg(row - 1).arg(typed));
         return true;
     }

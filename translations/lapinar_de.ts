@@ -27,12 +27,11 @@
     </message>
     <message>
         <source>a link, not followed</source>
-        <extracomment>Why a file was left out; %1 is the system&apos;s reason.</extracomment>
         <translation>ein Link, nicht verfolgt</translation>
     </message>
     <message>
         <source>not a hand-in: its name is not a pupil&apos;s</source>
-        <translation>keine Abgabe: der Dateiname ist keiner eines Schülers oder einer Schülerin</translation>
+        <translation>keine Abgabe: der Dateiname ist nicht der einer Schülerin oder eines Schülers</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
@@ -50,12 +49,12 @@
     <message>
         <source>says it is %1&apos;s, but its name is %2&apos;s</source>
         <extracomment>A forged file, left out; %1 is the pupil its text names, %2 the login its file name gives.</extracomment>
-        <translation>gibt sich als Abgabe von %1 aus, heißt aber nach %2</translation>
+        <translation>gibt sich als Abgabe von %1 aus, ist aber nach %2 benannt</translation>
     </message>
     <message>
         <source>says it is %1&apos;s, but its name says %2</source>
         <extracomment>A forged file, left out; %1 is the name its text gives, %2 the name its file name gives.</extracomment>
-        <translation>gibt sich als Abgabe von %1 aus, der Dateiname sagt aber %2</translation>
+        <translation>gibt sich als Abgabe von %1 aus, laut Dateiname aber von %2</translation>
     </message>
     <message>
         <source>named after %1, but written by %2</source>
@@ -72,11 +71,12 @@
     </message>
     <message>
         <source>only 1 year</source>
-        <extracomment>Why a hand-in was left out; %1 is the number of years it has (2 to 9).</extracomment>
+        <extracomment>Why a hand-in was left out: it has a row for one year only.</extracomment>
         <translation>nur 1 Jahr</translation>
     </message>
     <message>
         <source>only %1 years</source>
+        <extracomment>Why a hand-in was left out; %1 is the number of years it has (2 to 9).</extracomment>
         <translation>nur %1 Jahre</translation>
     </message>
     <message>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>rabbits really there</source>
-        <translation>Kaninchen, die wirklich da sind</translation>
+        <translation>wirklich vorhandene Kaninchen</translation>
     </message>
     <message>
         <source>Year</source>
@@ -200,6 +200,7 @@
     <name>ClassList</name>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>Why the class list is not used; %1 is the system&apos;s reason (e.g. &quot;Permission denied&quot;).</extracomment>
         <translation>nicht lesbar: %1</translation>
     </message>
     <message>
@@ -212,7 +213,7 @@
     </message>
     <message>
         <source>not written by you nor by the folder&apos;s owner: a pupil may have put it there</source>
-        <translation>weder von Ihnen noch vom Besitzer des Ordners geschrieben: ein Schüler könnte sie hineingelegt haben</translation>
+        <translation>weder von Ihnen noch vom Eigentümer des Ordners geschrieben: jemand aus der Klasse könnte sie hineingelegt haben</translation>
     </message>
 </context>
 <context>
@@ -277,7 +278,7 @@
     <message>
         <source>Not shown as anyone&apos;s, as they claim another pupil&apos;s numbers: %1</source>
         <extracomment>Shown to the teacher; %1 is a list of file names of the class folder.</extracomment>
-        <translation>Niemandem zugeordnet, da sie sich als Ergebnisse eines anderen ausgeben: %1</translation>
+        <translation>Dateien, die sich als Ergebnisse einer anderen Person ausgeben (niemandem zugeordnet): %1</translation>
     </message>
     <message>
         <source>counts missing</source>
@@ -293,7 +294,7 @@
     </message>
     <message>
         <source>Handed in %1 on %2, in %3</source>
-        <translation>Abgegeben %1 an %2, auf %3</translation>
+        <translation>Abgegeben: %1, am Rechner %2, Sprache %3</translation>
     </message>
     <message>
         <source>Handed in</source>
@@ -305,7 +306,7 @@
     </message>
     <message>
         <source>a date that is not one</source>
-        <translation>ein Datum, das keines ist</translation>
+        <translation>ungültiges Datum</translation>
     </message>
     <message>
         <source>from a machine the rest of the class does not use</source>
@@ -321,7 +322,7 @@
     </message>
     <message>
         <source>No class list, so only who handed in is shown: put the class&apos;s logins in %1 in the class folder, one a line, to see who is missing.</source>
-        <translation>Keine Klassenliste, daher wird nur gezeigt, wer abgegeben hat: Schreiben Sie die Anmeldenamen der Klasse in %1 im Klassenordner, einen pro Zeile, um zu sehen, wer fehlt.</translation>
+        <translation>Keine Klassenliste, daher wird nur gezeigt, wer abgegeben hat: Schreiben Sie die Anmeldenamen der Klasse in die Datei %1 im Klassenordner, einen pro Zeile, um zu sehen, wer fehlt.</translation>
     </message>
     <message>
         <source>Everyone on the class list has handed in (%1).</source>
@@ -337,7 +338,7 @@
     </message>
     <message>
         <source>Reading the class folder…</source>
-        <translation>Der Klassenordner wird gelesen…</translation>
+        <translation>Der Klassenordner wird gelesen …</translation>
     </message>
     <message>
         <source>Hide the rabbits really there</source>
@@ -361,7 +362,7 @@
     </message>
     <message>
         <source>the pages could not be drawn for the printer</source>
-        <translation>die Seiten konnten nicht für den Drucker gezeichnet werden</translation>
+        <translation>die Seiten konnten nicht für den Druck aufbereitet werden</translation>
     </message>
     <message>
         <source>not on the class list: %1</source>
@@ -492,10 +493,12 @@
     </message>
     <message>
         <source>No more animals that way.</source>
+        <extracomment>Said to a screen reader when an arrow key would go past the last animal.</extracomment>
         <translation>Keine Tiere mehr in dieser Richtung.</translation>
     </message>
     <message>
         <source>All counted.</source>
+        <extracomment>Said to a screen reader after the count, once every rabbit of the fox year is counted.</extracomment>
         <translation>Alle gezählt.</translation>
     </message>
     <message numerus="yes">
@@ -508,6 +511,7 @@
     </message>
     <message>
         <source>Fox, not counted.</source>
+        <extracomment>Said to a screen reader when the pupil presses Space on a fox: foxes are not counted.</extracomment>
         <translation>Fuchs, nicht gezählt.</translation>
     </message>
 </context>
@@ -589,18 +593,21 @@
     </message>
     <message>
         <source>Undo clear</source>
-        <translation>Leeren rückgängig</translation>
+        <translation>Tabelle zurückholen</translation>
     </message>
     <message>
         <source>Table cleared.</source>
+        <extracomment>Said to a screen reader and read aloud when Clear table has emptied the table.</extracomment>
         <translation>Tabelle geleert.</translation>
     </message>
     <message>
         <source>Table back.</source>
+        <extracomment>Said to a screen reader and read aloud when Undo clear (or Ctrl+Z) has brought the table back.</extracomment>
         <translation>Tabelle wiederhergestellt.</translation>
     </message>
     <message>
         <source>Rabbits in year %1: %2</source>
+        <extracomment>Said to a screen reader as the pupil leaves a cell of the results table; %1 is the year (0 to 9), %2 the number or text the pupil typed there.</extracomment>
         <translation>Kaninchen im Jahr %1: %2</translation>
     </message>
     <message>
@@ -668,6 +675,7 @@
     <name>HoleBoard</name>
     <message>
         <source>burrow</source>
+        <extracomment>What a screen reader calls a burrow with no animal showing (followed by the kind of place, e.g. &quot;image&quot;).</extracomment>
         <translation>Bau</translation>
     </message>
     <message>
@@ -676,6 +684,7 @@
     </message>
     <message>
         <source>counted rabbit</source>
+        <extracomment>What a screen reader calls a rabbit the pupil has counted.</extracomment>
         <translation>gezähltes Kaninchen</translation>
     </message>
     <message>
@@ -684,6 +693,7 @@
     </message>
     <message>
         <source>counted fox</source>
+        <extracomment>What a screen reader calls a fox the pupil has marked.</extracomment>
         <translation>gezählter Fuchs</translation>
     </message>
 </context>
@@ -758,6 +768,7 @@
     </message>
     <message>
         <source>Start experiment</source>
+        <extracomment>The tooltip and spoken name of the practice&apos;s &quot;&gt;&gt;&quot; button, which goes on to the island.</extracomment>
         <translation>Experiment starten</translation>
     </message>
     <message>
@@ -770,10 +781,12 @@
     </message>
     <message>
         <source>Counted.</source>
+        <extracomment>Said to a screen reader and read aloud when the pupil counts a practice rabbit.</extracomment>
         <translation>Gezählt.</translation>
     </message>
     <message>
         <source>Already counted.</source>
+        <extracomment>Said to a screen reader when the pupil counts a practice rabbit counted before.</extracomment>
         <translation>Schon gezählt.</translation>
     </message>
 </context>
@@ -820,6 +833,7 @@
     </message>
     <message>
         <source>All counted.</source>
+        <extracomment>Said to a screen reader after the count, once every rabbit of the year is counted.</extracomment>
         <translation>Alle gezählt.</translation>
     </message>
 </context>
@@ -890,7 +904,7 @@
     </message>
     <message>
         <source>Write what you predict will happen to rabbit AND fox populations over ten years.</source>
-        <translation>Schreib auf, wie sich die Kaninchen- UND die Fuchspopulation deiner Vorhersage nach im Lauf von zehn Jahren verändern.</translation>
+        <translation>Schreib deine Vorhersage auf: Wie verändern sich die Kaninchen- UND die Fuchspopulation im Lauf von zehn Jahren?</translation>
     </message>
     <message>
         <source>8 - Making your conclusion</source>
@@ -905,10 +919,12 @@
     <name>LessonScreen</name>
     <message>
         <source>Next screen</source>
+        <extracomment>What a screen reader calls the &quot;&gt;&gt;&quot; button.</extracomment>
         <translation>Nächste Seite</translation>
     </message>
     <message>
         <source>Previous screen</source>
+        <extracomment>What a screen reader calls the &quot;&lt;&lt;&quot; button.</extracomment>
         <translation>Vorige Seite</translation>
     </message>
     <message>
@@ -931,11 +947,12 @@
     <name>NamePanel</name>
     <message>
         <source>OK</source>
+        <extracomment>The name panel&apos;s button that hands the results in under the name typed; 81 px wide at 640 x 480.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>This computer&apos;s login is shared. Type your name, so that your teacher knows whose results these are:</source>
-        <translation>An diesem Computer meldet ihr euch gemeinsam an. Tipp deinen Namen ein, damit deine Lehrkraft weiß, wessen Ergebnisse das sind:</translation>
+        <translation>Hier nutzen alle dasselbe Konto. Tipp deinen Namen ein, damit deine Lehrkraft weiß, wessen Ergebnisse das sind:</translation>
     </message>
 </context>
 <context>
@@ -996,11 +1013,11 @@
     </message>
     <message>
         <source>Start in a window, whatever a settings file says.</source>
-        <translation>In einem Fenster starten, egal was eine Einstellungsdatei vorgibt.</translation>
+        <translation>In einem Fenster starten, auch wenn eine Einstellungsdatei etwas anderes vorgibt.</translation>
     </message>
     <message>
         <source>Start with reading aloud off, whatever a settings file says.</source>
-        <translation>Ohne Vorlesen starten, egal was eine Einstellungsdatei vorgibt.</translation>
+        <translation>Ohne Vorlesen starten, auch wenn eine Einstellungsdatei etwas anderes vorgibt.</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -1020,16 +1037,17 @@
     </message>
     <message>
         <source>--%1 is for the lesson, not for --class.</source>
+        <extracomment>A line on standard error; %1 is the option&apos;s name (e.g. &quot;read-aloud&quot;), which stays as it is.</extracomment>
         <translation>--%1 ist für die Lektion, nicht für --class.</translation>
     </message>
     <message>
         <source>the class window needs a display; without one, write the class&apos;s results with --csv &lt;file&gt; or --report &lt;file&gt;.</source>
-        <translation>das Klassenfenster braucht einen Bildschirm; ohne einen schreiben Sie die Ergebnisse der Klasse mit --csv &lt;Datei&gt; oder --report &lt;Datei&gt;.</translation>
+        <translation>das Klassenfenster braucht einen Bildschirm; ohne Bildschirm schreiben Sie die Ergebnisse der Klasse mit --csv &lt;Datei&gt; oder --report &lt;Datei&gt;.</translation>
     </message>
     <message>
         <source>the class view cannot be started: %1</source>
         <extracomment>A line on standard error when lapinar --class cannot run the class view&apos;s program; %1 is the reason the system gives.</extracomment>
-        <translation>die Klassenansicht kann nicht starten: %1</translation>
+        <translation>die Klassenansicht kann nicht gestartet werden: %1</translation>
     </message>
     <message>
         <source>Let reading aloud speak even while a screen reader runs; without this it stays quiet then, so that one voice speaks.</source>
@@ -1044,34 +1062,42 @@
     <name>PopupScreen</name>
     <message>
         <source>Slower</source>
+        <extracomment>Said, and shown as a small sign by the burrows, when S keeps the rabbits up twice as long; the sign has room for about 12 letters at 640 x 480.</extracomment>
         <translation>Langsamer</translation>
     </message>
     <message>
         <source>Normal speed</source>
+        <extracomment>Said when S is pressed again and the rabbits keep their usual time.</extracomment>
         <translation>Normales Tempo</translation>
     </message>
     <message>
         <source>Rabbit up</source>
+        <extracomment>Said to a screen reader as a rabbit still to count comes up out of a burrow, where Space counts it.</extracomment>
         <translation>Kaninchen da</translation>
     </message>
     <message>
         <source>Gone</source>
+        <extracomment>Said to a screen reader as the rabbit goes back down its burrow.</extracomment>
         <translation>Weg</translation>
     </message>
     <message>
         <source>Paused</source>
+        <extracomment>Said (and shown by the burrows) when P pauses the rabbits where they are.</extracomment>
         <translation>Angehalten</translation>
     </message>
     <message>
         <source>Going on</source>
+        <extracomment>Said when P is pressed again and the rabbits go on.</extracomment>
         <translation>Weiter</translation>
     </message>
     <message>
         <source>Counted rabbit up</source>
+        <extracomment>Said to a screen reader as a rabbit counted before comes up.</extracomment>
         <translation>Gezähltes Kaninchen da</translation>
     </message>
     <message>
         <source>No more burrows that way.</source>
+        <extracomment>Said to a screen reader when an arrow key would go past the last burrow.</extracomment>
         <translation>Keine Baue mehr in dieser Richtung.</translation>
     </message>
 </context>
@@ -1150,6 +1176,7 @@
     </message>
     <message>
         <source>Reading aloud is off</source>
+        <extracomment>Said to a screen reader when F9 turns reading aloud off.</extracomment>
         <translation>Vorlesen ist aus</translation>
     </message>
     <message>

@@ -27,7 +27,6 @@
     </message>
     <message>
         <source>a link, not followed</source>
-        <extracomment>Why a file was left out; %1 is the system&apos;s reason.</extracomment>
         <translation>un enlace, no se sigue</translation>
     </message>
     <message>
@@ -72,11 +71,12 @@
     </message>
     <message>
         <source>only 1 year</source>
-        <extracomment>Why a hand-in was left out; %1 is the number of years it has (2 to 9).</extracomment>
+        <extracomment>Why a hand-in was left out: it has a row for one year only.</extracomment>
         <translation>solo 1 año</translation>
     </message>
     <message>
         <source>only %1 years</source>
+        <extracomment>Why a hand-in was left out; %1 is the number of years it has (2 to 9).</extracomment>
         <translation>solo %1 años</translation>
     </message>
     <message>
@@ -97,7 +97,7 @@
     <message>
         <source>year %1 twice</source>
         <extracomment>Why a hand-in was left out; %1 is a year, 0 to 9.</extracomment>
-        <translation>el año %1 dos veces</translation>
+        <translation>año %1 repetido</translation>
     </message>
     <message>
         <source>a count that is not a number: %1</source>
@@ -200,6 +200,7 @@
     <name>ClassList</name>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>Why the class list is not used; %1 is the system&apos;s reason (e.g. &quot;Permission denied&quot;).</extracomment>
         <translation>no se puede leer: %1</translation>
     </message>
     <message>
@@ -212,7 +213,7 @@
     </message>
     <message>
         <source>not written by you nor by the folder&apos;s owner: a pupil may have put it there</source>
-        <translation>no la escribió usted ni el dueño de la carpeta: puede haberla puesto un alumno</translation>
+        <translation>no la escribió usted ni el propietario de la carpeta: puede haberla puesto un alumno</translation>
     </message>
 </context>
 <context>
@@ -289,11 +290,11 @@
     </message>
     <message>
         <source>the PDF could not be made</source>
-        <translation>no se pudo crear el PDF</translation>
+        <translation>no se ha podido crear el PDF</translation>
     </message>
     <message>
         <source>Handed in %1 on %2, in %3</source>
-        <translation>Entregado %1 en %2, en %3</translation>
+        <translation>Entregado: %1, en el equipo %2, idioma %3</translation>
     </message>
     <message>
         <source>Handed in</source>
@@ -301,11 +302,11 @@
     </message>
     <message>
         <source>dated in the future</source>
-        <translation>con fecha en el futuro</translation>
+        <translation>con fecha futura</translation>
     </message>
     <message>
         <source>a date that is not one</source>
-        <translation>una fecha que no es tal</translation>
+        <translation>fecha no válida</translation>
     </message>
     <message>
         <source>from a machine the rest of the class does not use</source>
@@ -321,7 +322,7 @@
     </message>
     <message>
         <source>No class list, so only who handed in is shown: put the class&apos;s logins in %1 in the class folder, one a line, to see who is missing.</source>
-        <translation>No hay lista de clase, así que solo se muestra quién ha entregado: ponga los usuarios de la clase en %1 en la carpeta de la clase, uno por línea, para ver quién falta.</translation>
+        <translation>No hay lista de clase, así que solo se muestra quién ha entregado: escriba los nombres de usuario de la clase en el archivo %1 de la carpeta de la clase, uno por línea, para ver quién falta.</translation>
     </message>
     <message>
         <source>Everyone on the class list has handed in (%1).</source>
@@ -361,7 +362,7 @@
     </message>
     <message>
         <source>the pages could not be drawn for the printer</source>
-        <translation>no se pudieron dibujar las páginas para la impresora</translation>
+        <translation>no se han podido preparar las páginas para la impresora</translation>
     </message>
     <message>
         <source>not on the class list: %1</source>
@@ -492,10 +493,12 @@
     </message>
     <message>
         <source>No more animals that way.</source>
+        <extracomment>Said to a screen reader when an arrow key would go past the last animal.</extracomment>
         <translation>No hay más animales por ahí.</translation>
     </message>
     <message>
         <source>All counted.</source>
+        <extracomment>Said to a screen reader after the count, once every rabbit of the fox year is counted.</extracomment>
         <translation>Todos contados.</translation>
     </message>
     <message numerus="yes">
@@ -508,6 +511,7 @@
     </message>
     <message>
         <source>Fox, not counted.</source>
+        <extracomment>Said to a screen reader when the pupil presses Space on a fox: foxes are not counted.</extracomment>
         <translation>Zorro, no contado.</translation>
     </message>
 </context>
@@ -593,14 +597,17 @@
     </message>
     <message>
         <source>Table cleared.</source>
+        <extracomment>Said to a screen reader and read aloud when Clear table has emptied the table.</extracomment>
         <translation>Tabla borrada.</translation>
     </message>
     <message>
         <source>Table back.</source>
+        <extracomment>Said to a screen reader and read aloud when Undo clear (or Ctrl+Z) has brought the table back.</extracomment>
         <translation>Tabla recuperada.</translation>
     </message>
     <message>
         <source>Rabbits in year %1: %2</source>
+        <extracomment>Said to a screen reader as the pupil leaves a cell of the results table; %1 is the year (0 to 9), %2 the number or text the pupil typed there.</extracomment>
         <translation>Conejos en el año %1: %2</translation>
     </message>
     <message>
@@ -630,7 +637,7 @@
     </message>
     <message>
         <source>Your results are handed in.</source>
-        <translation>Tus resultados están entregados.</translation>
+        <translation>Tus resultados ya se han entregado.</translation>
     </message>
     <message>
         <source>Your results are still being handed in…</source>
@@ -668,6 +675,7 @@
     <name>HoleBoard</name>
     <message>
         <source>burrow</source>
+        <extracomment>What a screen reader calls a burrow with no animal showing (followed by the kind of place, e.g. &quot;image&quot;).</extracomment>
         <translation>madriguera</translation>
     </message>
     <message>
@@ -676,6 +684,7 @@
     </message>
     <message>
         <source>counted rabbit</source>
+        <extracomment>What a screen reader calls a rabbit the pupil has counted.</extracomment>
         <translation>conejo contado</translation>
     </message>
     <message>
@@ -684,6 +693,7 @@
     </message>
     <message>
         <source>counted fox</source>
+        <extracomment>What a screen reader calls a fox the pupil has marked.</extracomment>
         <translation>zorro contado</translation>
     </message>
 </context>
@@ -758,6 +768,7 @@
     </message>
     <message>
         <source>Start experiment</source>
+        <extracomment>The tooltip and spoken name of the practice&apos;s &quot;&gt;&gt;&quot; button, which goes on to the island.</extracomment>
         <translation>Empezar el experimento</translation>
     </message>
     <message>
@@ -770,10 +781,12 @@
     </message>
     <message>
         <source>Counted.</source>
+        <extracomment>Said to a screen reader and read aloud when the pupil counts a practice rabbit.</extracomment>
         <translation>Contado.</translation>
     </message>
     <message>
         <source>Already counted.</source>
+        <extracomment>Said to a screen reader when the pupil counts a practice rabbit counted before.</extracomment>
         <translation>Ya contado.</translation>
     </message>
 </context>
@@ -820,6 +833,7 @@
     </message>
     <message>
         <source>All counted.</source>
+        <extracomment>Said to a screen reader after the count, once every rabbit of the year is counted.</extracomment>
         <translation>Todos contados.</translation>
     </message>
 </context>
@@ -905,10 +919,12 @@
     <name>LessonScreen</name>
     <message>
         <source>Next screen</source>
+        <extracomment>What a screen reader calls the &quot;&gt;&gt;&quot; button.</extracomment>
         <translation>Pantalla siguiente</translation>
     </message>
     <message>
         <source>Previous screen</source>
+        <extracomment>What a screen reader calls the &quot;&lt;&lt;&quot; button.</extracomment>
         <translation>Pantalla anterior</translation>
     </message>
     <message>
@@ -931,11 +947,12 @@
     <name>NamePanel</name>
     <message>
         <source>OK</source>
+        <extracomment>The name panel&apos;s button that hands the results in under the name typed; 81 px wide at 640 x 480.</extracomment>
         <translation>Aceptar</translation>
     </message>
     <message>
         <source>This computer&apos;s login is shared. Type your name, so that your teacher knows whose results these are:</source>
-        <translation>En este ordenador la sesión es compartida. Escribe tu nombre para que tu profesor o profesora sepa de quién son estos resultados:</translation>
+        <translation>Aquí todos usáis la misma sesión. Escribe tu nombre para que tu profesor o profesora sepa de quién son estos resultados:</translation>
     </message>
 </context>
 <context>
@@ -1020,6 +1037,7 @@
     </message>
     <message>
         <source>--%1 is for the lesson, not for --class.</source>
+        <extracomment>A line on standard error; %1 is the option&apos;s name (e.g. &quot;read-aloud&quot;), which stays as it is.</extracomment>
         <translation>--%1 es para la lección, no para --class.</translation>
     </message>
     <message>
@@ -1044,34 +1062,42 @@
     <name>PopupScreen</name>
     <message>
         <source>Slower</source>
+        <extracomment>Said, and shown as a small sign by the burrows, when S keeps the rabbits up twice as long; the sign has room for about 12 letters at 640 x 480.</extracomment>
         <translation>Más lento</translation>
     </message>
     <message>
         <source>Normal speed</source>
+        <extracomment>Said when S is pressed again and the rabbits keep their usual time.</extracomment>
         <translation>Velocidad normal</translation>
     </message>
     <message>
         <source>Rabbit up</source>
-        <translation>Conejo fuera</translation>
+        <extracomment>Said to a screen reader as a rabbit still to count comes up out of a burrow, where Space counts it.</extracomment>
+        <translation>Sale un conejo</translation>
     </message>
     <message>
         <source>Gone</source>
+        <extracomment>Said to a screen reader as the rabbit goes back down its burrow.</extracomment>
         <translation>Se ha ido</translation>
     </message>
     <message>
         <source>Paused</source>
+        <extracomment>Said (and shown by the burrows) when P pauses the rabbits where they are.</extracomment>
         <translation>En pausa</translation>
     </message>
     <message>
         <source>Going on</source>
+        <extracomment>Said when P is pressed again and the rabbits go on.</extracomment>
         <translation>Seguimos</translation>
     </message>
     <message>
         <source>Counted rabbit up</source>
-        <translation>Conejo contado fuera</translation>
+        <extracomment>Said to a screen reader as a rabbit counted before comes up.</extracomment>
+        <translation>Sale un conejo ya contado</translation>
     </message>
     <message>
         <source>No more burrows that way.</source>
+        <extracomment>Said to a screen reader when an arrow key would go past the last burrow.</extracomment>
         <translation>No hay más madrigueras por ahí.</translation>
     </message>
 </context>
@@ -1150,6 +1176,7 @@
     </message>
     <message>
         <source>Reading aloud is off</source>
+        <extracomment>Said to a screen reader when F9 turns reading aloud off.</extracomment>
         <translation>La lectura en voz alta está desactivada</translation>
     </message>
     <message>

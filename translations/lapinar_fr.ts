@@ -27,12 +27,11 @@
     </message>
     <message>
         <source>a link, not followed</source>
-        <extracomment>Why a file was left out; %1 is the system&apos;s reason.</extracomment>
         <translation>un lien, non suivi</translation>
     </message>
     <message>
         <source>not a hand-in: its name is not a pupil&apos;s</source>
-        <translation>pas un rendu&#xa0;: son nom n&apos;est pas celui d&apos;un élève</translation>
+        <translation>pas un rendu&#xa0;: son nom n’est pas celui d’un élève</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
@@ -68,21 +67,22 @@
     </message>
     <message>
         <source>not a hand-in: its first line is not pupil,year,rabbits</source>
-        <translation>pas un rendu&#xa0;: sa première ligne n&apos;est pas pupil,year,rabbits</translation>
+        <translation>pas un rendu&#xa0;: sa première ligne n’est pas pupil,year,rabbits</translation>
     </message>
     <message>
         <source>only 1 year</source>
-        <extracomment>Why a hand-in was left out; %1 is the number of years it has (2 to 9).</extracomment>
+        <extracomment>Why a hand-in was left out: it has a row for one year only.</extracomment>
         <translation>une seule année</translation>
     </message>
     <message>
         <source>only %1 years</source>
+        <extracomment>Why a hand-in was left out; %1 is the number of years it has (2 to 9).</extracomment>
         <translation>seulement %1&#xa0;années</translation>
     </message>
     <message>
         <source>%1 rows of years, more than the lesson&apos;s %2</source>
         <extracomment>Why a hand-in was left out; %1 is the number of year rows it has, %2 the lesson&apos;s 10.</extracomment>
-        <translation>%1&#xa0;lignes d&apos;années, plus que les %2 de la leçon</translation>
+        <translation>%1&#xa0;lignes d’années, plus que les %2 de la leçon</translation>
     </message>
     <message>
         <source>row %1 does not match the first line</source>
@@ -92,17 +92,17 @@
     <message>
         <source>row %1: a year that is not 0 to 9: %2</source>
         <extracomment>Why a hand-in was left out; %1 is the row&apos;s number, %2 what it has for a year.</extracomment>
-        <translation>ligne %1&#xa0;: une année qui n&apos;est pas de 0 à 9&#xa0;: %2</translation>
+        <translation>ligne %1&#xa0;: une année qui n’est pas de 0 à 9&#xa0;: %2</translation>
     </message>
     <message>
         <source>year %1 twice</source>
         <extracomment>Why a hand-in was left out; %1 is a year, 0 to 9.</extracomment>
-        <translation>l&apos;année %1 deux fois</translation>
+        <translation>année %1 en double</translation>
     </message>
     <message>
         <source>a count that is not a number: %1</source>
         <extracomment>Why a hand-in was left out; %1 is the text it has for a count.</extracomment>
-        <translation>un comptage qui n&apos;est pas un nombre&#xa0;: %1</translation>
+        <translation>un comptage qui n’est pas un nombre&#xa0;: %1</translation>
     </message>
     <message>
         <source>row %1 names no pupil</source>
@@ -200,11 +200,12 @@
     <name>ClassList</name>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>Why the class list is not used; %1 is the system&apos;s reason (e.g. &quot;Permission denied&quot;).</extracomment>
         <translation>illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>not a plain file</source>
-        <translation>pas un simple fichier</translation>
+        <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>too large for a class list</source>
@@ -220,12 +221,12 @@
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>A line on standard error; %1 is the file asked for (CSV or PDF), %2 the reason.</extracomment>
-        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
+        <translation>impossible d’écrire %1 : %2</translation>
     </message>
     <message>
         <source>Pupils not shown here: %1 (the merged CSV has every pupil).</source>
         <extracomment>Under the table of the class report: %1 is the number of pupils whose rows did not fit on the page (it may become their names, so put no noun after it). One line of 8-point text across an A4 page.</extracomment>
-        <translation>Élèves non montrés ici&#xa0;: %1 (le CSV fusionné a tous les élèves).</translation>
+        <translation>Élèves non montrés ici : %1 (le CSV fusionné contient tous les élèves).</translation>
     </message>
     <message>
         <source>Lapinar: the class&apos;s results</source>
@@ -242,7 +243,7 @@
     </message>
     <message>
         <source>Graph of the class&apos;s counts against the rabbits really on the island</source>
-        <translation>Graphique des comptages de la classe face aux lapins réellement sur l&apos;île</translation>
+        <translation>Graphique des comptages de la classe face aux lapins réellement sur l’île</translation>
     </message>
     <message>
         <source>The class folder cannot be read: %1</source>
@@ -277,7 +278,7 @@
     <message>
         <source>Not shown as anyone&apos;s, as they claim another pupil&apos;s numbers: %1</source>
         <extracomment>Shown to the teacher; %1 is a list of file names of the class folder.</extracomment>
-        <translation>Attribués à personne, car ils se font passer pour les résultats d&apos;un autre élève&#xa0;: %1</translation>
+        <translation>Non attribués, car ils se font passer pour les résultats d’un autre élève : %1</translation>
     </message>
     <message>
         <source>counts missing</source>
@@ -289,11 +290,11 @@
     </message>
     <message>
         <source>the PDF could not be made</source>
-        <translation>le PDF n&apos;a pas pu être créé</translation>
+        <translation>le PDF n’a pas pu être créé</translation>
     </message>
     <message>
         <source>Handed in %1 on %2, in %3</source>
-        <translation>Rendu le %1 sur %2, en %3</translation>
+        <translation>Rendu : %1, sur le poste %2, langue %3</translation>
     </message>
     <message>
         <source>Handed in</source>
@@ -305,23 +306,23 @@
     </message>
     <message>
         <source>a date that is not one</source>
-        <translation>une date qui n&apos;en est pas une</translation>
+        <translation>date non valide</translation>
     </message>
     <message>
         <source>from a machine the rest of the class does not use</source>
-        <translation>depuis une machine que le reste de la classe n&apos;utilise pas</translation>
+        <translation>depuis un poste que le reste de la classe n’utilise pas</translation>
     </message>
     <message>
         <source>The folder is read again when it changes, every few seconds, and on F5. T shows or hides the rabbits really there.</source>
-        <translation>Le dossier est relu quand il change, toutes les quelques secondes, et sur F5. T montre ou cache les lapins réellement présents.</translation>
+        <translation>Le dossier est relu dès qu’il change, toutes les trois secondes et avec la touche F5. La touche T montre ou cache les lapins réellement présents.</translation>
     </message>
     <message>
         <source>The class list %1 is not used: %2</source>
-        <translation>La liste de classe %1 n&apos;est pas utilisée&#xa0;: %2</translation>
+        <translation>La liste de classe %1 n’est pas utilisée&#xa0;: %2</translation>
     </message>
     <message>
         <source>No class list, so only who handed in is shown: put the class&apos;s logins in %1 in the class folder, one a line, to see who is missing.</source>
-        <translation>Pas de liste de classe&#xa0;: seuls ceux qui ont rendu sont affichés. Mettez les identifiants de la classe dans %1 dans le dossier de la classe, un par ligne, pour voir qui manque.</translation>
+        <translation>Pas de liste de classe : seuls ceux qui ont rendu sont affichés. Mettez les identifiants de la classe dans le fichier %1 du dossier de la classe, un par ligne, pour voir qui manque.</translation>
     </message>
     <message>
         <source>Everyone on the class list has handed in (%1).</source>
@@ -329,7 +330,7 @@
     </message>
     <message>
         <source>Not handed in (%1 of %2 on the class list): %3</source>
-        <translation>Pas rendu (%1 sur %2 de la liste de classe)&#xa0;: %3</translation>
+        <translation>N’ont pas rendu (%1 sur %2 de la liste de classe) : %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -357,11 +358,11 @@
     </message>
     <message>
         <source>The report cannot be printed: %1</source>
-        <translation>Le rapport ne peut pas être imprimé&#xa0;: %1</translation>
+        <translation>Le compte rendu ne peut pas être imprimé : %1</translation>
     </message>
     <message>
         <source>the pages could not be drawn for the printer</source>
-        <translation>les pages n&apos;ont pas pu être dessinées pour l&apos;imprimante</translation>
+        <translation>les pages n’ont pas pu être préparées pour l’impression</translation>
     </message>
     <message>
         <source>not on the class list: %1</source>
@@ -492,10 +493,12 @@
     </message>
     <message>
         <source>No more animals that way.</source>
+        <extracomment>Said to a screen reader when an arrow key would go past the last animal.</extracomment>
         <translation>Plus d’animal de ce côté.</translation>
     </message>
     <message>
         <source>All counted.</source>
+        <extracomment>Said to a screen reader after the count, once every rabbit of the fox year is counted.</extracomment>
         <translation>Tous comptés.</translation>
     </message>
     <message numerus="yes">
@@ -508,6 +511,7 @@
     </message>
     <message>
         <source>Fox, not counted.</source>
+        <extracomment>Said to a screen reader when the pupil presses Space on a fox: foxes are not counted.</extracomment>
         <translation>Renard, pas compté.</translation>
     </message>
 </context>
@@ -569,7 +573,7 @@
     <message>
         <source>Plot points</source>
         <extracomment>The same button once the points are joined: it shows the points alone again. 121 px wide at 640 x 480, room for about 109 px of 13-px text (about 16 letters).</extracomment>
-        <translation>Séparer les points</translation>
+        <translation>Points seuls</translation>
     </message>
     <message>
         <source>Results</source>
@@ -593,14 +597,17 @@
     </message>
     <message>
         <source>Table cleared.</source>
+        <extracomment>Said to a screen reader and read aloud when Clear table has emptied the table.</extracomment>
         <translation>Tableau effacé.</translation>
     </message>
     <message>
         <source>Table back.</source>
+        <extracomment>Said to a screen reader and read aloud when Undo clear (or Ctrl+Z) has brought the table back.</extracomment>
         <translation>Tableau rétabli.</translation>
     </message>
     <message>
         <source>Rabbits in year %1: %2</source>
+        <extracomment>Said to a screen reader as the pupil leaves a cell of the results table; %1 is the year (0 to 9), %2 the number or text the pupil typed there.</extracomment>
         <translation>Lapins de l’année %1&#xa0;: %2</translation>
     </message>
     <message>
@@ -621,12 +628,12 @@
     </message>
     <message>
         <source>Your results could not be handed in. Tell your teacher.</source>
-        <translation>Tes résultats n&apos;ont pas pu être rendus. Préviens ton professeur.</translation>
+        <translation>Tes résultats n’ont pas pu être rendus. Préviens ton professeur.</translation>
     </message>
     <message>
         <source>HandInFolder %1 is not a full path (it starts with neither / nor ~); nothing is handed in</source>
         <extracomment>A line on standard error; %1 is the folder as the settings give it.</extracomment>
-        <translation>HandInFolder %1 n&apos;est pas un chemin complet (il ne commence ni par / ni par ~)&#xa0;; rien n&apos;est rendu</translation>
+        <translation>HandInFolder %1 n’est pas un chemin complet (il ne commence ni par / ni par ~)&#xa0;; rien n’est rendu</translation>
     </message>
     <message>
         <source>Your results are handed in.</source>
@@ -634,21 +641,21 @@
     </message>
     <message>
         <source>Your results are still being handed in…</source>
-        <translation>Tes résultats sont encore en train d&apos;être rendus…</translation>
+        <translation>Tes résultats sont en cours d’envoi…</translation>
     </message>
     <message>
         <source>A file with your name was put there by someone else. Tell your teacher.</source>
-        <translation>Quelqu&apos;un d&apos;autre a mis là un fichier à ton nom. Préviens ton professeur.</translation>
+        <translation>Quelqu’un d’autre a déposé un fichier à ton nom dans le dossier de la classe. Préviens ton professeur.</translation>
     </message>
     <message>
         <source>%1 in %2 belongs to someone else; the results are handed in as a file of their own</source>
         <extracomment>A line on standard error; %1 is the pupil&apos;s file name, %2 the class folder.</extracomment>
-        <translation>%1 dans %2 appartient à quelqu&apos;un d&apos;autre&#xa0;; les résultats sont rendus dans un fichier à part</translation>
+        <translation>%1 dans %2 appartient à quelqu’un d’autre&#xa0;; les résultats sont rendus dans un fichier à part</translation>
     </message>
     <message>
         <source>HandInFolder %1 names a variable that is not set; nothing is handed in</source>
         <extracomment>A line on standard error; %1 is the folder as the settings give it.</extracomment>
-        <translation>HandInFolder %1 nomme une variable qui n&apos;est pas définie&#xa0;; rien n&apos;est rendu</translation>
+        <translation>HandInFolder %1 nomme une variable qui n’est pas définie&#xa0;; rien n’est rendu</translation>
     </message>
     <message>
         <source>There is no box for you in the class folder, so your results cannot be handed in. Tell your teacher.</source>
@@ -668,6 +675,7 @@
     <name>HoleBoard</name>
     <message>
         <source>burrow</source>
+        <extracomment>What a screen reader calls a burrow with no animal showing (followed by the kind of place, e.g. &quot;image&quot;).</extracomment>
         <translation>terrier</translation>
     </message>
     <message>
@@ -676,6 +684,7 @@
     </message>
     <message>
         <source>counted rabbit</source>
+        <extracomment>What a screen reader calls a rabbit the pupil has counted.</extracomment>
         <translation>lapin compté</translation>
     </message>
     <message>
@@ -684,6 +693,7 @@
     </message>
     <message>
         <source>counted fox</source>
+        <extracomment>What a screen reader calls a fox the pupil has marked.</extracomment>
         <translation>renard compté</translation>
     </message>
 </context>
@@ -754,6 +764,7 @@
     </message>
     <message>
         <source>Start experiment</source>
+        <extracomment>The tooltip and spoken name of the practice&apos;s &quot;&gt;&gt;&quot; button, which goes on to the island.</extracomment>
         <translation>Commencer l’expérience</translation>
     </message>
     <message>
@@ -770,10 +781,12 @@
     </message>
     <message>
         <source>Counted.</source>
+        <extracomment>Said to a screen reader and read aloud when the pupil counts a practice rabbit.</extracomment>
         <translation>Compté.</translation>
     </message>
     <message>
         <source>Already counted.</source>
+        <extracomment>Said to a screen reader when the pupil counts a practice rabbit counted before.</extracomment>
         <translation>Déjà compté.</translation>
     </message>
 </context>
@@ -820,6 +833,7 @@
     </message>
     <message>
         <source>All counted.</source>
+        <extracomment>Said to a screen reader after the count, once every rabbit of the year is counted.</extracomment>
         <translation>Tous comptés.</translation>
     </message>
 </context>
@@ -905,10 +919,12 @@
     <name>LessonScreen</name>
     <message>
         <source>Next screen</source>
+        <extracomment>What a screen reader calls the &quot;&gt;&gt;&quot; button.</extracomment>
         <translation>Écran suivant</translation>
     </message>
     <message>
         <source>Previous screen</source>
+        <extracomment>What a screen reader calls the &quot;&lt;&lt;&quot; button.</extracomment>
         <translation>Écran précédent</translation>
     </message>
     <message>
@@ -931,11 +947,12 @@
     <name>NamePanel</name>
     <message>
         <source>OK</source>
+        <extracomment>The name panel&apos;s button that hands the results in under the name typed; 81 px wide at 640 x 480.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>This computer&apos;s login is shared. Type your name, so that your teacher knows whose results these are:</source>
-        <translation>Cet ordinateur a une session partagée. Tape ton nom, pour que ton professeur sache à qui sont ces résultats&#xa0;:</translation>
+        <translation>Sur cet ordinateur, la session est partagée. Tape ton nom pour que ton professeur sache à qui sont ces résultats :</translation>
     </message>
 </context>
 <context>
@@ -972,7 +989,7 @@
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>A line on standard error; %1 is the worksheet file asked for, %2 the reason.</extracomment>
-        <translation>impossible d’écrire %1&#xa0;: %2</translation>
+        <translation>impossible d’écrire %1 : %2</translation>
     </message>
     <message>
         <source>Start a fresh lesson without offering the work kept from the last one, which is kept aside as the previous work.</source>
@@ -1012,7 +1029,7 @@
     </message>
     <message>
         <source>--worksheet cannot go with --class, --csv, --report or --roster: give one at a time.</source>
-        <translation>--worksheet ne va pas avec --class, --csv, --report ou --roster&#xa0;: donnez-les un par un.</translation>
+        <translation>--worksheet ne peut pas être combiné avec --class, --csv, --report ou --roster : une seule option à la fois.</translation>
     </message>
     <message>
         <source>--csv, --report and --roster need --class &lt;folder&gt;.</source>
@@ -1020,11 +1037,12 @@
     </message>
     <message>
         <source>--%1 is for the lesson, not for --class.</source>
+        <extracomment>A line on standard error; %1 is the option&apos;s name (e.g. &quot;read-aloud&quot;), which stays as it is.</extracomment>
         <translation>--%1 est pour la leçon, pas pour --class.</translation>
     </message>
     <message>
         <source>the class window needs a display; without one, write the class&apos;s results with --csv &lt;file&gt; or --report &lt;file&gt;.</source>
-        <translation>la fenêtre de la classe a besoin d&apos;un écran&#xa0;; sans écran, écrivez les résultats de la classe avec --csv &lt;fichier&gt; ou --report &lt;fichier&gt;.</translation>
+        <translation>la fenêtre de la classe a besoin d’un écran&#xa0;; sans écran, écrivez les résultats de la classe avec --csv &lt;fichier&gt; ou --report &lt;fichier&gt;.</translation>
     </message>
     <message>
         <source>the class view cannot be started: %1</source>
@@ -1044,34 +1062,42 @@
     <name>PopupScreen</name>
     <message>
         <source>Slower</source>
+        <extracomment>Said, and shown as a small sign by the burrows, when S keeps the rabbits up twice as long; the sign has room for about 12 letters at 640 x 480.</extracomment>
         <translation>Plus lent</translation>
     </message>
     <message>
         <source>Normal speed</source>
+        <extracomment>Said when S is pressed again and the rabbits keep their usual time.</extracomment>
         <translation>Vitesse normale</translation>
     </message>
     <message>
         <source>Rabbit up</source>
-        <translation>Lapin sorti</translation>
+        <extracomment>Said to a screen reader as a rabbit still to count comes up out of a burrow, where Space counts it.</extracomment>
+        <translation>Un lapin sort</translation>
     </message>
     <message>
         <source>Gone</source>
+        <extracomment>Said to a screen reader as the rabbit goes back down its burrow.</extracomment>
         <translation>Parti</translation>
     </message>
     <message>
         <source>Paused</source>
+        <extracomment>Said (and shown by the burrows) when P pauses the rabbits where they are.</extracomment>
         <translation>En pause</translation>
     </message>
     <message>
         <source>Going on</source>
+        <extracomment>Said when P is pressed again and the rabbits go on.</extracomment>
         <translation>On continue</translation>
     </message>
     <message>
         <source>Counted rabbit up</source>
-        <translation>Lapin compté sorti</translation>
+        <extracomment>Said to a screen reader as a rabbit counted before comes up.</extracomment>
+        <translation>Un lapin déjà compté sort</translation>
     </message>
     <message>
         <source>No more burrows that way.</source>
+        <extracomment>Said to a screen reader when an arrow key would go past the last burrow.</extracomment>
         <translation>Plus de terrier de ce côté.</translation>
     </message>
 </context>
@@ -1150,6 +1176,7 @@
     </message>
     <message>
         <source>Reading aloud is off</source>
+        <extracomment>Said to a screen reader when F9 turns reading aloud off.</extracomment>
         <translation>La lecture à voix haute est désactivée</translation>
     </message>
     <message>
