@@ -9,6 +9,7 @@
 class QLabel;
 class QPushButton;
 class QSplitter;
+class QTimer;
 class QTableView;
 class BadFileList;
 class ClassReader;
@@ -40,8 +41,12 @@ public:
     QPushButton *truthButton() const { return m_truthButton; }
     void setTruthShown(bool shown);
 
+    QLabel *folderState() const { return m_reading; }
+
 private:
     void print();
+    // Says on the window's face whether the folder is being read, does not answer, or answers again.
+    void sayFolderState();
 
     QString m_folder;
     ClassFolder::Class m_class;
@@ -60,4 +65,10 @@ private:
     QPushButton *m_printButton = nullptr;
     QSplitter *m_sides = nullptr;
     bool m_sized = false;
+    // When the numbers shown were read; when the folder answered again after a silence, for a while.
+    QDateTime m_readAt;
+    QDateTime m_answeredAt;
+    QTimer *m_answeredNote = nullptr;
+    // F5 pressed while the folder does not answer.
+    bool m_waiting = false;
 };
