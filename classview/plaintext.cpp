@@ -17,5 +17,5 @@ QString PlainText::tip(const QString &text)
         return text;
     // Rich text on purpose, so that the tooltip never guesses: the escaped characters, their lines
     // and blanks kept as they are.
-    return QStringLiteral("<p style='white-space:pre-wrap'>") + lines(text).toHtmlEscaped() + QStringLiteral("</p>");
+    return QStringLiteral("<p style='white-space:pre'>") + lines(text).toHtmlEscaped() + QStringLiteral("</p>");
 }
