@@ -21,7 +21,8 @@ class ClassGraphView;
 // warning), a table of every pupil's counts by year with the class's figures and when, where and in
 // which language each pupil handed in, and the class graph. The folder is read on a thread of its
 // own (ClassReader), again when it changes, every few seconds where the file system does not say,
-// and on F5; "reading…" shows meanwhile. The rabbits really there are hidden until the teacher
+// and on F5; "reading…" shows meanwhile, and a folder that gives no answer for a few seconds is
+// said on the window's face until it answers again. The rabbits really there are hidden until the teacher
 // shows them (T, or the button), so that the class can be shown its own numbers first. Print sends
 // the report's pages to the desktop's print dialog.
 class ClassWindow : public QWidget {
