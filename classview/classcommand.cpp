@@ -13,7 +13,8 @@ namespace {
 
 void say(const QString &line)
 {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(line));
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 qPrintable(ClassFolder::shown(line)));
 }
 
 int failed(const QString &file, const QString &error)

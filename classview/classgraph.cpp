@@ -102,21 +102,37 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
     painter.save();
     // Wide enough at the sides for the points of the first and last years to show whole.
     painter.setClipRect(plot.adjusted(-6 * unit, -unit, 6 * unit, unit));
-    // The range and the middle half, as bands from year to year.
+    // The class's figures run from year to year across the years someone counted; a year no pupil
+    // counted breaks them, as it does in the table, rather than drawing a median of 0.
+    QList<std::pair<int, int>> runs;
+    for (int year = 0; year < HandInCsv::Years; ++year) {
+        if (!m_figures[size_t(year)].counted)
+            continue;
+        if (!runs.isEmpty() && runs.last().second == year - 1)
+            runs.last().second = year;
+        else
+            runs.append({year, year});
+    }
+    // The range and the middle half, as bands; a year standing alone as a short bar.
     const auto band = [&](double YearFigures::*low, double YearFigures::*high, const QColor &colour) {
-        QPolygonF shape;
-        for (int year = 0; year < HandInCsv::Years; ++year)
-            shape << QPointF(x(year), y(m_figures[size_t(year)].*high));
-        for (int year = HandInCsv::Years - 1; year >= 0; --year)
-            shape << QPointF(x(year), y(m_figures[size_t(year)].*low));
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
-        painter.drawPolygon(shape);
+        for (const auto &[first, last] : std::as_const(runs)) {
+            const double alone = first == last ? 4 * unit : 0;
+            QPolygonF shape;
+            for (int year = first; year <= last; ++year)
+                shape << QPointF(x(year) - (year == first ? alone : 0), y(m_figures[size_t(year)].*high));
+            if (alone > 0)
+                shape << QPointF(x(last) + alone, y(m_figures[size_t(last)].*high));
+            for (int year = last; year >= first; --year)
+                shape << QPointF(x(year) + (year == last ? alone : 0), y(m_figures[size_t(year)].*low));
+            if (alone > 0)
+                shape << QPointF(x(first) - alone, y(m_figures[size_t(first)].*low));
+            painter.drawPolygon(shape);
+        }
     };
-    if (!m_pupils.isEmpty()) {
-        band(&YearFigures::lowest, &YearFigures::highest, Range);
-        band(&YearFigures::lowerQuartile, &YearFigures::upperQuartile, MiddleHalf);
-    }
+    band(&YearFigures::lowest, &YearFigures::highest, Range);
+    band(&YearFigures::lowerQuartile, &YearFigures::upperQuartile, MiddleHalf);
     // Every pupil faint: the fainter, the more pupils there are, so a year group stays readable.
     QColor faint(0x30, 0x30, 0x40);
     faint.setAlphaF(std::clamp(6.0 / std::sqrt(double(std::max<qsizetype>(1, m_pupils.size()))), 0.05, 0.45));
@@ -138,9 +154,9 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
             points.clear();
         }
     }
-    const auto curve = [&](const auto &valueOf, const QPen &pen) {
+    const auto curve = [&](const auto &valueOf, const QPen &pen, int first, int last) {
         QPolygonF points;
-        for (int year = 0; year < HandInCsv::Years; ++year)
+        for (int year = first; year <= last; ++year)
             points << QPointF(x(year), y(valueOf(year)));
         painter.setPen(pen);
         painter.drawPolyline(points);
@@ -149,11 +165,11 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
             painter.drawEllipse(p, pen.widthF() * 1.2, pen.widthF() * 1.2);
         painter.setBrush(Qt::NoBrush);
     };
-    if (!m_pupils.isEmpty())
-        curve([&](int year) { return m_figures[size_t(year)].median; }, QPen(Ink, 3 * unit));
+    for (const auto &[first, last] : std::as_const(runs))
+        curve([&](int year) { return m_figures[size_t(year)].median; }, QPen(Ink, 3 * unit), first, last);
     QPen truth(Truth, 2.5 * unit, Qt::DashLine);
     if (m_truth)
-        curve([&](int year) { return double(m_island[size_t(year)]); }, truth);
+        curve([&](int year) { return double(m_island[size_t(year)]); }, truth, 0, HandInCsv::Years - 1);
     painter.restore();
 
     painter.setPen(QPen(Words, unit));

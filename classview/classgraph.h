@@ -12,7 +12,8 @@ class QPainter;
 // The class graph, drawn alike in the class window and in the printed report: every pupil's counts
 // as a faint line, per year the whole range and the middle half of the class as bands with the
 // class median across them, and the rabbits really on the island as a line of its own, so that the
-// class sees its estimates against the truth. A count far above the rest (a slip of the keyboard)
+// class sees its estimates against the truth. A year no pupil counted breaks the median and the
+// bands, as the table leaves it blank. A count far above the rest (a slip of the keyboard)
 // runs off the top rather than squashing everyone else's lines flat.
 class ClassGraph {
     Q_DECLARE_TR_FUNCTIONS(ClassGraph)

@@ -69,8 +69,11 @@ class FolderWorker : public QObject {
 public:
     std::atomic<bool> stop{false};
 
-    void poll(const QString &folder, const QString &roster, bool force, ClassReader *reader)
+    void poll(const QString &folder, const QString &roster, bool force, ClassReader *reader,
+              const std::function<void()> &hold)
     {
+        if (hold)
+            hold();
         QCryptographicHash seen(QCryptographicHash::Sha1);
         QStringList folders{folder};
         const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -112,6 +115,12 @@ ClassReader::ClassReader(const QString &folder, const QString &roster, QObject *
     m_settle.setSingleShot(true);
     m_settle.setInterval(400);
     connect(&m_settle, &QTimer::timeout, this, [this] { ask(true); });
+    m_patience.setSingleShot(true);
+    m_patience.setInterval(5000);
+    connect(&m_patience, &QTimer::timeout, this, [this] {
+        m_silent = true;
+        emit answeringChanged(false);
+    });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle, qOverload<>(&QTimer::start));
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
 }
@@ -148,9 +157,10 @@ void ClassReader::ask(bool force)
         return;
     }
     m_busy = true;
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker, folder = m_folder, roster = m_roster, force, this] {
-        worker->poll(folder, roster, force, this);
-    });
+    m_askedAt = QDateTime::currentDateTime();
+    m_patience.start();
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker, folder = m_folder, roster = m_roster, force, this,
+                                         hold = m_hold] { worker->poll(folder, roster, force, this, hold); });
 }
 
 void ClassReader::started()
@@ -162,6 +172,9 @@ void ClassReader::started()
 void ClassReader::finished(const ClassFolder::Class *handIns, const ClassList::List *list, const QStringList &folders)
 {
     m_busy = false;
+    m_patience.stop();
+    if (std::exchange(m_silent, false))
+        emit answeringChanged(true);
     if (handIns) {
         if (m_watching) {
             if (const QStringList old = m_watcher.directories(); old != folders) {

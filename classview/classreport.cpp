@@ -4,16 +4,14 @@
 #include "classgraph.h"
 #include "classtext.h"
 #include "paper.h"
+#include "teacherfile.h"
 #include "twips.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <cmath>
 
 namespace {
@@ -167,23 +165,7 @@ bool ClassReport::draw(QPagedPaintDevice &device, const ClassFolder::Class &hand
 
 bool ClassReport::save(const QString &file, const QByteArray &bytes, QString *error)
 {
-    // A device or a pipe (/dev/stdout) is written to as it is: renaming over it would replace it.
-    if (const QFileInfo info(file); info.exists() && !info.isFile()) {
-        QFile out(file);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush()) {
-            *error = out.errorString();
-            return false;
-        }
-        return true;
-    }
-    // Written beside the file and put in its place only when whole, so that an earlier file stays
-    // until the new one is made, and a full disk is said rather than leaving half a file.
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        *error = out.errorString();
-        return false;
-    }
-    return true;
+    return TeacherFile::write(file, bytes, error);
 }
 
 bool ClassReport::write(const QString &file, const ClassFolder::Class &handIns, const QDate &date, QString *error,

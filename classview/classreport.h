@@ -15,8 +15,8 @@ class QPagedPaintDevice;
 // when there is a class list.
 namespace ClassReport {
 
-// Writes `bytes` to a file beside `file` and puts it in its place only when whole (a device or a
-// pipe is written to directly); false with the reason when it cannot.
+// Writes `bytes` as TeacherFile::write does: beside `file`, put in its place only when whole, never
+// through a link a pupil planted; false with the reason when it cannot.
 bool save(const QString &file, const QByteArray &bytes, QString *error);
 // The report, saved as above.
 bool write(const QString &file, const ClassFolder::Class &handIns, const QDate &date, QString *error,

@@ -3,6 +3,7 @@
 
 #include "classgraph.h"
 #include "classtext.h"
+#include "plaintext.h"
 
 #include <QBrush>
 #include <QColor>
@@ -95,10 +96,12 @@ QVariant ClassTable::data(const QModelIndex &index, int role) const
                                  : local.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
         if (role == Qt::DisplayRole)
             return (odd.isEmpty() ? QString() : QStringLiteral("\u26a0 ")) +
-                   QStringList{date, handIn.machine, handIn.language}.join(QStringLiteral(" \u00b7 "));
+                   ClassFolder::shown(
+                       QStringList{date, handIn.machine, handIn.language}.join(QStringLiteral(" \u00b7 ")));
         if (role == Qt::ToolTipRole)
-            return ClassText::tr("Handed in %1 on %2, in %3").arg(date, handIn.machine, handIn.language) +
-                   (odd.isEmpty() ? QString() : QLatin1Char('\n') + odd);
+            return PlainText::tip(
+                ClassText::tr("Handed in %1 on %2, in %3").arg(date, handIn.machine, handIn.language) +
+                (odd.isEmpty() ? QString() : QLatin1Char('\n') + odd));
         if (role == Qt::BackgroundRole && !odd.isEmpty())
             return QBrush(QColor(0xff, 0xd7, 0x80));
         return QVariant();
@@ -108,7 +111,7 @@ QVariant ClassTable::data(const QModelIndex &index, int role) const
         return rabbits ? QVariant(int(*rabbits)) : QVariant();
     }
     if (role == Qt::ToolTipRole)
-        return handIn.typed[year];
+        return PlainText::tip(handIn.typed[year]);
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignRight) | int(Qt::AlignVCenter);
     return QVariant();
@@ -127,7 +130,7 @@ QVariant ClassTable::headerData(int section, Qt::Orientation orientation, int ro
                : which == 1 ? ClassGraph::tr("class median")
                             : ClassText::missingRow();
     }
-    return m_pupils && row < m_pupils->size() ? ClassFolder::label(m_pupils->at(row)) : QString();
+    return m_pupils && row < m_pupils->size() ? ClassFolder::shown(ClassFolder::label(m_pupils->at(row))) : QString();
 }
 
 QStringList ClassTable::usualMachineKinds(const QList<ClassFolder::Pupil> &pupils)

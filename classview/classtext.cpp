@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classtext.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <cstdio>
 
@@ -54,7 +55,7 @@ QString ClassText::summary(const ClassFolder::Class &handIns)
     QStringList forged;
     for (const ClassFolder::BadFile &bad : handIns.badFiles)
         if (bad.forged)
-            forged << bad.file;
+            forged << ClassFolder::shown(bad.file);
     if (!forged.isEmpty())
         //: Shown to the teacher; %1 is a list of file names of the class folder.
         text += QLatin1Char('\n') + tr("Not shown as anyone's, as they claim another pupil's numbers: %1")
@@ -101,7 +102,8 @@ QString ClassText::names(const ClassFolder::Class &handIns, int length)
     QString text;
     qsizetype shown = 0;
     for (; shown < handIns.pupils.size() && text.size() < length; ++shown)
-        text += (shown ? QStringLiteral(", ") : QString()) + ClassFolder::label(handIns.pupils[shown]);
+        text +=
+            (shown ? QStringLiteral(", ") : QString()) + ClassFolder::shown(ClassFolder::label(handIns.pupils[shown]));
     if (shown < handIns.pupils.size())
         //: Follows a list of pupils' names; %1 is the number of pupils not named.
         text += QLatin1Char(' ') + tr("and %1 more").arg(handIns.pupils.size() - shown);
@@ -111,7 +113,8 @@ QString ClassText::names(const ClassFolder::Class &handIns, int length)
 QString ClassText::missingText(const ClassList::List &list, const QStringList &missing, bool window)
 {
     if (!list.error.isEmpty())
-        return tr("The class list %1 is not used: %2").arg(ClassFolder::shown(list.file), list.error);
+        return tr("The class list %1 is not used: %2")
+            .arg(ClassFolder::shown(list.file), ClassFolder::shown(list.error));
     if (!list.given)
         return window ? tr("No class list, so only who handed in is shown: put the class's logins in %1 in the "
                            "class folder, one a line, to see who is missing.")
@@ -122,17 +125,42 @@ QString ClassText::missingText(const ClassList::List &list, const QStringList &m
     return tr("Not handed in (%1 of %2 on the class list): %3")
         .arg(missing.size())
         .arg(list.pupils.size())
-        .arg(missing.join(QStringLiteral(", ")));
+        .arg(ClassFolder::shown(missing.join(QStringLiteral(", "))));
 }
 
 QString ClassText::badFileLine(const ClassFolder::BadFile &bad)
 {
-    return (bad.forged ? QStringLiteral("\u26a0 ") : QString()) + tr("%1: %2").arg(bad.file, bad.fault);
+    return (bad.forged ? QStringLiteral("\u26a0 ") : QString()) +
+           tr("%1: %2").arg(ClassFolder::shown(bad.file), ClassFolder::shown(bad.fault));
 }
 
 QString ClassText::readingNote()
 {
     return tr("Reading the class folder…");
+}
+
+QString ClassText::silentNote(const QDateTime &asked, const QDateTime &read, bool waiting)
+{
+    const QLocale here;
+    QString text = read.isValid()
+                       //: Shown to the teacher when a class folder (often a network share) does not answer; %1 is when
+                       //: it was last asked, %2 when the numbers shown were read (times of day).
+                       ? tr("The class folder has not answered since %1: the numbers shown were read at %2.")
+                             .arg(here.toString(asked.time(), QLocale::ShortFormat),
+                                  here.toString(read.time(), QLocale::ShortFormat))
+                       //: Shown to the teacher when a class folder (often a network share) does not answer; %1 is when
+                       //: it was last asked (a time of day).
+                       : tr("The class folder has not answered since %1: nothing could be read from it yet.")
+                             .arg(here.toString(asked.time(), QLocale::ShortFormat));
+    if (waiting)
+        text += QLatin1Char('\n') + tr("F5: waiting for the folder to answer; it is read again as soon as it does.");
+    return text;
+}
+
+QString ClassText::answersAgainNote(const QDateTime &when)
+{
+    //: Shown to the teacher once a class folder that did not answer answers again; %1 is the time of day.
+    return tr("The class folder answers again (since %1).").arg(QLocale().toString(when.time(), QLocale::ShortFormat));
 }
 
 QString ClassText::truthButton(bool shown)
@@ -162,7 +190,9 @@ void ClassText::reportBadFiles(const QString &folder, const ClassFolder::Class &
     for (const QString &line : std::as_const(lines)) {
         now.insert(line);
         if (!said || !said->contains(line))
-            std::fprintf(stderr, "%s: %s\n", qPrintable(program), qPrintable(line));
+            // One line each, whatever a file's name or text holds: nothing in it reaches the terminal
+            // as a command of its own.
+            std::fprintf(stderr, "%s: %s\n", qPrintable(program), qPrintable(ClassFolder::shown(line)));
     }
     if (said)
         *said = now;

@@ -4,6 +4,7 @@
 #include "classlist.h"
 
 #include <QColor>
+#include <QDateTime>
 #include <QSet>
 
 #include <QCoreApplication>
@@ -38,6 +39,10 @@ public:
     // "anna.csv: only 3 years", a warning sign before a file that claims another pupil's numbers.
     static QString badFileLine(const ClassFolder::BadFile &bad);
     static QString readingNote();
+    // The class folder has not answered since `asked`; the numbers shown are those read at `read`
+    // (none when invalid); with `waiting`, the teacher pressed F5 meanwhile.
+    static QString silentNote(const QDateTime &asked, const QDateTime &read, bool waiting);
+    static QString answersAgainNote(const QDateTime &when);
     static QString truthButton(bool shown);
     static QString printButton();
     // One line on standard error for each file left out, and for a folder that cannot be read; with

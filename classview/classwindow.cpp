@@ -21,6 +21,7 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 #include <utility>
 
 class ClassGraphView : public QWidget {
@@ -86,7 +87,10 @@ ClassWindow::ClassWindow(const QString &folder, const QString &roster)
     else
         big.setPointSizeF(big.pointSizeF() * 1.3);
     m_summary->setFont(big);
-    m_reading = new QLabel(ClassText::readingNote(), this);
+    m_reading = wrapped(this);
+    m_answeredNote = new QTimer(this);
+    m_answeredNote->setSingleShot(true);
+    m_answeredNote->setInterval(20000);
     m_missing = wrapped(this);
     m_names = wrapped(this);
     auto *split = new QSplitter(Qt::Vertical, this);
@@ -132,8 +136,24 @@ ClassWindow::ClassWindow(const QString &folder, const QString &roster)
     connect(m_printButton, &QPushButton::clicked, this, &ClassWindow::print);
     // Shortcuts, so that they work wherever the focus is (the table takes letters to search by).
     connect(new QShortcut(QKeySequence(Qt::Key_T), this), &QShortcut::activated, m_truthButton, &QPushButton::click);
-    connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, m_reader, &ClassReader::readNow);
-    connect(m_reader, &ClassReader::readingChanged, m_reading, &QWidget::setVisible);
+    connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this, [this] {
+        m_reader->readNow();
+        // Queued behind a look that has not ended: the teacher is told so rather than left guessing.
+        m_waiting = !m_reader->isAnswering();
+        sayFolderState();
+    });
+    connect(m_reader, &ClassReader::readingChanged, this, &ClassWindow::sayFolderState);
+    connect(m_reader, &ClassReader::answeringChanged, this, [this](bool answering) {
+        m_waiting = false;
+        m_answeredAt = answering ? QDateTime::currentDateTime() : QDateTime();
+        if (answering)
+            m_answeredNote->start();
+        sayFolderState();
+    });
+    connect(m_answeredNote, &QTimer::timeout, this, [this] {
+        m_answeredAt = QDateTime();
+        sayFolderState();
+    });
     connect(m_reader, &ClassReader::classRead, this, &ClassWindow::showClass);
 
     m_table->setPupils(&m_class.pupils, QDateTime::currentDateTimeUtc());
@@ -145,6 +165,7 @@ ClassWindow::ClassWindow(const QString &folder, const QString &roster)
     resize(size);
     sides->setSizes({size.width() / 2, size.width() / 2});
     m_reader->readNow();
+    sayFolderState();
 }
 
 // The table and graph outlive this window's own members while QWidget takes them down: they let go
@@ -161,6 +182,7 @@ void ClassWindow::showClass(const ClassFolder::Class &handIns, const ClassList::
     m_graph->setPupils(nullptr);
     m_class = handIns;
     m_list = list;
+    m_readAt = QDateTime::currentDateTime();
     ClassText::reportBadFiles(m_folder, m_class, &m_said);
     m_table->setPupils(&m_class.pupils, QDateTime::currentDateTimeUtc());
     m_graph->setPupils(&m_class.pupils);
@@ -183,6 +205,23 @@ void ClassWindow::showClass(const ClassFolder::Class &handIns, const ClassList::
     }
 }
 
+void ClassWindow::sayFolderState()
+{
+    QString text;
+    if (!m_reader->isAnswering())
+        text = ClassText::silentNote(m_reader->askedAt(), m_readAt, m_waiting);
+    else if (m_answeredAt.isValid())
+        text = ClassText::answersAgainNote(m_answeredAt);
+    else if (m_reader->isReading())
+        text = ClassText::readingNote();
+    QPalette ink = palette();
+    if (!m_reader->isAnswering())
+        ink.setColor(QPalette::WindowText, ClassText::WarningInk);
+    m_reading->setPalette(ink);
+    m_reading->setText(text);
+    m_reading->setVisible(!text.isEmpty());
+}
+
 void ClassWindow::setTruthShown(bool shown)
 {
     m_table->setTruthShown(shown);
@@ -200,7 +239,13 @@ void ClassWindow::print()
         printer(
             this, ClassText::title(), Paper::Resolution,
             [&](QPagedPaintDevice &device) { return ClassReport::draw(device, handIns, list, QDate::currentDate()); },
+            [&](const QString &file, QString *why) {
+                return ClassReport::write(file, handIns, QDate::currentDate(), why, list);
+            },
             &error))
         return;
-    QMessageBox::warning(this, ClassText::title(), ClassText::tr("The report cannot be printed: %1").arg(error));
+    QMessageBox box(QMessageBox::Warning, ClassText::title(),
+                    ClassText::tr("The report cannot be printed: %1").arg(error), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }

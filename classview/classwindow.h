@@ -9,6 +9,7 @@
 class QLabel;
 class QPushButton;
 class QSplitter;
+class QTimer;
 class QTableView;
 class BadFileList;
 class ClassReader;
@@ -20,7 +21,8 @@ class ClassGraphView;
 // warning), a table of every pupil's counts by year with the class's figures and when, where and in
 // which language each pupil handed in, and the class graph. The folder is read on a thread of its
 // own (ClassReader), again when it changes, every few seconds where the file system does not say,
-// and on F5; "reading…" shows meanwhile. The rabbits really there are hidden until the teacher
+// and on F5; "reading…" shows meanwhile, and a folder that gives no answer for a few seconds is
+// said on the window's face until it answers again. The rabbits really there are hidden until the teacher
 // shows them (T, or the button), so that the class can be shown its own numbers first. Print sends
 // the report's pages to the desktop's print dialog.
 class ClassWindow : public QWidget {
@@ -40,8 +42,12 @@ public:
     QPushButton *truthButton() const { return m_truthButton; }
     void setTruthShown(bool shown);
 
+    QLabel *folderState() const { return m_reading; }
+
 private:
     void print();
+    // Says on the window's face whether the folder is being read, does not answer, or answers again.
+    void sayFolderState();
 
     QString m_folder;
     ClassFolder::Class m_class;
@@ -60,4 +66,10 @@ private:
     QPushButton *m_printButton = nullptr;
     QSplitter *m_sides = nullptr;
     bool m_sized = false;
+    // When the numbers shown were read; when the folder answered again after a silence, for a while.
+    QDateTime m_readAt;
+    QDateTime m_answeredAt;
+    QTimer *m_answeredNote = nullptr;
+    // F5 pressed while the folder does not answer.
+    bool m_waiting = false;
 };

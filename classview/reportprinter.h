@@ -13,10 +13,13 @@ class QWidget;
 //
 // What the module exports, under the name ReportPrinterSymbol: shows the print dialog over
 // `parent`, and when the teacher prints, has `draw` draw the pages on the printer at `resolution`
-// dots per inch, A4 with no margins of the printer's own. Returns false with the reason in `error`
-// when the pages could not be drawn; true when printed or when the teacher cancelled.
+// dots per inch, A4 with no margins of the printer's own; when the teacher prints to a file, has
+// `toFile` write the report there instead, as the class view writes its files. Returns false with
+// the reason in `error` when the pages could not be drawn or written; true when printed or when the
+// teacher cancelled.
 using ReportPrinter = bool (*)(QWidget *parent, const QString &title, int resolution,
-                               const std::function<bool(QPagedPaintDevice &)> &draw, QString *error);
+                               const std::function<bool(QPagedPaintDevice &)> &draw,
+                               const std::function<bool(const QString &file, QString *error)> &toFile, QString *error);
 inline constexpr char ReportPrinterSymbol[] = "lapinarPrintReport";
 
 namespace ReportPrinting {

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTimer>
 #include <QWindow>
 
@@ -163,4 +164,43 @@ QList<ModalSeen> answerAllModals(TestLesson &t, const std::function<void()> &act
     action();
     poll.stop();
     return all;
+}
+
+RenderedTip::RenderedTip(const QString &tip)
+{
+    if (Qt::mightBeRichText(tip))
+        setHtml(tip);
+    else
+        setPlainText(tip);
+    // Images are asked for when the text is laid out.
+    size();
+    for (QTextBlock block = begin(); block.isValid(); block = block.next())
+        for (auto part = block.begin(); !part.atEnd(); ++part)
+            anchors += part.fragment().charFormat().isAnchor() ? 1 : 0;
+}
+
+QVariant RenderedTip::loadResource(int, const QUrl &name)
+{
+    loaded << name;
+    return QVariant();
+}
+
+bool unsafeText(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        switch (c.direction()) {
+        case QChar::DirLRE:
+        case QChar::DirLRO:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirPDF:
+        case QChar::DirLRI:
+        case QChar::DirRLI:
+        case QChar::DirFSI:
+        case QChar::DirPDI:
+            return true;
+        default:
+            return c.category() == QChar::Other_Control && c != QLatin1Char('\n');
+        }
+    });
 }

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <QTextDocument>
 #include <functional>
 #include <memory>
 
@@ -58,3 +59,16 @@ QWidget *openModal(TestLesson &t);
 
 // Empty while the lesson window is the one top-level window showing; otherwise what else is showing.
 QString oneWindowFault(TestLesson &t);
+
+// A tooltip as the tooltip's label reads it (as HTML when it looks like some), laid out as it is for
+// showing: what it asked to load, how many links it holds; its text as seen is toPlainText().
+struct RenderedTip : QTextDocument {
+    explicit RenderedTip(const QString &tip);
+    QVariant loadResource(int type, const QUrl &name) override;
+    QList<QUrl> loaded;
+    int anchors = 0;
+};
+
+// Whether text holds a character that moves the cursor, rings, or turns the text round (a line
+// break aside).
+bool unsafeText(const QString &text);

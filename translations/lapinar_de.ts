@@ -395,6 +395,25 @@
         <source>A name typed on a shared login is anyone&apos;s: each is shown with the login and machine it was typed on.</source>
         <translation>Einen unter einem gemeinsamen Konto eingetippten Namen kann jede Person eingeben: Er wird mit Konto und Rechner angezeigt, an denen er eingetippt wurde.</translation>
     </message>
+    <message>
+        <source>The class folder has not answered since %1: the numbers shown were read at %2.</source>
+        <extracomment>Shown to the teacher when a class folder (often a network share) does not answer; %1 is when it was last asked, %2 when the numbers shown were read (times of day).</extracomment>
+        <translation>Der Klassenordner antwortet seit %1 nicht: Die gezeigten Zahlen wurden um %2 gelesen.</translation>
+    </message>
+    <message>
+        <source>The class folder has not answered since %1: nothing could be read from it yet.</source>
+        <extracomment>Shown to the teacher when a class folder (often a network share) does not answer; %1 is when it was last asked (a time of day).</extracomment>
+        <translation>Der Klassenordner antwortet seit %1 nicht: Aus ihm konnte noch nichts gelesen werden.</translation>
+    </message>
+    <message>
+        <source>F5: waiting for the folder to answer; it is read again as soon as it does.</source>
+        <translation>F5: Es wird auf die Antwort des Ordners gewartet; er wird wieder gelesen, sobald er antwortet.</translation>
+    </message>
+    <message>
+        <source>The class folder answers again (since %1).</source>
+        <extracomment>Shown to the teacher once a class folder that did not answer answers again; %1 is the time of day.</extracomment>
+        <translation>Der Klassenordner antwortet wieder (seit %1).</translation>
+    </message>
 </context>
 <context>
     <name>Conclusion</name>

@@ -395,6 +395,25 @@
         <source>A name typed on a shared login is anyone&apos;s: each is shown with the login and machine it was typed on.</source>
         <translation>Cualquiera puede teclear un nombre en una cuenta compartida: cada uno se muestra con la cuenta y el equipo donde se tecleó.</translation>
     </message>
+    <message>
+        <source>The class folder has not answered since %1: the numbers shown were read at %2.</source>
+        <extracomment>Shown to the teacher when a class folder (often a network share) does not answer; %1 is when it was last asked, %2 when the numbers shown were read (times of day).</extracomment>
+        <translation>La carpeta de la clase no responde desde las %1: los números mostrados se leyeron a las %2.</translation>
+    </message>
+    <message>
+        <source>The class folder has not answered since %1: nothing could be read from it yet.</source>
+        <extracomment>Shown to the teacher when a class folder (often a network share) does not answer; %1 is when it was last asked (a time of day).</extracomment>
+        <translation>La carpeta de la clase no responde desde las %1: todavía no se ha podido leer nada de ella.</translation>
+    </message>
+    <message>
+        <source>F5: waiting for the folder to answer; it is read again as soon as it does.</source>
+        <translation>F5: esperando a que la carpeta responda; se volverá a leer en cuanto lo haga.</translation>
+    </message>
+    <message>
+        <source>The class folder answers again (since %1).</source>
+        <extracomment>Shown to the teacher once a class folder that did not answer answers again; %1 is the time of day.</extracomment>
+        <translation>La carpeta de la clase vuelve a responder (desde las %1).</translation>
+    </message>
 </context>
 <context>
     <name>Conclusion</name>

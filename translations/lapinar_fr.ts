@@ -395,6 +395,25 @@
         <source>A name typed on a shared login is anyone&apos;s: each is shown with the login and machine it was typed on.</source>
         <translation>N’importe qui peut taper un nom sur une session partagée : chacun est affiché avec la session et le poste où il a été tapé.</translation>
     </message>
+    <message>
+        <source>The class folder has not answered since %1: the numbers shown were read at %2.</source>
+        <extracomment>Shown to the teacher when a class folder (often a network share) does not answer; %1 is when it was last asked, %2 when the numbers shown were read (times of day).</extracomment>
+        <translation>Le dossier de la classe ne répond plus depuis %1&#xa0;: les nombres affichés ont été lus à %2.</translation>
+    </message>
+    <message>
+        <source>The class folder has not answered since %1: nothing could be read from it yet.</source>
+        <extracomment>Shown to the teacher when a class folder (often a network share) does not answer; %1 is when it was last asked (a time of day).</extracomment>
+        <translation>Le dossier de la classe ne répond plus depuis %1&#xa0;: rien n’a encore pu y être lu.</translation>
+    </message>
+    <message>
+        <source>F5: waiting for the folder to answer; it is read again as soon as it does.</source>
+        <translation>F5&#xa0;: en attente de la réponse du dossier&#xa0;; il sera relu dès qu’il répondra.</translation>
+    </message>
+    <message>
+        <source>The class folder answers again (since %1).</source>
+        <extracomment>Shown to the teacher once a class folder that did not answer answers again; %1 is the time of day.</extracomment>
+        <translation>Le dossier de la classe répond de nouveau (depuis %1).</translation>
+    </message>
 </context>
 <context>
     <name>Conclusion</name>

@@ -9,7 +9,9 @@
 #include <QPrinter>
 
 extern "C" Q_DECL_EXPORT bool lapinarPrintReport(QWidget *parent, const QString &title, int resolution,
-                                                 const std::function<bool(QPagedPaintDevice &)> &draw, QString *error)
+                                                 const std::function<bool(QPagedPaintDevice &)> &draw,
+                                                 const std::function<bool(const QString &, QString *)> &toFile,
+                                                 QString *error)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);
@@ -22,6 +24,9 @@ extern "C" Q_DECL_EXPORT bool lapinarPrintReport(QWidget *parent, const QString 
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     if (dialog.exec() != QDialog::Accepted)
         return true;
+    // The printer's own PDF file would be opened through any link of that name.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return toFile(printer.outputFileName(), error);
     printer.setResolution(resolution);
     if (!draw(printer)) {
         *error = QCoreApplication::translate("ClassView", "the pages could not be drawn for the printer");
