@@ -200,7 +200,8 @@ bool unsafeText(const QString &text)
         case QChar::DirPDI:
             return true;
         default:
-            return c.category() == QChar::Other_Control && c != QLatin1Char('\n');
+            return (c.category() == QChar::Other_Control && c != QLatin1Char('\n')) ||
+                   c.category() == QChar::Other_Format;
         }
     });
 }
