@@ -21,7 +21,7 @@ packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev SVG-PLUGIN libfontconfi
           fonts-liberation)
 test_packages=(clang-format git desktop-file-utils appstream dpkg-dev file lintian weston qt6-wayland poppler-utils
                orca speech-dispatcher speech-dispatcher-espeak-ng libao4 xvfb xdotool at-spi2-core dbus dbus-x11
-               debootstrap iproute2 samba smbnetfs fuse3 smbclient libreoffice-calc-nogui unzip)
+               debootstrap iproute2 samba smbnetfs fuse3 smbclient libreoffice-calc-nogui unzip ccache)
 # What CPack needs to make the Debian package: dpkg-shlibdeps finds its dependencies, file finds the program.
 package_packages=(dpkg-dev file)
 
@@ -105,7 +105,8 @@ install_missing() { # stamp-name packages...
 # What the test command will do, and whether it can, said before anything is built; stops with
 # what to do when it cannot.
 preflight() {
-    local root=build/debian13-root skip13=${LAPINAR_SKIP_DEBIAN13:-} needed=1 archive
+    local root skip13=${LAPINAR_SKIP_DEBIAN13:-} needed=1 needed13=0 archive
+    root=$(tests/debian13.sh --root)
     find_missing test "${packages[@]}" "${test_packages[@]}"
     echo "The test command will:"
     [ ${#missing[@]} -eq 0 ] || echo "  - install ${#missing[@]} Debian packages with apt-get: ${missing[*]}"
@@ -113,20 +114,30 @@ preflight() {
     if [ -n "$skip13" ]; then
         echo "  - NOT build and test it on Debian 13 (LAPINAR_SKIP_DEBIAN13 is set), so it is no full pass"
     elif [ -f "$root/.lapinar-root" ]; then
-        echo "  - update the Debian 13 root in $PWD/$root, and build and test the lesson in it"
+        echo "  - update the Debian 13 root in $root, and build and test the lesson in it"
     else
-        echo "  - make a Debian 13 root with debootstrap in $PWD/$root"
-        echo "    (about 600 MB downloaded, once; about 3 GB on disk), and build and test the lesson in it"
-        needed=$((needed + 3))
+        echo "  - make a Debian 13 root with debootstrap in $root, shared by every clone on this"
+        echo "    machine (about 600 MB downloaded, once; about 3 GB on disk), and build and test the lesson in it"
+        needed13=3
     fi
     [ -f build-sanitize/build.ninja ] || needed=$((needed + 2))
     [ -f build/build.ninja ] || needed=$((needed + 1))
-    if [ ${#missing[@]} -gt 0 ] || [ -z "$skip13" ]; then
+    # The tests that need root: files given to other logins, a Samba server and its mounts, the
+    # Debian 13 root, the test command's own checks.
+    local root_tests="the tests that need root (other logins' files, a Samba server, mounts, the Debian 13 root)"
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "  - run every test as root"
+    elif [ ${#missing[@]} -gt 0 ] || [ -z "$skip13" ]; then
         can_be_root "the test command" || {
             echo "Or, once the packages it needs are installed, run all but the Debian 13 step (no full pass):"
             echo "  LAPINAR_SKIP_DEBIAN13=1 ./lapinar.sh test"
             return 1
         }
+        echo "  - run $root_tests through sudo, and all the others as $(id -un)"
+    elif can_be_root "$root_tests"; then
+        echo "  - run $root_tests through sudo, and all the others as $(id -un)"
+    else
+        echo "  - run $root_tests, which then FAIL: no full pass"
     fi
     # The archive, asked the way apt asks it (its proxy included).
     local suites=()
@@ -145,11 +156,19 @@ preflight() {
         fi
         rm -f "$got"
     done
-    local free
+    local free at=$root
+    until [ -d "$at" ]; do at=$(dirname "$at"); done
+    [ "$(stat -c %d "$at")" != "$(stat -c %d .)" ] || { needed=$((needed + needed13)); needed13=0; }
     free=$(df -Pk . | awk 'NR == 2 { print int($4 / 1048576) }')
     if [ "$free" -lt "$needed" ]; then
         echo "lapinar.sh: the test command needs about $needed GB free in $PWD; there are $free GB."
         echo "What to do: make room there, or run it from a clone on a larger disk."
+        return 1
+    fi
+    free=$(df -Pk "$at" | awk 'NR == 2 { print int($4 / 1048576) }')
+    if [ "$free" -lt "$needed13" ]; then
+        echo "lapinar.sh: the Debian 13 root needs about $needed13 GB free in $at; there are $free GB."
+        echo "What to do: make room there."
         return 1
     fi
 }
@@ -229,7 +248,7 @@ test)
     if [ -n "${LAPINAR_SKIP_DEBIAN13:-}" ]; then
         debian13=OFF
     else
-        tests/debian13.sh --prepare . build >build/debian13-prepare.log 2>&1 &
+        tests/debian13.sh --prepare . >build/debian13-prepare.log 2>&1 &
     fi
     # First every test built with AddressSanitizer and UndefinedBehaviorSanitizer, halting on the
     # first report. Leak checking is off: Qt, fontconfig and the platform plugin keep allocations
