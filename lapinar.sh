@@ -184,19 +184,61 @@ build() { # build-folder extra-cmake-arguments...
 
 # Configure the everyday build folder only once: from then on Ninja re-runs CMake by itself when a
 # CMakeLists.txt changes. ccache is used when it is there, so that a rebuild after a fresh clone is quicker.
+# LAPINAR_WERROR=ON builds with warnings as errors, as the test command does (user_paths uses it, so
+# that its clone compiles as the test command's build did, and ccache gives that build's objects back).
 configure_once() {
     [ -f build/build.ninja ] && return 0
     local launcher=()
     if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
+        ${LAPINAR_WERROR:+"-DLAPINAR_WERROR=$LAPINAR_WERROR"} >/dev/null
 }
 
 # What the lesson loads at run time: the program, the read-aloud voice, the class view and its printing
 # beside it. Not the tests, benchmarks or icons, so the lesson starts sooner.
+# The build is said as one line of progress instead of the compiler's lines, which all go to
+# build/build.log (its last lines are shown when it fails); the first build says first about how long
+# it takes, from the processors there are (PER_CORE: minutes it took one processor here), and every
+# build says at the end how long it took. When everything is built, Ninja has nothing to do and
+# nothing is said.
 build_lesson() {
     install_missing start "${packages[@]}"
     configure_once
-    cmake --build build --parallel --target lapinar lapinar-class lapinar_speech lapinar_print
+    local per_core=8 started=$SECONDS status=0
+    if [ ! -x build/lapinar ]; then
+        local cores minutes
+        cores=$(nproc)
+        minutes=$(((per_core + cores - 1) / cores))
+        echo "Building the lesson: about $minutes minute$([ $minutes -eq 1 ] || echo s) on this machine" \
+            "($cores processor$([ "$cores" -eq 1 ] || echo s)), once; the build's own lines go to build/build.log."
+    fi
+    cmake --build build --parallel --target lapinar lapinar-class lapinar_speech lapinar_print 2>&1 |
+        tee build/build.log | progress || status=$?
+    if [ $status -ne 0 ]; then
+        echo "lapinar.sh: the build failed; the last lines of build/build.log:" >&2
+        grep -v '^\[[0-9]*/[0-9]*\] ' build/build.log | tail -n 30 >&2
+        exit $status
+    fi
+    if grep -q '^\[[1-9][0-9]*/[0-9]*\] ' build/build.log; then
+        echo "Built in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s."
+    fi
+}
+
+# Ninja's "[n/m] what" lines as one line that is rewritten on a terminal, else a line each tenth.
+progress() {
+    local line done_ total tenth=-1
+    while IFS= read -r line; do
+        # Step 0 is Ninja looking whether a folder changed, which it does at every start.
+        [[ $line =~ ^\[([1-9][0-9]*)/([0-9]+)\]\  ]] || continue
+        done_=${BASH_REMATCH[1]} total=${BASH_REMATCH[2]}
+        if [ -t 1 ]; then
+            printf '\rBuilding: step %d of %d (%d%%) ' "$done_" "$total" $((100 * done_ / total))
+        elif [ $((10 * done_ / total)) -gt $tenth ]; then
+            tenth=$((10 * done_ / total))
+            echo "Building: step $done_ of $total ($((100 * done_ / total))%)"
+        fi
+    done
+    [ ! -t 1 ] || [ -z "${total:-}" ] || echo
 }
 
 case "${1:-}" in
@@ -238,6 +280,9 @@ test)
         trap 'kill $keeper 2>/dev/null || true' EXIT
     fi
     install_missing test "${packages[@]}" "${test_packages[@]}"
+    # ccache (which the test command installs) names the files it compiles relative to the clone and
+    # ignores the clone's folder, so that user_paths' fresh clone gets the plain build's objects back.
+    export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
     # One house style: any file that clang-format would change fails the run before anything builds.
     git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
     # The Debian 13 root that the plain build's debian13 test builds and tests the lesson in is made
