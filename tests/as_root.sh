@@ -20,12 +20,17 @@ if [ "$(id -u)" -ne 0 ]; then
     while IFS= read -r -d '' var; do
         case "$var" in HOME=* | USER=* | LOGNAME=* | MAIL=* | SUDO_*) ;; *) vars+=("$var") ;; esac
     done < <(env -0)
-    # git, as root, takes the contributor's clone for someone else's and would not read it unless told.
     exec sudo -n -- /usr/bin/env -i "${vars[@]}" HOME=/root USER=root LOGNAME=root \
-        GIT_CONFIG_COUNT=1 GIT_CONFIG_KEY_0=safe.directory GIT_CONFIG_VALUE_0='*' \
         LAPINAR_AS_ROOT_FOR="$(id -u):$(id -g)" "$0" "$build" "$@"
 fi
 [ -n "${LAPINAR_AS_ROOT_FOR:-}" ] || exec "$@"
+# Root's own programs (useradd, smbd), which a contributor's PATH seldom names.
+PATH=/usr/local/sbin:/usr/sbin:/sbin:$PATH
+# git, as root, takes the contributor's clone for someone else's and would neither read nor clone it
+# unless told (in a global settings file: a clone's helper does not see the command line's).
+settings=$(mktemp)
+printf '[include]\n\tpath = /root/.gitconfig\n[safe]\n\tdirectory = *\n' >"$settings"
+export GIT_CONFIG_GLOBAL=$settings
 # Also when the test fails or is stopped for taking too long.
-trap 'chown -R -h --from=0 "$LAPINAR_AS_ROOT_FOR" "$build"' EXIT
+trap 'rm -f "$settings"; chown -R -h --from=0 "$LAPINAR_AS_ROOT_FOR" "$build"' EXIT
 "$@"
