@@ -198,13 +198,13 @@ configure_once() {
 # beside it. Not the tests, benchmarks or icons, so the lesson starts sooner.
 # The build is said as one line of progress instead of the compiler's lines, which all go to
 # build/build.log (its last lines are shown when it fails); the first build says first about how long
-# it takes, from the processors there are (PER_CORE: minutes it took one processor here), and every
-# build says at the end how long it took. When everything is built, Ninja has nothing to do and
-# nothing is said.
+# it takes, from the processors there are (per_core: the minutes of processor time it took on a
+# two-core machine busy with other work, 3.5, rounded up), and every build says at the end how long
+# it took. When everything is built, Ninja has nothing to do and nothing is said.
 build_lesson() {
     install_missing start "${packages[@]}"
     configure_once
-    local per_core=8 started=$SECONDS status=0
+    local per_core=4 started=$SECONDS status=0
     if [ ! -x build/lapinar ]; then
         local cores minutes
         cores=$(nproc)
