@@ -34,9 +34,9 @@ state = tempfile.TemporaryDirectory()
 environments = {name: dict(os.environ, XDG_STATE_HOME=os.path.join(state.name, "none"),
                            XDG_CACHE_HOME=os.path.join(state.name, "cache")) for name in programs}
 first_start_cache = os.path.join(state.name, "first-start-cache")
-# The bare first screen keeps its pictures where it is told, and draws them when they are not there.
-bare_pictures = {"bare first screen": os.path.join(state.name, "bare-pictures"),
-                 "bare f. s., pictures drawn": os.path.join(state.name, "bare-first-start")}
+# The bare first screen reads its pictures from the folder it is told (its warm-up run writes them
+# there), and draws them when told none.
+bare_pictures = {"bare first screen": os.path.join(state.name, "bare-pictures")}
 environments["lesson, first start"]["XDG_CACHE_HOME"] = first_start_cache
 environments["lesson, work kept"]["XDG_STATE_HOME"] = os.path.join(state.name, "kept")
 os.makedirs(os.path.join(state.name, "kept", "lapinar"))
@@ -50,8 +50,6 @@ with open(os.path.join(state.name, "kept", "lapinar", "work.json"), "w") as kept
 def empty_cache(name):
     if name == "lesson, first start":
         shutil.rmtree(first_start_cache, ignore_errors=True)
-    if name == "bare f. s., pictures drawn":
-        shutil.rmtree(bare_pictures[name], ignore_errors=True)
 
 
 def command(name):
