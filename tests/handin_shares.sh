@@ -21,7 +21,7 @@ fail() {
     echo "handin_shares: $*" >&2
     exit 1
 }
-[ "$(id -u)" -eq 0 ] || fail "needs root, to add logins, start smbd and mount the share (the test command runs it as root)"
+[ "$(id -u)" -eq 0 ] || fail "needs root, to add logins, start smbd and mount the share (CTest runs it as root, through sudo when need be)"
 for tool in smbd smbpasswd smbnetfs fusermount soffice unzip unshare useradd ip; do
     command -v "$tool" >/dev/null || fail "$tool is missing: ./lapinar.sh test installs it"
 done
