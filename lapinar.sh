@@ -21,7 +21,7 @@ packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev SVG-PLUGIN libfontconfi
           fonts-liberation)
 test_packages=(clang-format git desktop-file-utils appstream dpkg-dev file lintian weston qt6-wayland poppler-utils
                orca speech-dispatcher speech-dispatcher-espeak-ng libao4 xvfb xdotool at-spi2-core dbus dbus-x11
-               debootstrap iproute2 samba smbnetfs fuse3 smbclient libreoffice-calc-nogui unzip)
+               debootstrap iproute2 samba smbnetfs fuse3 smbclient libreoffice-calc-nogui unzip ccache)
 # What CPack needs to make the Debian package: dpkg-shlibdeps finds its dependencies, file finds the program.
 package_packages=(dpkg-dev file)
 
@@ -105,7 +105,8 @@ install_missing() { # stamp-name packages...
 # What the test command will do, and whether it can, said before anything is built; stops with
 # what to do when it cannot.
 preflight() {
-    local root=build/debian13-root skip13=${LAPINAR_SKIP_DEBIAN13:-} needed=1 archive
+    local root skip13=${LAPINAR_SKIP_DEBIAN13:-} needed=1 needed13=0 archive
+    root=$(tests/debian13.sh --root)
     find_missing test "${packages[@]}" "${test_packages[@]}"
     echo "The test command will:"
     [ ${#missing[@]} -eq 0 ] || echo "  - install ${#missing[@]} Debian packages with apt-get: ${missing[*]}"
@@ -113,20 +114,30 @@ preflight() {
     if [ -n "$skip13" ]; then
         echo "  - NOT build and test it on Debian 13 (LAPINAR_SKIP_DEBIAN13 is set), so it is no full pass"
     elif [ -f "$root/.lapinar-root" ]; then
-        echo "  - update the Debian 13 root in $PWD/$root, and build and test the lesson in it"
+        echo "  - update the Debian 13 root in $root, and build and test the lesson in it"
     else
-        echo "  - make a Debian 13 root with debootstrap in $PWD/$root"
-        echo "    (about 600 MB downloaded, once; about 3 GB on disk), and build and test the lesson in it"
-        needed=$((needed + 3))
+        echo "  - make a Debian 13 root with debootstrap in $root, shared by every clone on this"
+        echo "    machine (about 600 MB downloaded, once; about 3 GB on disk), and build and test the lesson in it"
+        needed13=3
     fi
     [ -f build-sanitize/build.ninja ] || needed=$((needed + 2))
     [ -f build/build.ninja ] || needed=$((needed + 1))
-    if [ ${#missing[@]} -gt 0 ] || [ -z "$skip13" ]; then
+    # The tests that need root: files given to other logins, a Samba server and its mounts, the
+    # Debian 13 root, the test command's own checks.
+    local root_tests="the tests that need root (other logins' files, a Samba server, mounts, the Debian 13 root)"
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "  - run every test as root"
+    elif [ ${#missing[@]} -gt 0 ] || [ -z "$skip13" ]; then
         can_be_root "the test command" || {
             echo "Or, once the packages it needs are installed, run all but the Debian 13 step (no full pass):"
             echo "  LAPINAR_SKIP_DEBIAN13=1 ./lapinar.sh test"
             return 1
         }
+        echo "  - run $root_tests through sudo, and all the others as $(id -un)"
+    elif can_be_root "$root_tests"; then
+        echo "  - run $root_tests through sudo, and all the others as $(id -un)"
+    else
+        echo "  - run $root_tests, which then FAIL: no full pass"
     fi
     # The archive, asked the way apt asks it (its proxy included).
     local suites=()
@@ -145,11 +156,19 @@ preflight() {
         fi
         rm -f "$got"
     done
-    local free
+    local free at=$root
+    until [ -d "$at" ]; do at=$(dirname "$at"); done
+    [ "$(stat -c %d "$at")" != "$(stat -c %d .)" ] || { needed=$((needed + needed13)); needed13=0; }
     free=$(df -Pk . | awk 'NR == 2 { print int($4 / 1048576) }')
     if [ "$free" -lt "$needed" ]; then
         echo "lapinar.sh: the test command needs about $needed GB free in $PWD; there are $free GB."
         echo "What to do: make room there, or run it from a clone on a larger disk."
+        return 1
+    fi
+    free=$(df -Pk "$at" | awk 'NR == 2 { print int($4 / 1048576) }')
+    if [ "$free" -lt "$needed13" ]; then
+        echo "lapinar.sh: the Debian 13 root needs about $needed13 GB free in $at; there are $free GB."
+        echo "What to do: make room there."
         return 1
     fi
 }
@@ -165,19 +184,61 @@ build() { # build-folder extra-cmake-arguments...
 
 # Configure the everyday build folder only once: from then on Ninja re-runs CMake by itself when a
 # CMakeLists.txt changes. ccache is used when it is there, so that a rebuild after a fresh clone is quicker.
+# LAPINAR_WERROR=ON builds with warnings as errors, as the test command does (user_paths uses it, so
+# that its clone compiles as the test command's build did, and ccache gives that build's objects back).
 configure_once() {
     [ -f build/build.ninja ] && return 0
     local launcher=()
     if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
+        ${LAPINAR_WERROR:+"-DLAPINAR_WERROR=$LAPINAR_WERROR"} >/dev/null
 }
 
 # What the lesson loads at run time: the program, the read-aloud voice, the class view and its printing
 # beside it. Not the tests, benchmarks or icons, so the lesson starts sooner.
+# The build is said as one line of progress instead of the compiler's lines, which all go to
+# build/build.log (its last lines are shown when it fails); the first build says first about how long
+# it takes, from the processors there are (per_core: the minutes of processor time it took on a
+# two-core machine busy with other work, 3.5, rounded up), and every build says at the end how long
+# it took. When everything is built, Ninja has nothing to do and nothing is said.
 build_lesson() {
     install_missing start "${packages[@]}"
     configure_once
-    cmake --build build --parallel --target lapinar lapinar-class lapinar_speech lapinar_print
+    local per_core=4 started=$SECONDS status=0
+    if [ ! -x build/lapinar ]; then
+        local cores minutes
+        cores=$(nproc)
+        minutes=$(((per_core + cores - 1) / cores))
+        echo "Building the lesson: about $minutes minute$([ $minutes -eq 1 ] || echo s) on this machine" \
+            "($cores processor$([ "$cores" -eq 1 ] || echo s)), once; the build's own lines go to build/build.log."
+    fi
+    cmake --build build --parallel --target lapinar lapinar-class lapinar_speech lapinar_print 2>&1 |
+        tee build/build.log | progress || status=$?
+    if [ $status -ne 0 ]; then
+        echo "lapinar.sh: the build failed; the last lines of build/build.log:" >&2
+        grep -v '^\[[0-9]*/[0-9]*\] ' build/build.log | tail -n 30 >&2
+        exit $status
+    fi
+    if grep -q '^\[[1-9][0-9]*/[0-9]*\] ' build/build.log; then
+        echo "Built in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s."
+    fi
+}
+
+# Ninja's "[n/m] what" lines as one line that is rewritten on a terminal, else a line each tenth.
+progress() {
+    local line done_ total tenth=-1
+    while IFS= read -r line; do
+        # Step 0 is Ninja looking whether a folder changed, which it does at every start.
+        [[ $line =~ ^\[([1-9][0-9]*)/([0-9]+)\]\  ]] || continue
+        done_=${BASH_REMATCH[1]} total=${BASH_REMATCH[2]}
+        if [ -t 1 ]; then
+            printf '\rBuilding: step %d of %d (%d%%) ' "$done_" "$total" $((100 * done_ / total))
+        elif [ $((10 * done_ / total)) -gt $tenth ]; then
+            tenth=$((10 * done_ / total))
+            echo "Building: step $done_ of $total ($((100 * done_ / total))%)"
+        fi
+    done
+    [ ! -t 1 ] || [ -z "${total:-}" ] || echo
 }
 
 case "${1:-}" in
@@ -219,6 +280,9 @@ test)
         trap 'kill $keeper 2>/dev/null || true' EXIT
     fi
     install_missing test "${packages[@]}" "${test_packages[@]}"
+    # ccache (which the test command installs) names the files it compiles relative to the clone and
+    # ignores the clone's folder, so that user_paths' fresh clone gets the plain build's objects back.
+    export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
     # One house style: any file that clang-format would change fails the run before anything builds.
     git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
     # The Debian 13 root that the plain build's debian13 test builds and tests the lesson in is made
@@ -229,7 +293,7 @@ test)
     if [ -n "${LAPINAR_SKIP_DEBIAN13:-}" ]; then
         debian13=OFF
     else
-        tests/debian13.sh --prepare . build >build/debian13-prepare.log 2>&1 &
+        tests/debian13.sh --prepare . >build/debian13-prepare.log 2>&1 &
     fi
     # First every test built with AddressSanitizer and UndefinedBehaviorSanitizer, halting on the
     # first report. Leak checking is off: Qt, fontconfig and the platform plugin keep allocations

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Start-up of the lesson against a bare Qt Widgets window, side by side in one run.
+"""Start-up of the lesson against a bare Qt Widgets window and its first screen in plain Qt, side by side.
 
 For each program: the time from process start to its first painted frame and its peak resident
 memory at that moment (medians over several runs, taken alternately so both see the same machine),
@@ -19,6 +19,8 @@ build = sys.argv[1] if len(sys.argv) > 1 else "build-bench"
 runs = int(os.environ.get("RUNS", "11"))
 programs = {"bare window": os.path.join(build, "bench", "bench_bare"),
             "window + text": os.path.join(build, "bench", "bench_bare_text"),
+            "bare first screen": os.path.join(build, "bench", "bench_bare_first_screen"),
+            "bare f. s., pictures drawn": os.path.join(build, "bench", "bench_bare_first_screen"),
             "lesson": os.path.join(build, "bench", "bench_lesson"),
             "lesson, work kept": os.path.join(build, "bench", "bench_lesson"),
             "lesson, first start": os.path.join(build, "bench", "bench_lesson")}
@@ -32,6 +34,9 @@ state = tempfile.TemporaryDirectory()
 environments = {name: dict(os.environ, XDG_STATE_HOME=os.path.join(state.name, "none"),
                            XDG_CACHE_HOME=os.path.join(state.name, "cache")) for name in programs}
 first_start_cache = os.path.join(state.name, "first-start-cache")
+# The bare first screen reads its pictures from the folder it is told (its warm-up run writes them
+# there), and draws them when told none.
+bare_pictures = {"bare first screen": os.path.join(state.name, "bare-pictures")}
 environments["lesson, first start"]["XDG_CACHE_HOME"] = first_start_cache
 environments["lesson, work kept"]["XDG_STATE_HOME"] = os.path.join(state.name, "kept")
 os.makedirs(os.path.join(state.name, "kept", "lapinar"))
@@ -47,11 +52,15 @@ def empty_cache(name):
         shutil.rmtree(first_start_cache, ignore_errors=True)
 
 
+def command(name):
+    return [programs[name]] + ([bare_pictures[name]] if name in bare_pictures else [])
+
+
 def first_frame(name):
     path = programs[name]
     empty_cache(name)
     start = time.monotonic_ns()
-    out = subprocess.run([path], capture_output=True, text=True, timeout=60, env=environments[name]).stdout
+    out = subprocess.run(command(name), capture_output=True, text=True, timeout=60, env=environments[name]).stdout
     m = re.search(r"first-frame (\d+) peak-rss-kb (\d+)", out)
     if not m:
         sys.exit(f"{path} reported no first frame: {out!r}")
@@ -61,7 +70,7 @@ def first_frame(name):
 def instructions(name):
     path = programs[name]
     empty_cache(name)
-    program = subprocess.Popen(["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null", path],
+    program = subprocess.Popen(["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null"] + command(name),
                                stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True, env=environments[name])
     err = program.communicate(timeout=600)[1]
     # The program's own count: a child it forks (D-Bus starting a session bus when there is none)
@@ -102,17 +111,19 @@ for _ in range(runs):
         memory[name].append(kb)
 counts = {name: instructions(name) for name in programs}
 
-print(f"{'':24}{'first frame (ms)':>18}{'peak RSS (MiB)':>16}{'instructions (M)':>18}")
+print(f"{'':32}{'first frame (ms)':>18}{'peak RSS (MiB)':>16}{'instructions (M)':>18}")
 for name in programs:
-    print(f"{name:24}{statistics.median(times[name]):18.1f}{statistics.median(memory[name]) / 1024:16.1f}"
+    print(f"{name:32}{statistics.median(times[name]):18.1f}{statistics.median(memory[name]) / 1024:16.1f}"
           f"{counts[name] / 1e6:18.1f}")
 for l, base, label in (("lesson", "bare window", "lesson / bare window"),
                        ("lesson", "window + text", "lesson / window + text"),
-                       ("lesson, first start", "window + text", "first start / w. + text")):
-    print(f"{label:24}{statistics.median(times[l]) / statistics.median(times[base]):18.2f}"
+                       ("lesson", "bare first screen", "lesson / bare first screen"),
+                       ("lesson, first start", "window + text", "first start / w. + text"),
+                       ("lesson, first start", "bare f. s., pictures drawn", "first start / bare f. s. drawn")):
+    print(f"{label:32}{statistics.median(times[l]) / statistics.median(times[base]):18.2f}"
           f"{statistics.median(memory[l]) / statistics.median(memory[base]):16.2f}{counts[l] / counts[base]:18.2f}")
 for other, label in (("lesson, work kept", "work kept / lesson"), ("lesson, first start", "first start / lesson")):
     l, k = "lesson", other
-    print(f"{label:24}{statistics.median(times[k]) / statistics.median(times[l]):18.2f}"
+    print(f"{label:32}{statistics.median(times[k]) / statistics.median(times[l]):18.2f}"
           f"{statistics.median(memory[k]) / statistics.median(memory[l]):16.2f}{counts[k] / counts[l]:18.2f}")
 print(f"(medians of {runs} runs each; instructions from one callgrind run each)")

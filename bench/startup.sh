@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the benchmarks beside the lesson and measures start-up against a bare Qt window on a
-# virtual 640 x 480 display, then the game's own costs. Usage: bench/startup.sh
+# Builds the benchmarks beside the lesson and measures start-up against a bare Qt window and against
+# its first screen made of plain Qt widgets, on a virtual 640 x 480 display, then the game's own
+# costs. Usage: [RUNS=N] bench/startup.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 missing=()
@@ -14,8 +15,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 # Built as the package and ./lapinar.sh build it, so that what is measured is what pupils run.
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-bench --target lapinar bench_bare bench_bare_text bench_lesson bench_game bench_graph >/dev/null
-echo "== Start-up, lesson against a bare Qt Widgets window =="
+cmake --build build-bench --target lapinar bench_bare bench_bare_text bench_bare_first_screen bench_lesson bench_game bench_graph >/dev/null
+echo "== Start-up, lesson against a bare Qt Widgets window and its first screen in plain Qt =="
 xvfb-run -a -s "-screen 0 640x480x24 -dpi 96" python3 bench/startup.py build-bench
 echo
 echo "== The game's costs =="

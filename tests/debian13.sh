@@ -3,18 +3,19 @@
 # The lesson on Debian 13 (Qt 6.8) as well as on the machine's own Debian 12 (Qt 6.4): in a Debian 13
 # root made with debootstrap from the archive this machine's apt sources name, the lesson is built
 # with warnings as errors and all its tests run (the screen-reader walk with Debian 13's Orca), then
-# its package is made, installed, started and purged. The root is kept in the build folder, so only
-# the first run pays for making it and installing the packages the tests need (./lapinar.sh packages);
-# so is the build inside it, so a later run builds only what changed. Each run first brings the root
-# up to date. Needs root, debootstrap and the package archive; without them this fails rather than
+# its package is made, installed, started and purged. The root is kept outside the clone, by default in
+# /var/cache/lapinar/debian13-root, as everything in it belongs to root: only the first run on the
+# machine pays for making it and installing the packages the tests need (./lapinar.sh packages), and
+# every clone shares it, one run at a time. So are the build inside it and its compiler cache, so a
+# later run, from any clone, compiles only what changed. Each run first brings the root up to date. Needs root, debootstrap and the package archive; without them this fails rather than
 # pass unseen. Only the archive is reached from the root: the build and the tests run with no
 # network, processes, IPC or host name but their own, so that nothing else on the machine (another
 # X server, D-Bus or Orca) can meet them.
 # With --prepare it only makes the root, updates it and installs those packages, which is mostly
 # waiting for the archive, so the test command does that while it compiles; a run waits for a
-# prepare under way. With --archive it only says which archive it would use.
-#   debian13.sh [--prepare] SOURCE-FOLDER BUILD-FOLDER
-#   debian13.sh --archive
+# prepare under way. With --archive it only says which archive it would use, with --root where the root is.
+#   debian13.sh [--prepare] SOURCE-FOLDER [ROOT]
+#   debian13.sh --archive | --root
 set -euo pipefail
 fail() { echo "FAIL: $*"; exit 1; }
 # The archive: the first http(s) one that the machine's own apt sources name for its own release,
@@ -35,6 +36,8 @@ archive() {
     [ -n "$archive" ] || fail "no Debian archive named for '$codename' in /etc/apt/sources.list{,.d}"
 }
 
+# Where the root is kept when no other place is given; said by --root.
+[ "${1:-}" != --root ] || { echo /var/cache/lapinar/debian13-root; exit 0; }
 archive
 [ "${1:-}" != --archive ] || { echo "$archive"; exit 0; }
 prepare=
@@ -49,16 +52,14 @@ else
     case "$proxy" in "" | DIRECT | false) proxy=${http_proxy:-} ;; esac
 fi
 source=$(realpath "$1")
+root=$(realpath -m "${2:-$("$0" --root)}")
 if [ "$(id -u)" -ne 0 ]; then
     sudo -n true 2>/dev/null || fail "making and entering a Debian 13 root needs root, or sudo (./lapinar.sh test asks for its password at the start)"
-    exec sudo -n "$0" ${prepare:+--prepare} --proxy "$proxy" "$source" "$2"
+    exec sudo -n "$0" ${prepare:+--prepare} --proxy "$proxy" "$source" "$root"
 fi
-# What it leaves beside the root belongs to whoever owns the build folder, who can remove it.
-[ -d "$2" ] || { mkdir -p "$2" && chown --reference="$2/.." "$2"; }
-owner=$(stat -c %u:%g "$2")
-root=$(realpath "$2")/debian13-root
+mkdir -p "$(dirname "$root")"
+# One run at a time in the root, from whichever clone.
 exec 9>"$root.lock"
-chown "$owner" "$root.lock"
 flock 9
 command -v debootstrap >/dev/null || fail "debootstrap is missing (the test command installs it)"
 
@@ -67,8 +68,6 @@ if [ ! -f "$root/.lapinar-root" ]; then
     echo "Making the Debian 13 root from $archive"
     rm -rf --one-file-system "$root"
     # In a mount namespace of its own, so that the mounts debootstrap makes go when it ends.
-    : >"$root.log"
-    chown "$owner" "$root.log"
     http_proxy=$proxy unshare --mount --propagation private -- \
         debootstrap --variant=minbase --components=main trixie "$root" "$archive" >"$root.log" 2>&1 ||
         { tail -n 20 "$root.log"; fail "debootstrap"; }
@@ -122,7 +121,9 @@ EOF
 cat >"$root/lapinar-run.sh" <<'EOF'
 set -euo pipefail
 step=$SECONDS
-cmake -S /src -B /build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAPINAR_WERROR=ON >/dev/null
+# The compiler's cache is kept in the root (root's home) with the build: a run from another clone, whose
+# files all look new, compiles again only what really changed.
+cmake -S /src -B /build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAPINAR_WERROR=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 cmake --build /build --parallel 2 >/build.log 2>&1 || { grep -v '^\[' /build.log | head -n 100; exit 1; }
 echo "Debian 13 build: $((SECONDS - step)) s"
 step=$SECONDS

@@ -21,7 +21,7 @@ fail() {
     echo "handin_shares: $*" >&2
     exit 1
 }
-[ "$(id -u)" -eq 0 ] || fail "needs root, to add logins, start smbd and mount the share (the test command runs it as root)"
+[ "$(id -u)" -eq 0 ] || fail "needs root, to add logins, start smbd and mount the share (CTest runs it as root, through sudo when need be)"
 for tool in smbd smbpasswd smbnetfs fusermount soffice unzip unshare useradd ip; do
     command -v "$tool" >/dev/null || fail "$tool is missing: ./lapinar.sh test installs it"
 done
@@ -58,6 +58,16 @@ mount --make-rprivate /
 cp -a /dev/fuse "$tmp/fuse"
 chmod 666 "$tmp/fuse"
 mount --bind "$tmp/fuse" /dev/fuse
+# The programs where the test's logins reach them: a contributor's home is often closed to other
+# logins (Debian makes homes 0700), so a folder they cannot reach is shown again under $tmp, in this
+# mount namespace only.
+reach() { # variable naming a program
+    runuser -u "$ann" -- test -x "${!1}" && return 0
+    mkdir -p "$tmp/reach/$1"
+    mount --bind "$(dirname "${!1}")" "$tmp/reach/$1"
+    printf -v "$1" '%s' "$tmp/reach/$1/$(basename "${!1}")"
+}
+for program in probe lapinar boxes_command; do reach $program; done
 
 # The class folders on the server: the README's recipe, and one for the whole machine's school account.
 mkdir -p "$tmp/share" "$tmp/boxshare" "$tmp/samba"/{private,lock,state,cache,pid} "$tmp/home"

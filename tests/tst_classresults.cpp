@@ -249,7 +249,7 @@ void ClassResultsTest::sharedLoginHandsInEachPupilApart()
 
 void ClassResultsTest::squattedNameIsToldAndNeverShownAsTheVictims()
 {
-    // Another login's files: only root can make them here, as the test command runs the tests.
+    // Another login's files: only root can make them, so CTest runs this test as root (tests/as_root.sh).
     const uid_t other = 65534;
     const QString otherLogin = QString::fromLocal8Bit(::getpwuid(other)->pw_name);
     QTemporaryDir folder;
@@ -258,7 +258,7 @@ void ClassResultsTest::squattedNameIsToldAndNeverShownAsTheVictims()
         const QString file = folder.filePath(HandInCsv::fileName(pupil));
         put(file, handInOf(pupil, first));
         QVERIFY2(::chown(QFile::encodeName(file).constData(), other, other) == 0,
-                 "giving a file another owner needs root: run the tests as root, as the test command does");
+                 "giving a file another owner needs root: run it through CTest, which runs it as root");
     };
     theirs(me, 90);
     theirs(otherLogin, 1);
@@ -348,7 +348,7 @@ void ClassResultsTest::flatFolderProvesEachFileOnItsOwn()
             const passwd *user = ::getpwnam(file.owner.toLocal8Bit().constData());
             QVERIFY(user);
             QVERIFY2(::chown(QFile::encodeName(path).constData(), user->pw_uid, user->pw_gid) == 0,
-                     "giving a file another owner needs root: run the tests as root, as the test command does");
+                     "giving a file another owner needs root: run it through CTest, which runs it as root");
         }
     }
     ClassList::List list;

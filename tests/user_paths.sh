@@ -4,7 +4,8 @@
 # without uncommitted changes): `./lapinar.sh start` builds what the lesson loads at run time, so
 # the read-aloud voice loads from beside the program, and started again it asks dpkg nothing;
 # `./lapinar.sh package` makes a package holding the program, the voice and the printed worksheets.
-# Everything is built from scratch in the clone (ccache, when present, makes a second run quick).
+# Everything is built again in the clone, with warnings as errors as the test command's plain build
+# has them, so that ccache (which the test command installs) gives back what that build compiled.
 #   user_paths.sh SOURCE-FOLDER SPEECH-MODULE-CHECK
 set -euo pipefail
 source=$(realpath "$1")
@@ -22,6 +23,7 @@ export CCACHE_BASEDIR=$scratch/lapinar CCACHE_NOHASHDIR=1
 
 # The start command, asked only for the version so that no window opens, then the voice loaded
 # from the folder the program looks in first.
+export LAPINAR_WERROR=ON
 version=$(QT_QPA_PLATFORM=offscreen ./lapinar.sh start --version) || fail "./lapinar.sh start failed"
 echo "started: ${version##*$'\n'}"
 "$check" build || fail "./lapinar.sh start built a lesson that cannot read aloud"
