@@ -100,6 +100,9 @@ QVariant ClassTable::data(const QModelIndex &index, int role) const
                        QStringList{date, handIn.machine, handIn.language}.join(QStringLiteral(" \u00b7 ")));
         if (role == Qt::ToolTipRole)
             return PlainText::tip(
+                //: The tooltip of a pupil's "Handed in" cell; %1 is the time (today) or the date and time,
+                //: %2 the name of the machine the pupil handed in from (e.g. pc-07), %3 the lesson's language
+                //: code (en, fr, de, es).
                 ClassText::tr("Handed in %1 on %2, in %3").arg(date, handIn.machine, handIn.language) +
                 (odd.isEmpty() ? QString() : QLatin1Char('\n') + odd));
         if (role == Qt::BackgroundRole && !odd.isEmpty())

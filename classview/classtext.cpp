@@ -113,15 +113,20 @@ QString ClassText::names(const ClassFolder::Class &handIns, int length)
 QString ClassText::missingText(const ClassList::List &list, const QStringList &missing, bool window)
 {
     if (!list.error.isEmpty())
+        //: Shown to the teacher; %1 is the class list's file, %2 why it is not used.
         return tr("The class list %1 is not used: %2")
             .arg(ClassFolder::shown(list.file), ClassFolder::shown(list.error));
     if (!list.given)
+        //: Shown to the teacher in the class window; %1 is the class list's file name, class.txt.
         return window ? tr("No class list, so only who handed in is shown: put the class's logins in %1 in the "
                            "class folder, one a line, to see who is missing.")
                             .arg(QString::fromLatin1(ClassList::FileName))
                       : QString();
     if (missing.isEmpty())
+        //: Shown to the teacher; %1 is the number of pupils on the class list.
         return tr("Everyone on the class list has handed in (%1).").arg(list.pupils.size());
+    //: Shown to the teacher; %1 is how many on the class list have not handed in, %2 how many are on it, %3
+    //: their names (logins or typed names), joined by commas.
     return tr("Not handed in (%1 of %2 on the class list): %3")
         .arg(missing.size())
         .arg(list.pupils.size())
@@ -131,6 +136,7 @@ QString ClassText::missingText(const ClassList::List &list, const QStringList &m
 QString ClassText::badFileLine(const ClassFolder::BadFile &bad)
 {
     return (bad.forged ? QStringLiteral("\u26a0 ") : QString()) +
+           //: A line of the list of files left out; %1 is the file, %2 why it was left out.
            tr("%1: %2").arg(ClassFolder::shown(bad.file), ClassFolder::shown(bad.fault));
 }
 
@@ -165,12 +171,25 @@ QString ClassText::answersAgainNote(const QDateTime &when)
 
 QString ClassText::truthButton(bool shown)
 {
-    return shown ? tr("Hide the rabbits really there") : tr("Show the rabbits really there");
+    //: The class window's button once the rabbits really there are shown; the button is as wide as the longer
+    //: of its two captions.
+    const QString hide = tr("Hide the rabbits really there");
+    //: The class window's button that shows the rabbits really on the island in the table and graph.
+    const QString show = tr("Show the rabbits really there");
+    return shown ? hide : show;
 }
 
 QString ClassText::printButton()
 {
+    //: The class window's button that opens the print dialog; about 80 px wide.
     return tr("Print…");
+}
+
+QString ClassText::reportName(const QDate &date)
+{
+    //: The print dialog's title and the report's name, which the dialog offers as the PDF's file name:
+    //: no colon, slash, quote or apostrophe. %1 is the date, as 2026-12-09.
+    return tr("Lapinar class results %1").arg(date.toString(Qt::ISODate));
 }
 
 void ClassText::reportBadFiles(const QString &folder, const ClassFolder::Class &handIns, QSet<QString> *said)
@@ -185,7 +204,11 @@ void ClassText::reportBadFiles(const QString &folder, const ClassFolder::Class &
     for (const ClassFolder::BadFile &bad : handIns.badFiles)
         //: A line on standard error; %1 is the class folder, %2 a file in it, %3 why it was left out.
         lines << tr("%1/%2: %3; left out").arg(where, bad.file, bad.fault);
-    if (handIns.moreBadFiles > 0)
+    if (handIns.moreBadFiles == 1)
+        //: A line on standard error; %1 is the class folder.
+        lines << tr("%1: 1 more file left out").arg(where);
+    else if (handIns.moreBadFiles > 1)
+        //: A line on standard error; %1 is the class folder, %2 the number of files (2 or more).
         lines << tr("%1: %2 more files left out").arg(where).arg(handIns.moreBadFiles);
     for (const QString &line : std::as_const(lines)) {
         now.insert(line);

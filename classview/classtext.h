@@ -45,6 +45,8 @@ public:
     static QString answersAgainNote(const QDateTime &when);
     static QString truthButton(bool shown);
     static QString printButton();
+    // The printed report's name: the print dialog's title and the file name it offers.
+    static QString reportName(const QDate &date);
     // One line on standard error for each file left out, and for a folder that cannot be read; with
     // `said`, only the lines not said before (those it holds), which it then holds instead.
     static void reportBadFiles(const QString &folder, const ClassFolder::Class &handIns, QSet<QString> *said = nullptr);

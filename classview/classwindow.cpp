@@ -237,7 +237,7 @@ void ClassWindow::print()
     const ClassList::List list = m_list;
     if (printer &&
         printer(
-            this, ClassText::title(), Paper::Resolution,
+            this, ClassText::reportName(QDate::currentDate()), Paper::Resolution,
             [&](QPagedPaintDevice &device) { return ClassReport::draw(device, handIns, list, QDate::currentDate()); },
             [&](const QString &file, QString *why) {
                 return ClassReport::write(file, handIns, QDate::currentDate(), why, list);
@@ -245,6 +245,7 @@ void ClassWindow::print()
             &error))
         return;
     QMessageBox box(QMessageBox::Warning, ClassText::title(),
+                    //: Shown to the teacher; %1 is why.
                     ClassText::tr("The report cannot be printed: %1").arg(error), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -294,6 +294,7 @@
     </message>
     <message>
         <source>Handed in %1 on %2, in %3</source>
+        <extracomment>The tooltip of a pupil&apos;s &quot;Handed in&quot; cell; %1 is the time (today) or the date and time, %2 the name of the machine the pupil handed in from (e.g. pc-07), %3 the lesson&apos;s language code (en, fr, de, es).</extracomment>
         <translation>Abgegeben: %1, am Rechner %2, Sprache %3</translation>
     </message>
     <message>
@@ -318,22 +319,27 @@
     </message>
     <message>
         <source>The class list %1 is not used: %2</source>
+        <extracomment>Shown to the teacher; %1 is the class list&apos;s file, %2 why it is not used.</extracomment>
         <translation>Die Klassenliste %1 wird nicht benutzt: %2</translation>
     </message>
     <message>
         <source>No class list, so only who handed in is shown: put the class&apos;s logins in %1 in the class folder, one a line, to see who is missing.</source>
+        <extracomment>Shown to the teacher in the class window; %1 is the class list&apos;s file name, class.txt.</extracomment>
         <translation>Keine Klassenliste, daher wird nur gezeigt, wer abgegeben hat: Schreiben Sie die Anmeldenamen der Klasse in die Datei %1 im Klassenordner, einen pro Zeile, um zu sehen, wer fehlt.</translation>
     </message>
     <message>
         <source>Everyone on the class list has handed in (%1).</source>
+        <extracomment>Shown to the teacher; %1 is the number of pupils on the class list.</extracomment>
         <translation>Alle auf der Klassenliste haben abgegeben (%1).</translation>
     </message>
     <message>
         <source>Not handed in (%1 of %2 on the class list): %3</source>
+        <extracomment>Shown to the teacher; %1 is how many on the class list have not handed in, %2 how many are on it, %3 their names (logins or typed names), joined by commas.</extracomment>
         <translation>Nicht abgegeben (%1 von %2 auf der Klassenliste): %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A line of the list of files left out; %1 is the file, %2 why it was left out.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -342,22 +348,27 @@
     </message>
     <message>
         <source>Hide the rabbits really there</source>
+        <extracomment>The class window&apos;s button once the rabbits really there are shown; the button is as wide as the longer of its two captions.</extracomment>
         <translation>Wirklich vorhandene Kaninchen verbergen</translation>
     </message>
     <message>
         <source>Show the rabbits really there</source>
+        <extracomment>The class window&apos;s button that shows the rabbits really on the island in the table and graph.</extracomment>
         <translation>Wirklich vorhandene Kaninchen zeigen</translation>
     </message>
     <message>
         <source>Print…</source>
+        <extracomment>The class window&apos;s button that opens the print dialog; about 80 px wide.</extracomment>
         <translation>Drucken…</translation>
     </message>
     <message>
         <source>%1: %2 more files left out</source>
+        <extracomment>A line on standard error; %1 is the class folder, %2 the number of files (2 or more).</extracomment>
         <translation>%1: %2 weitere Dateien ausgelassen</translation>
     </message>
     <message>
         <source>The report cannot be printed: %1</source>
+        <extracomment>Shown to the teacher; %1 is why.</extracomment>
         <translation>Der Bericht kann nicht gedruckt werden: %1</translation>
     </message>
     <message>
@@ -376,7 +387,7 @@
     </message>
     <message>
         <source>A folder of boxes: only its pupil can write in each box, as the file server enforces, so each hand-in shown is its box&apos;s pupil&apos;s.</source>
-        <translation>Ein Ordner mit Ablagen: In jede Ablage kann nur ihre Schülerin oder ihr Schüler schreiben, das erzwingt der Dateiserver; jede gezeigte Abgabe stammt also von der Person ihrer Ablage.</translation>
+        <translation>Ein Ordner mit Ablagen: In jede Ablage kann nur ihre Person schreiben, das erzwingt der Dateiserver; jede Abgabe gehört zu ihrer Ablage.</translation>
     </message>
     <message>
         <source>This folder says it holds a box per pupil, but every pupil can write at its top: it is read as a folder every pupil writes in.</source>
@@ -384,16 +395,16 @@
     </message>
     <message>
         <source>A folder every pupil writes in: each hand-in shown was written by the login it is named after, as the file system shows its owner.</source>
-        <translation>Ein Ordner, in den alle schreiben: Jede gezeigte Abgabe wurde vom Konto geschrieben, nach dem sie benannt ist, wie das Dateisystem den Eigentümer zeigt.</translation>
+        <translation>Ein Ordner, in den alle schreiben: Laut Dateisystem stammt jede gezeigte Abgabe vom Konto, nach dem sie benannt ist.</translation>
     </message>
     <message>
         <source>A folder every pupil writes in: this folder cannot prove who wrote which file for %1 hand-ins, marked unproven. A box per pupil (lapinar-boxes) proves every hand-in.</source>
         <extracomment>%1 is the number of hand-ins marked unproven.</extracomment>
-        <translation>Ein Ordner, in den alle schreiben: Für %1 Abgaben kann dieser Ordner nicht belegen, wer welche Datei geschrieben hat; sie sind als nicht belegt markiert. Eine Ablage pro Person (lapinar-boxes) belegt jede Abgabe.</translation>
+        <translation>Ein Ordner, in den alle schreiben: Bei %1 Abgaben ist nicht belegt, wer sie geschrieben hat (markiert). Eine Ablage pro Person (lapinar-boxes) belegt jede Abgabe.</translation>
     </message>
     <message>
         <source>A name typed on a shared login is anyone&apos;s: each is shown with the login and machine it was typed on.</source>
-        <translation>Einen unter einem gemeinsamen Konto eingetippten Namen kann jede Person eingeben: Er wird mit Konto und Rechner angezeigt, an denen er eingetippt wurde.</translation>
+        <translation>Einen Namen am gemeinsamen Konto kann jede Person eintippen: Er steht mit Konto und Rechner da.</translation>
     </message>
     <message>
         <source>The class folder has not answered since %1: the numbers shown were read at %2.</source>
@@ -413,6 +424,16 @@
         <source>The class folder answers again (since %1).</source>
         <extracomment>Shown to the teacher once a class folder that did not answer answers again; %1 is the time of day.</extracomment>
         <translation>Der Klassenordner antwortet wieder (seit %1).</translation>
+    </message>
+    <message>
+        <source>Lapinar class results %1</source>
+        <extracomment>The print dialog&apos;s title and the report&apos;s name, which the dialog offers as the PDF&apos;s file name: no colon, slash, quote or apostrophe. %1 is the date, as 2026-12-09.</extracomment>
+        <translation>Lapinar Klassenergebnisse %1</translation>
+    </message>
+    <message>
+        <source>%1: 1 more file left out</source>
+        <extracomment>A line on standard error; %1 is the class folder.</extracomment>
+        <translation>%1: 1 weitere Datei ausgelassen</translation>
     </message>
 </context>
 <context>
@@ -1372,12 +1393,12 @@
     <name>YearButtons</name>
     <message>
         <source>Next year</source>
-        <extracomment>Button to the next year on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 56 px there: about 11 letters). Keep the noun &quot;year&quot;; a shorter word for it if needed.</extracomment>
+        <extracomment>Button to the next year on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 56 px there: about 11 letters). Keep the noun &quot;year&quot; (or a shorter word for it); where no noun fits, the language&apos;s own word for next/previous.</extracomment>
         <translation>Folgejahr</translation>
     </message>
     <message>
         <source>Last year</source>
-        <extracomment>Button back to the year before, on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 53 px there: about 11 letters). Keep the noun &quot;year&quot;; a shorter word for it if needed.</extracomment>
+        <extracomment>Button back to the year before, on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 53 px there: about 11 letters). Keep the noun &quot;year&quot; (or a shorter word for it); where no noun fits, the language&apos;s own word for next/previous.</extracomment>
         <translation>Vorjahr</translation>
     </message>
 </context>

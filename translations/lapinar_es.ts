@@ -294,6 +294,7 @@
     </message>
     <message>
         <source>Handed in %1 on %2, in %3</source>
+        <extracomment>The tooltip of a pupil&apos;s &quot;Handed in&quot; cell; %1 is the time (today) or the date and time, %2 the name of the machine the pupil handed in from (e.g. pc-07), %3 the lesson&apos;s language code (en, fr, de, es).</extracomment>
         <translation>Entregado: %1, en el equipo %2, idioma %3</translation>
     </message>
     <message>
@@ -318,22 +319,27 @@
     </message>
     <message>
         <source>The class list %1 is not used: %2</source>
+        <extracomment>Shown to the teacher; %1 is the class list&apos;s file, %2 why it is not used.</extracomment>
         <translation>No se usa la lista de clase %1: %2</translation>
     </message>
     <message>
         <source>No class list, so only who handed in is shown: put the class&apos;s logins in %1 in the class folder, one a line, to see who is missing.</source>
+        <extracomment>Shown to the teacher in the class window; %1 is the class list&apos;s file name, class.txt.</extracomment>
         <translation>No hay lista de clase, así que solo se muestra quién ha entregado: escriba los nombres de usuario de la clase en el archivo %1 de la carpeta de la clase, uno por línea, para ver quién falta.</translation>
     </message>
     <message>
         <source>Everyone on the class list has handed in (%1).</source>
+        <extracomment>Shown to the teacher; %1 is the number of pupils on the class list.</extracomment>
         <translation>Todos los de la lista de clase han entregado (%1).</translation>
     </message>
     <message>
         <source>Not handed in (%1 of %2 on the class list): %3</source>
+        <extracomment>Shown to the teacher; %1 is how many on the class list have not handed in, %2 how many are on it, %3 their names (logins or typed names), joined by commas.</extracomment>
         <translation>Sin entregar (%1 de %2 de la lista de clase): %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A line of the list of files left out; %1 is the file, %2 why it was left out.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -342,22 +348,27 @@
     </message>
     <message>
         <source>Hide the rabbits really there</source>
+        <extracomment>The class window&apos;s button once the rabbits really there are shown; the button is as wide as the longer of its two captions.</extracomment>
         <translation>Ocultar los conejos que hay de verdad</translation>
     </message>
     <message>
         <source>Show the rabbits really there</source>
+        <extracomment>The class window&apos;s button that shows the rabbits really on the island in the table and graph.</extracomment>
         <translation>Mostrar los conejos que hay de verdad</translation>
     </message>
     <message>
         <source>Print…</source>
+        <extracomment>The class window&apos;s button that opens the print dialog; about 80 px wide.</extracomment>
         <translation>Imprimir…</translation>
     </message>
     <message>
         <source>%1: %2 more files left out</source>
+        <extracomment>A line on standard error; %1 is the class folder, %2 the number of files (2 or more).</extracomment>
         <translation>%1: %2 archivos más descartados</translation>
     </message>
     <message>
         <source>The report cannot be printed: %1</source>
+        <extracomment>Shown to the teacher; %1 is why.</extracomment>
         <translation>No se puede imprimir el informe: %1</translation>
     </message>
     <message>
@@ -384,12 +395,12 @@
     </message>
     <message>
         <source>A folder every pupil writes in: each hand-in shown was written by the login it is named after, as the file system shows its owner.</source>
-        <translation>Una carpeta en la que escriben todos: cada entrega mostrada la escribió la cuenta cuyo nombre lleva, según el propietario que muestra el sistema de archivos.</translation>
+        <translation>Carpeta en la que escriben todos: según el sistema de archivos, cada entrega mostrada es de la cuenta cuyo nombre lleva.</translation>
     </message>
     <message>
         <source>A folder every pupil writes in: this folder cannot prove who wrote which file for %1 hand-ins, marked unproven. A box per pupil (lapinar-boxes) proves every hand-in.</source>
         <extracomment>%1 is the number of hand-ins marked unproven.</extracomment>
-        <translation>Una carpeta en la que escriben todos: para %1 entregas, esta carpeta no puede demostrar quién escribió cada archivo; se marcan sin comprobar. Una carpeta por alumno (lapinar-boxes) demuestra cada entrega.</translation>
+        <translation>Carpeta en la que escriben todos: en %1 entregas no se puede demostrar quién las escribió (marcadas sin comprobar). Una carpeta por alumno (lapinar-boxes) lo demuestra.</translation>
     </message>
     <message>
         <source>A name typed on a shared login is anyone&apos;s: each is shown with the login and machine it was typed on.</source>
@@ -413,6 +424,16 @@
         <source>The class folder answers again (since %1).</source>
         <extracomment>Shown to the teacher once a class folder that did not answer answers again; %1 is the time of day.</extracomment>
         <translation>La carpeta de la clase vuelve a responder (desde las %1).</translation>
+    </message>
+    <message>
+        <source>Lapinar class results %1</source>
+        <extracomment>The print dialog&apos;s title and the report&apos;s name, which the dialog offers as the PDF&apos;s file name: no colon, slash, quote or apostrophe. %1 is the date, as 2026-12-09.</extracomment>
+        <translation>Lapinar resultados de la clase %1</translation>
+    </message>
+    <message>
+        <source>%1: 1 more file left out</source>
+        <extracomment>A line on standard error; %1 is the class folder.</extracomment>
+        <translation>%1: 1 archivo más descartado</translation>
     </message>
 </context>
 <context>
@@ -1372,12 +1393,12 @@
     <name>YearButtons</name>
     <message>
         <source>Next year</source>
-        <extracomment>Button to the next year on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 56 px there: about 11 letters). Keep the noun &quot;year&quot;; a shorter word for it if needed.</extracomment>
+        <extracomment>Button to the next year on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 56 px there: about 11 letters). Keep the noun &quot;year&quot; (or a shorter word for it); where no noun fits, the language&apos;s own word for next/previous.</extracomment>
         <translation>Siguiente</translation>
     </message>
     <message>
         <source>Last year</source>
-        <extracomment>Button back to the year before, on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 53 px there: about 11 letters). Keep the noun &quot;year&quot;; a shorter word for it if needed.</extracomment>
+        <extracomment>Button back to the year before, on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 53 px there: about 11 letters). Keep the noun &quot;year&quot; (or a shorter word for it); where no noun fits, the language&apos;s own word for next/previous.</extracomment>
         <translation>Anterior</translation>
     </message>
 </context>

@@ -294,6 +294,7 @@
     </message>
     <message>
         <source>Handed in %1 on %2, in %3</source>
+        <extracomment>The tooltip of a pupil&apos;s &quot;Handed in&quot; cell; %1 is the time (today) or the date and time, %2 the name of the machine the pupil handed in from (e.g. pc-07), %3 the lesson&apos;s language code (en, fr, de, es).</extracomment>
         <translation>Rendu : %1, sur le poste %2, langue %3</translation>
     </message>
     <message>
@@ -318,22 +319,27 @@
     </message>
     <message>
         <source>The class list %1 is not used: %2</source>
+        <extracomment>Shown to the teacher; %1 is the class list&apos;s file, %2 why it is not used.</extracomment>
         <translation>La liste de classe %1 n’est pas utilisée&#xa0;: %2</translation>
     </message>
     <message>
         <source>No class list, so only who handed in is shown: put the class&apos;s logins in %1 in the class folder, one a line, to see who is missing.</source>
+        <extracomment>Shown to the teacher in the class window; %1 is the class list&apos;s file name, class.txt.</extracomment>
         <translation>Pas de liste de classe : seuls ceux qui ont rendu sont affichés. Mettez les identifiants de la classe dans le fichier %1 du dossier de la classe, un par ligne, pour voir qui manque.</translation>
     </message>
     <message>
         <source>Everyone on the class list has handed in (%1).</source>
+        <extracomment>Shown to the teacher; %1 is the number of pupils on the class list.</extracomment>
         <translation>Tous les élèves de la liste de classe ont rendu (%1).</translation>
     </message>
     <message>
         <source>Not handed in (%1 of %2 on the class list): %3</source>
+        <extracomment>Shown to the teacher; %1 is how many on the class list have not handed in, %2 how many are on it, %3 their names (logins or typed names), joined by commas.</extracomment>
         <translation>N’ont pas rendu (%1 sur %2 de la liste de classe) : %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A line of the list of files left out; %1 is the file, %2 why it was left out.</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
@@ -342,22 +348,27 @@
     </message>
     <message>
         <source>Hide the rabbits really there</source>
+        <extracomment>The class window&apos;s button once the rabbits really there are shown; the button is as wide as the longer of its two captions.</extracomment>
         <translation>Cacher les lapins réellement présents</translation>
     </message>
     <message>
         <source>Show the rabbits really there</source>
+        <extracomment>The class window&apos;s button that shows the rabbits really on the island in the table and graph.</extracomment>
         <translation>Montrer les lapins réellement présents</translation>
     </message>
     <message>
         <source>Print…</source>
+        <extracomment>The class window&apos;s button that opens the print dialog; about 80 px wide.</extracomment>
         <translation>Imprimer…</translation>
     </message>
     <message>
         <source>%1: %2 more files left out</source>
+        <extracomment>A line on standard error; %1 is the class folder, %2 the number of files (2 or more).</extracomment>
         <translation>%1&#xa0;: %2 autres fichiers laissés de côté</translation>
     </message>
     <message>
         <source>The report cannot be printed: %1</source>
+        <extracomment>Shown to the teacher; %1 is why.</extracomment>
         <translation>Le compte rendu ne peut pas être imprimé : %1</translation>
     </message>
     <message>
@@ -376,7 +387,7 @@
     </message>
     <message>
         <source>A folder of boxes: only its pupil can write in each box, as the file server enforces, so each hand-in shown is its box&apos;s pupil&apos;s.</source>
-        <translation>Un dossier de cases : seul son élève peut écrire dans chaque case, le serveur de fichiers l’impose ; chaque rendu affiché est donc celui de l’élève de sa case.</translation>
+        <translation>Dossier de cases : seul son élève écrit dans chaque case, le serveur l’impose ; chaque rendu est celui de l’élève de sa case.</translation>
     </message>
     <message>
         <source>This folder says it holds a box per pupil, but every pupil can write at its top: it is read as a folder every pupil writes in.</source>
@@ -384,16 +395,16 @@
     </message>
     <message>
         <source>A folder every pupil writes in: each hand-in shown was written by the login it is named after, as the file system shows its owner.</source>
-        <translation>Un dossier où tous les élèves écrivent : chaque rendu affiché a été écrit par la session dont il porte le nom, comme le montre son propriétaire dans le système de fichiers.</translation>
+        <translation>Dossier où tous écrivent : d’après le système de fichiers, chaque rendu affiché vient de la session dont il porte le nom.</translation>
     </message>
     <message>
         <source>A folder every pupil writes in: this folder cannot prove who wrote which file for %1 hand-ins, marked unproven. A box per pupil (lapinar-boxes) proves every hand-in.</source>
         <extracomment>%1 is the number of hand-ins marked unproven.</extracomment>
-        <translation>Un dossier où tous les élèves écrivent : pour %1 rendus, ce dossier ne peut pas prouver qui a écrit quel fichier ; ils sont marqués non prouvés. Une case par élève (lapinar-boxes) prouve chaque rendu.</translation>
+        <translation>Dossier où tous écrivent : pour %1 rendus, rien ne prouve qui les a écrits (marqués non prouvés). Une case par élève (lapinar-boxes) prouve chaque rendu.</translation>
     </message>
     <message>
         <source>A name typed on a shared login is anyone&apos;s: each is shown with the login and machine it was typed on.</source>
-        <translation>N’importe qui peut taper un nom sur une session partagée : chacun est affiché avec la session et le poste où il a été tapé.</translation>
+        <translation>N’importe qui peut taper un nom sur une session partagée : il est affiché avec la session et le poste.</translation>
     </message>
     <message>
         <source>The class folder has not answered since %1: the numbers shown were read at %2.</source>
@@ -413,6 +424,16 @@
         <source>The class folder answers again (since %1).</source>
         <extracomment>Shown to the teacher once a class folder that did not answer answers again; %1 is the time of day.</extracomment>
         <translation>Le dossier de la classe répond de nouveau (depuis %1).</translation>
+    </message>
+    <message>
+        <source>Lapinar class results %1</source>
+        <extracomment>The print dialog&apos;s title and the report&apos;s name, which the dialog offers as the PDF&apos;s file name: no colon, slash, quote or apostrophe. %1 is the date, as 2026-12-09.</extracomment>
+        <translation>Lapinar résultats de la classe %1</translation>
+    </message>
+    <message>
+        <source>%1: 1 more file left out</source>
+        <extracomment>A line on standard error; %1 is the class folder.</extracomment>
+        <translation>%1 : 1 autre fichier laissé de côté</translation>
     </message>
 </context>
 <context>
@@ -1372,12 +1393,12 @@
     <name>YearButtons</name>
     <message>
         <source>Next year</source>
-        <extracomment>Button to the next year on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 56 px there: about 11 letters). Keep the noun &quot;year&quot;; a shorter word for it if needed.</extracomment>
+        <extracomment>Button to the next year on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 56 px there: about 11 letters). Keep the noun &quot;year&quot; (or a shorter word for it); where no noun fits, the language&apos;s own word for next/previous.</extracomment>
         <translation>Suivante</translation>
     </message>
     <message>
         <source>Last year</source>
-        <extracomment>Button back to the year before, on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 53 px there: about 11 letters). Keep the noun &quot;year&quot;; a shorter word for it if needed.</extracomment>
+        <extracomment>Button back to the year before, on the island and fox screens: 81 px wide at 640 x 480, room for 69 px of text (the English takes 53 px there: about 11 letters). Keep the noun &quot;year&quot; (or a shorter word for it); where no noun fits, the language&apos;s own word for next/previous.</extracomment>
         <translation>Précédente</translation>
     </message>
 </context>
