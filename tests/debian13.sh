@@ -88,7 +88,10 @@ chmod 755 "$root/usr/sbin/policy-rc.d"
 # The sources as the repository has them (their times kept, so the kept build rebuilds only changes).
 rm -rf --one-file-system "$root/src"
 mkdir -p "$root/src"
-git -C "$source" ls-files -z | tar -C "$source" --null -T - -cf - | tar -C "$root/src" -xf -
+# Every file as new (-m): the build in the root is shared by every clone, whose files' times say
+# nothing of which is newer than what the build last made (a clone of an older commit, made later,
+# would leave the newer sources looking built). ccache in the root keeps this a matter of minutes.
+git -C "$source" ls-files -z | tar -C "$source" --null -T - -cf - | tar -C "$root/src" -xmf -
 
 # What runs inside the root: first, with the archive, its packages brought up to date; then the
 # build and the tests, with nothing of the machine's but the files.
