@@ -78,6 +78,7 @@ void Reader::boxes(int dir, uid_t folderGroup)
             return;
         const int fd = ::openat(dir, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0) {
+            //: Why a file or box was left out; %1 is the system's reason (e.g. "Permission denied").
             bad(QFile::decodeName(name) + QLatin1Char('/'), Words::tr("cannot be read: %1").arg(reason(errno)));
             continue;
         }

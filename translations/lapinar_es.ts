@@ -35,6 +35,7 @@
     </message>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>Why a file or box was left out; %1 is the system&apos;s reason (e.g. &quot;Permission denied&quot;).</extracomment>
         <translation>no se puede leer: %1</translation>
     </message>
     <message>
