@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>This computer&apos;s login is shared. Type your name, so that your teacher knows whose results these are:</source>
-        <translation>Hier nutzen alle dasselbe Konto. Tipp deinen Namen ein, damit deine Lehrkraft weiß, wessen Ergebnisse das sind:</translation>
+        <translation>Hier nutzen alle ein Konto. Tipp deinen Namen ein, damit deine Lehrkraft weiß, von wem das ist:</translation>
     </message>
 </context>
 <context>

@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>This computer&apos;s login is shared. Type your name, so that your teacher knows whose results these are:</source>
-        <translation>Aquí todos usáis la misma sesión. Escribe tu nombre para que tu profesor o profesora sepa de quién son estos resultados:</translation>
+        <translation>Sesión compartida: escribe tu nombre para que tu profe sepa de quién son los resultados:</translation>
     </message>
 </context>
 <context>

@@ -401,7 +401,7 @@
     <message>
         <source>A folder every pupil writes in: this folder cannot prove who wrote which file for %1 hand-ins, marked unproven. A box per pupil (lapinar-boxes) proves every hand-in.</source>
         <extracomment>%1 is the number of hand-ins marked unproven.</extracomment>
-        <translation>Dossier où tous écrivent : pour %1 rendus, rien ne prouve qui les a écrits (marqués non prouvés). Une case par élève (lapinar-boxes) prouve chaque rendu.</translation>
+        <translation>Dossier partagé : rien ne prouve qui a écrit %1 rendus (non prouvés). Une case par élève (lapinar-boxes) le prouve.</translation>
     </message>
     <message>
         <source>A name typed on a shared login is anyone&apos;s: each is shown with the login and machine it was typed on.</source>
@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>This computer&apos;s login is shared. Type your name, so that your teacher knows whose results these are:</source>
-        <translation>Sur cet ordinateur, la session est partagée. Tape ton nom pour que ton professeur sache à qui sont ces résultats :</translation>
+        <translation>Session partagée : tape ton nom pour que ton professeur sache à qui sont ces résultats :</translation>
     </message>
 </context>
 <context>
