@@ -291,6 +291,12 @@ void speakAs(QLabel *label, const QString &pattern)
     renew(label);
 }
 
+void setRole(QWidget *widget, QAccessible::Role role)
+{
+    widget->setProperty(Role, int(role));
+    renew(widget);
+}
+
 void makeChoice(QWidget *widget)
 {
     widget->setProperty(Chosen, false);

@@ -24,6 +24,10 @@ void install();
 // whatever it shows now ("Rabbits counted: %1", or "%1" for just what it shows).
 void speakAs(QLabel *label, const QString &pattern = QStringLiteral("%1"));
 
+// The widget is `role` to assistive technology (a top-level QWidget is otherwise a filler, which a
+// screen reader does not name as a window).
+void setRole(QWidget *widget, QAccessible::Role role);
+
 // The widget is one of a group of choices: a radio button to assistive technology, checked or not.
 void makeChoice(QWidget *widget);
 void setChosen(QWidget *widget, bool chosen);

@@ -13,8 +13,20 @@ BadFileList::BadFileList(QWidget *parent) : QListWidget(parent)
 
 void BadFileList::show(const ClassFolder::Class &handIns)
 {
-    clear();
     const qsizetype shown = std::min<qsizetype>(handIns.badFiles.size(), ClassText::ShownBadFiles);
+    const qsizetype more = handIns.badFiles.size() - shown + handIns.moreBadFiles;
+    // The same files for the same reasons: the list stays as it is, where the teacher left it.
+    QStringList lines;
+    for (qsizetype n = 0; n < shown; ++n)
+        lines << ClassText::badFileLine(handIns.badFiles[n]);
+    if (more > 0)
+        lines << ClassText::tr("and %1 more").arg(more);
+    QStringList showing;
+    for (int n = 0; n < count(); ++n)
+        showing << item(n)->text();
+    if (lines == showing)
+        return;
+    clear();
     for (qsizetype n = 0; n < shown; ++n) {
         const ClassFolder::BadFile &bad = handIns.badFiles[n];
         auto *item = new QListWidgetItem(ClassText::badFileLine(bad), this);
@@ -26,7 +38,7 @@ void BadFileList::show(const ClassFolder::Class &handIns)
             item->setBackground(ClassText::WarningPaper);
         }
     }
-    if (const qsizetype more = handIns.badFiles.size() - shown + handIns.moreBadFiles; more > 0)
-        new QListWidgetItem(ClassText::tr("and %1 more").arg(more), this);
+    if (more > 0)
+        new QListWidgetItem(lines.last(), this);
     setVisible(count() > 0);
 }

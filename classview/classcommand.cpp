@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classcommand.h"
 
+#include "accessibility.h"
 #include "classreport.h"
 #include "classtext.h"
 #include "classwindow.h"
@@ -74,7 +75,10 @@ int ClassCommand::writeReport(const QString &folder, const QString &file, const 
 int ClassCommand::showWindow(const QString &folder, const QString &roster)
 {
     LessonStyle::install();
+    Accessibility::install();
     ClassWindow window(folder, roster);
     window.show();
+    // Asking for the keyboard matters without a window manager, where no one else gives it.
+    window.activateWindow();
     return QApplication::exec();
 }

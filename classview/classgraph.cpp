@@ -4,6 +4,7 @@
 #include "islandyear.h"
 #include "lapinar1.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -46,6 +47,29 @@ std::array<int, HandInCsv::Years> ClassGraph::islandRabbits()
     return rabbits;
 }
 
+QStringList ClassGraph::inWords() const
+{
+    const QLocale here;
+    const auto number = [&](double value) { return here.toString(value, 'g', 6); };
+    QStringList lines;
+    for (int year = 0; year < HandInCsv::Years; ++year) {
+        const YearFigures &f = m_figures[size_t(year)];
+        QString line = f.counted
+                           //: A year of the class graph said in words; %1 is the year, %2 the class median, %3 to %4
+                           //: the middle half of the class's counts, %5 to %6 the whole range.
+                           ? tr("Year %1: class median %2, middle half %3 to %4, whole range %5 to %6")
+                                 .arg(QString::number(year), number(f.median), number(f.lowerQuartile),
+                                      number(f.upperQuartile), number(f.lowest), number(f.highest))
+                           //: A year of the class graph said in words when no pupil gave a count; %1 is the year.
+                           : tr("Year %1: no counts").arg(year);
+        if (m_truth)
+            //: Follows a year of the class graph said in words; %1 is the number of rabbits on the island.
+            line += QStringLiteral("; ") + tr("rabbits really there %1").arg(m_island[size_t(year)]);
+        lines << line + QLatin1Char('.');
+    }
+    return lines;
+}
+
 void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
 {
     painter.save();
@@ -81,7 +105,7 @@ void ClassGraph::paint(QPainter &painter, const QRectF &area, double unit) const
         at += line * 3.0 + width;
     }
     const QRectF plot(left, area.top() + line * 0.5, area.right() - left - line * 0.5,
-                      area.height() - line * (2.5 + keyLines));
+                      area.height() - line * (2.7 + 1.1 * keyLines));
     const auto x = [&](int year) { return plot.left() + plot.width() * year / (HandInCsv::Years - 1); };
     const auto y = [&](double value) { return plot.bottom() - plot.height() * (value - bottom) / (top - bottom); };
 

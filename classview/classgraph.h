@@ -25,6 +25,9 @@ public:
     void setTruthShown(bool shown) { m_truth = shown; }
     // Draws into `area`; `unit` is a hair line's width (1 on a screen), for the lines and the text.
     void paint(QPainter &painter, const QRectF &area, double unit) const;
+    // What the graph shows, in words, one line a year: the class median, the middle half and the
+    // whole range, and the rabbits really there when they are shown.
+    QStringList inWords() const;
 
     // The rabbits really on the island in years 0 to 9, as the lesson's island has them.
     static std::array<int, HandInCsv::Years> islandRabbits();

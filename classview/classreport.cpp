@@ -2,6 +2,7 @@
 #include "classreport.h"
 
 #include "classgraph.h"
+#include "classtable.h"
 #include "classtext.h"
 #include "paper.h"
 #include "teacherfile.h"
@@ -20,7 +21,10 @@ namespace {
 constexpr double Left = 18, Right = 192, Top = 15, Bottom = 282;
 constexpr double Width = Right - Left;
 constexpr double RowHeight = 4.8;
-constexpr double NameWidth = 44;
+constexpr double NameWidth = 40;
+// When, from where and in which language each pupil handed in, as the window's last column.
+constexpr double HandedInWidth = 44;
+constexpr double Cell = (Width - NameWidth - HandedInWidth) / HandInCsv::Years;
 
 using namespace Paper;
 
@@ -36,13 +40,16 @@ public:
     {
         double y = Top;
         y += text(y, face(18, true), ClassText::title()) + 2;
+        const QStringList missing = ClassList::missing(m_list, m_class.pupils);
         y += text(y, face(11),
-                  QLocale().toString(date, QLocale::LongFormat) + QStringLiteral(" · ") + ClassText::summary(m_class)) +
+                  QLocale().toString(date, QLocale::LongFormat) + QStringLiteral(" · ") +
+                      ClassText::summary(m_class, m_list.given && m_list.error.isEmpty() ? missing.size() : -1)) +
              2;
+        if (m_class.error.isEmpty())
+            y += text(y, face(9), ClassText::folderKind(m_class)) + 2;
         y += text(y, face(9), ClassText::names(m_class, 900)) + 2;
-        if (const QString missing = ClassText::missingText(m_list, ClassList::missing(m_list, m_class.pupils), false);
-            !missing.isEmpty())
-            y += text(y, face(9, true), missing) + 2;
+        if (const QString said = ClassText::missingText(m_list, missing, false); !said.isEmpty())
+            y += text(y, face(9, true), said) + 2;
         y += 2;
         m_painter.setFont(face(9));
         ClassGraph(m_class.pupils, ClassGraph::islandRabbits())
@@ -63,17 +70,24 @@ private:
         return used.height() * 25.4 / Resolution;
     }
 
-    void row(double top, const QString &name, const std::array<double, HandInCsv::Years> &values, bool bold)
+    void row(double top, const QString &name, const std::array<double, HandInCsv::Years> &values, bool bold,
+             const QString &handedIn = QString(), bool odd = false)
     {
         m_painter.setFont(face(8, bold));
         const QFontMetricsF metrics(m_painter.font(), &m_writer);
         m_painter.drawText(mmRect(Left, top, NameWidth - 1, RowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                            metrics.elidedText(name, Qt::ElideRight, mm(NameWidth - 1)));
-        const double cell = (Width - NameWidth) / HandInCsv::Years;
         for (int year = 0; year < HandInCsv::Years; ++year)
             m_painter.drawText(
-                mmRect(Left + NameWidth + cell * year, top, cell - 1, RowHeight), Qt::AlignRight | Qt::AlignVCenter,
+                mmRect(Left + NameWidth + Cell * year, top, Cell - 1, RowHeight), Qt::AlignRight | Qt::AlignVCenter,
                 std::isnan(values[size_t(year)]) ? QString() : QLocale().toString(values[size_t(year)], 'g', 6));
+        if (handedIn.isEmpty())
+            return;
+        const QRectF at = mmRect(Right - HandedInWidth + 1, top, HandedInWidth - 1, RowHeight);
+        if (odd)
+            m_painter.fillRect(at, QColor(0xff, 0xd7, 0x80));
+        m_painter.drawText(at, Qt::AlignLeft | Qt::AlignVCenter,
+                           metrics.elidedText(handedIn, Qt::ElideRight, mm(HandedInWidth - 1)));
     }
 
     void table()
@@ -81,11 +95,16 @@ private:
         double y = Top;
         y += text(y, face(12, true), ClassText::tableName()) + 2;
         m_painter.setFont(face(8, true));
-        const double cell = (Width - NameWidth) / HandInCsv::Years;
+        // The years by their numbers after the first, as in a narrow window, to leave room for "Handed in".
         for (int year = 0; year < HandInCsv::Years; ++year)
-            m_painter.drawText(mmRect(Left + NameWidth + cell * year, y, cell - 1, RowHeight),
-                               Qt::AlignRight | Qt::AlignVCenter, ClassText::yearHeading(year));
+            m_painter.drawText(mmRect(Left + NameWidth + Cell * year, y, Cell - 1, RowHeight),
+                               Qt::AlignRight | Qt::AlignVCenter,
+                               year == 0 ? ClassText::yearHeading(year) : QString::number(year));
+        m_painter.drawText(mmRect(Right - HandedInWidth + 1, y, HandedInWidth - 1, RowHeight),
+                           Qt::AlignLeft | Qt::AlignVCenter, ClassText::tr("Handed in"));
         y += RowHeight;
+        const QStringList kinds = ClassTable::usualMachineKinds(m_class.pupils);
+        const QDateTime now = QDateTime::currentDateTimeUtc();
         const std::array<int, HandInCsv::Years> island = ClassGraph::islandRabbits();
         const std::array<YearFigures, HandInCsv::Years> figures = ClassFigures::perYear(m_class.pupils);
         std::array<double, HandInCsv::Years> values{};
@@ -113,7 +132,10 @@ private:
                 const std::optional<qint16> rabbits = m_class.pupils[n].handIn.rabbits[year];
                 values[year] = rabbits ? double(*rabbits) : std::nan("");
             }
-            row(y, ClassFolder::label(m_class.pupils[n]), values, false);
+            const HandInCsv::HandIn &handIn = m_class.pupils[n].handIn;
+            const bool odd = !ClassTable::oddity(handIn, kinds, now).isEmpty();
+            row(y, ClassFolder::shown(ClassFolder::label(m_class.pupils[n])), values, false,
+                ClassTable::handedIn(handIn, odd, now), odd);
         }
         if (n < m_class.pupils.size())
             text(y, face(8),

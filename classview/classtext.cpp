@@ -32,7 +32,7 @@ QString ClassText::refreshHint()
               "the rabbits really there.");
 }
 
-QString ClassText::summary(const ClassFolder::Class &handIns)
+QString ClassText::summary(const ClassFolder::Class &handIns, qsizetype missing)
 {
     if (!handIns.error.isEmpty())
         //: Shown to the teacher above the class's table; %1 is the system's reason.
@@ -41,6 +41,9 @@ QString ClassText::summary(const ClassFolder::Class &handIns)
                                           [](const ClassFolder::Pupil &p) { return p.apart; });
     //: Shown to the teacher above the class's table; %1 is the number of pupils whose results are shown.
     QString text = tr("Pupils who handed in: %1").arg(handIns.pupils.size() - apart);
+    if (missing >= 0)
+        //: Follows "Pupils who handed in: N; "; %1 is the number of pupils on the class list who have not.
+        text += QStringLiteral("; ") + tr("not handed in: %1").arg(missing);
     if (apart > 0)
         //: Follows "Pupils who handed in: N; "; %1 is the number of logins that handed in but are not on the
         //: class list (shown apart, left out of the class's figures).
@@ -52,15 +55,7 @@ QString ClassText::summary(const ClassFolder::Class &handIns)
         //: Follows "Pupils who handed in: N; "; %1 is the number of other files and folders in the class folder
         //: that are no hand-ins (or were beyond what is read) and were passed over.
         text += QStringLiteral("; ") + tr("other entries passed over: %1").arg(handIns.passedOver);
-    QStringList forged;
-    for (const ClassFolder::BadFile &bad : handIns.badFiles)
-        if (bad.forged)
-            forged << ClassFolder::shown(bad.file);
-    if (!forged.isEmpty())
-        //: Shown to the teacher; %1 is a list of file names of the class folder.
-        text += QLatin1Char('\n') + tr("Not shown as anyone's, as they claim another pupil's numbers: %1")
-                                        .arg(forged.join(QStringLiteral(", ")));
-    return text + QLatin1Char('\n') + folderKind(handIns);
+    return text;
 }
 
 QString ClassText::folderKind(const ClassFolder::Class &handIns)
@@ -177,6 +172,22 @@ QString ClassText::truthButton(bool shown)
     //: The class window's button that shows the rabbits really on the island in the table and graph.
     const QString show = tr("Show the rabbits really there");
     return shown ? hide : show;
+}
+
+QString ClassText::truthSaid(bool shown)
+{
+    //: Said to a teacher with a screen reader when T shows the rabbits really on the island.
+    const QString said = tr("The rabbits really there are shown in the table and the graph.");
+    //: Said to a teacher with a screen reader when T hides them again.
+    const QString hidden = tr("The rabbits really there are hidden.");
+    return shown ? said : hidden;
+}
+
+QString ClassText::handedInSaid(const QStringList &pupils)
+{
+    //: Said to a teacher with a screen reader as pupils hand in while the class window is open; %1 is one
+    //: or more names joined by commas.
+    return tr("%1 handed in").arg(pupils.join(QStringLiteral(", ")));
 }
 
 QString ClassText::printButton()

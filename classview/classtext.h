@@ -28,8 +28,9 @@ public:
     static QString refreshHint();
     // The row that says, year by year, how many pupils gave no count.
     static QString missingRow();
-    // "30 pupils handed in", with the files left out when there are any, and the folder's kind.
-    static QString summary(const ClassFolder::Class &handIns);
+    // "Pupils who handed in: 30", with how many on the class list have not (`missing`, unless
+    // negative) and how many files were left out or passed over: numbers, the lists name the files.
+    static QString summary(const ClassFolder::Class &handIns, qsizetype missing = -1);
     // Which kind of folder is read, and what it proves of who wrote each hand-in.
     static QString folderKind(const ClassFolder::Class &handIns);
     // The pupils' names, cut short after about `length` characters with how many more there are.
@@ -44,6 +45,10 @@ public:
     static QString silentNote(const QDateTime &asked, const QDateTime &read, bool waiting);
     static QString answersAgainNote(const QDateTime &when);
     static QString truthButton(bool shown);
+    // What a screen reader hears when T shows or hides the rabbits really there.
+    static QString truthSaid(bool shown);
+    // What a screen reader hears when pupils hand in while the window is open.
+    static QString handedInSaid(const QStringList &pupils);
     static QString printButton();
     // The printed report's name: the print dialog's title and the file name it offers.
     static QString reportName(const QDate &date);

@@ -16,9 +16,11 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSemaphore>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -133,10 +135,37 @@ void ClassViewTest::classWindowShowsWhatIsLeftOutAndNoticesANewHandInUnwatched()
                    .section('\n', 1);
     QCOMPARE(odd,
              QStringList({"", "", "", "dated in the future", "from a machine the rest of the class does not use"}));
-    // A hand-in copied in where the file system says nothing is seen by the poll alone.
+    // The summary counts; the list below names the files.
+    QCOMPARE(window.summary()->text(), QStringLiteral("Pupils who handed in: 5; not handed in: 1; files left out: 2"));
+    // Each cell says to a screen reader whose it is and which year; a typed word shows as typed.
+    QCOMPARE(table->data(table->index(2, 5), Qt::AccessibleTextRole).toString(),
+             table->headerData(2, Qt::Vertical).toString() + QStringLiteral(", Year 5: 15"));
+    QCOMPARE(table->data(table->index(1, 2), Qt::AccessibleTextRole).toString(),
+             QStringLiteral("class median, Year 2: 12"));
+    // Tab goes from the summary through the lists, the table and the graph to the buttons.
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(QApplication::focusWidget(), window.summary());
+    QList<QWidget *> reached;
+    for (int n = 0; n < 7; ++n) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget();
+    }
+    QCOMPARE(reached,
+             (QList<QWidget *>{window.missing(), window.folderKind(), window.badFiles(), window.table(), window.graph(),
+                               window.truthButton(), window.findChildren<QPushButton *>().last()}));
+    // A hand-in copied in where the file system says nothing is seen by the poll alone, and comes in
+    // without moving the teacher's place in the table or taking the focus.
+    window.table()->setFocus();
+    window.table()->setCurrentIndex(table->index(4, 3));
+    const QString where = table->headerData(4, Qt::Vertical).toString();
+    QSignalSpy resets(table, &QAbstractItemModel::modelReset);
     putHandIn(folder.path(), handInOf(QStringLiteral("p6")), QStringLiteral("p6"));
     QTRY_COMPARE_WITH_TIMEOUT(window.shownClass().pupils.size(), 6, 30000);
     QVERIFY(window.missing()->text().startsWith(QStringLiteral("Everyone on the class list")));
+    QCOMPARE(resets.count(), 0);
+    QCOMPARE(table->headerData(window.table()->currentIndex().row(), Qt::Vertical).toString(), where);
+    QCOMPARE(QApplication::focusWidget(), window.table());
 }
 
 void ClassViewTest::pupilTextIsShownAsItsCharacters_data()

@@ -306,7 +306,7 @@ void HostileFolderTest::hostileFolderDoesNoHarm()
         const ClassFolder::Class handIns = ClassFolder::read(folder);
         const ClassList::List list = ClassList::read(folder, QString());
         ClassTable table;
-        table.setPupils(&handIns.pupils, QDateTime::currentDateTimeUtc());
+        table.setPupils(handIns.pupils, QDateTime::currentDateTimeUtc());
         for (const bool truth : {false, true}) {
             table.setTruthShown(truth);
             for (int row = 0; row < table.rowCount({}); ++row)

@@ -196,6 +196,20 @@
         <source>rabbits really there</source>
         <translation>lapins réellement présents</translation>
     </message>
+    <message>
+        <source>Year %1: class median %2, middle half %3 to %4, whole range %5 to %6</source>
+        <translation>Année %1 : médiane de la classe %2, moitié centrale de %3 à %4, étendue de %5 à %6</translation>
+    </message>
+    <message>
+        <source>Year %1: no counts</source>
+        <extracomment>A year of the class graph said in words when no pupil gave a count; %1 is the year.</extracomment>
+        <translation>Année %1 : aucun comptage</translation>
+    </message>
+    <message>
+        <source>rabbits really there %1</source>
+        <extracomment>Follows a year of the class graph said in words; %1 is the number of rabbits on the island.</extracomment>
+        <translation>lapins réellement présents %1</translation>
+    </message>
 </context>
 <context>
     <name>ClassList</name>
@@ -275,11 +289,6 @@
         <source>%1/%2: %3; left out</source>
         <extracomment>A line on standard error; %1 is the class folder, %2 a file in it, %3 why it was left out.</extracomment>
         <translation>%1/%2&#xa0;: %3&#xa0;; laissé de côté</translation>
-    </message>
-    <message>
-        <source>Not shown as anyone&apos;s, as they claim another pupil&apos;s numbers: %1</source>
-        <extracomment>Shown to the teacher; %1 is a list of file names of the class folder.</extracomment>
-        <translation>Non attribués, car ils se font passer pour les résultats d’un autre élève : %1</translation>
     </message>
     <message>
         <source>counts missing</source>
@@ -435,6 +444,45 @@
         <source>%1: 1 more file left out</source>
         <extracomment>A line on standard error; %1 is the class folder.</extracomment>
         <translation>%1 : 1 autre fichier laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>What a screen reader says of a cell of the class&apos;s table: %1 is the pupil (or &quot;class median&quot;), %2 the column (&quot;Year 5&quot; or &quot;Handed in&quot;), %3 what the cell holds.</extracomment>
+        <translation>%1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>What a screen reader says of a year without a class median (no pupil gave a count).</extracomment>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>%1, not a number</source>
+        <extracomment>What a screen reader says of a count a pupil typed that is not a number; %1 is the text.</extracomment>
+        <translation>%1, pas un nombre</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>not handed in: %1</source>
+        <extracomment>Follows &quot;Pupils who handed in: N; &quot;; %1 is the number of pupils on the class list who have not.</extracomment>
+        <translation>pas rendu : %1</translation>
+    </message>
+    <message>
+        <source>The rabbits really there are shown in the table and the graph.</source>
+        <extracomment>Said to a teacher with a screen reader when T shows the rabbits really on the island.</extracomment>
+        <translation>Les lapins réellement présents sont montrés dans le tableau et le graphique.</translation>
+    </message>
+    <message>
+        <source>The rabbits really there are hidden.</source>
+        <extracomment>Said to a teacher with a screen reader when T hides them again.</extracomment>
+        <translation>Les lapins réellement présents sont cachés.</translation>
+    </message>
+    <message>
+        <source>%1 handed in</source>
+        <extracomment>Said to a teacher with a screen reader as pupils hand in while the class window is open; %1 is one or more names joined by commas.</extracomment>
+        <translation>%1 a rendu ses résultats</translation>
     </message>
 </context>
 <context>
