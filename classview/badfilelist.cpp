@@ -3,6 +3,9 @@
 
 #include "classtext.h"
 
+#include <QAccessible>
+#include <QTimer>
+
 BadFileList::BadFileList(QWidget *parent) : QListWidget(parent)
 {
     setAccessibleName(ClassText::tr("Files left out"));
@@ -41,4 +44,16 @@ void BadFileList::show(const ClassFolder::Class &handIns)
     if (more > 0)
         new QListWidgetItem(lines.last(), this);
     setVisible(count() > 0);
+}
+
+void BadFileList::focusInEvent(QFocusEvent *event)
+{
+    QListWidget::focusInEvent(event);
+    QTimer::singleShot(0, this, [this] {
+        if (!hasFocus() || currentRow() < 0 || !QAccessible::isActive())
+            return;
+        QAccessibleEvent line(this, QAccessible::Focus);
+        line.setChild(currentRow());
+        QAccessible::updateAccessibility(&line);
+    });
 }

@@ -12,4 +12,9 @@ class BadFileList : public QListWidget {
 public:
     explicit BadFileList(QWidget *parent);
     void show(const ClassFolder::Class &handIns);
+
+protected:
+    // A screen reader hears the line the focus is on after the list itself, which it would not by
+    // the arrows alone when there is one line.
+    void focusInEvent(QFocusEvent *event) override;
 };

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A blind pupil's walk through the lesson, by keys alone, with the Orca screen reader: checks what
-# Orca says at each step, from its debug file. Runs on a virtual X display with a private home, in
+# A blind pupil's walk through the lesson, by keys alone, with the Orca screen reader, then a blind
+# teacher's through the class window: checks what Orca says at each step, from its debug file. Runs on a virtual X display with a private home, in
 # which speech-dispatcher sends its speech to libao's null driver, so no sound device is needed.
 # Needs Xvfb, xdotool, dbus, AT-SPI, Orca and speech-dispatcher, which the test command installs;
 # without them this fails rather than pass unseen.
@@ -366,5 +366,61 @@ hear "a question speaks with reading aloud on" "Making your conclusion" 15
 keys Return
 keys F9
 hear "F9 says reading aloud is off" "Reading aloud is off" 10
+
+# The teacher's class window, by keys alone: four hand-ins, a file that claims another pupil's numbers
+# and two pupils missing. It says the summary as it opens; Tab reaches who is missing, the folder's
+# kind, the files left out, the table (each cell with its pupil and year), the graph in words and the
+# buttons; a hand-in that arrives meanwhile is said without moving the focus.
+kill "$lesson" 2>/dev/null || true
+wait "$lesson" 2>/dev/null || true
+class=$work/class
+mkdir "$class"
+# hand_in FILE PUPIL FIRST-COUNT [TYPED]: counts FIRST, FIRST+3… for years 0 to 9; TYPED in year 3.
+hand_in() {
+    {
+        echo "pupil,year,rabbits,typed,language,date,machine,name"
+        for year in 0 1 2 3 4 5 6 7 8 9; do
+            if [ "$year" = 3 ] && [ -n "${4:-}" ]; then
+                echo "$2,$year,,$4,en,2026-03-04T09:1$year:00Z,room12-pc01,"
+            else
+                echo "$2,$year,$(($3 + year * 3)),,en,2026-03-04T09:1$year:00Z,room12-pc01,"
+            fi
+        done
+    } >"$class/$1"
+}
+hand_in anna.csv anna 10
+hand_in ben.csv ben 12 lots
+hand_in chloe.csv chloe 9
+hand_in dan.csv dan 11
+hand_in zz.csv anna 30
+printf 'anna\nben\nchloe\ndan\nemma\ndora\n' >"$class/class.txt"
+mark=$(said | wc -l)
+"$program" --class "$class" >"$work/class.log" 2>&1 &
+pids+=($!)
+hear "the class window says the summary as it opens" "Pupils who handed in: 4; not handed in: 2; files left out: 1" $patience
+tab_to "Not handed in \(2 of 6 on the class list\): emma, dora"
+tab_to "A folder every pupil writes in"
+tab_to "Files left out"
+hear "the file left out says why" "zz.csv: says it is anna's" 10
+tab_to "Rabbits counted by each pupil"
+keys Right Right Right Right Right
+hear "the class median of year 5" "class median, Year 5: 25\.5" 10
+keys Down Down
+hear "a pupil's year-5 count, with the pupil and the year" "anna[^,']*, Year 5: 25" 10
+keys Left Left Down
+hear "a count typed as a word is said as typed" "ben[^,']*, Year 3: lots, not a number" 10
+tab_to "Graph of the class"
+hear "the graph in words" "Year 5: class median 25\.5" 10
+keys End
+hear "End says the last year of the graph" "Year 9: class median" 10
+mark=$(said | wc -l)
+hand_in dora.csv dora 10
+hear "a hand-in that arrives is said" "dora[^']* handed in" 30
+tab_to "Show the rabbits really there" 1
+keys t
+hear "T says what it did" "rabbits really there are shown" 10
+keys F5
+hear "F5 says the class read again" "Pupils who handed in: 5; not handed in: 1" 15
+
 [ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "the walk took ${SECONDS}s"
