@@ -77,7 +77,7 @@ int ClassCommand::showWindow(const QString &folder, const QString &roster)
     LessonStyle::install();
     Accessibility::install();
     ClassWindow window(folder, roster);
-    window.show();
+    window.showOnScreen();
     // Asking for the keyboard matters without a window manager, where no one else gives it.
     window.activateWindow();
     return QApplication::exec();

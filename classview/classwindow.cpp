@@ -172,6 +172,8 @@ ClassWindow::ClassWindow(const QString &folder, const QString &roster)
     QSize size(1200, 760);
     if (const QScreen *display = screen())
         size = size.boundedTo(display->availableGeometry().size());
+    // On a small screen the window is given the whole of it, as the desktop's frame leaves it.
+    m_small = size != QSize(1200, 760);
     resize(size);
     sides->setSizes({size.width() / 2, size.width() / 2});
     m_summary->setFocus();
@@ -180,6 +182,14 @@ ClassWindow::ClassWindow(const QString &folder, const QString &roster)
 }
 
 ClassWindow::~ClassWindow() = default;
+
+void ClassWindow::showOnScreen()
+{
+    if (m_small)
+        showMaximized();
+    else
+        show();
+}
 
 QWidget *ClassWindow::graph() const
 {

@@ -36,6 +36,9 @@ class ClassWindow : public QWidget {
 public:
     explicit ClassWindow(const QString &folder, const QString &roster = QString());
     ~ClassWindow() override;
+    // Shows the window, maximized where the screen is smaller than the window would be, so that its
+    // frame does not push it past the screen's edge.
+    void showOnScreen();
 
     // Shows what a read of the folder found; each file left out not said before goes to standard error.
     void showClass(const ClassFolder::Class &handIns, const ClassList::List &list);
@@ -90,6 +93,7 @@ private:
     QSplitter *m_split = nullptr;
     QSplitter *m_sides = nullptr;
     bool m_sized = false;
+    bool m_small = false;
     // Whether a read has been shown, and whether the next one's summary is said (F5 pressed).
     bool m_read = false;
     bool m_sayRead = false;

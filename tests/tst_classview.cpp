@@ -106,6 +106,10 @@ void ClassViewTest::classWindowShowsWhatIsLeftOutAndNoticesANewHandInUnwatched()
         HandInCsv::HandIn handIn = *ClassFolder::parse(handInOf(pupil), &fault);
         handIn.machine = n == 5 ? QStringLiteral("home-laptop") : QStringLiteral("room12-pc%1").arg(n);
         handIn.date = n == 4 ? QStringLiteral("9999-12-31T00:00:00Z") : QStringLiteral("2026-01-01T10:00:00Z");
+        if (n == 2) {
+            handIn.rabbits[3] = std::nullopt;
+            handIn.typed[3] = QStringLiteral("lots");
+        }
         putHandIn(folder.path(), HandInCsv::write(handIn), pupil);
     }
     put(folder.filePath(QStringLiteral("zz.csv")), handInOf(QStringLiteral("p1")));
@@ -129,7 +133,7 @@ void ClassViewTest::classWindowShowsWhatIsLeftOutAndNoticesANewHandInUnwatched()
     QCOMPARE(table->headerData(0, Qt::Vertical).toString(), QStringLiteral("rabbits really there"));
     QCOMPARE(table->data(table->index(0, 1)).toInt(), ClassGraph::islandRabbits()[1]);
     QStringList odd;
-    for (int row = 2; row < table->rowCount(); ++row)
+    for (int row = 3; row < table->rowCount(); ++row)
         odd << RenderedTip(table->data(table->index(row, HandInCsv::Years), Qt::ToolTipRole).toString())
                    .toPlainText()
                    .section('\n', 1);
@@ -137,11 +141,15 @@ void ClassViewTest::classWindowShowsWhatIsLeftOutAndNoticesANewHandInUnwatched()
              QStringList({"", "", "", "dated in the future", "from a machine the rest of the class does not use"}));
     // The summary counts; the list below names the files.
     QCOMPARE(window.summary()->text(), QStringLiteral("Pupils who handed in: 5; not handed in: 1; files left out: 2"));
-    // Each cell says to a screen reader whose it is and which year; a typed word shows as typed.
-    QCOMPARE(table->data(table->index(2, 5), Qt::AccessibleTextRole).toString(),
-             table->headerData(2, Qt::Vertical).toString() + QStringLiteral(", Year 5: 15"));
+    // Each cell says to a screen reader whose it is and which year; a word typed for a count shows as
+    // typed, in italics.
+    QCOMPARE(table->data(table->index(3, 5), Qt::AccessibleTextRole).toString(),
+             table->headerData(3, Qt::Vertical).toString() + QStringLiteral(", Year 5: 15"));
     QCOMPARE(table->data(table->index(1, 2), Qt::AccessibleTextRole).toString(),
              QStringLiteral("class median, Year 2: 12"));
+    QCOMPARE(table->data(table->index(4, 3)).toString(), QStringLiteral("lots"));
+    QVERIFY(table->data(table->index(4, 3), Qt::FontRole).value<QFont>().italic());
+    QVERIFY(table->data(table->index(4, 3), Qt::AccessibleTextRole).toString().endsWith("Year 3: lots, not a number"));
     // Tab goes from the summary through the lists, the table and the graph to the buttons.
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
