@@ -178,8 +178,9 @@ build() { # build-folder extra-cmake-arguments...
     shift
     local launcher=()
     if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
-    cmake --build "$dir" --parallel
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null || return
+    # build_nice=N lowers the compilers' priority, so that tests running meanwhile are not kept waiting.
+    ${build_nice:+nice -n "$build_nice"} cmake --build "$dir" --parallel
 }
 
 # Configure the everyday build folder only once: from then on Ninja re-runs CMake by itself when a
@@ -301,13 +302,22 @@ test)
     # commands from a fresh clone (which build without the sanitizers anyway) are checked by the plain build.
     # Both builds treat a warning in the lesson's own code as an error (Qt's headers are system headers).
     build build-sanitize -DLAPINAR_SANITIZE=ON -DLAPINAR_WERROR=ON
+    # Those tests spend most of their time waiting for Orca to speak, so they run while the plain
+    # build compiles, at a lower priority; their results are shown when it ends, and the run stops
+    # there if one of them failed.
+    echo "The sanitizer build's tests run while the plain build compiles; their results follow it."
     (cd build-sanitize &&
         ASAN_OPTIONS=detect_leaks=0:halt_on_error=1:abort_on_error=1:detect_stack_use_after_return=1 \
         UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-        ctest --output-on-failure --parallel 2 -E 'install_and_package|user_paths|test_command_checks|handin_shares')
-    # Then the plain build; its summary ends the run.
-    build build -DLAPINAR_WERROR=ON -DLAPINAR_DEBIAN13=$debian13
+        ctest --output-on-failure --parallel 2 -E 'install_and_package|user_paths|test_command_checks|handin_shares') \
+        >build-sanitize/tests.log 2>&1 &
+    sanitized=$!
     status=0
+    build_nice=10 build build -DLAPINAR_WERROR=ON -DLAPINAR_DEBIAN13=$debian13 || status=$?
+    wait $sanitized || { cat build-sanitize/tests.log; echo "A test failed in the sanitizer build."; exit 1; }
+    cat build-sanitize/tests.log
+    [ $status -eq 0 ] || exit $status
+    # Then the plain build's tests; their summary ends the run.
     (cd build && ctest --output-on-failure --parallel 2) || status=$?
     [ $debian13 = ON ] || echo "The Debian 13 step did not run (LAPINAR_SKIP_DEBIAN13 is set): this is NOT a full pass."
     exit $status
